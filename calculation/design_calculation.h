@@ -1,0 +1,31 @@
+#pragma once
+
+#include <expected>
+#include <string>
+
+#include "calculation/numeric_text.h"
+#include "calculation/rounding.h"
+
+namespace coldesign {
+
+struct ColumnDesignInput {
+  std::string load_text;          // tons per floor
+  std::string floors_text;        // number of floors
+  std::string width_text = "30";  // cm
+};
+
+struct ColumnDesignResult {
+  std::string required_area_text;  // cm²
+  std::string length_text;         // cm
+  std::string steel_area_text;     // cm²
+  std::string bar_count_text;      // bars of 16 mm
+};
+
+struct DesignFailure {
+  NumericFailure kind;
+  ColumnDesignResult partial;  // what the steps before the failing one wrote
+};
+
+std::expected<ColumnDesignResult, DesignFailure> DesignColumn(const ColumnDesignInput& input);
+
+}  // namespace coldesign

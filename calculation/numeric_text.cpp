@@ -1,0 +1,402 @@
+#include "calculation/numeric_text.h"
+
+#include <algorithm>
+#include <cassert>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+#include "calculation/numeric_text_detail.h"
+
+namespace coldesign {
+namespace {
+
+// UTF-8 lead bytes of the regional characters that stand for an ASCII digit or the point:
+// U+0660..U+0669 (D9 A0..D9 A9), U+06F0..U+06F9 (DB B0..DB B9), U+066B (D9 AB).
+constexpr unsigned char kArabicLead = 0xD9;
+constexpr unsigned char kEasternLead = 0xDB;
+constexpr unsigned char kArabicZero = 0xA0;
+constexpr unsigned char kEasternZero = 0xB0;
+constexpr unsigned char kArabicPoint = 0xAB;
+
+constexpr bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Length in bytes (1 or 2) of the digit that starts at p, or 0 when none does; its ASCII
+// form goes to *ascii.
+inline int DigitAt(const char* p, const char* end, char* ascii) {
+  if (IsAsciiDigit(*p)) {
+    *ascii = *p;
+    return 1;
+  }
+  const auto lead = static_cast<unsigned char>(*p);
+  if ((lead == kArabicLead || lead == kEasternLead) && end - p >= 2) {
+    const auto trail = static_cast<unsigned char>(p[1]);
+    const unsigned char zero = lead == kArabicLead ? kArabicZero : kEasternZero;
+    if (trail >= zero && trail <= zero + 9) {
+      *ascii = static_cast<char>('0' + (trail - zero));
+      return 2;
+    }
+  }
+  return 0;
+}
+
+// Length in bytes (1 or 2) of the decimal point that starts at p, or 0 when none does.
+inline int PointAt(const char* p, const char* end) {
+  if (*p == '.') return 1;
+  if (static_cast<unsigned char>(*p) == kArabicLead && end - p >= 2 &&
+      static_cast<unsigned char>(p[1]) == kArabicPoint) {
+    return 2;
+  }
+  return 0;
+}
+
+// The longest number that starts at the scanned position: [sign] digits [point digits]
+// (at least one digit) [e|E [sign] digits (at least one)].
+struct NumberScan {
+  const char* end = nullptr;  // one past the number; nullptr when no number starts there
+  bool negative = false;
+  bool plus = false;           // a leading '+', which std::from_chars does not take
+  bool ascii = true;           // no regional digit or point in the number
+  bool nonzero = false;        // some digit of the mantissa is not 0
+  std::int64_t magnitude = 0;  // decimal exponent of the first non-zero digit, exponent added
+};
+
+// The exponent text can be arbitrarily long; its value saturates here, far beyond any double.
+constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
+
+NumberScan ScanNumber(const char* p, const char* end) {
+  NumberScan scan;
+  if (p != end && (*p == '+' || *p == '-')) {
+    scan.negative = *p == '-';
+    scan.plus = *p == '+';
+    ++p;
+  }
+  char ascii = 0;
+  int n = 0;
+  std::int64_t int_digits = 0;
+  std::int64_t first_nonzero_int = -1;  // index of the first non-zero digit before the point
+  while (p != end && (n = DigitAt(p, end, &ascii)) != 0) {
+    if (first_nonzero_int < 0 && ascii != '0') first_nonzero_int = int_digits;
+    scan.ascii &= n == 1;
+    ++int_digits;
+    p += n;
+  }
+  std::int64_t frac_digits = 0;
+  std::int64_t first_nonzero_frac = -1;  // index of the first non-zero digit after the point
+  if (p != end && (n = PointAt(p, end)) != 0) {
+    scan.ascii &= n == 1;
+    p += n;
+    while (p != end && (n = DigitAt(p, end, &ascii)) != 0) {
+      if (first_nonzero_frac < 0 && ascii != '0') first_nonzero_frac = frac_digits;
+      scan.ascii &= n == 1;
+      ++frac_digits;
+      p += n;
+    }
+  }
+  if (int_digits + frac_digits == 0) return scan;  // no number: end stays nullptr
+  scan.end = p;
+
+  std::int64_t first_exponent = 0;
+  if (first_nonzero_int >= 0) {
+    scan.nonzero = true;
+    first_exponent = int_digits - 1 - first_nonzero_int;
+  } else if (first_nonzero_frac >= 0) {
+    scan.nonzero = true;
+    first_exponent = -(first_nonzero_frac + 1);
+  }
+
+  std::int64_t exponent = 0;
+  if (p != end && (*p == 'e' || *p == 'E')) {
+    const char* q = p + 1;
+    bool exponent_negative = false;
+    if (q != end && (*q == '+' || *q == '-')) {
+      exponent_negative = *q == '-';
+      ++q;
+    }
+    bool any_digit = false;
+    bool exponent_ascii = true;
+    while (q != end && (n = DigitAt(q, end, &ascii)) != 0) {
+      any_digit = true;
+      exponent_ascii &= n == 1;
+      if (exponent < kExponentCap) exponent = exponent * 10 + (ascii - '0');
+      q += n;
+    }
+    if (any_digit) {  // an exponent letter without digits is not part of the number
+      scan.end = q;
+      scan.ascii &= exponent_ascii;
+      if (exponent_negative) exponent = -exponent;
+    } else {
+      exponent = 0;
+    }
+  }
+  scan.magnitude = first_exponent + exponent;
+  return scan;
+}
+
+// Writes the ASCII form of the scanned number to out (without a leading '+'); returns its end.
+char* Normalise(const char* p, const NumberScan& scan, char* out) {
+  if (scan.plus) ++p;
+  char ascii = 0;
+  while (p != scan.end) {
+    if (const int n = DigitAt(p, scan.end, &ascii); n != 0) {
+      *out++ = ascii;
+      p += n;
+    } else if (const int m = PointAt(p, scan.end); m != 0) {
+      *out++ = '.';
+      p += m;
+    } else {
+      *out++ = *p++;
+    }
+  }
+  return out;
+}
+
+// The value of a scanned number that starts at begin: correctly rounded, an overflow failure
+// beyond the range of a double, and a zero of the number's sign below it.
+std::expected<double, NumericFailure> Convert(const char* begin, const NumberScan& scan) {
+  double value = 0;
+  std::from_chars_result result{};
+  if (scan.ascii) {
+    result =
+        std::from_chars(begin + (scan.plus ? 1 : 0), scan.end, value, std::chars_format::general);
+  } else {
+    // Each regional character takes two bytes and becomes one, so the length bounds the copy.
+    constexpr std::size_t kSmall = 256;
+    const auto length = static_cast<std::size_t>(scan.end - begin);
+    char small[kSmall];
+    std::string large;
+    char* buffer = small;
+    if (length > kSmall) {
+      large.resize(length);
+      buffer = large.data();
+    }
+    const char* buffer_end = Normalise(begin, scan, buffer);
+    result = std::from_chars(buffer, buffer_end, value, std::chars_format::general);
+    assert(result.ptr == buffer_end);
+  }
+  if (result.ec == std::errc{}) return value;
+  assert(result.ec == std::errc::result_out_of_range);
+  // libstdc++ reports both overflow and underflow as out of range; the magnitude tells which.
+  if (scan.nonzero && scan.magnitude > 0) return std::unexpected(NumericFailure::Overflow);
+  return scan.negative ? -0.0 : 0.0;
+}
+
+// Trims U+0020 spaces (and no other blank) from the front, and from the back when asked.
+inline void TrimSpaces(const char*& begin, const char*& end, bool back) {
+  while (begin != end && *begin == ' ') ++begin;
+  if (back) {
+    while (end != begin && end[-1] == ' ') --end;
+  }
+}
+
+// True when the text (already trimmed, not empty) may be handed to std::from_chars directly:
+// it starts with an ASCII digit or point after an optional '-' (so no inf/nan, no '+').
+inline bool FastPathCandidate(const char* begin, const char* end) {
+  const char* first = *begin == '-' ? begin + 1 : begin;
+  return first != end && (IsAsciiDigit(*first) || *first == '.');
+}
+
+// --- Formatting
+
+constexpr int kSignificantDigits = 15;
+constexpr int kLowestPlainExponent = -4;   // 0.0001 is written plainly, 0.00001 as 1E-05
+constexpr int kHighestPlainExponent = 14;  // 999999999999999 plainly, 1E+15 in scientific form
+
+// A decimal d.ddd x 10^exponent: its significant digits, as ASCII, in a caller's buffer.
+struct Decimal {
+  char* digits;
+  int count;
+  int exponent;
+};
+
+// Splits "d[.ddd]e(+|-)dd[d]", std::to_chars's scientific form of a positive value, in place:
+// the '.' is overwritten so that the digits stand together.
+Decimal SplitScientific(char* text, const char* end) {
+  const int exponent_digits = end[-4] == 'e' ? 2 : 3;
+  const char* e = end - 2 - exponent_digits;
+  int exponent = (e[2] - '0') * 10 + (e[3] - '0');
+  if (exponent_digits == 3) exponent = exponent * 10 + (e[4] - '0');
+  if (e[1] == '-') exponent = -exponent;
+  if (e == text + 1) return {text, 1, exponent};
+  text[1] = text[0];
+  return {text + 1, static_cast<int>(e - text - 1), exponent};
+}
+
+// The positive finite value correctly rounded to 15 significant digits, in text (which must
+// hold kNumberTextCapacity chars).
+//
+// Fast way, for normal values: the shortest text S that reads back as the value (up to 17
+// digits) and the value V itself round alike whenever no 15-digit midpoint M (a 16-digit
+// decimal ending in 5) lies between them:
+// - S of at most 15 digits: |V - S| is at most half an ulp, below 1.2E-16 V, while the
+//   15-digit neighbours of S are at least 1E-15 V apart; so V rounds to S.
+// - S of 16 or 17 digits: an M between V and S would read back as V as well, so S, the
+//   shortest such text and among those the nearest to V, would be M or have at most 16
+//   digits and lie no nearer to V than M. So only S = M itself, a 16th digit 5, is unsure;
+//   otherwise S rounds like V: up exactly when its 16th digit is 5 or more.
+// The unsure case and subnormal values take std::to_chars's exact rounding, which is slower.
+Decimal RoundToSignificantDigits(double magnitude, char* text) {
+  char* const text_end = text + detail::kNumberTextCapacity;
+  if (magnitude >= std::numeric_limits<double>::min()) {
+    const auto shortest = std::to_chars(text, text_end, magnitude, std::chars_format::scientific);
+    assert(shortest.ec == std::errc{});
+    Decimal decimal = SplitScientific(text, shortest.ptr);
+    if (decimal.count <= kSignificantDigits) return decimal;
+    const char next = decimal.digits[kSignificantDigits];
+    if (decimal.count > kSignificantDigits + 1 || next != '5') {
+      decimal.count = kSignificantDigits;
+      if (next >= '5') {
+        int i = kSignificantDigits - 1;
+        for (; i >= 0 && decimal.digits[i] == '9'; --i) decimal.digits[i] = '0';
+        if (i >= 0) {
+          ++decimal.digits[i];
+        } else {  // 9.99...9 became 10
+          decimal.digits[0] = '1';
+          decimal.count = 1;
+          ++decimal.exponent;
+        }
+      }
+      return decimal;
+    }
+  }
+  const auto exact = std::to_chars(text, text_end, magnitude, std::chars_format::scientific,
+                                   kSignificantDigits - 1);
+  assert(exact.ec == std::errc{});
+  return SplitScientific(text, exact.ptr);
+}
+
+}  // namespace
+
+std::expected<double, NumericFailure> ParseNumberStrict(std::string_view text) {
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  TrimSpaces(begin, end, true);
+  if (begin == end) return std::unexpected(NumericFailure::TypeMismatch);
+
+  if (FastPathCandidate(begin, end)) {
+    double value = 0;
+    const auto result = std::from_chars(begin, end, value, std::chars_format::general);
+    if (result.ptr == end && result.ec == std::errc{}) return value;
+  }
+
+  const NumberScan scan = ScanNumber(begin, end);
+  if (scan.end != end) return std::unexpected(NumericFailure::TypeMismatch);
+  return Convert(begin, scan);
+}
+
+double ParseLeadingNumber(std::string_view text) {
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  TrimSpaces(begin, end, false);
+  if (begin == end) return 0.0;
+
+  if (FastPathCandidate(begin, end)) {
+    double value = 0;
+    const auto result = std::from_chars(begin, end, value, std::chars_format::general);
+    // std::from_chars stops where an ASCII number of this form ends; only a non-ASCII byte
+    // (a regional digit or point) or an exponent letter (regional exponent digits) might
+    // continue the number for us.
+    if (result.ec == std::errc{} &&
+        (result.ptr == end || (static_cast<unsigned char>(*result.ptr) < 0x80 &&
+                               *result.ptr != 'e' && *result.ptr != 'E'))) {
+      return value;
+    }
+  }
+
+  const NumberScan scan = ScanNumber(begin, end);
+  if (scan.end == nullptr) return 0.0;
+  const auto value = Convert(begin, scan);
+  if (!value) {
+    return scan.negative ? -std::numeric_limits<double>::infinity()
+                         : std::numeric_limits<double>::infinity();
+  }
+  return *value;
+}
+
+bool IsNumericText(std::string_view text) { return ParseNumberStrict(text).has_value(); }
+
+namespace detail {
+
+std::size_t FormatNumberTo(double value, char* out) {
+  char* o = out;
+  if (value == 0) {  // also -0.0
+    *o = '0';
+    return 1;
+  }
+  if (!std::isfinite(value)) {  // never met by the calculation; not numeric texts
+    const std::string_view text = std::isnan(value) ? "nan" : value < 0 ? "-inf" : "inf";
+    return static_cast<std::size_t>(std::copy(text.begin(), text.end(), o) - out);
+  }
+
+  char text[kNumberTextCapacity];
+  Decimal decimal = RoundToSignificantDigits(std::fabs(value), text);
+  while (decimal.count > 1 && decimal.digits[decimal.count - 1] == '0') --decimal.count;
+  const char* digits = decimal.digits;
+  const int count = decimal.count;
+  const int exponent = decimal.exponent;
+
+  if (value < 0) *o++ = '-';
+  if (exponent >= kLowestPlainExponent && exponent <= kHighestPlainExponent) {
+    if (exponent >= 0) {  // ddd, ddd000 or ddd.ddd
+      const int whole = exponent + 1;
+      if (count <= whole) {
+        o = std::copy(digits, digits + count, o);
+        o = std::fill_n(o, whole - count, '0');
+      } else {
+        o = std::copy(digits, digits + whole, o);
+        *o++ = '.';
+        o = std::copy(digits + whole, digits + count, o);
+      }
+    } else {  // 0.000ddd
+      *o++ = '0';
+      *o++ = '.';
+      o = std::fill_n(o, -exponent - 1, '0');
+      o = std::copy(digits, digits + count, o);
+    }
+  } else {  // d.dddE+dd
+    *o++ = digits[0];
+    if (count > 1) {
+      *o++ = '.';
+      o = std::copy(digits + 1, digits + count, o);
+    }
+    *o++ = 'E';
+    *o++ = exponent < 0 ? '-' : '+';
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude < 10) *o++ = '0';
+    o = std::to_chars(o, out + kNumberTextCapacity, magnitude).ptr;
+  }
+  return static_cast<std::size_t>(o - out);
+}
+
+std::size_t FormatIntegerTo(std::int64_t value, char* out) {
+  return static_cast<std::size_t>(std::to_chars(out, out + kNumberTextCapacity, value).ptr - out);
+}
+
+}  // namespace detail
+
+std::string FormatNumber(double value) {
+  char buffer[detail::kNumberTextCapacity];
+  return {buffer, detail::FormatNumberTo(value, buffer)};
+}
+
+std::string FormatInteger(std::int64_t value) {
+  char buffer[detail::kNumberTextCapacity];
+  return {buffer, detail::FormatIntegerTo(value, buffer)};
+}
+
+std::expected<std::int16_t, NumericFailure> RoundToInteger16(double value) {
+  // Also rejects NaN. Inside these bounds the arithmetic below is exact in any rounding mode.
+  if (!(value > -32769.0 && value < 32768.0)) return std::unexpected(NumericFailure::Overflow);
+  const double floor = std::floor(value);
+  const double fraction = value - floor;  // exact
+  auto whole = static_cast<std::int32_t>(floor);
+  if (fraction > 0.5 || (fraction == 0.5 && (whole % 2) != 0)) ++whole;
+  if (whole < std::numeric_limits<std::int16_t>::min() ||
+      whole > std::numeric_limits<std::int16_t>::max()) {
+    return std::unexpected(NumericFailure::Overflow);
+  }
+  return static_cast<std::int16_t>(whole);
+}
+
+}  // namespace coldesign

@@ -1,0 +1,34 @@
+# Sourced by run.sh and test.sh: installs the Debian 12 packages that are missing.
+
+# Needed to build and run the program.
+COLDESIGN_RUN_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-translations-l10n fonts-noto-core
+  libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+# Needed by the tests: formatting, the fuzzer, the X server, the screen reader bus,
+# screenshots, the start-up benchmark and the packaging checks.
+COLDESIGN_TEST_PACKAGES=(
+  clang-format clang-16 libclang-rt-16-dev locales
+  xvfb xdotool x11-utils imagemagick dbus at-spi2-core python3-pyatspi
+  libx11-dev libxdamage-dev
+  desktop-file-utils appstream dpkg-dev file
+)
+
+coldesign_install() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
+    "${missing[@]}"
+}
