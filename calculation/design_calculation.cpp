@@ -27,7 +27,7 @@ double ThroughText(double value) {
   return ParseLeadingNumber({text, detail::FormatNumberTo(value, text)});
 }
 
-// The calculation of Part 1.3: each step writes its text into `result` and later steps read
+// The column design: each step writes its text into `result` and later steps read
 // it back from there. On a failure `result` keeps what the earlier steps wrote.
 class Design {
  public:

@@ -2,7 +2,7 @@
 
 namespace coldesign {
 
-// Both follow the steps of Part 1.2 literally, for every argument (also 0 and negatives), in
+// Both follow their steps literally, for every argument (also 0 and negatives), in
 // 32 bits; '%' takes the sign of x, as the steps say.
 
 std::int32_t RoundUpToFive(std::int16_t x) {

@@ -1,4 +1,4 @@
-// Part 1.3: the design calculation, step by step.
+// The design calculation, step by step.
 
 #include "calculation/design_calculation.h"
 
@@ -35,7 +35,7 @@ TEST_P(DesignColumnWrites, TheFourTexts) {
   ExpectResult(GetParam().result, *result);
 }
 
-// Part 1.3's table, to the letter; the first row is also the Overview's road.
+// The worked examples, to the letter; the first row is also the road of one calculation.
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, DesignColumnWrites,
     ::testing::Values(

@@ -1,4 +1,4 @@
-// Part 1.1: the conversions between decimal text and numbers.
+// The conversions between decimal text and numbers.
 
 #include "calculation/numeric_text.h"
 

@@ -1,4 +1,4 @@
-// Part 1.2: the two rounding rules, followed literally for every 16-bit argument.
+// The two rounding rules, followed literally for every 16-bit argument.
 
 #include "calculation/rounding.h"
 

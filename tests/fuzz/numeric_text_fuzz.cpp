@@ -1,4 +1,4 @@
-// libFuzzer target for the numeric text conversions of Part 1.1. On arbitrary bytes it checks:
+// libFuzzer target for the numeric text conversions. On arbitrary bytes it checks:
 // - nothing crashes (and ASan/UBSan stay quiet);
 // - IsNumericText(t) == ParseNumberStrict(t).has_value();
 // - both parsers agree with an independent reference: a grammar over decoded code points and
