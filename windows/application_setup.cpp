@@ -1,0 +1,31 @@
+#include "windows/application_setup.h"
+
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "windows/program_fonts.h"
+
+// Q_INIT_RESOURCE declares a function of the global namespace.
+static void RegisterResources() { Q_INIT_RESOURCE(resources); }
+
+namespace coldesign {
+
+void SetUpApplication(QApplication& app) {
+  RegisterResources();
+  QApplication::setLayoutDirection(Qt::RightToLeft);
+  // The program ends only through a confirmed Exit, never because a window was hidden.
+  QApplication::setQuitOnLastWindowClosed(false);
+  QFont::insertSubstitutions(kProgramFontFamily.toString(),
+                             {QStringLiteral("Noto Naskh Arabic"),
+                              QStringLiteral("Noto Sans Arabic"), QStringLiteral("DejaVu Sans")});
+  QApplication::setFont(WindowFont());
+
+  auto* translator = new QTranslator(&app);
+  if (translator->load(QStringLiteral("qtbase_ar"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(translator);
+  }
+}
+
+}  // namespace coldesign

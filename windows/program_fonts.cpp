@@ -1,0 +1,23 @@
+#include "windows/program_fonts.h"
+
+namespace coldesign {
+namespace {
+
+QFont ProgramFont(qreal point_size, QFont::Weight weight) {
+  QFont font(kProgramFontFamily.toString());
+  font.setPointSizeF(point_size);
+  font.setWeight(weight);
+  return font;
+}
+
+}  // namespace
+
+QFont WindowFont() { return ProgramFont(8.25, QFont::Normal); }
+
+QFont FieldFont() { return ProgramFont(12, QFont::Bold); }
+
+QFont DesignLabelFont() { return ProgramFont(8.25, QFont::Normal); }
+
+QFont NotesLabelFont() { return ProgramFont(9.75, QFont::Bold); }
+
+}  // namespace coldesign

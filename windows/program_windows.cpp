@@ -1,0 +1,62 @@
+#include "windows/program_windows.h"
+
+#include <utility>
+
+#include "windows/message_boxes.h"
+#include "windows/program_credits.h"
+
+namespace coldesign {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+QString FarewellText() {
+  return u"في حاله حدوث اي مشاكل بالبرنامج يرجى الاتصال برقم"_s + u' ' + kSupportPhone.toString() +
+         u' ' + u"م/"_s + kDeveloperName.toString() + u"  "_s +
+         u"والسلام عليكم ورحمة الله وبركاته"_s;
+}
+
+}  // namespace
+
+ProgramWindows::ProgramWindows(EndProgram end_program)
+    : end_program_(std::move(end_program)), design_(std::make_unique<DesignWindow>()) {
+  QObject::connect(design_.get(), &DesignWindow::notesRequested, design_.get(),
+                   [this] { showNotesWindow(); });
+  QObject::connect(design_.get(), &DesignWindow::exitRequested, design_.get(),
+                   [this] { confirmExit(); });
+}
+
+ProgramWindows::~ProgramWindows() = default;
+
+void ProgramWindows::showDesignWindow() {
+  design_->show();
+  if (notes_) {
+    notes_->hide();
+  }
+}
+
+void ProgramWindows::showNotesWindow() {
+  if (!notes_) {
+    notes_ = std::make_unique<NotesWindow>();
+    QObject::connect(notes_.get(), &NotesWindow::backRequested, notes_.get(),
+                     [this] { showDesignWindow(); });
+  }
+  notes_->show();
+  design_->hide();
+}
+
+void ProgramWindows::confirmExit() {
+  if (AskUser(design_.get(), QMessageBox::Information, u"رسالة تأكيد"_s,
+              u" هل أنت متأكد من الخروج من البرنامج؟؟؟"_s,
+              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+    return;
+  }
+  AskUser(design_.get(), QMessageBox::Information, u"خروج"_s, FarewellText());
+  design_->hide();
+  if (notes_) {
+    notes_->hide();
+  }
+  end_program_(0);
+}
+
+}  // namespace coldesign
