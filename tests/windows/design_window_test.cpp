@@ -1,0 +1,306 @@
+#include "windows/design_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "skin/skin_label.h"
+#include "tests/windows/modal_box_answerer.h"
+#include "tests/windows/typing.h"
+#include "windows/application_setup.h"
+
+namespace coldesign {
+namespace {
+
+using testing::ModalBoxAnswerer;
+using testing::TypeInto;
+using namespace Qt::Literals::StringLiterals;
+
+const QString kCaption = u"زركولت"_s;
+const QString kEmptyField = u"لا يمكن ترك هذا الحقل فارغا"_s;
+const QString kNegative = u"لا يمكن أن تكون القيمة سالبة"_s;
+const QString kOverflow = u"القيم المدخلة كبيرة جدا ولا يمكن حسابها"_s;
+const QString kNotANumber = u"القيمة المدخلة ليست رقما"_s;
+
+const QStringList kResultsArea = {u"Text4"_s,  u"Text5"_s,      u"Text7"_s,     u"Text8"_s,
+                                  u"Frame1"_s, u"SkinLabel3"_s, u"SkinLabel4"_s};
+
+QLineEdit* Field(const QWidget& window, const QString& name) {
+  return window.findChild<QLineEdit*>(name);
+}
+
+void PressResults(const QWidget& window) {
+  QTest::mouseClick(window.findChild<QPushButton*>(u"Command1"_s), Qt::LeftButton);
+}
+
+bool ResultsAreaShown(const QWidget& window) {
+  return std::ranges::all_of(kResultsArea, [&](const QString& name) {
+    return window.findChild<QWidget*>(name)->isVisible();
+  });
+}
+
+bool ResultsAreaHidden(const QWidget& window) {
+  return std::ranges::none_of(kResultsArea, [&](const QString& name) {
+    return window.findChild<QWidget*>(name)->isVisible();
+  });
+}
+
+// The design window shown on the offscreen screen, with the load and floors typed in.
+class ShownDesignWindow {
+ public:
+  ShownDesignWindow(const QString& load = {}, const QString& floors = {}) {
+    window_.show();
+    TypeInto(Field(window_, u"Text1"_s), load);
+    TypeInto(Field(window_, u"Text3"_s), floors);
+  }
+  DesignWindow& operator*() { return window_; }
+  DesignWindow* operator->() { return &window_; }
+  [[nodiscard]] QString text(const QString& name) const { return Field(window_, name)->text(); }
+
+ private:
+  DesignWindow window_;
+};
+
+}  // namespace
+
+class DesignWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { SetUpApplication(*qApp); }
+
+  void typingKeepsOnlyNumbers_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("digits") << u"Text1"_s << u"12"_s << u"12"_s;
+    QTest::newRow("a letter after digits") << u"Text1"_s << u"12a"_s << u"12"_s;
+    QTest::newRow("a point then a digit") << u"Text1"_s << u"1.5"_s << u"1.5"_s;
+    QTest::newRow("a letter first") << u"Text1"_s << u"a"_s << u""_s;
+    QTest::newRow("a lone minus") << u"Text1"_s << u"-"_s << u""_s;
+    QTest::newRow("a lone point") << u"Text3"_s << u"."_s << u""_s;
+    QTest::newRow("letters between digits") << u"Text3"_s << u"4xy2"_s << u"42"_s;
+    // "1e" is not yet a number, so the exponent cannot be typed.
+    QTest::newRow("an exponent letter") << u"Text3"_s << u"1e5"_s << u"15"_s;
+    QTest::newRow("Arabic-Indic digits") << u"Text1"_s << u"١٢٫٥"_s << u"١٢٫٥"_s;
+    QTest::newRow("a letter after Arabic-Indic digits") << u"Text3"_s << u"٣ب٤"_s << u"٣٤"_s;
+  }
+
+  void typingKeepsOnlyNumbers() {
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(QString, kept);
+    ShownDesignWindow window;
+    TypeInto(Field(*window, field), keys);
+    QCOMPARE(window.text(field), kept);
+  }
+
+  void pastedTextLosesCharactersFromTheCaret_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("letter inside the pasted text") << u""_s << u"12a34"_s << u"12"_s;
+    QTest::newRow("pasted after digits") << u"7"_s << u"5x"_s << u"75"_s;
+    QTest::newRow("nothing numeric") << u""_s << u"abc"_s << u""_s;
+    QTest::newRow("a negative number") << u""_s << u"-5"_s << u"-5"_s;
+  }
+
+  void pastedTextLosesCharactersFromTheCaret() {
+    QFETCH(QString, before);
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+    ShownDesignWindow window(before);
+    QLineEdit* load = Field(*window, u"Text1"_s);
+    QApplication::clipboard()->setText(pasted);
+    load->end(false);
+    load->paste();
+    testing::SettleInput(load);
+    QCOMPARE(load->text(), kept);
+  }
+
+  // Text that arrives in a field without the focus must not cost the focused field a character.
+  void guardMendsTheFieldThatChanged() {
+    ShownDesignWindow window(u""_s, u"35"_s);
+    Field(*window, u"Text3"_s)->setFocus();
+    QLineEdit* load = Field(*window, u"Text1"_s);
+    load->setText(u"8k"_s);
+    testing::SettleInput(load);
+    QCOMPARE(load->text(), u"8"_s);
+    QCOMPARE(window.text(u"Text3"_s), u"35"_s);
+  }
+
+  void emptyFieldIsRefused_data() {
+    QTest::addColumn<QString>("load");
+    QTest::addColumn<QString>("floors");
+    QTest::newRow("both empty") << u""_s << u""_s;
+    QTest::newRow("load empty") << u""_s << u"5"_s;
+    QTest::newRow("floors empty") << u"10"_s << u""_s;
+  }
+
+  void emptyFieldIsRefused() {
+    QFETCH(QString, load);
+    QFETCH(QString, floors);
+    ShownDesignWindow window(load, floors);
+    ModalBoxAnswerer answerer({QMessageBox::Ok});
+    PressResults(*window);
+    QCOMPARE(answerer.seen().size(), 1);
+    const testing::SeenBox& box = answerer.seen().front();
+    QCOMPARE(box.text, kEmptyField);
+    QCOMPARE(box.title, kCaption);
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(ResultsAreaHidden(*window));
+    QCOMPARE(window.text(u"Text2"_s), u""_s);
+  }
+
+  void negativeInputIsRefused_data() {
+    QTest::addColumn<QString>("load");
+    QTest::addColumn<QString>("floors");
+    QTest::newRow("negative load") << u"-10"_s << u"5"_s;
+    QTest::newRow("negative floors") << u"10"_s << u"-5"_s;
+    QTest::newRow("negative with a point") << u"-0.5"_s << u"5"_s;
+  }
+
+  void negativeInputIsRefused() {
+    QFETCH(QString, load);
+    QFETCH(QString, floors);
+    ShownDesignWindow window(u"30"_s, u"4"_s);
+    PressResults(*window);
+    Field(*window, u"Text1"_s)->setText(load);
+    Field(*window, u"Text3"_s)->setText(floors);
+    ModalBoxAnswerer answerer({QMessageBox::Ok});
+    PressResults(*window);
+    QCOMPARE(answerer.seen().size(), 1);
+    QCOMPARE(answerer.seen().front().text, kNegative);
+    QCOMPARE(answerer.seen().front().title, kCaption);
+    // The earlier results stand untouched.
+    QCOMPARE(window.text(u"Text2"_s), u"1182.58376635012"_s);
+    QCOMPARE(window.text(u"Text5"_s), u"40"_s);
+    QCOMPARE(window.text(u"Text8"_s), u"6"_s);
+  }
+
+  void resultsOfTheDesign_data() {
+    QTest::addColumn<QString>("load");
+    QTest::addColumn<QString>("floors");
+    QTest::addColumn<QStringList>("written");  // Text2, Text5, Text6, Text8
+    QTest::newRow("10 t on 5 floors")
+        << u"10"_s << u"5"_s << QStringList{u"492.743235979215"_s, u"30"_s, u"5.4"_s, u"4"_s};
+    QTest::newRow("30 t on 4 floors")
+        << u"30"_s << u"4"_s
+        << QStringList{u"1182.58376635012"_s, u"40"_s, u"11.8258376635012"_s, u"6"_s};
+    QTest::newRow("50 t on 7 floors")
+        << u"50"_s << u"7"_s
+        << QStringList{u"3449.20265185451"_s, u"115"_s, u"34.4920265185451"_s, u"18"_s};
+    QTest::newRow("100 t on 7 floors")
+        << u"100"_s << u"7"_s
+        << QStringList{u"6898.40530370901"_s, u"230"_s, u"68.9840530370901"_s, u"34"_s};
+    QTest::newRow("no floors") << u"10"_s << u"0"_s
+                               << QStringList{u"0"_s, u"30"_s, u"5.4"_s, u"4"_s};
+    QTest::newRow("Arabic-Indic digits")
+        << u"١٠"_s << u"٥"_s << QStringList{u"492.743235979215"_s, u"30"_s, u"5.4"_s, u"4"_s};
+  }
+
+  void resultsOfTheDesign() {
+    QFETCH(QString, load);
+    QFETCH(QString, floors);
+    QFETCH(QStringList, written);
+    ShownDesignWindow window(load, floors);
+    ModalBoxAnswerer answerer;
+    PressResults(*window);
+    QVERIFY(answerer.seen().isEmpty());
+    QVERIFY(ResultsAreaShown(*window));
+    const QStringList texts = {window.text(u"Text2"_s), window.text(u"Text5"_s),
+                               window.text(u"Text6"_s), window.text(u"Text8"_s)};
+    QCOMPARE(texts, written);
+    QCOMPARE(window.text(u"Text4"_s), u"30"_s);
+    QCOMPARE(window.text(u"Text7"_s), u"16"_s);
+    QVERIFY(!Field(*window, u"Text2"_s)->isVisible());
+    QVERIFY(!Field(*window, u"Text6"_s)->isVisible());
+  }
+
+  void repeatedResultsWriteTheSameTexts() {
+    ShownDesignWindow window(u"50"_s, u"7"_s);
+    PressResults(*window);
+    PressResults(*window);
+    QCOMPARE(window.text(u"Text5"_s), u"115"_s);
+    QCOMPARE(window.text(u"Text6"_s), u"34.4920265185451"_s);
+    QCOMPARE(window.text(u"Text8"_s), u"18"_s);
+  }
+
+  void editingAnInputLeavesTheResults() {
+    ShownDesignWindow window(u"50"_s, u"7"_s);
+    PressResults(*window);
+    TypeInto(Field(*window, u"Text3"_s), u"0"_s);
+    QCOMPARE(window.text(u"Text3"_s), u"70"_s);
+    QCOMPARE(window.text(u"Text5"_s), u"115"_s);
+  }
+
+  void enterPressesResults_data() {
+    QTest::addColumn<QString>("field");
+    QTest::newRow("in the load") << u"Text1"_s;
+    QTest::newRow("in the floors") << u"Text3"_s;
+  }
+
+  void enterPressesResults() {
+    QFETCH(QString, field);
+    ShownDesignWindow window(u"100"_s, u"7"_s);
+    QTest::keyClick(Field(*window, field), Qt::Key_Return);
+    QCOMPARE(window.text(u"Text8"_s), u"34"_s);
+  }
+
+  void overflowClearsTheStaleResults() {
+    ShownDesignWindow window(u"10"_s, u"5"_s);
+    PressResults(*window);
+    Field(*window, u"Text1"_s)->setText(u"1000"_s);
+    Field(*window, u"Text3"_s)->setText(u"100"_s);
+    ModalBoxAnswerer answerer({QMessageBox::Ok});
+    PressResults(*window);
+    QCOMPARE(answerer.seen().size(), 1);
+    QCOMPARE(answerer.seen().front().text, kOverflow);
+    QCOMPARE(answerer.seen().front().title, kCaption);
+    QCOMPARE(answerer.seen().front().icon, QMessageBox::Information);
+    QCOMPARE(answerer.seen().front().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(window.text(u"Text2"_s), u"985486.47195843"_s);
+    QCOMPARE(window.text(u"Text5"_s), u""_s);
+    QCOMPARE(window.text(u"Text6"_s), u""_s);
+    QCOMPARE(window.text(u"Text8"_s), u""_s);
+    QVERIFY(ResultsAreaShown(*window));
+    // The program goes on: the inputs take new text and the next design works.
+    QLineEdit* floors = Field(*window, u"Text3"_s);
+    floors->clear();
+    TypeInto(floors, u"5"_s);
+    Field(*window, u"Text1"_s)->setText(u"10"_s);
+    PressResults(*window);
+    QCOMPARE(window.text(u"Text5"_s), u"30"_s);
+  }
+
+  // A text the guard could not mend ("e5" once the digit before it was deleted) is reported.
+  void textThatIsNotANumberIsReported() {
+    ShownDesignWindow window(u"10"_s, u"5"_s);
+    PressResults(*window);
+    QLineEdit* load = Field(*window, u"Text1"_s);
+    QApplication::clipboard()->setText(u"1e5"_s);
+    load->clear();
+    load->paste();
+    load->setCursorPosition(1);
+    QTest::keyClick(load, Qt::Key_Backspace);
+    testing::SettleInput(load);
+    QCOMPARE(load->text(), u"e5"_s);
+    ModalBoxAnswerer answerer({QMessageBox::Ok});
+    PressResults(*window);
+    QCOMPARE(answerer.seen().size(), 1);
+    QCOMPARE(answerer.seen().front().text, kNotANumber);
+    QCOMPARE(answerer.seen().front().icon, QMessageBox::Information);
+    for (const QString& name : {u"Text2"_s, u"Text5"_s, u"Text6"_s, u"Text8"_s}) {
+      QCOMPARE(window.text(name), u""_s);
+    }
+  }
+};
+
+}  // namespace coldesign
+
+QTEST_MAIN(coldesign::DesignWindowTest)
+#include "design_window_test.moc"
