@@ -13,6 +13,8 @@ namespace coldesign {
 
 void SetUpApplication(QApplication& app) {
   RegisterResources();
+  // Lets the desktop match the windows with the installed desktop entry and its icon.
+  QApplication::setDesktopFileName(QStringLiteral("io.github.columndesigner.ColumnDesigner"));
   QApplication::setLayoutDirection(Qt::RightToLeft);
   // The program ends only through a confirmed Exit, never because a window was hidden.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -21,7 +21,7 @@ void ModalBoxAnswerer::answerOpenBox() {
   }
   QStringList captions;
   for (const QAbstractButton* button : box->buttons()) {
-    captions.append(button->text().remove(u'&'));
+    captions.append(button->text());
   }
   captions.sort();
   seen_.append({.title = box->windowTitle(),

@@ -16,7 +16,7 @@ struct SeenBox {
   QString text;
   QMessageBox::Icon icon;
   QMessageBox::StandardButtons buttons;
-  QStringList button_captions;  // sorted, without mnemonic marks
+  QStringList button_captions;  // sorted
   QPixmap picture;
 };
 
