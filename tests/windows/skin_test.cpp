@@ -100,19 +100,6 @@ class SkinTest : public QObject {
     new Skin(&window);
     QVERIFY(!window.grab().isNull());
   }
-
-  void skinLabelShowsMarkupAsText() {
-    QWidget window;
-    QFont font;
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    auto* label = new SkinLabel(u"<b>م/</b>"_s, font, &window);
-    QCOMPARE(label->textFormat(), Qt::PlainText);
-    QCOMPARE(label->font(), font);
-    label->setText(u"<i>x</i>"_s);
-    QCOMPARE(label->textFormat(), Qt::PlainText);
-    QVERIFY(label->sizeHint().width() > label->fontMetrics().horizontalAdvance(u"x"_s) * 3);
-  }
 };
 
 }  // namespace coldesign
