@@ -124,7 +124,10 @@ class DesignWindowTest : public QObject {
   // Text that arrives in a field without the focus must not cost the focused field a character.
   void guardMendsTheFieldThatChanged() {
     ShownDesignWindow window(u""_s, u"35"_s);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&*window));
     Field(*window, u"Text3"_s)->setFocus();
+    QCOMPARE(QApplication::focusWidget(), Field(*window, u"Text3"_s));
     QLineEdit* load = Field(*window, u"Text1"_s);
     load->setText(u"8k"_s);
     testing::SettleInput(load);

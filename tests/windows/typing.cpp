@@ -1,7 +1,7 @@
 #include "tests/windows/typing.h"
 
 #include <QCoreApplication>
-#include <QTest>
+#include <QKeyEvent>
 
 namespace coldesign::testing {
 
@@ -9,7 +9,10 @@ void TypeInto(QLineEdit* field, const QString& text) {
   for (const QChar character : text) {
     // The event loop runs what the program posted before it takes the next keystroke.
     SettleInput(field);
-    QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+    QCoreApplication::sendEvent(field, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+    QCoreApplication::sendEvent(field, &release);
     SettleInput(field);
   }
 }
@@ -19,7 +22,7 @@ void SettleInput(QLineEdit* field) {
   // longer than the text.
   const qsizetype rounds = field->text().size() + 2;
   for (qsizetype round = 0; round < rounds; ++round) {
-    QCoreApplication::sendPostedEvents(field);
+    QCoreApplication::sendPostedEvents();
   }
 }
 

@@ -9,7 +9,8 @@ namespace coldesign::testing {
 // keystroke that the program posted in answer run.
 void TypeInto(QLineEdit* field, const QString& text);
 
-// Runs the keystrokes that the program has posted to the field, and those they cause in turn.
+// Runs the keystrokes that the program has posted, and those they cause in turn; the field
+// sets how long that chain can be.
 void SettleInput(QLineEdit* field);
 
 }  // namespace coldesign::testing
