@@ -6,8 +6,11 @@
 # /usr/bin/column-designer.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-build=${1:-$root/build/release}
-shift $(($# > 0 ? 1 : 0))
+build=$root/build/release
+if [ $# -gt 0 ] && [ "${1#--}" = "$1" ]; then
+  build=$1
+  shift
+fi
 program=${COLDESIGN_PROGRAM:-$build/windows/column-designer}
 for file in "$build/bench/startup/startup-bench" "$build/bench/startup/empty-window" "$program"; do
   [ -x "$file" ] || { echo "missing $file: build the release preset first" >&2; exit 1; }
