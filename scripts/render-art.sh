@@ -5,6 +5,7 @@
 # Needs rsvg-convert (librsvg2-bin), ImageMagick's convert and the Noto Arabic font.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=scripts/deps.sh
 source scripts/deps.sh
 coldesign_install librsvg2-bin imagemagick fonts-noto-core
 
