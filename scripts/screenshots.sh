@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Regenerates docs/screenshots/ from the real program on its own X server: the design window
+# empty and with a result, the notes window and the exit confirmation.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+coldesign_install "${COLDESIGN_RUN_PACKAGES[@]}" "${COLDESIGN_TEST_PACKAGES[@]}"
+
+cmake --preset release
+cmake --build --preset release
+tests/e2e/run_e2e.sh tests/e2e/whole_road.py build/release/windows/column-designer \
+  docs/screenshots 1
+echo "Screenshots written to docs/screenshots/"

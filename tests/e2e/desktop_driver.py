@@ -1,0 +1,168 @@
+"""Drives the real program on an X server as a person would: xdotool types and clicks,
+AT-SPI reads what a screen reader reads, ImageMagick takes screenshots."""
+
+import os
+import subprocess
+import time
+
+import pyatspi
+
+POLL_SECONDS = 0.1
+WAIT_SECONDS = 30
+
+
+class DriverError(AssertionError):
+    pass
+
+
+def wait_for(what, probe, seconds=WAIT_SECONDS):
+    """Polls probe() until it returns something truthy; fails after a bound."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        value = probe()
+        if value:
+            return value
+        time.sleep(POLL_SECONDS)
+    raise DriverError(f"gave up waiting for {what}")
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True,
+                          text=True).stdout.strip()
+
+
+def _walk(accessible):
+    yield accessible
+    for index in range(accessible.childCount):
+        child = accessible.getChildAtIndex(index)
+        if child is not None:
+            yield from _walk(child)
+
+
+def _showing(accessible):
+    return accessible.getState().contains(pyatspi.STATE_SHOWING)
+
+
+class Program:
+    """The program under test, started by us and ended only by us (by its pid)."""
+
+    def __init__(self, executable):
+        self.process = subprocess.Popen([executable])
+
+    def application(self):
+        def probe():
+            desktop = pyatspi.Registry.getDesktop(0)
+            for index in range(desktop.childCount):
+                app = desktop.getChildAtIndex(index)
+                if app is not None and app.get_process_id() == self.process.pid:
+                    return app
+            return None
+        return wait_for("the program on the accessibility bus", probe)
+
+    def find(self, name, role=None, showing=True):
+        """The first accessible with this exact name (and role name), waiting for it."""
+        def probe():
+            for accessible in _walk(self.application()):
+                if accessible.name != name:
+                    continue
+                if role is not None and accessible.getRoleName() != role:
+                    continue
+                if showing and not _showing(accessible):
+                    continue
+                return accessible
+            return None
+        return wait_for(f"{role or 'accessible'} named {name!r}", probe)
+
+    def absent(self, name, role=None):
+        """True when no showing accessible has this name."""
+        return not any(a.name == name and (role is None or a.getRoleName() == role)
+                       and _showing(a) for a in _walk(self.application()))
+
+    def dialog(self):
+        """The showing message box: its accessible and what its labels say."""
+        def probe():
+            for accessible in _walk(self.application()):
+                if accessible.getRoleName() in ("dialog", "alert") and _showing(accessible):
+                    return accessible
+            return None
+        box = wait_for("a message box", probe)
+        return box, [a.name for a in _walk(box) if a.getRoleName() == "label" and a.name]
+
+    @staticmethod
+    def gone(accessible):
+        """True once a window or box is hidden or destroyed."""
+        try:
+            state = accessible.getState()
+        except Exception:  # the object has left the bus
+            return True
+        return state.contains(pyatspi.STATE_DEFUNCT) or not state.contains(pyatspi.STATE_SHOWING)
+
+    def wait_exit(self, seconds=WAIT_SECONDS):
+        return self.process.wait(timeout=seconds)
+
+    def end(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+
+def text_of(accessible):
+    text = accessible.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def type_into(accessible, text):
+    click(accessible)
+    wait_for("keyboard focus", lambda: accessible.getState().contains(pyatspi.STATE_FOCUSED))
+    xdotool("type", "--delay", "40", text)
+
+
+def window_id(title):
+    return wait_for(f"the window {title!r}",
+                    lambda: _first_line(["xdotool", "search", "--onlyvisible", "--name",
+                                         f"^{title}$"]))
+
+
+def _first_line(command):
+    result = subprocess.run(command, capture_output=True, text=True)
+    return result.stdout.split()[0] if result.returncode == 0 and result.stdout.split() else None
+
+
+def window_size(wid):
+    """The window's width and height in device pixels, as the X server has it."""
+    info = subprocess.run(["xwininfo", "-id", wid], check=True, capture_output=True,
+                          text=True).stdout
+    fields = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+    return int(fields["Width"]), int(fields["Height"])
+
+
+def _device_extents(accessible):
+    """An accessible's x, y, width and height in the X server's device pixels."""
+    extents = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    # Qt reports the extents in device-independent pixels.
+    scale = float(os.environ.get("QT_SCALE_FACTOR", "1"))
+    return [round(value * scale)
+            for value in (extents.x, extents.y, extents.width, extents.height)]
+
+
+def click(accessible):
+    """Clicks the middle of an accessible with the mouse, through the X server."""
+    x, y, width, height = _device_extents(accessible)
+    xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2))
+    xdotool("click", "1")
+
+
+def screenshot(path, wid):
+    """Saves what one window shows."""
+    subprocess.run(["import", "-window", wid, path], check=True)
+
+
+def screenshot_around(path, accessibles):
+    """Saves the part of the screen that holds all these windows and boxes."""
+    boxes = [_device_extents(a) for a in accessibles]
+    left = min(x for x, _, _, _ in boxes)
+    top = min(y for _, y, _, _ in boxes)
+    right = max(x + width for x, _, width, _ in boxes)
+    bottom = max(y + height for _, y, _, height in boxes)
+    subprocess.run(["import", "-window", "root", "-crop",
+                    f"{right - left}x{bottom - top}+{left}+{top}", "+repage", path], check=True)

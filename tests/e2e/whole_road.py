@@ -1,0 +1,113 @@
+"""End to end: the whole road of a user through both windows, on a real X server.
+Usage: whole_road.py PROGRAM OUTPUT_DIR [SCALE]"""
+
+import os
+import sys
+import traceback
+
+from desktop_driver import (Program, click, screenshot, screenshot_around, text_of, type_into,
+                            wait_for, window_id, window_size)
+
+DESIGN_TITLE = "زركولت"
+NOTES_TITLE = "ملاحظات"
+LOAD = "(ton)حمل العمود"
+FLOORS = "عدد الطوابق"
+WIDTH = "عرض العمود (cm)"
+LENGTH = "طول العمود (cm)"
+DIAMETER = "(mm) قطر السيخ"
+BARS = "عدد الأسياخ"
+EMPTY_FIELD = "لا يمكن ترك هذا الحقل فارغا"
+CONFIRM = " هل أنت متأكد من الخروج من البرنامج؟؟؟"
+
+
+def field(program, name):
+    return program.find(name, role="text")
+
+
+def button(program, name):
+    return program.find(name, role="push button")
+
+
+def answer(program, button_name):
+    """Presses a button of the showing message box; gives back what the box said."""
+    box, texts = program.dialog()
+    click(program.find(button_name, role="push button"))
+    wait_for("the message box to close", lambda: program.gone(box))
+    return texts
+
+
+def main():
+    executable, outdir = sys.argv[1], sys.argv[2]
+    scale = sys.argv[3] if len(sys.argv) > 3 else "1"
+    suffix = "" if scale == "1" else f"-x{scale}"
+    os.environ["QT_SCALE_FACTOR"] = scale
+    program = Program(executable)
+    checks = []
+
+    def check(what, condition):
+        checks.append((what, bool(condition)))
+        print(("PASS " if condition else "FAIL ") + what, flush=True)
+
+    try:
+        design = window_id(DESIGN_TITLE)
+        factor = float(scale)
+        check(f"the design window is 240 x 294 times {scale}",
+              window_size(design) == (round(240 * factor), round(294 * factor)))
+        screenshot(os.path.join(outdir, f"design-empty{suffix}.png"), design)
+
+        click(button(program, "النتائج"))
+        check("Results with empty fields asks for the load",
+              EMPTY_FIELD in answer(program, "موافق"))
+        check("the results area stays hidden", program.absent(LENGTH, role="text"))
+
+        type_into(field(program, LOAD), "1x0")
+        check("a typed letter vanishes from the load", text_of(field(program, LOAD)) == "10")
+        type_into(field(program, FLOORS), "5")
+        click(button(program, "النتائج"))
+        results = {name: text_of(field(program, name)) for name in (WIDTH, LENGTH, DIAMETER, BARS)}
+        check(f"10 tons on 5 floors gives 30 x 30 with 4 bars of 16 mm: {results}",
+              results == {WIDTH: "30", LENGTH: "30", DIAMETER: "16", BARS: "4"})
+        screenshot(os.path.join(outdir, f"design-result{suffix}.png"), design)
+
+        click(button(program, "ملاحظات"))
+        notes = window_id(NOTES_TITLE)
+        check("Notes hides the design window",
+              wait_for("the design window to hide", lambda: program.absent(LOAD)))
+        check("the notes window states the floor limit",
+              program.find("عدد الأدوار المسموح بها في هذا البرنامج هو 7 ادوار*"))
+        screenshot(os.path.join(outdir, f"notes{suffix}.png"), notes)
+        check(f"the notes window is 372 x 430 times {scale}",
+              window_size(notes) == (round(372 * factor), round(430 * factor)))
+
+        click(button(program, "رجوع"))
+        check("Back brings the results back unchanged",
+              text_of(field(program, LENGTH)) == "30" and text_of(field(program, LOAD)) == "10")
+
+        click(button(program, "خروج"))
+        box, _ = program.dialog()
+        screenshot_around(os.path.join(outdir, f"exit-confirmation{suffix}.png"),
+                          [program.find(DESIGN_TITLE), box])
+        check("Exit asks for confirmation", CONFIRM in answer(program, "لا"))
+        check("No keeps the program and its fields",
+              program.process.poll() is None and text_of(field(program, BARS)) == "4")
+
+        click(button(program, "خروج"))
+        answer(program, "نعم")
+        farewell = answer(program, "موافق")
+        check("Yes shows the farewell",
+              any("والسلام عليكم ورحمة الله وبركاته" in t for t in farewell))
+        check("OK ends the program with status 0", program.wait_exit() == 0)
+    except Exception as error:  # a failed wait or lookup is one more failed check
+        traceback.print_exc()
+        print(f"the program's exit status so far: {program.process.poll()}", flush=True)
+        check(f"no step failed: {error!r}", False)
+    finally:
+        program.end()
+
+    failed = sum(1 for _, ok in checks if not ok)
+    print(f"{len(checks) - failed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
