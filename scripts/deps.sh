@@ -1,18 +1,17 @@
 # Sourced by run.sh and test.sh: installs the Debian 12 packages that are missing.
 
-# Needed to build and run the program.
+# Needed to build and run the program, and the benchmarks built with it.
 COLDESIGN_RUN_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-translations-l10n fonts-noto-core
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxdamage-dev
 )
 
 # Needed by the tests: formatting, the fuzzer, the X server, the screen reader bus,
-# screenshots, the start-up benchmark and the packaging checks.
+# screenshots and the packaging checks.
 COLDESIGN_TEST_PACKAGES=(
   clang-format clang-16 libclang-rt-16-dev locales
   xvfb xdotool x11-utils imagemagick dbus at-spi2-core python3-pyatspi
-  libx11-dev libxdamage-dev
   desktop-file-utils appstream dpkg-dev file
 )
 
