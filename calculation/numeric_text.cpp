@@ -84,9 +84,9 @@ NumberScan ScanNumber(const char* p, const char* end) {
   }
   std::int64_t frac_digits = 0;
   std::int64_t first_nonzero_frac = -1;  // index of the first non-zero digit after the point
-  if (p != end && (n = PointAt(p, end)) != 0) {
-    scan.ascii &= n == 1;
-    p += n;
+  if (const int point = p != end ? PointAt(p, end) : 0; point != 0) {
+    scan.ascii &= point == 1;
+    p += point;
     while (p != end && (n = DigitAt(p, end, &ascii)) != 0) {
       if (first_nonzero_frac < 0 && ascii != '0') first_nonzero_frac = frac_digits;
       scan.ascii &= n == 1;
@@ -387,6 +387,7 @@ std::string FormatInteger(std::int64_t value) {
 
 std::expected<std::int16_t, NumericFailure> RoundToInteger16(double value) {
   // Also rejects NaN. Inside these bounds the arithmetic below is exact in any rounding mode.
+  // NOLINTNEXTLINE(readability-simplify-boolean-expr): the negated form is what rejects NaN.
   if (!(value > -32769.0 && value < 32768.0)) return std::unexpected(NumericFailure::Overflow);
   const double floor = std::floor(value);
   const double fraction = value - floor;  // exact
