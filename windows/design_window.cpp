@@ -1,7 +1,6 @@
 #include "windows/design_window.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 
 #include "calculation/design_calculation.h"
 #include "skin/skin.h"
@@ -9,6 +8,7 @@
 #include "windows/input_guard.h"
 #include "windows/message_boxes.h"
 #include "windows/program_fonts.h"
+#include "windows/program_icon.h"
 #include "windows/twips.h"
 #include "windows/window_frame.h"
 
@@ -16,14 +16,6 @@ namespace coldesign {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
-
-QIcon ProgramIcon() {
-  QIcon icon;
-  for (const int size : {16, 32, 48, 64, 128, 256}) {
-    icon.addFile(u":/icons/column-designer-%1.png"_s.arg(size), QSize(size, size));
-  }
-  return icon;
-}
 
 QLineEdit* PlaceField(QWidget* window, const char* name, const QString& accessible_name,
                       QRect geometry) {
@@ -65,7 +57,7 @@ DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags)
   setObjectName(u"columns"_s);
   setWindowTitle(kProgramCaption.toString());
   setFixedSize(FromTwips(0, 0, 3600, 4410).size());
-  setWindowIcon(ProgramIcon());
+  setWindowIcon(ProgramIcon(devicePixelRatioF()));
 
   const QString load_caption = u"(ton)حمل العمود"_s;
   const QString floors_caption = u"عدد الطوابق"_s;

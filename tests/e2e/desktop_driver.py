@@ -2,6 +2,7 @@
 AT-SPI reads what a screen reader reads, ImageMagick takes screenshots."""
 
 import os
+import re
 import subprocess
 import time
 
@@ -134,6 +135,13 @@ def window_size(wid):
                           text=True).stdout
     fields = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
     return int(fields["Width"]), int(fields["Height"])
+
+
+def icon_sides(wid):
+    """The sides, in device pixels, of the icons the window offers the window manager."""
+    info = subprocess.run(["xprop", "-id", wid, "-notype", "_NET_WM_ICON"], check=True,
+                          capture_output=True, text=True).stdout
+    return [int(side) for side in re.findall(r"Icon \((\d+) x \d+\)", info)]
 
 
 def _device_extents(accessible):

@@ -5,8 +5,8 @@ import os
 import sys
 import traceback
 
-from desktop_driver import (Program, click, screenshot, screenshot_around, text_of, type_into,
-                            wait_for, window_id, window_size)
+from desktop_driver import (Program, click, icon_sides, screenshot, screenshot_around, text_of,
+                            type_into, wait_for, window_id, window_size)
 
 DESIGN_TITLE = "زركولت"
 NOTES_TITLE = "ملاحظات"
@@ -53,6 +53,9 @@ def main():
         factor = float(scale)
         check(f"the design window is 240 x 294 times {scale}",
               window_size(design) == (round(240 * factor), round(294 * factor)))
+        sides = icon_sides(design)
+        check(f"the window icon is sharp from 16 to 48 pixels times {scale}: {sides}",
+              sides and min(sides) <= 16 * factor and max(sides) >= 48 * factor)
         screenshot(os.path.join(outdir, f"design-empty{suffix}.png"), design)
 
         click(button(program, "النتائج"))

@@ -10,6 +10,7 @@
 #include "windows/application_setup.h"
 #include "windows/design_window.h"
 #include "windows/notes_window.h"
+#include "windows/program_icon.h"
 
 namespace coldesign {
 namespace {
@@ -57,13 +58,31 @@ class WindowLayoutTest : public QObject {
 
   void onlyTheDesignWindowCarriesTheProgramIcon() {
     const DesignWindow design;
-    const QList<QSize> sizes = design.windowIcon().availableSizes();
-    for (const int side : {16, 32, 48, 64, 128, 256}) {
-      QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
-    }
+    QCOMPARE(design.windowIcon().availableSizes(),
+             ProgramIcon(design.devicePixelRatioF()).availableSizes());
     QVERIFY(!design.windowIcon().pixmap(32).isNull());
     const NotesWindow notes;
     QVERIFY(notes.windowIcon().isNull());
+  }
+
+  // Each size is read from its own picture; a picture that failed to read would be missing.
+  void programIconSizesFollowTheScale_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QList<int>>("sides");
+    QTest::newRow("1") << 1.0 << QList<int>{16, 32, 48};
+    QTest::newRow("1.25") << 1.25 << QList<int>{16, 32, 48, 64};
+    QTest::newRow("2") << 2.0 << QList<int>{16, 32, 48, 64, 128};
+    QTest::newRow("3") << 3.0 << QList<int>{16, 32, 48, 64, 128, 256};
+  }
+
+  void programIconSizesFollowTheScale() {
+    QFETCH(qreal, ratio);
+    QFETCH(QList<int>, sides);
+    QList<QSize> sizes;
+    for (const int side : sides) {
+      sizes.append(QSize(side, side));
+    }
+    QCOMPARE(ProgramIcon(ratio).availableSizes(), sizes);
   }
 
   // Positions are the twips of the window definitions divided by 15.
