@@ -18,9 +18,6 @@ void SetUpApplication(QApplication& app) {
   QApplication::setLayoutDirection(Qt::RightToLeft);
   // The program ends only through a confirmed Exit, never because a window was hidden.
   QApplication::setQuitOnLastWindowClosed(false);
-  QFont::insertSubstitutions(kProgramFontFamily.toString(),
-                             {QStringLiteral("Noto Naskh Arabic"),
-                              QStringLiteral("Noto Sans Arabic"), QStringLiteral("DejaVu Sans")});
   QApplication::setFont(WindowFont());
 
   auto* translator = new QTranslator(&app);

@@ -5,9 +5,10 @@
 
 namespace coldesign {
 
-// The program names one family for every text; the application set-up maps it to fonts with
-// good Arabic glyphs.
-inline constexpr QStringView kProgramFontFamily = u"MS Sans Serif";
+// Every text is set in one Arabic family, asked for by its own name so that Qt opens it at once.
+// The few characters it lacks (Latin letters, brackets, signs) come from the fallback font that
+// fontconfig picks, which is looked for only when such a character is first drawn.
+inline constexpr QStringView kProgramFontFamily = u"Noto Naskh Arabic";
 
 QFont WindowFont();       // buttons, frames and message boxes
 QFont FieldFont();        // the design window's text fields
