@@ -1,10 +1,17 @@
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
+#include <thread>
 
 #include "windows/application_setup.h"
 #include "windows/program_windows.h"
 
 int main(int argc, char* argv[]) {
+  // Reading the user's font configuration, the longest step before the first text can be drawn,
+  // runs on another core while Qt connects to the display; Qt then finds it ready.
+  std::thread font_configuration(FcInit);
   QApplication app(argc, argv);
+  font_configuration.join();
   coldesign::SetUpApplication(app);
   coldesign::ProgramWindows windows;
   windows.showDesignWindow();
