@@ -3,8 +3,11 @@
 #include <QGlyphRun>
 #include <QPainter>
 #include <QStyle>
+#include <QTextCharFormat>
 #include <QTextLayout>
 #include <algorithm>
+
+#include "skin/latin_runs.h"
 
 namespace coldesign {
 namespace {
@@ -29,12 +32,33 @@ qreal InkLeft(const QRect& area, qreal ink_width, Qt::Alignment alignment) {
   return area.left();
 }
 
+// The Latin words of `text` in `font` with its family replaced by `latin_family`.
+QList<QTextLayout::FormatRange> LatinWordFormats(const QString& text, const QFont& font,
+                                                 const QString& latin_family) {
+  QFont latin_font = font;
+  latin_font.setFamily(latin_family);
+  QTextCharFormat format;
+  format.setFont(latin_font);
+  QList<QTextLayout::FormatRange> formats;
+  for (const TextRun& run : LatinRuns(text)) {
+    formats.append({.start = static_cast<int>(run.start),
+                    .length = static_cast<int>(run.length),
+                    .format = format});
+  }
+  return formats;
+}
+
 }  // namespace
 
 SkinLabel::SkinLabel(const QString& text, const QFont& font, QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
   setFont(font);
   setText(text);
+}
+
+void SkinLabel::setLatinFamily(const QString& family) {
+  latin_family_ = family;
+  update();
 }
 
 void SkinLabel::paintEvent(QPaintEvent* /*event*/) {
@@ -49,6 +73,9 @@ void SkinLabel::paintEvent(QPaintEvent* /*event*/) {
   option.setTextDirection(Qt::LayoutDirectionAuto);
   option.setWrapMode(wordWrap() ? QTextOption::WordWrap : QTextOption::NoWrap);
   layout.setTextOption(option);
+  if (!latin_family_.isEmpty()) {
+    layout.setFormats(LatinWordFormats(text(), font(), latin_family_));
+  }
   QList<QTextLine> lines;
   layout.beginLayout();
   for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {

@@ -16,8 +16,16 @@ class SkinLabel : public QLabel {
  public:
   SkinLabel(const QString& text, const QFont& font, QWidget* parent);
 
+  // Latin words in the text are set in this family, at the label font's size and weight. An
+  // Arabic font has no Latin letters, and leaving the choice to the system's fallback search
+  // costs a query over every installed font.
+  void setLatinFamily(const QString& family);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString latin_family_;
 };
 
 }  // namespace coldesign

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "skin/latin_runs.h"
 #include "skin/skin_label.h"
 #include "skin/skin_palette.h"
 #include "windows/application_setup.h"
@@ -87,6 +88,27 @@ class SkinTest : public QObject {
     const auto palette = ParsePalette(SkinResource(u"palette.txt"_s), QPalette());
     QCOMPARE(window.palette().color(QPalette::Window), palette->color(QPalette::Window));
     QCOMPARE(window.palette().color(QPalette::Text), palette->color(QPalette::Text));
+  }
+
+  void latinWordsOfArabicTexts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<TextRun>>("runs");
+    QTest::newRow("unit before Arabic") << u"(ton)حمل العمود"_s << QList<TextRun>{{0, 5}};
+    QTest::newRow("unit and blank before Arabic") << u"(mm) قطر السيخ"_s << QList<TextRun>{{0, 4}};
+    QTest::newRow("unit after Arabic") << u"عرض العمود (cm)"_s << QList<TextRun>{{11, 4}};
+    QTest::newRow("blanks around") << u" (cm) أبعاد العمود "_s << QList<TextRun>{{1, 4}};
+    QTest::newRow("two words") << u"x حمل y"_s << QList<TextRun>{{0, 1}, {6, 1}};
+    QTest::newRow("digits inside a Latin stretch") << u"ab 12 cd"_s << QList<TextRun>{{0, 8}};
+    QTest::newRow("Arabic only") << u"عدد الطوابق"_s << QList<TextRun>{};
+    QTest::newRow("digits among Arabic") << u"الاصدار رقم 1 لسنة 2013"_s << QList<TextRun>{};
+    QTest::newRow("signs and digits") << u"للتواصل :+44 20 7946 0000*"_s << QList<TextRun>{};
+    QTest::newRow("empty") << u""_s << QList<TextRun>{};
+  }
+
+  void latinWordsOfArabicTexts() {
+    QFETCH(QString, text);
+    QFETCH(QList<TextRun>, runs);
+    QCOMPARE(LatinRuns(text), runs);
   }
 
   // Qt reports a style sheet it cannot parse only as a warning, when it first draws with it.
