@@ -18,6 +18,7 @@ void SetUpApplication(QApplication& app) {
   QApplication::setLayoutDirection(Qt::RightToLeft);
   // The program ends only through a confirmed Exit, never because a window was hidden.
   QApplication::setQuitOnLastWindowClosed(false);
+  QFont::insertSubstitution(kRequestedFontFamily.toString(), kProgramFontFamily.toString());
   QApplication::setFont(WindowFont());
 
   auto* translator = new QTranslator(&app);

@@ -4,7 +4,7 @@ namespace coldesign {
 namespace {
 
 QFont ProgramFont(qreal point_size, QFont::Weight weight) {
-  QFont font(kProgramFontFamily.toString());
+  QFont font(kRequestedFontFamily.toString());
   font.setPointSizeF(point_size);
   font.setWeight(weight);
   return font;

@@ -5,9 +5,11 @@
 
 namespace coldesign {
 
-// Every text is set in one Arabic family, asked for by its own name so that Qt opens it at once.
-// The few characters it lacks (Latin letters, brackets, signs) come from the fallback font that
-// fontconfig picks, which is looked for only when such a character is first drawn.
+// The windows ask for "MS Sans Serif" at its sizes and weights; that family is absent on Linux,
+// so it stands for an Arabic family with good glyphs (looking up the absent name costs a few
+// fontconfig searches at start-up). The few characters the Arabic family lacks (Latin letters,
+// brackets, signs) come from the fallback font that fontconfig picks.
+inline constexpr QStringView kRequestedFontFamily = u"MS Sans Serif";
 inline constexpr QStringView kProgramFontFamily = u"Noto Naskh Arabic";
 // The labels' Latin words, such as the units, in the Latin companion of the Arabic family.
 inline constexpr QStringView kLatinFontFamily = u"Noto Sans";

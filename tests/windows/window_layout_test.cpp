@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -207,6 +208,9 @@ class WindowLayoutTest : public QObject {
     }
     QCOMPARE(widget->font().pointSizeF(), points);
     QCOMPARE(widget->font().bold(), bold);
+    QCOMPARE(widget->font().family(), u"MS Sans Serif"_s);
+    // The family asked for is absent here; the one drawn must be the Arabic one behind it.
+    QCOMPARE(QFontInfo(widget->font()).family(), u"Noto Naskh Arabic"_s);
   }
 
   void captionsAndAccessibleNames_data() {
