@@ -6,8 +6,11 @@
 
 #include "windows/program_fonts.h"
 
-// Q_INIT_RESOURCE declares a function of the global namespace.
-static void RegisterResources() { Q_INIT_RESOURCE(resources); }
+// Q_INIT_RESOURCE declares a function of the enclosing namespace, which must be the global one:
+// in an anonymous namespace it would name a function that does not exist.
+static void RegisterResources() {  // NOLINT(misc-use-anonymous-namespace)
+  Q_INIT_RESOURCE(resources);
+}
 
 namespace coldesign {
 
