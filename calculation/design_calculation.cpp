@@ -12,19 +12,31 @@ namespace {
 constexpr double kLoadFactor = 1.1;
 constexpr double kTonsToKilograms = 1000;
 constexpr double kKilogramsPerSquareCentimetre = 111.62;
-constexpr double kLeastLength = 30;
-constexpr std::int64_t kLeastLengthWhole = 30;
+constexpr std::int16_t kLeastLength = 30;
 constexpr double kLeastSteelFraction = 0.006;
 constexpr double kSteelFraction = 0.01;
 constexpr double kSteelPerBar = 2;
-constexpr double kLeastBars = 4;
-constexpr std::int64_t kLeastBarsWhole = 4;
+constexpr std::int16_t kLeastBars = 4;
 
 // Leading(Fmt(value)): the value rounded to 15 significant digits, as the calculation
 // compares it; the text is only read back, so it stays on the stack.
 double ThroughText(double value) {
   char text[detail::kNumberTextCapacity];
   return ParseLeadingNumber({text, detail::FormatNumberTo(value, text)});
+}
+
+// The whole number that a quotient asks for, as text: the least value up to it (the quotient is
+// compared as its 15-digit text), above it the quotient rounded to a whole number and raised.
+std::expected<std::string, NumericFailure> WholeAtLeast(double quotient, std::int16_t least,
+                                                        std::int32_t (*raise)(std::int16_t)) {
+  if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
+  const double compared = ThroughText(quotient);
+  if (compared > least) {
+    const auto whole = RoundToInteger16(compared);
+    if (!whole) return std::unexpected(whole.error());
+    return FormatInteger(raise(*whole));
+  }
+  return FormatInteger(least);  // below the least value and at it alike
 }
 
 // The column design: each step writes its text into `result` and later steps read
@@ -68,16 +80,9 @@ class Design {
     width_ = *width;
     const auto area = ParseNumberStrict(result_.required_area_text);
     if (!area) return std::unexpected(area.error());
-    const double quotient = *area / width_;
-    if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
-    const double q = ThroughText(quotient);
-    if (q > kLeastLength) {
-      const auto whole = RoundToInteger16(q);
-      if (!whole) return std::unexpected(whole.error());
-      result_.length_text = FormatInteger(RoundUpToFive(*whole));
-    } else {  // q < 30 and q = 30 alike
-      result_.length_text = FormatInteger(kLeastLengthWhole);
-    }
+    auto length = WholeAtLeast(*area / width_, kLeastLength, RoundUpToFive);
+    if (!length) return std::unexpected(length.error());
+    result_.length_text = std::move(*length);
     return {};
   }
 
@@ -98,16 +103,9 @@ class Design {
   Step BarCount() {
     const auto steel = ParseNumberStrict(result_.steel_area_text);
     if (!steel) return std::unexpected(steel.error());
-    const double quotient = *steel / kSteelPerBar;
-    if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
-    const double n = ThroughText(quotient);
-    if (n > kLeastBars) {
-      const auto whole = RoundToInteger16(n);
-      if (!whole) return std::unexpected(whole.error());
-      result_.bar_count_text = FormatInteger(RoundUpToEven(*whole));
-    } else {  // n < 4 and n = 4 alike
-      result_.bar_count_text = FormatInteger(kLeastBarsWhole);
-    }
+    auto bar_count = WholeAtLeast(*steel / kSteelPerBar, kLeastBars, RoundUpToEven);
+    if (!bar_count) return std::unexpected(bar_count.error());
+    result_.bar_count_text = std::move(*bar_count);
     return {};
   }
 
