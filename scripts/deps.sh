@@ -4,7 +4,7 @@
 COLDESIGN_RUN_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libfontconfig-dev qt6-translations-l10n fonts-noto-core
-  libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxdamage-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxdamage-dev libfast-float-dev
 )
 
 # Needed by the tests: formatting, the fuzzer, the X server, the screen reader bus,
