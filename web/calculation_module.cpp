@@ -1,0 +1,93 @@
+// The calculation's C interface for the WebAssembly module. Texts cross as UTF-8 bytes in the
+// module's memory: the caller writes them into blocks from calculation_alloc, and reads the
+// answers from a block that stays valid until the next call of the same function.
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "calculation/design_calculation.h"
+#include "calculation/input_check.h"
+#include "calculation/numeric_text.h"
+
+#define COLDESIGN_EXPORT(name) extern "C" __attribute__((export_name(name)))
+
+namespace {
+
+std::string_view View(const char* text, std::size_t size) { return {text, size}; }
+
+// A text of an answer, as the caller reads it: its address and length in bytes.
+struct TextView {
+  const char* data;
+  std::uint32_t size;
+};
+
+enum class DesignOutcome : std::uint32_t { Ok, Overflow, TypeMismatch };
+
+struct DesignAnswer {
+  DesignOutcome outcome;
+  TextView required_area;
+  TextView length;
+  TextView steel_area;
+  TextView bar_count;
+};
+
+TextView ViewOf(const std::string& text) {
+  return {text.data(), static_cast<std::uint32_t>(text.size())};
+}
+
+enum class InputAnswer : std::uint32_t { Accepted, LoadEmpty, FloorsEmpty, Negative };
+
+}  // namespace
+
+COLDESIGN_EXPORT("alloc") void* CalculationAlloc(std::size_t size) {
+  return std::malloc(size == 0 ? 1 : size);
+}
+
+COLDESIGN_EXPORT("free") void CalculationFree(void* block) { std::free(block); }
+
+COLDESIGN_EXPORT("is_numeric_text") bool IsNumericTextExport(const char* text, std::size_t size) {
+  return coldesign::IsNumericText(View(text, size));
+}
+
+// The answer's texts are those of the design, or on a failure what the steps before it wrote.
+COLDESIGN_EXPORT("design_column")
+const DesignAnswer* DesignColumnExport(const char* load, std::size_t load_size, const char* floors,
+                                       std::size_t floors_size) {
+  static coldesign::ColumnDesignResult texts;
+  static DesignAnswer answer{};
+  auto result = coldesign::DesignColumn({.load_text = std::string(View(load, load_size)),
+                                         .floors_text = std::string(View(floors, floors_size))});
+  if (result) {
+    texts = std::move(*result);
+    answer.outcome = DesignOutcome::Ok;
+  } else {
+    texts = std::move(result.error().partial);
+    answer.outcome = result.error().kind == coldesign::NumericFailure::Overflow
+                         ? DesignOutcome::Overflow
+                         : DesignOutcome::TypeMismatch;
+  }
+  answer.required_area = ViewOf(texts.required_area_text);
+  answer.length = ViewOf(texts.length_text);
+  answer.steel_area = ViewOf(texts.steel_area_text);
+  answer.bar_count = ViewOf(texts.bar_count_text);
+  return &answer;
+}
+
+COLDESIGN_EXPORT("check_inputs")
+InputAnswer CheckInputsExport(const char* load, std::size_t load_size, const char* floors,
+                              std::size_t floors_size) {
+  const auto problem =
+      coldesign::CheckDesignInputs(View(load, load_size), View(floors, floors_size));
+  if (!problem) return InputAnswer::Accepted;
+  switch (*problem) {
+    case coldesign::InputProblem::LoadEmpty:
+      return InputAnswer::LoadEmpty;
+    case coldesign::InputProblem::FloorsEmpty:
+      return InputAnswer::FloorsEmpty;
+    case coldesign::InputProblem::Negative:
+      return InputAnswer::Negative;
+  }
+  return InputAnswer::Accepted;
+}
