@@ -40,6 +40,7 @@ async function moduleBytes() {
 const FAILURES = ["overflow", "type-mismatch"];
 const INPUT_PROBLEMS = [null, "load-empty", "floors-empty", "negative"];
 const DESIGN_TEXTS = ["requiredAreaText", "lengthText", "steelAreaText", "barCountText"];
+const LAYOUT_FAILURES = ["invalid-input", "bars-do-not-fit"];
 
 function bind(exports) {
   const encoder = new TextEncoder();
@@ -90,6 +91,20 @@ function bind(exports) {
 
     checkInputs(loadText, floorsText) {
       return INPUT_PROBLEMS[withTexts([loadText, floorsText], exports.check_inputs)];
+    },
+
+    layOutSection({ widthCm, lengthCm, barCount }) {
+      const answer = exports.lay_out_section(widthCm, lengthCm, barCount);
+      const view = new DataView(memory.buffer, answer, 24);
+      const outcome = view.getUint32(16, true);
+      if (outcome !== 0) return { ok: false, failure: LAYOUT_FAILURES[outcome - 1] };
+      const count = view.getUint32(12, true);
+      const centres = new Float64Array(memory.buffer, view.getUint32(8, true), 2 * count);
+      const bars = [];
+      for (let i = 0; i < centres.length; i += 2) {
+        bars.push({ xMm: centres[i], yMm: centres[i + 1] });
+      }
+      return { ok: true, bars, clearSpacingMm: view.getFloat64(0, true) };
     },
   };
 }

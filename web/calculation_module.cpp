@@ -2,6 +2,7 @@
 // module's memory: the caller writes them into blocks from calculation_alloc, and reads the
 // answers from a block that stays valid until the next call of the same function.
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -10,6 +11,7 @@
 #include "calculation/design_calculation.h"
 #include "calculation/input_check.h"
 #include "calculation/numeric_text.h"
+#include "calculation/section_layout.h"
 
 #define COLDESIGN_EXPORT(name) extern "C" __attribute__((export_name(name)))
 
@@ -38,6 +40,15 @@ TextView ViewOf(const std::string& text) {
 }
 
 enum class InputAnswer : std::uint32_t { Accepted, LoadEmpty, FloorsEmpty, Negative };
+
+enum class LayoutOutcome : std::uint32_t { Ok, InvalidInput, BarsDoNotFit };
+
+struct LayoutAnswer {
+  double clear_spacing_mm;
+  const coldesign::BarCentre* bars;  // x and y of each bar, in mm
+  std::uint32_t bar_count;
+  LayoutOutcome outcome;
+};
 
 }  // namespace
 
@@ -90,4 +101,31 @@ InputAnswer CheckInputsExport(const char* load, std::size_t load_size, const cha
       return InputAnswer::Negative;
   }
   return InputAnswer::Accepted;
+}
+
+// The bar count comes as a JavaScript number: one that is no whole number is invalid input.
+COLDESIGN_EXPORT("lay_out_section")
+const LayoutAnswer* LayOutSectionExport(double width_cm, double length_cm, double bar_count) {
+  static coldesign::SectionLayout layout;
+  static LayoutAnswer answer{};
+  answer = {};
+  layout = {};
+  if (!(std::trunc(bar_count) == bar_count && std::fabs(bar_count) <= 1e6)) {
+    answer.outcome = LayoutOutcome::InvalidInput;
+    return &answer;
+  }
+  auto result = coldesign::LayOutSection(
+      {.width_cm = width_cm, .length_cm = length_cm, .bar_count = static_cast<int>(bar_count)});
+  if (!result) {
+    answer.outcome = result.error() == coldesign::SectionLayoutFailure::BarsDoNotFit
+                         ? LayoutOutcome::BarsDoNotFit
+                         : LayoutOutcome::InvalidInput;
+    return &answer;
+  }
+  layout = std::move(*result);
+  answer = {.clear_spacing_mm = layout.clear_spacing_mm,
+            .bars = layout.bars.data(),
+            .bar_count = static_cast<std::uint32_t>(layout.bars.size()),
+            .outcome = LayoutOutcome::Ok};
+  return &answer;
 }
