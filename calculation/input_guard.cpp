@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
-#include <charconv>
 #include <cstdint>
 #include <optional>
-#include <system_error>
 
 #include "calculation/numeric_text.h"
 
@@ -282,10 +280,8 @@ bool OverflowsAtLargestMagnitude(const std::string& digits) {
   text += '.';
   text.append(digits, 1);
   text += "e308";
-  double value = 0;
-  const auto result =
-      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-  return result.ec == std::errc::result_out_of_range;
+  const auto value = ParseNumberStrict(text);
+  return !value && value.error() == NumericFailure::Overflow;
 }
 
 // Walks the prefixes before the caret and tells which of them, joined to the suffix, is a
