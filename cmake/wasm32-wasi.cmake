@@ -9,7 +9,3 @@ set(CMAKE_EXECUTABLE_SUFFIX .wasm)
 set(CMAKE_CXX_FLAGS_INIT "-isystem /usr/include/wasm32-wasi/c++/v1 -fno-exceptions -fno-rtti")
 set(CMAKE_CXX_FLAGS_MINSIZEREL "-Oz -DNDEBUG" CACHE STRING "Flags of the size-optimised build")
 set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
-
-# Header-only packages (fast_float) come from the build machine.
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE BOTH)
