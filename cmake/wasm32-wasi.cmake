@@ -3,7 +3,6 @@ set(CMAKE_SYSTEM_NAME Generic)
 set(CMAKE_SYSTEM_PROCESSOR wasm32)
 set(CMAKE_CXX_COMPILER clang++-16)
 set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
-set(CMAKE_EXECUTABLE_SUFFIX .wasm)
 
 # The compiler driver searches the C headers of the target, not libc++'s.
 set(CMAKE_CXX_FLAGS_INIT "-isystem /usr/include/wasm32-wasi/c++/v1 -fno-exceptions -fno-rtti")
