@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QValidator>
+#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -87,8 +88,9 @@ class NumberFieldGuard : public QValidator {
     if (!field_->isModified() || text == settled_.text) return;
     const QByteArray edited = text.toUtf8();
     const QByteArray before = settled_.text.toUtf8();
-    const auto caret_bytes =
-        static_cast<std::size_t>(QStringView(text).first(caret).toUtf8().size());
+    const QStringView before_caret =
+        QStringView(text).first(std::clamp<qsizetype>(caret, 0, text.size()));
+    const auto caret_bytes = static_cast<std::size_t>(before_caret.toUtf8().size());
     const GuardedInput guarded = GuardedText(View(edited), caret_bytes, View(before));
     if (guarded.text != View(edited)) {
       text = QString::fromStdString(guarded.text);
