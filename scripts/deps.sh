@@ -3,7 +3,7 @@
 # Needed to build and run the program, and the benchmarks built with it.
 COLDESIGN_RUN_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libfontconfig-dev qt6-translations-l10n fonts-noto-core
+  qt6-base-dev libfontconfig-dev qt6-translations-l10n fonts-noto-core fonttools
   libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxdamage-dev
 )
 
