@@ -7,11 +7,11 @@ COLDESIGN_RUN_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxdamage-dev
 )
 
-# Needed by the tests: formatting, the fuzzer, the X server, the screen reader bus,
-# screenshots and the packaging checks.
+# Needed by the tests: formatting, the fuzzer, the X server, the Wayland compositor, the screen
+# reader bus, screenshots and the packaging checks.
 COLDESIGN_TEST_PACKAGES=(
   clang-format clang-16 libclang-rt-16-dev locales
-  xvfb xdotool x11-utils imagemagick dbus at-spi2-core python3-pyatspi
+  xvfb xdotool x11-utils imagemagick dbus at-spi2-core python3-pyatspi weston qt6-wayland
   desktop-file-utils appstream dpkg-dev file
 )
 
