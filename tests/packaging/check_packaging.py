@@ -164,6 +164,8 @@ def check_deb(build_dir, version, scratch):
         expect(package in depends, f"Depends lacks {package}: {sorted(depends)}")
     for package in UNWANTED_DEPENDS:
         expect(package not in depends, f"Depends needlessly holds {package}")
+    recommends = deb_field(deb, "Recommends")
+    expect("qt6-wayland" in recommends, f"Recommends lacks qt6-wayland: {recommends!r}")
 
     listing = run("dpkg-deb", "--contents", deb).stdout.splitlines()
     entries = {line.split()[-1].removeprefix("./"): line.split()[0] for line in listing}
