@@ -2,7 +2,6 @@
 
 #include <QDirIterator>
 #include <QFontDatabase>
-#include <QResource>
 #include <mutex>
 
 // Q_INIT_RESOURCE declares a function of the enclosing namespace, which must be the global one.
@@ -18,9 +17,7 @@ void RegisterEmbeddedFonts() {
     InitFontResources();
     QDirIterator fonts(QStringLiteral(":/coldesign/fonts"), QDir::Files);
     while (fonts.hasNext()) {
-      // The resources are stored uncompressed: the font database reads them where they lie.
-      const QResource font(fonts.next());
-      QFontDatabase::addApplicationFontFromData(font.uncompressedData());
+      QFontDatabase::addApplicationFont(fonts.next());
     }
   });
 }
