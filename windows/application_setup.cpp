@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "resources/fonts/embedded_fonts.h"
 #include "windows/program_fonts.h"
 
 // Q_INIT_RESOURCE declares a function of the enclosing namespace, which must be the global one:
@@ -21,6 +22,8 @@ void SetUpApplication(QApplication& app) {
   QApplication::setLayoutDirection(Qt::RightToLeft);
   // The program ends only through a confirmed Exit, never because a window was hidden.
   QApplication::setQuitOnLastWindowClosed(false);
+  // Before the first text is laid out: registering a font later makes Qt read its font list anew.
+  RegisterEmbeddedFonts();
   QFont::insertSubstitution(kRequestedFontFamily.toString(), kProgramFontFamily.toString());
   QApplication::setFont(WindowFont());
 

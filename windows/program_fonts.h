@@ -6,9 +6,10 @@
 namespace coldesign {
 
 // The windows ask for "MS Sans Serif" at its sizes and weights; that family is absent on Linux,
-// so it stands for an Arabic family with good glyphs (looking up the absent name costs a few
-// fontconfig searches at start-up). The few characters the Arabic family lacks (Latin letters,
-// brackets, signs) come from the fallback font that fontconfig picks.
+// so it stands for an Arabic family with good glyphs, which the program carries with it
+// (looking up the absent name costs a few fontconfig searches at start-up). The few characters
+// the Arabic family lacks (Latin letters, brackets, signs) come from the fallback font that
+// fontconfig picks: an installed one, or else the program's own Noto Sans.
 inline constexpr QStringView kRequestedFontFamily = u"MS Sans Serif";
 inline constexpr QStringView kProgramFontFamily = u"Noto Naskh Arabic";
 // The labels' Latin words, such as the units, in the Latin companion of the Arabic family.

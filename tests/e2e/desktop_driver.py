@@ -1,5 +1,10 @@
 """Drives the real program on an X server as a person would: xdotool types and clicks,
-AT-SPI reads what a screen reader reads, ImageMagick takes screenshots."""
+AT-SPI reads what a screen reader reads, ImageMagick takes screenshots.
+
+Under Wayland (QT_QPA_PLATFORM=wayland) the program runs in a weston that draws into a window of
+the X server: xdotool types into that window and weston passes the keys on. A Wayland window
+does not know where it is on the screen, so controls are pressed and focused through AT-SPI, as
+assistive tools do, and screenshots show weston's whole desktop."""
 
 import os
 import re
@@ -8,6 +13,7 @@ import time
 
 import pyatspi
 
+ON_WAYLAND = os.environ.get("QT_QPA_PLATFORM") == "wayland"
 POLL_SECONDS = 0.1
 WAIT_SECONDS = 30
 
@@ -113,15 +119,38 @@ def text_of(accessible):
 
 
 def type_into(accessible, text):
+    if ON_WAYLAND:
+        # weston gives the keyboard back to a window a moment after a box over it has closed.
+        window = _window_of(accessible)
+        wait_for("the window to take the keyboard",
+                 lambda: window.getState().contains(pyatspi.STATE_ACTIVE))
     click(accessible)
     wait_for("keyboard focus", lambda: accessible.getState().contains(pyatspi.STATE_FOCUSED))
+    if ON_WAYLAND:
+        xdotool("windowfocus", "--sync", _weston_window())
     xdotool("type", "--delay", "40", text)
 
 
 def window_id(title):
+    """The X window that shows the program's window: under Wayland, weston's."""
+    if ON_WAYLAND:
+        return _weston_window()
     return wait_for(f"the window {title!r}",
                     lambda: _first_line(["xdotool", "search", "--onlyvisible", "--name",
                                          f"^{title}$"]))
+
+
+def _window_of(accessible):
+    """The top-level window that holds an accessible: the application's child on its way."""
+    while accessible.parent is not None and accessible.parent.getRoleName() != "application":
+        accessible = accessible.parent
+    return accessible
+
+
+def _weston_window():
+    return wait_for("weston's window",
+                    lambda: _first_line(["xdotool", "search", "--onlyvisible", "--class",
+                                         "^weston"]))
 
 
 def _first_line(command):
@@ -153,20 +182,48 @@ def _device_extents(accessible):
             for value in (extents.x, extents.y, extents.width, extents.height)]
 
 
+def window_extent(accessible):
+    """A window's width and height in device-independent pixels, as AT-SPI has them."""
+    extents = accessible.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+    return extents.width, extents.height
+
+
 def click(accessible):
-    """Clicks the middle of an accessible with the mouse, through the X server."""
+    """Clicks the middle of an accessible with the mouse, through the X server; under Wayland,
+    focuses a field or does a button's action through AT-SPI."""
+    if ON_WAYLAND:
+        _activate(accessible)
+        return
     x, y, width, height = _device_extents(accessible)
     xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2))
     xdotool("click", "1")
 
 
+def _activate(accessible):
+    if accessible.getRoleName() == "text":
+        if not accessible.queryComponent().grabFocus():
+            raise DriverError(f"cannot focus {accessible.name!r}")
+        return
+    action = accessible.queryAction()
+    names = [action.getName(index) for index in range(action.nActions)]
+    if "Press" not in names:
+        raise DriverError(f"{accessible.name!r} cannot be pressed: {names}")
+    action.doAction(names.index("Press"))
+
+
 def screenshot(path, wid):
     """Saves what one window shows."""
+    if ON_WAYLAND:
+        # The accessibility bus can tell of a window before weston has drawn it.
+        time.sleep(0.3)
     subprocess.run(["import", "-window", wid, path], check=True)
 
 
 def screenshot_around(path, accessibles):
     """Saves the part of the screen that holds all these windows and boxes."""
+    if ON_WAYLAND:
+        screenshot(path, _weston_window())
+        return
     boxes = [_device_extents(a) for a in accessibles]
     left = min(x for x, _, _, _ in boxes)
     top = min(y for _, y, _, _ in boxes)

@@ -39,7 +39,9 @@ DESKTOP_KEYS = {
     "Categories": "Education;Science;Engineering;",
 }
 DESKTOP_TEXT_KEYS = ("GenericName", "GenericName[ar]", "Comment", "Comment[ar]")
-REQUIRED_DEPENDS = ("libc6", "libqt6widgets6", "fonts-noto-core", "qt6-translations-l10n")
+REQUIRED_DEPENDS = ("libc6", "libqt6widgets6", "qt6-translations-l10n")
+# The program carries its fonts: a font package would be installed for nothing.
+UNWANTED_DEPENDS = ("fonts-noto-core",)
 
 failures = []
 
@@ -160,6 +162,10 @@ def check_deb(build_dir, version, scratch):
                if d.strip()}
     for package in REQUIRED_DEPENDS:
         expect(package in depends, f"Depends lacks {package}: {sorted(depends)}")
+    for package in UNWANTED_DEPENDS:
+        expect(package not in depends, f"Depends needlessly holds {package}")
+    recommends = deb_field(deb, "Recommends")
+    expect("qt6-wayland" in recommends, f"Recommends lacks qt6-wayland: {recommends!r}")
 
     listing = run("dpkg-deb", "--contents", deb).stdout.splitlines()
     entries = {line.split()[-1].removeprefix("./"): line.split()[0] for line in listing}
