@@ -12,7 +12,7 @@ COLDESIGN_RUN_PACKAGES=(
 COLDESIGN_TEST_PACKAGES=(
   clang-format clang-16 libclang-rt-16-dev locales
   xvfb xdotool x11-utils imagemagick dbus at-spi2-core python3-pyatspi
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file poppler-utils
 )
 
 coldesign_install() {
