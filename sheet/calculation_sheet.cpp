@@ -141,21 +141,21 @@ class SheetPainter {
     y_ += 20 + kGap;
   }
 
-  // One step: its title with the result on the left, the formula with the numbers put in, and
-  // a note under them.
-  void step(const QString& title, const QString& result, const QString& formula,
+  // One step: its title with the result on the left, the formula and the numbers put in, one
+  // line each, and a note under them.
+  void step(const QString& title, const QString& result, const QStringList& formula,
             const QString& note) {
     const QFont bold = SheetFont(10.5, QFont::Bold);
     const qreal title_height = page_.text({kMargin + 6, y_, kWidth - 12, 20}, title, bold);
     page_.text({kMargin + 6, y_, kWidth / 2, 20}, result, bold, Qt::AlignLeft | Qt::AlignTop,
                Qt::LeftToRight);
     y_ += title_height;
-    y_ += page_.text({kMargin + 18, y_, kWidth - 24, 40}, formula, SheetFont(9.5),
-                     Qt::AlignRight | Qt::AlignTop, Qt::LeftToRight);
-    if (!note.isEmpty()) {
-      y_ += page_.text({kMargin + 18, y_, kWidth - 24, 60}, note, SheetFont(9),
-                       Qt::AlignRight | Qt::AlignTop, Qt::RightToLeft, kNote);
+    for (const QString& line : formula) {
+      y_ += page_.text({kMargin + 18, y_, kWidth - 24, 40}, line, SheetFont(9.5),
+                       Qt::AlignRight | Qt::AlignTop, Qt::LeftToRight);
     }
+    y_ += page_.text({kMargin + 18, y_, kWidth - 24, 60}, note, SheetFont(9),
+                     Qt::AlignRight | Qt::AlignTop, Qt::RightToLeft, kNote);
     y_ += kGap;
     page_.line({kMargin + 6, y_ - kGap / 2}, {kMargin + kWidth - 6, y_ - kGap / 2}, 0.3, kRule);
   }
@@ -163,8 +163,9 @@ class SheetPainter {
   void steps() {
     band(u"خطوات الحساب"_s);
     step(u"1. مساحة الخرسانة المطلوبة Ac"_s, u"Ac = "_s + area_ + u" cm²"_s,
-         u"Ac = n × (1.1 × P) × 1000 ÷ 111.62 = "_s + floors_ + u" × (1.1 × "_s + load_ +
-             u") × 1000 ÷ 111.62 = "_s + area_ + u" cm²"_s,
+         {u"Ac = n × (1.1 × P) × 1000 ÷ 111.62"_s, u"= "_s + floors_ + u" × (1.1 × "_s + load_ +
+                                                       u") × 1000 ÷ 111.62 = "_s + area_ +
+                                                       u" cm²"_s},
          u"1.1 زيادة 10% على الحمل، 1000 للتحويل من الطن إلى الكيلوجرام، ويحمل السنتيمتر المربع "_s
          u"111.62 kg."_s);
     if (!working_) {
@@ -172,19 +173,19 @@ class SheetPainter {
     }
     const DesignWorking& working = *working_;
     step(u"2. طول القطاع t"_s, u"t = "_s + length_ + u" cm"_s,
-         u"Ac ÷ b = "_s + area_ + u" ÷ "_s + width_ + u" = "_s +
-             Text(working.length_quotient_text) + u"    t = "_s + length_ + u" cm"_s,
+         {u"Ac ÷ b = "_s + area_ + u" ÷ "_s + width_ + u" = "_s +
+          Text(working.length_quotient_text)},
          LengthRuleNote(working, length_));
     const bool share_governs = working.steel_rule == SteelRule::ShareOfRequiredArea;
     step(u"3. مساحة حديد التسليح As"_s, u"As = "_s + steel_ + u" cm²"_s,
-         u"As = max(0.01 × Ac, 0.006 × b × t) = max(0.01 × "_s + area_ + u", 0.006 × "_s + width_ +
-             u" × "_s + length_ + u") = max("_s + Text(working.steel_share_text) + u", "_s +
-             Text(working.least_steel_text) + u") = "_s + steel_ + u" cm²"_s,
+         {u"As = max(0.01 × Ac, 0.006 × b × t)"_s,
+          u"= max(0.01 × "_s + area_ + u", 0.006 × "_s + width_ + u" × "_s + length_ +
+              u") = max("_s + Text(working.steel_share_text) + u", "_s +
+              Text(working.least_steel_text) + u") = "_s + steel_ + u" cm²"_s},
          share_governs ? u"حكمت نسبة "_s + Ltr(u"1%"_s) + u" من مساحة الخرسانة المطلوبة."_s
                        : u"حكم الحد الأدنى "_s + Ltr(u"0.6%"_s) + u" من مساحة القطاع المختار."_s);
     step(u"4. عدد الأسياخ N"_s, u"N = "_s + bars_,
-         u"As ÷ 2 = "_s + steel_ + u" ÷ 2 = "_s + Text(working.bar_quotient_text) + u"    N = "_s +
-             bars_,
+         {u"As ÷ 2 = "_s + steel_ + u" ÷ 2 = "_s + Text(working.bar_quotient_text)},
          BarRuleNote(working, bars_));
   }
 
