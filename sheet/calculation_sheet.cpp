@@ -29,6 +29,8 @@ constexpr double kTieDiameterMm = 8;
 const QColor kBand(0xEC, 0xEF, 0xF3);
 const QColor kRule(0x9A, 0xA3, 0xAE);
 const QColor kNote(0x44, 0x44, 0x44);
+const QColor kEmphasis(0x12, 0x2C, 0x4A);  // headings and results, in place of a bold face
+constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignTop;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -91,8 +93,8 @@ class SheetPainter {
 
  private:
   void heading() {
-    const qreal title =
-        page_.text({kMargin, y_, kWidth, 40}, u"زركولت"_s, SheetFont(20, QFont::Bold));
+    const qreal title = page_.text({kMargin, y_, kWidth, 40}, u"زركولت"_s, SheetFont(22), kRight,
+                                   Qt::RightToLeft, kEmphasis);
     page_.text({kMargin, y_ + title, kWidth, 30}, u"ورقة حساب عمود خرساني مسلح — تصميم مبدئي"_s,
                SheetFont(13));
     const QFont small = SheetFont(9.5);
@@ -116,8 +118,8 @@ class SheetPainter {
   void band(const QString& title) {
     const qreal height = 20;
     page_.rect({kMargin, y_, kWidth, height}, 0, Qt::transparent, kBand);
-    page_.text({kMargin + 6, y_ + 1, kWidth - 12, height}, title, SheetFont(11.5, QFont::Bold),
-               Qt::AlignRight | Qt::AlignVCenter);
+    page_.text({kMargin + 6, y_ + 1, kWidth - 12, height}, title, SheetFont(12),
+               Qt::AlignRight | Qt::AlignVCenter, Qt::RightToLeft, kEmphasis);
     y_ += height + kGap;
   }
 
@@ -125,8 +127,8 @@ class SheetPainter {
   void labelledValue(qreal right, const QString& label, const QString& value) {
     const qreal label_width = 150;
     page_.text({right - label_width, y_, label_width, 18}, label, SheetFont(10.5));
-    page_.text({right - label_width - 110, y_, 105, 18}, value, SheetFont(10.5, QFont::Bold),
-               Qt::AlignRight | Qt::AlignTop, Qt::LeftToRight);
+    page_.text({right - label_width - 110, y_, 105, 18}, value, SheetFont(11), kRight,
+               Qt::LeftToRight, kEmphasis);
   }
 
   void inputs() {
@@ -145,10 +147,11 @@ class SheetPainter {
   // line each, and a note under them.
   void step(const QString& title, const QString& result, const QStringList& formula,
             const QString& note) {
-    const QFont bold = SheetFont(10.5, QFont::Bold);
-    const qreal title_height = page_.text({kMargin + 6, y_, kWidth - 12, 20}, title, bold);
-    page_.text({kMargin + 6, y_, kWidth / 2, 20}, result, bold, Qt::AlignLeft | Qt::AlignTop,
-               Qt::LeftToRight);
+    const QFont emphasis = SheetFont(11);
+    const qreal title_height = page_.text({kMargin + 6, y_, kWidth - 12, 20}, title, emphasis,
+                                          kRight, Qt::RightToLeft, kEmphasis);
+    page_.text({kMargin + 6, y_, kWidth / 2, 20}, result, emphasis, Qt::AlignLeft | Qt::AlignTop,
+               Qt::LeftToRight, kEmphasis);
     y_ += title_height;
     for (const QString& line : formula) {
       y_ += page_.text({kMargin + 18, y_, kWidth - 24, 40}, line, SheetFont(9.5),
@@ -192,7 +195,7 @@ class SheetPainter {
   void chosenSection() {
     band(u"القطاع المختار"_s);
     const qreal cell = kWidth / 3;
-    const QFont big = SheetFont(13, QFont::Bold);
+    const QFont big = SheetFont(15);
     const QFont label = SheetFont(9.5);
     const std::array<std::pair<QString, QString>, 3> cells = {{
         {u"أبعاد القطاع b × t"_s, SectionText(content_)},
@@ -204,7 +207,7 @@ class SheetPainter {
       const qreal left = kMargin + kWidth - cell * static_cast<qreal>(i + 1);
       page_.text({left, y_, cell, 16}, cells[i].first, label, Qt::AlignHCenter | Qt::AlignTop);
       page_.text({left, y_ + 16, cell, 22}, cells[i].second, big, Qt::AlignHCenter | Qt::AlignTop,
-                 Qt::LeftToRight);
+                 Qt::LeftToRight, kEmphasis);
     }
     y_ += 42 + kGap;
   }

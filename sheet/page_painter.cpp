@@ -1,7 +1,6 @@
 #include "sheet/page_painter.h"
 
 #include <QPainterPath>
-#include <QTextOption>
 
 #include "sheet/pdf_text_map.h"
 
@@ -10,20 +9,16 @@ namespace {
 
 constexpr qreal kPointsPerInch = 72;
 
-QTextOption Option(Qt::Alignment alignment, Qt::LayoutDirection direction) {
-  QTextOption option(alignment);
-  option.setTextDirection(direction);
-  option.setWrapMode(QTextOption::WordWrap);
-  return option;
+int Flags(Qt::Alignment alignment) {
+  return static_cast<int>(alignment | Qt::AlignAbsolute) | Qt::TextWordWrap;
 }
 
 }  // namespace
 
-QFont SheetFont(qreal point_size, QFont::Weight weight) {
+QFont SheetFont(qreal point_size) {
   QFont font;
   font.setFamilies({kSheetLatinFamily.toString(), kSheetArabicFamily.toString()});
   font.setPointSizeF(point_size);
-  font.setWeight(weight);
   // Outlines as designed: the page is printed or saved, never drawn on a coarse pixel grid.
   font.setHintingPreference(QFont::PreferNoHinting);
   return font;
@@ -55,18 +50,19 @@ qreal PagePainter::text(const QRectF& box, const QString& text, const QFont& fon
                         const QColor& colour) {
   painter_.setFont(deviceFont(font));
   painter_.setPen(colour);
-  const QRectF device_box = toDevice(box);
-  const QTextOption option = Option(alignment | Qt::AlignAbsolute, direction);
-  const QString drawn = WithLamAlefLigatures(text);
-  painter_.drawText(device_box, drawn, option);
-  return painter_.boundingRect(device_box, drawn, option).height() / unit_;
+  painter_.setLayoutDirection(direction);
+  QRectF bounds;
+  painter_.drawText(toDevice(box), Flags(alignment), WithLamAlefLigatures(text), &bounds);
+  return bounds.height() / unit_;
 }
 
 qreal PagePainter::textHeight(qreal width, const QString& text, const QFont& font) {
   painter_.setFont(deviceFont(font));
+  painter_.setLayoutDirection(Qt::RightToLeft);
   const QRectF device_box(0, 0, width * unit_, 1e6);
   return painter_
-             .boundingRect(device_box, text, Option(Qt::AlignRight | Qt::AlignTop, Qt::RightToLeft))
+             .boundingRect(device_box, Flags(Qt::AlignRight | Qt::AlignTop),
+                           WithLamAlefLigatures(text))
              .height() /
          unit_;
 }

@@ -10,8 +10,9 @@ namespace coldesign {
 inline constexpr QStringView kSheetLatinFamily = u"Noto Sans";
 inline constexpr QStringView kSheetArabicFamily = u"Noto Naskh Arabic";
 
-// Latin letters and digits in the Latin family, Arabic in the Arabic one.
-QFont SheetFont(qreal point_size, QFont::Weight weight = QFont::Normal);
+// Latin letters and digits in the Latin family, Arabic in the Arabic one; regular weight only,
+// since every face the page uses is embedded in its PDF.
+QFont SheetFont(qreal point_size);
 
 // Draws on a page in points (1/72 inch) from the page's top-left corner, whatever the device's
 // resolution; text is laid out right to left unless asked otherwise.
