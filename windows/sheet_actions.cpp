@@ -61,7 +61,7 @@ QString WriteSheetFile(const SheetContent& content, const QString& path) {
     return FailureReason(file, path);
   }
   if (!WriteCalculationSheetPdf(content, file)) {
-    const QString reason = FailureReason(file, path);
+    QString reason = FailureReason(file, path);
     file.cancelWriting();
     return reason;
   }
