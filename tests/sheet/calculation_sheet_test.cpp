@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -84,6 +86,37 @@ TEST(CalculationSheet, ArabicReadsBackInPlainLetters) {
   for (const QString& words :
        {u"زركولت"_s, u"ورقة حساب عمود خرساني مسلح"_s, u"تصميم مبدئي"_s, u"مساحة حديد التسليح"_s}) {
     EXPECT_TRUE(text.contains(words)) << words.toStdString() << "\nin\n" << text.toStdString();
+  }
+}
+
+// The lowest row with ink, as a fraction of the image's height.
+double LowestInk(const QImage& image) {
+  for (int y = image.height() - 1; y >= 0; --y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(image.pixel(x, y)) < 128) return static_cast<double>(y + 1) / image.height();
+    }
+  }
+  return 0;
+}
+
+// Printed on paper other than A4, the whole page still fits: shorter paper shrinks it.
+TEST(CalculationSheet, FitsThePaperItIsPrintedOn) {
+  struct Paper {
+    const char* name;
+    QSize points;
+  };
+  for (const Paper& paper :
+       {Paper{"A4", {595, 842}}, Paper{"Letter", {612, 792}}, Paper{"A5", {420, 595}}}) {
+    QImage image(paper.points * 2, QImage::Format_RGB32);  // 144 dots an inch
+    image.setDotsPerMeterX(5669);                          // 144 dots an inch, for the fonts' sizes
+    image.setDotsPerMeterY(5669);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintCalculationSheet(painter, image.rect(), 144, Design("100", "7"));
+    painter.end();
+    const double lowest = LowestInk(image);
+    EXPECT_GT(lowest, 0.75) << paper.name << ": the page is not drawn to its foot";
+    EXPECT_LT(lowest, 0.97) << paper.name << ": the page runs off the paper";
   }
 }
 
