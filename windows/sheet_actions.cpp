@@ -197,6 +197,7 @@ void SheetActions::printSheet() {
   printer.setCreator(u"زركولت "_s + kProgramVersion.toString());
   QPrintPreviewDialog preview(&printer, window_);
   preview.setWindowTitle(u"معاينة ورقة الحساب قبل الطباعة"_s);
+  preview.resize(760, 900);  // the whole page large enough to read
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&design](QPrinter* device) {
     QPainter painter(device);
     const QRectF paper = device->paperRect(QPrinter::DevicePixel);
