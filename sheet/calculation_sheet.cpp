@@ -95,12 +95,12 @@ class SheetPainter {
   void heading() {
     const qreal title = page_.text({kMargin, y_, kWidth, 40}, u"زركولت"_s, SheetFont(22), kRight,
                                    Qt::RightToLeft, kEmphasis);
-    page_.text({kMargin, y_ + title, kWidth, 30}, u"ورقة حساب عمود خرساني مسلح — تصميم مبدئي"_s,
-               SheetFont(13));
+    const qreal subtitle = page_.text({kMargin, y_ + title, kWidth, 30},
+                                      u"ورقة حساب عمود خرساني مسلح — تصميم مبدئي"_s, SheetFont(13));
     const QFont small = SheetFont(9.5);
     labelledFigure(y_ + 4, u"الإصدار"_s, kProgramVersion.toString(), small);
     labelledFigure(y_ + 20, u"التاريخ"_s, content_.date.toString(Qt::ISODate), small);
-    y_ += title + page_.textHeight(kWidth, u"ورقة"_s, SheetFont(13)) + 4;
+    y_ += title + subtitle + 4;
     page_.line({kMargin, y_}, {kMargin + kWidth, y_}, 1.2);
     y_ += 10;
   }

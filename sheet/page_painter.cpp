@@ -56,17 +56,6 @@ qreal PagePainter::text(const QRectF& box, const QString& text, const QFont& fon
   return bounds.height() / unit_;
 }
 
-qreal PagePainter::textHeight(qreal width, const QString& text, const QFont& font) {
-  painter_.setFont(deviceFont(font));
-  painter_.setLayoutDirection(Qt::RightToLeft);
-  const QRectF device_box(0, 0, width * unit_, 1e6);
-  return painter_
-             .boundingRect(device_box, Flags(Qt::AlignRight | Qt::AlignTop),
-                           WithLamAlefLigatures(text))
-             .height() /
-         unit_;
-}
-
 qreal PagePainter::textWidth(const QString& text, const QFont& font) {
   painter_.setFont(deviceFont(font));
   return painter_.fontMetrics().horizontalAdvance(WithLamAlefLigatures(text)) / unit_;

@@ -25,8 +25,6 @@ class PagePainter {
   qreal text(const QRectF& box, const QString& text, const QFont& font,
              Qt::Alignment alignment = Qt::AlignRight | Qt::AlignTop,
              Qt::LayoutDirection direction = Qt::RightToLeft, const QColor& colour = Qt::black);
-  // The height that text() would take, without drawing.
-  qreal textHeight(qreal width, const QString& text, const QFont& font);
   // The width of a single line of text.
   qreal textWidth(const QString& text, const QFont& font);
 
@@ -34,8 +32,6 @@ class PagePainter {
   void rect(const QRectF& box, qreal line_width, const QColor& line, const QBrush& fill);
   void roundedRect(const QRectF& box, qreal radius, qreal line_width, const QColor& line);
   void disc(QPointF centre, qreal diameter, const QColor& colour);
-
-  [[nodiscard]] QPainter& painter() { return painter_; }
 
  private:
   [[nodiscard]] QPointF toDevice(QPointF point) const;
