@@ -12,7 +12,7 @@ COLDESIGN_RUN_PACKAGES=(
 COLDESIGN_TEST_PACKAGES=(
   clang-format clang-16 libclang-rt-16-dev locales
   xvfb xdotool xclip x11-utils imagemagick dbus at-spi2-core python3-pyatspi weston qt6-wayland
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file poppler-utils
   lld-16 wasi-libc libc++-16-dev-wasm32 libc++abi-16-dev-wasm32 libclang-rt-16-dev-wasm32 nodejs
 )
 

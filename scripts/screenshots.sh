@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates docs/screenshots/ from the real program on its own X server: the design window
-# empty and with a result, the notes window and the exit confirmation.
+# empty and with a result, the notes window, the exit confirmation, the context menu and the
+# calculation sheet saved from it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -10,4 +11,6 @@ cmake --preset release
 cmake --build --preset release
 tests/e2e/run_e2e.sh tests/e2e/whole_road.py build/release/windows/column-designer \
   docs/screenshots 1
+tests/e2e/run_e2e.sh tests/e2e/save_sheet.py build/release/windows/column-designer \
+  docs/screenshots
 echo "Screenshots written to docs/screenshots/"

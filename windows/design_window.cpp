@@ -10,6 +10,7 @@
 #include "windows/message_boxes.h"
 #include "windows/program_fonts.h"
 #include "windows/program_icon.h"
+#include "windows/sheet_actions.h"
 #include "windows/twips.h"
 #include "windows/window_frame.h"
 
@@ -112,6 +113,7 @@ DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags)
   connect(notes_button, &QPushButton::clicked, this, &DesignWindow::notesRequested);
 
   new Skin(this);
+  new SheetActions(this);
 }
 
 void DesignWindow::closeEvent(QCloseEvent* event) {
@@ -129,11 +131,13 @@ void DesignWindow::showResults() {
                                     .width_text = width_field_->text().toStdString()});
   if (result) {
     writeResult(*result);
+    emit designed();
     return;
   }
   // Fields that the failed calculation did not reach are emptied, so that no earlier result
   // stands beside the new inputs.
   writeResult(result.error().partial);
+  emit designFailed();
   AskUser(this, QMessageBox::Information, kProgramCaption.toString(),
           result.error().kind == NumericFailure::Overflow
               ? u"القيم المدخلة كبيرة جدا ولا يمكن حسابها"_s

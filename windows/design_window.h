@@ -22,6 +22,9 @@ class DesignWindow : public QWidget {
  signals:
   void notesRequested();
   void exitRequested();
+  // After Results: the result fields hold a whole design, or the calculation failed.
+  void designed();
+  void designFailed();
 
  protected:
   // Closing the window asks the same question as Exit; the answer decides.

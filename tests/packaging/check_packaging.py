@@ -39,7 +39,8 @@ DESKTOP_KEYS = {
     "Categories": "Education;Science;Engineering;",
 }
 DESKTOP_TEXT_KEYS = ("GenericName", "GenericName[ar]", "Comment", "Comment[ar]")
-REQUIRED_DEPENDS = ("libc6", "libqt6widgets6", "qt6-translations-l10n")
+REQUIRED_DEPENDS = ("libc6", "libqt6widgets6", "libqt6gui6", "libqt6printsupport6",
+                    "qt6-translations-l10n")
 # The program carries its fonts: a font package would be installed for nothing.
 UNWANTED_DEPENDS = ("fonts-noto-core",)
 

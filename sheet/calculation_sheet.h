@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QIODevice>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+#include "sheet/sheet_content.h"
+
+namespace coldesign {
+
+// An A4 page in points.
+inline constexpr QSizeF kSheetPageSize(595.28, 841.89);
+
+// Paints the calculation sheet on one page of any paint device (a PDF writer, a printer). `page`
+// is the whole sheet of paper in device pixels; the A4 page is shrunk to fit a smaller one.
+void PaintCalculationSheet(QPainter& painter, const QRectF& page, qreal dots_per_inch,
+                           const SheetContent& content);
+
+// The title of the sheet's document: "ورقة حساب عمود خرساني مسلح 30 × 230 cm".
+QString SheetTitle(const SheetContent& content);
+
+// Writes the sheet as a one-page A4 PDF with its fonts embedded. False when the device fails.
+bool WriteCalculationSheetPdf(const SheetContent& content, QIODevice& device);
+
+}  // namespace coldesign

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QRectF>
+#include <QString>
+
+namespace coldesign {
+
+inline constexpr QStringView kSheetLatinFamily = u"Noto Sans";
+inline constexpr QStringView kSheetArabicFamily = u"Noto Naskh Arabic";
+
+// Latin letters and digits in the Latin family, Arabic in the Arabic one; regular weight only,
+// since every face the page uses is embedded in its PDF.
+QFont SheetFont(qreal point_size);
+
+// Draws on a page in points (1/72 inch) from the page's top-left corner, whatever the device's
+// resolution; text is laid out right to left unless asked otherwise.
+class PagePainter {
+ public:
+  // `page` is the page's rectangle in device pixels; `scale` shrinks the page to fit it.
+  PagePainter(QPainter& painter, QRectF page, qreal dots_per_inch, qreal scale = 1);
+
+  // Draws wrapped text in `box` and gives the height it took, in points.
+  qreal text(const QRectF& box, const QString& text, const QFont& font,
+             Qt::Alignment alignment = Qt::AlignRight | Qt::AlignTop,
+             Qt::LayoutDirection direction = Qt::RightToLeft, const QColor& colour = Qt::black);
+  // The width of a single line of text.
+  qreal textWidth(const QString& text, const QFont& font);
+
+  void line(QPointF from, QPointF to, qreal width, const QColor& colour = Qt::black);
+  void rect(const QRectF& box, qreal line_width, const QColor& line, const QBrush& fill);
+  void roundedRect(const QRectF& box, qreal radius, qreal line_width, const QColor& line);
+  void disc(QPointF centre, qreal diameter, const QColor& colour);
+
+ private:
+  [[nodiscard]] QPointF toDevice(QPointF point) const;
+  [[nodiscard]] QRectF toDevice(const QRectF& box) const;
+  [[nodiscard]] QFont deviceFont(const QFont& font) const;
+
+  QPainter& painter_;
+  QPointF origin_;
+  qreal unit_;   // device pixels per point
+  qreal scale_;  // the page's shrink, applied to fonts too
+};
+
+}  // namespace coldesign
