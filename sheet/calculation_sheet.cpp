@@ -7,6 +7,7 @@
 
 #include "calculation/design_working.h"
 #include "calculation/section_layout.h"
+#include "resources/fonts/embedded_fonts.h"
 #include "sheet/page_painter.h"
 #include "sheet/pdf_text_map.h"
 #include "sheet/program_version.h"
@@ -273,6 +274,7 @@ QString SheetTitle(const SheetContent& content) {
 
 void PaintCalculationSheet(QPainter& painter, const QRectF& page, qreal dots_per_inch,
                            const SheetContent& content) {
+  RegisterEmbeddedFonts();  // the sheet looks the same where no Noto font is installed
   const qreal points_per_pixel = 72 / dots_per_inch;
   const qreal scale = std::min({1.0, page.width() * points_per_pixel / kSheetPageSize.width(),
                                 page.height() * points_per_pixel / kSheetPageSize.height()});
