@@ -1,0 +1,36 @@
+# The page's part of build/web/: included by web/CMakeLists.txt after the module's part, which
+# sets COLDESIGN_WEB_OUTPUT_DIR and COLDESIGN_WEB_MODULE_TARGET (the target that puts
+# calculation.js and calculation.wasm there).
+include(${PROJECT_SOURCE_DIR}/cmake/ProgramCredits.cmake)
+find_program(PYFTSUBSET pyftsubset REQUIRED)
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+
+file(GLOB page_sources CONFIGURE_DEPENDS
+  ${CMAKE_CURRENT_SOURCE_DIR}/*.html
+  ${CMAKE_CURRENT_SOURCE_DIR}/*.css
+  ${CMAKE_CURRENT_SOURCE_DIR}/*.js
+  ${CMAKE_CURRENT_SOURCE_DIR}/*.webmanifest
+  ${CMAKE_CURRENT_SOURCE_DIR}/*.in)
+set(page_stamp ${CMAKE_CURRENT_BINARY_DIR}/page-assembled.stamp)
+add_custom_command(
+  OUTPUT ${page_stamp}
+  COMMAND ${CMAKE_COMMAND}
+          -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+          -DOUTPUT_DIR=${COLDESIGN_WEB_OUTPUT_DIR}
+          -DDEVELOPER_NAME=${COLDESIGN_DEVELOPER_NAME}
+          -DSUPPORT_PHONE=${COLDESIGN_SUPPORT_PHONE}
+          -DPYFTSUBSET=${PYFTSUBSET}
+          -DRSVG_CONVERT=${RSVG_CONVERT}
+          -P ${CMAKE_CURRENT_SOURCE_DIR}/assemble_page.cmake
+  COMMAND ${CMAKE_COMMAND} -E touch ${page_stamp}
+  DEPENDS
+    ${page_sources}
+    ${CMAKE_CURRENT_SOURCE_DIR}/assemble_page.cmake
+    ${PROJECT_SOURCE_DIR}/resources/icons/column-designer.svg
+    ${PROJECT_SOURCE_DIR}/resources/notes/notes-picture.svg
+    ${COLDESIGN_WEB_OUTPUT_DIR}/calculation.js
+    ${COLDESIGN_WEB_OUTPUT_DIR}/calculation.wasm
+  COMMENT "Assembling the page in ${COLDESIGN_WEB_OUTPUT_DIR}"
+  VERBATIM)
+add_custom_target(coldesign_web_page ALL DEPENDS ${page_stamp})
+add_dependencies(coldesign_web_page ${COLDESIGN_WEB_MODULE_TARGET})
