@@ -1,5 +1,7 @@
 #include "calculation/numeric_text.h"
 
+#include <fast_float/fast_float.h>
+
 #include <algorithm>
 #include <cassert>
 #include <charconv>
@@ -51,19 +53,22 @@ inline int PointAt(const char* p, const char* end) {
   return 0;
 }
 
+// The one reader of decimal text, in every build: ASCII [-]digits[.digits][(e|E)[sign]digits]
+// with at least one digit, correctly rounded whatever the number of digits. It reports no range
+// error: beyond the range of a double it gives an infinity, below it a zero of the number's
+// sign.
+inline fast_float::from_chars_result ReadAscii(const char* begin, const char* end, double& value) {
+  return fast_float::from_chars(begin, end, value, fast_float::chars_format::general);
+}
+
 // The longest number that starts at the scanned position: [sign] digits [point digits]
 // (at least one digit) [e|E [sign] digits (at least one)].
 struct NumberScan {
   const char* end = nullptr;  // one past the number; nullptr when no number starts there
   bool negative = false;
-  bool plus = false;           // a leading '+', which std::from_chars does not take
-  bool ascii = true;           // no regional digit or point in the number
-  bool nonzero = false;        // some digit of the mantissa is not 0
-  std::int64_t magnitude = 0;  // decimal exponent of the first non-zero digit, exponent added
+  bool plus = false;  // a leading '+', which ReadAscii does not take
+  bool ascii = true;  // no regional digit or point in the number
 };
-
-// The exponent text can be arbitrarily long; its value saturates here, far beyond any double.
-constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
 
 NumberScan ScanNumber(const char* p, const char* end) {
   NumberScan scan;
@@ -74,63 +79,38 @@ NumberScan ScanNumber(const char* p, const char* end) {
   }
   char ascii = 0;
   int n = 0;
-  std::int64_t int_digits = 0;
-  std::int64_t first_nonzero_int = -1;  // index of the first non-zero digit before the point
+  bool any_digit = false;
   while (p != end && (n = DigitAt(p, end, &ascii)) != 0) {
-    if (first_nonzero_int < 0 && ascii != '0') first_nonzero_int = int_digits;
+    any_digit = true;
     scan.ascii &= n == 1;
-    ++int_digits;
     p += n;
   }
-  std::int64_t frac_digits = 0;
-  std::int64_t first_nonzero_frac = -1;  // index of the first non-zero digit after the point
   if (const int point = p != end ? PointAt(p, end) : 0; point != 0) {
     scan.ascii &= point == 1;
     p += point;
     while (p != end && (n = DigitAt(p, end, &ascii)) != 0) {
-      if (first_nonzero_frac < 0 && ascii != '0') first_nonzero_frac = frac_digits;
+      any_digit = true;
       scan.ascii &= n == 1;
-      ++frac_digits;
       p += n;
     }
   }
-  if (int_digits + frac_digits == 0) return scan;  // no number: end stays nullptr
+  if (!any_digit) return scan;  // no number: end stays nullptr
   scan.end = p;
 
-  std::int64_t first_exponent = 0;
-  if (first_nonzero_int >= 0) {
-    scan.nonzero = true;
-    first_exponent = int_digits - 1 - first_nonzero_int;
-  } else if (first_nonzero_frac >= 0) {
-    scan.nonzero = true;
-    first_exponent = -(first_nonzero_frac + 1);
-  }
-
-  std::int64_t exponent = 0;
   if (p != end && (*p == 'e' || *p == 'E')) {
     const char* q = p + 1;
-    bool exponent_negative = false;
-    if (q != end && (*q == '+' || *q == '-')) {
-      exponent_negative = *q == '-';
-      ++q;
-    }
-    bool any_digit = false;
+    if (q != end && (*q == '+' || *q == '-')) ++q;
+    const char* const first_digit = q;
     bool exponent_ascii = true;
     while (q != end && (n = DigitAt(q, end, &ascii)) != 0) {
-      any_digit = true;
       exponent_ascii &= n == 1;
-      if (exponent < kExponentCap) exponent = exponent * 10 + (ascii - '0');
       q += n;
     }
-    if (any_digit) {  // an exponent letter without digits is not part of the number
+    if (q != first_digit) {  // an exponent letter without digits is not part of the number
       scan.end = q;
       scan.ascii &= exponent_ascii;
-      if (exponent_negative) exponent = -exponent;
-    } else {
-      exponent = 0;
     }
   }
-  scan.magnitude = first_exponent + exponent;
   return scan;
 }
 
@@ -156,10 +136,9 @@ char* Normalise(const char* p, const NumberScan& scan, char* out) {
 // beyond the range of a double, and a zero of the number's sign below it.
 std::expected<double, NumericFailure> Convert(const char* begin, const NumberScan& scan) {
   double value = 0;
-  std::from_chars_result result{};
   if (scan.ascii) {
-    result =
-        std::from_chars(begin + (scan.plus ? 1 : 0), scan.end, value, std::chars_format::general);
+    [[maybe_unused]] const auto result = ReadAscii(begin + (scan.plus ? 1 : 0), scan.end, value);
+    assert(result.ec == std::errc{} && result.ptr == scan.end);
   } else {
     // Each regional character takes two bytes and becomes one, so the length bounds the copy.
     constexpr std::size_t kSmall = 256;
@@ -172,14 +151,11 @@ std::expected<double, NumericFailure> Convert(const char* begin, const NumberSca
       buffer = large.data();
     }
     const char* buffer_end = Normalise(begin, scan, buffer);
-    result = std::from_chars(buffer, buffer_end, value, std::chars_format::general);
-    assert(result.ptr == buffer_end);
+    [[maybe_unused]] const auto result = ReadAscii(buffer, buffer_end, value);
+    assert(result.ec == std::errc{} && result.ptr == buffer_end);
   }
-  if (result.ec == std::errc{}) return value;
-  assert(result.ec == std::errc::result_out_of_range);
-  // libstdc++ reports both overflow and underflow as out of range; the magnitude tells which.
-  if (scan.nonzero && scan.magnitude > 0) return std::unexpected(NumericFailure::Overflow);
-  return scan.negative ? -0.0 : 0.0;
+  if (std::isinf(value)) return std::unexpected(NumericFailure::Overflow);
+  return value;
 }
 
 // Trims U+0020 spaces (and no other blank) from the front, and from the back when asked.
@@ -190,7 +166,7 @@ inline void TrimSpaces(const char*& begin, const char*& end, bool back) {
   }
 }
 
-// True when the text (already trimmed, not empty) may be handed to std::from_chars directly:
+// True when the text (already trimmed, not empty) may be handed to ReadAscii directly:
 // it starts with an ASCII digit or point after an optional '-' (so no inf/nan, no '+').
 inline bool FastPathCandidate(const char* begin, const char* end) {
   const char* first = *begin == '-' ? begin + 1 : begin;
@@ -276,8 +252,11 @@ std::expected<double, NumericFailure> ParseNumberStrict(std::string_view text) {
 
   if (FastPathCandidate(begin, end)) {
     double value = 0;
-    const auto result = std::from_chars(begin, end, value, std::chars_format::general);
-    if (result.ptr == end && result.ec == std::errc{}) return value;
+    const auto result = ReadAscii(begin, end, value);
+    if (result.ptr == end && result.ec == std::errc{}) {
+      if (std::isinf(value)) return std::unexpected(NumericFailure::Overflow);
+      return value;
+    }
   }
 
   const NumberScan scan = ScanNumber(begin, end);
@@ -293,8 +272,8 @@ double ParseLeadingNumber(std::string_view text) {
 
   if (FastPathCandidate(begin, end)) {
     double value = 0;
-    const auto result = std::from_chars(begin, end, value, std::chars_format::general);
-    // std::from_chars stops where an ASCII number of this form ends; only a non-ASCII byte
+    const auto result = ReadAscii(begin, end, value);
+    // ReadAscii stops where an ASCII number of this form ends; only a non-ASCII byte
     // (a regional digit or point) or an exponent letter (regional exponent digits) might
     // continue the number for us.
     if (result.ec == std::errc{} &&

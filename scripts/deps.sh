@@ -4,15 +4,16 @@
 COLDESIGN_RUN_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libfontconfig-dev qt6-translations-l10n fonts-noto-core
-  libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxdamage-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxdamage-dev libfast-float-dev
 )
 
 # Needed by the tests: formatting, the fuzzer, the X server, the screen reader bus,
-# screenshots and the packaging checks.
+# screenshots, the packaging checks, and the WebAssembly build with Node to run it.
 COLDESIGN_TEST_PACKAGES=(
   clang-format clang-16 libclang-rt-16-dev locales
   xvfb xdotool x11-utils imagemagick dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file
+  lld-16 wasi-libc libc++-16-dev-wasm32 libc++abi-16-dev-wasm32 libclang-rt-16-dev-wasm32 nodejs
 )
 
 # Needed to build the page: the WebAssembly toolchain, and the font subsets and icons made at

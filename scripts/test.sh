@@ -10,7 +10,7 @@ echo "== Formatting"
 mapfile -t sources < <(git ls-files -- '*.cpp' '*.h')
 clang-format --dry-run --Werror "${sources[@]}"
 
-echo "== Debug build and tests"
+echo "== WebAssembly build, debug build and tests"
 # The locale test of the calculation needs a decimal-comma locale; it skips without one.
 if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf-\?8'; then
   echo "Generating the locale de_DE.UTF-8"
@@ -20,6 +20,8 @@ if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf-\?8'; then
     "${locale_sudo[@]}" locale-gen >/dev/null; } ||
     echo "de_DE.UTF-8 could not be generated: the locale test will be skipped" >&2
 fi
+cmake --preset wasm
+cmake --build --preset wasm
 cmake --preset dev
 cmake --build --preset dev
 ctest --preset dev

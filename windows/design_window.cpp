@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "calculation/design_calculation.h"
+#include "calculation/input_check.h"
 #include "skin/skin.h"
 #include "windows/controls.h"
 #include "windows/input_guard.h"
@@ -44,11 +45,6 @@ SkinLabel* PlaceDesignLabel(QWidget* window, const char* name, const QString& te
   SkinLabel* label = PlaceLabel(window, name, text, DesignLabelFont(), geometry);
   label->setAlignment(Qt::AlignCenter);
   return label;
-}
-
-bool IsNegative(const QString& text) {
-  const auto value = ParseNumberStrict(text.toStdString());
-  return value && *value < 0;
 }
 
 }  // namespace
@@ -145,20 +141,13 @@ void DesignWindow::showResults() {
 }
 
 bool DesignWindow::inputsAccepted() {
-  const QString load = load_field_->text();
-  const QString floors = floors_field_->text();
-  if (load.isEmpty() || floors.isEmpty()) {
-    AskUser(this, QMessageBox::NoIcon, kProgramCaption.toString(),
-            u"لا يمكن ترك هذا الحقل فارغا"_s);
-    return false;
-  }
-  // A minus sign before digits passes the input guard.
-  if (IsNegative(load) || IsNegative(floors)) {
-    AskUser(this, QMessageBox::NoIcon, kProgramCaption.toString(),
-            u"لا يمكن أن تكون القيمة سالبة"_s);
-    return false;
-  }
-  return true;
+  const auto problem =
+      CheckDesignInputs(load_field_->text().toStdString(), floors_field_->text().toStdString());
+  if (!problem) return true;
+  AskUser(this, QMessageBox::NoIcon, kProgramCaption.toString(),
+          *problem == InputProblem::Negative ? u"لا يمكن أن تكون القيمة سالبة"_s
+                                             : u"لا يمكن ترك هذا الحقل فارغا"_s);
+  return false;
 }
 
 void DesignWindow::revealResultsArea() {

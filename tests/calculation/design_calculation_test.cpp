@@ -44,20 +44,27 @@ INSTANTIATE_TEST_SUITE_P(
         DesignCase{{"50", "7"}, {"3449.20265185451", "115", "34.4920265185451", "18"}},
         DesignCase{{"100", "7"}, {"6898.40530370901", "230", "68.9840530370901", "34"}}));
 
+// F × (L × 1.1) × 1000 / 111.62, left to right: (F × L) × 1.1 first, or 1000 / 111.62 taken
+// as one factor, would give 82.7808636445082.
+INSTANTIATE_TEST_SUITE_P(OrderOfOperations, DesignColumnWrites,
+                         ::testing::Values(DesignCase{{"1.2", "7"},
+                                                      {"82.7808636445081", "30", "5.4", "4"}}));
+
 // Load texts chosen so that the required area is the round number in the comment (width 30).
 INSTANTIATE_TEST_SUITE_P(
     LengthThresholds, DesignColumnWrites,
     ::testing::Values(
-        // A = 900: q = 30 exactly, the length stays 30.
+        // A = 900: q = 30 exactly, the length stays 30; s = 9, n = 4.5 rounds to 4 (halves to
+        // even): four bars.
         DesignCase{{"91.3254545454545", "1"}, {"900", "30", "9", "4"}},
         // A = 915: q = 30.5 rounds to 30 (halves to even), the length stays 30.
         DesignCase{{"92.8475454545455", "1"}, {"915", "30", "9.15", "6"}},
         // A = 918: q = 30.6 rounds to 31, the length becomes 35.
         DesignCase{{"93.1519636363636", "1"}, {"918", "35", "9.18", "6"}},
-        // q = 30 reached only through the text: A / b = 30.00000000000000x.
-        DesignCase{{"10", "5", "16.4247745326405"},
+        // A / b = 30.000000000000004, above 30; its text 30 takes the rule for q = 30.
+        DesignCase{{"10", "5", "16.424774532640498"},
                    {"492.743235979215", "30", "4.92743235979215", "4"}},
-        // q = 30.5 through the text of a width (A / b = 30.49999999999999x).
+        // A / b = 30.500000000000004 would round to 31 (length 35); its text 30.5 rounds to 30.
         DesignCase{{"10", "111.62", "360.655737704918"}, {"11000", "30", "110", "56"}}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -65,15 +72,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // A = 800: s = 8 beats m = 5.4; n = 4 exactly gives four bars.
         DesignCase{{"81.1781818181818", "1"}, {"800", "30", "8", "4"}},
-        // A = 900: s = 9, n = 4.5 rounds to 4 (halves to even): four bars.
-        DesignCase{{"91.3254545454545", "1"}, {"900", "30", "9", "4"}},
         // A = 1300: length 45, s = 13 beats m = 8.1, n = 6.5 rounds to 6: six bars.
-        DesignCase{{"131.914545454545", "1"}, {"1300", "45", "13", "6"}},
-        // n = 2.7 is below 4.
-        DesignCase{{"10", "5"}, {"492.743235979215", "30", "5.4", "4"}}));
+        DesignCase{{"131.914545454545", "1"}, {"1300", "45", "13", "6"}}));
+
+// The steel area is the larger of s = A × 0.01 and m = (b × 0.006) × t, on either side of
+// A = 540, where both are 5.4.
+INSTANTIATE_TEST_SUITE_P(SteelRules, DesignColumnWrites,
+                         ::testing::Values(
+                             // A = 539.06...: s = 5.39... loses to m = 5.4.
+                             DesignCase{{"54.7", "1"}, {"539.061100161261", "30", "5.4", "4"}},
+                             // A = 541.03...: s = 5.41... beats m = 5.4.
+                             DesignCase{{"54.9", "1"},
+                                        {"541.032073105178", "30", "5.41032073105178", "4"}}));
 
 INSTANTIATE_TEST_SUITE_P(
-    SpecEdgeCases, DesignColumnWrites,
+    EdgeCases, DesignColumnWrites,
     ::testing::Values(
         // A floor count of 0: area 0, length 30, steel 5.4, four bars.
         DesignCase{{"10", "0"}, {"0", "30", "5.4", "4"}},
@@ -86,23 +99,6 @@ INSTANTIATE_TEST_SUITE_P(
         DesignCase{{"50", "7", "40"}, {"3449.20265185451", "90", "34.4920265185451", "18"}},
         // Far beyond the 16-bit range in the bar count would fail; a tall width stays fine.
         DesignCase{{"10", "5", "1000"}, {"492.743235979215", "30", "180", "90"}}));
-
-TEST(DesignColumn, SteelIsTheLargerOfTheTwoRules) {
-  // A = 540: s = 5.4 and m = (30 * 0.006) * 30 compare as doubles (both 5.4 after Fmt).
-  const auto result = DesignColumn({"54.7952727272727", "1"});
-  ASSERT_TRUE(result.has_value());
-  EXPECT_EQ("540", result->required_area_text);
-  EXPECT_EQ("5.4", result->steel_area_text);
-}
-
-TEST(DesignColumn, RunningTwiceWritesTheSameTexts) {
-  const ColumnDesignInput input{"50", "7"};
-  const auto first = DesignColumn(input);
-  const auto second = DesignColumn(input);
-  ASSERT_TRUE(first.has_value());
-  ASSERT_TRUE(second.has_value());
-  ExpectResult(*first, *second);
-}
 
 // --- Failures: the kind, and the texts of the steps before the failing one.
 

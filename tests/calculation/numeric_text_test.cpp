@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -264,6 +266,38 @@ INSTANTIATE_TEST_SUITE_P(RegionalDigits, LeadingReads,
                                            NumberCase{"3e-٢x", 0.03}, NumberCase{"٫٥", 0.5},
                                            NumberCase{" ۱۲٫۵ ", 12.5}, NumberCase{"12٫5٫6", 12.5},
                                            NumberCase{"١e", 1}, NumberCase{"٫", 0}));
+
+// A view cut inside a two-byte digit or point: the text goes on with the rest of the character,
+// so a parser reading past the end of the view would read another digit. Each cut is also read
+// from a heap block of exactly its size, where AddressSanitizer catches any read beyond it.
+struct CutCase {
+  std::string text;
+  std::size_t cut;  // bytes in the view
+  double leading;
+  friend std::ostream& operator<<(std::ostream& os, const CutCase& c) {
+    return os << '"' << Escaped(c.text) << "\" cut at " << c.cut;
+  }
+};
+
+class ParsersOnACutView : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(ParsersOnACutView, StopAtItsEnd) {
+  const auto& [text, cut, leading] = GetParam();
+  const auto block = std::make_unique_for_overwrite<char[]>(cut);
+  std::copy_n(text.data(), cut, block.get());
+  for (const std::string_view view :
+       {std::string_view(text).substr(0, cut), std::string_view(block.get(), cut)}) {
+    EXPECT_TRUE(SameDouble(leading, ParseLeadingNumber(view)));
+    EXPECT_FALSE(IsNumericText(view));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(InsideADigit, ParsersOnACutView,
+                         ::testing::Values(CutCase{"12٣", 3, 12}, CutCase{"١٢٣", 5, 12},
+                                           CutCase{"۱۲۳", 5, 12}, CutCase{"٣", 1, 0},
+                                           CutCase{"-٣", 2, 0}, CutCase{"1e٣", 3, 1},
+                                           CutCase{"1.5e-٣", 6, 1.5}, CutCase{"7٫5", 2, 7},
+                                           CutCase{" 7.5٣", 5, 7.5}));
 
 // ---------------------------------------------------------------------------------------------
 // FormatNumber and FormatInteger

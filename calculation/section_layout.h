@@ -1,0 +1,43 @@
+#pragma once
+
+#include <expected>
+#include <vector>
+
+namespace coldesign {
+
+struct SectionLayoutInput {
+  double width_cm = 30;
+  double length_cm = 30;
+  int bar_count = 4;
+  double bar_diameter_mm = 16;
+  double tie_diameter_mm = 8;
+  double clear_cover_mm = 25;
+};
+
+struct BarCentre {
+  double x_mm;  // from the section's left face, along the length
+  double y_mm;  // from the section's bottom face, along the width
+};
+
+struct SectionLayout {
+  std::vector<BarCentre> bars;  // the corners first, then along the two long faces
+  double clear_spacing_mm = 0;  // the least clear gap between neighbouring bars
+};
+
+enum class SectionLayoutFailure { InvalidInput, BarsDoNotFit };
+
+// One bar in each corner, inside the tie and the cover; the rest spread evenly along the two
+// long faces (half the bars on each, corners included), symmetric about both axes. When the
+// length and the width are equal the bars run along the faces parallel to the length.
+//
+// InvalidInput: an odd bar count or fewer than 4; a size that is not finite or not positive;
+// a section in which two corner bars would touch or overlap (a side no longer than twice the
+// cover, the tie and the bar diameter together). BarsDoNotFit: the clear spacing would be less
+// than LeastClearSpacingMm.
+std::expected<SectionLayout, SectionLayoutFailure> LayOutSection(const SectionLayoutInput& input);
+
+// The least clear spacing between neighbouring bars that a layout accepts, in mm: the larger
+// of the bar diameter and 25 mm.
+double LeastClearSpacingMm(double bar_diameter_mm);
+
+}  // namespace coldesign

@@ -1,0 +1,174 @@
+// The web module against the native library: the same answers, byte for byte, on the worked
+// examples and on a few thousand generated inputs. The native answers come from
+// native_answers (its path in COLDESIGN_NATIVE_ANSWERS); the module from the assembled web
+// folder (COLDESIGN_WEB_DIR, built by the wasm preset).
+
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { existsSync } from "node:fs";
+import path from "node:path";
+import { test } from "node:test";
+import { pathToFileURL } from "node:url";
+
+const webDir = process.env.COLDESIGN_WEB_DIR;
+const nativeAnswers = process.env.COLDESIGN_NATIVE_ANSWERS;
+assert.ok(webDir && nativeAnswers, "COLDESIGN_WEB_DIR and COLDESIGN_NATIVE_ANSWERS must be set");
+const modulePath = path.join(webDir, "calculation.js");
+assert.ok(existsSync(modulePath), `${modulePath} is missing: build the wasm preset first`);
+
+const { default: loadCalculation } = await import(pathToFileURL(modulePath).href);
+const calculation = await loadCalculation();
+
+// --- Generated inputs, the same on every run.
+
+function randomSource(seed) {
+  let state = seed >>> 0;
+  const next = () => {
+    state = (state + 0x6d2b79f5) >>> 0;
+    let t = state;
+    t = Math.imul(t ^ (t >>> 15), t | 1);
+    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+    return ((t ^ (t >>> 14)) >>> 0) / 2 ** 32;
+  };
+  const below = (n) => Math.floor(next() * n);
+  const pick = (items) => items[below(items.length)];
+  return { next, below, pick };
+}
+
+const DIGIT_ZEROS = [0x30, 0x660, 0x6f0]; // ASCII, Arabic-Indic, Eastern Arabic-Indic
+const JUNK = ["a", "x", "E", ",", "٬", "%", "٪", "$", "-", "+", ".", "٫", " ", "\t", "\u00a0",
+  "ي", "😀", "1/2", "inf", "NaN", "0x1F", "\u0000"];
+
+function digits(random, count, script) {
+  let text = "";
+  for (let i = 0; i < count; i++) {
+    const zero = script ?? random.pick(DIGIT_ZEROS);
+    text += String.fromCodePoint(zero + random.below(10));
+  }
+  return text;
+}
+
+// Mostly numbers as a person types them, in any script, with now and then a sign, blanks, an
+// exponent, a huge or tiny magnitude, or junk somewhere.
+function numberText(random) {
+  const script = random.next() < 0.6 ? random.pick(DIGIT_ZEROS) : undefined;
+  let text = "";
+  if (random.next() < 0.15) text += random.pick(["-", "+"]);
+  text += digits(random, random.below(random.next() < 0.05 ? 400 : 5), script);
+  if (random.next() < 0.5) {
+    text += random.pick([".", "٫"]) + digits(random, random.below(8), script);
+  }
+  if (random.next() < 0.15) {
+    const exponent = random.pick(["1", "2", "15", "300", "308", "309", "400", "99999"]);
+    text += random.pick(["e", "E"]) + random.pick(["", "+", "-"]) + exponent;
+  }
+  if (random.next() < 0.1) text = " ".repeat(random.below(3)) + text + " ".repeat(random.below(3));
+  if (random.next() < 0.1) {
+    const at = random.below(text.length + 1);
+    text = text.slice(0, at) + random.pick(JUNK) + text.slice(at);
+  }
+  return text;
+}
+
+function junkText(random) {
+  let text = "";
+  for (let i = random.below(6); i > 0; i--) {
+    text += random.next() < 0.5 ? random.pick(JUNK) : digits(random, 1);
+  }
+  return text;
+}
+
+const random = randomSource(20130907);
+const texts = (count, make) => Array.from({ length: count }, () => make(random));
+const anyText = (r) => (r.next() < 0.8 ? numberText(r) : junkText(r));
+
+const WORKED_EXAMPLES = [["10", "5"], ["30", "4"], ["50", "7"], ["100", "7"], ["١٠", "٥"],
+  ["1.2", "7"], ["1000", "100"], ["1e300", "1e10"], ["abc", "5"]];
+
+const designInputs = [
+  ...WORKED_EXAMPLES,
+  ...texts(2500, (r) => [numberText(r), r.next() < 0.9 ? String(r.below(12)) : numberText(r)]),
+  ...texts(300, (r) => [anyText(r), anyText(r)]),
+];
+const numericInputs = ["", " ", "-", ".", "٫", "1e", "1e400", "-0", ...texts(2000, anyText)];
+const checkInputs = [["", ""], ["", "-1"], ["-1", ""], ["-1", "1"], ["1", "-1"], ["-0", "0"],
+  ...texts(500, (r) => [r.next() < 0.1 ? "" : anyText(r), r.next() < 0.1 ? "" : anyText(r)])];
+
+const SIZES_CM = [30, 25, 40, 45, 60, 115, 230, 7.4, 7.5, 10, 0, -30, NaN, Infinity, 1e300];
+const BAR_COUNTS = [4, 6, 8, 18, 34, 56, 5, 2, 0, -4, 4.5, NaN, Infinity, 1e7];
+const layoutInputs = texts(600, (r) => ({
+  widthCm: r.next() < 0.7 ? r.pick(SIZES_CM) : 20 + r.next() * 100,
+  lengthCm: r.next() < 0.5 ? r.pick(SIZES_CM) : 20 + r.next() * 300,
+  barCount: r.next() < 0.8 ? 4 + 2 * r.below(20) : r.pick(BAR_COUNTS),
+}));
+
+// --- The native answers, asked all at once.
+
+const encoder = new TextEncoder();
+const hex = (text) => Buffer.from(encoder.encode(text)).toString("hex");
+const numberArg = (x) => (Number.isNaN(x) ? "nan" : Object.is(x, -0) ? "-0" : String(x)
+  .replace("Infinity", "inf"));
+
+function askNative(questions) {
+  const output = execFileSync(nativeAnswers, { input: questions.join("\n") + "\n",
+    maxBuffer: 64 * 1024 * 1024 });
+  const lines = output.toString("utf8").split("\n").slice(0, -1);
+  assert.equal(lines.length, questions.length, "native_answers answered every line");
+  return lines.map((line, i) => {
+    try {
+      return JSON.parse(line);
+    } catch {
+      throw new Error(`native_answers: "${line}" for "${questions[i]}"`);
+    }
+  });
+}
+
+// Compares every case and reports the first few that differ, with their inputs.
+function expectSameAnswers(inputs, questions, ask) {
+  const expected = askNative(questions);
+  const differences = [];
+  inputs.forEach((input, i) => {
+    const actual = ask(input);
+    try {
+      assert.deepStrictEqual(actual, expected[i]);
+    } catch {
+      differences.push({ input, module: actual, native: expected[i] });
+    }
+  });
+  assert.deepStrictEqual(differences.slice(0, 5), [], `${differences.length} of ${inputs.length}`);
+}
+
+test("designColumn writes the native texts, and fails where it fails", () => {
+  expectSameAnswers(designInputs, designInputs.map(([l, f]) => `design ${hex(l)} ${hex(f)}`),
+    ([load, floors]) => calculation.designColumn(load, floors));
+});
+
+test("isNumericText accepts exactly the native numeric texts", () => {
+  expectSameAnswers(numericInputs, numericInputs.map((t) => `numeric ${hex(t)}`),
+    (text) => calculation.isNumericText(text));
+});
+
+test("checkInputs finds the native first problem", () => {
+  expectSameAnswers(checkInputs, checkInputs.map(([l, f]) => `check ${hex(l)} ${hex(f)}`),
+    ([load, floors]) => calculation.checkInputs(load, floors));
+});
+
+test("layOutSection places the native bars", () => {
+  expectSameAnswers(layoutInputs, layoutInputs.map(({ widthCm, lengthCm, barCount }) =>
+    `layout ${numberArg(widthCm)} ${numberArg(lengthCm)} ${numberArg(barCount)}`),
+  (input) => calculation.layOutSection(input));
+});
+
+// The shapes the page relies on, on the worked examples.
+test("the worked examples, as the page reads them", () => {
+  assert.deepStrictEqual(calculation.designColumn("50", "7"), { ok: true,
+    requiredAreaText: "3449.20265185451", lengthText: "115", steelAreaText: "34.4920265185451",
+    barCountText: "18" });
+  assert.deepStrictEqual(calculation.designColumn("1000", "100"), { ok: false,
+    failure: "overflow", partial: { requiredAreaText: "985486.47195843", lengthText: "",
+      steelAreaText: "", barCountText: "" } });
+  assert.equal(calculation.checkInputs("10", "-5"), "negative");
+  assert.equal(calculation.checkInputs("10", "5"), null);
+  assert.equal(calculation.layOutSection({ widthCm: 30, lengthCm: 45, barCount: 6 }).bars.length,
+    6);
+});

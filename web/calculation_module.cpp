@@ -1,0 +1,131 @@
+// The calculation's C interface for the WebAssembly module. Texts cross as UTF-8 bytes in the
+// module's memory: the caller writes them into blocks from calculation_alloc, and reads the
+// answers from a block that stays valid until the next call of the same function.
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "calculation/design_calculation.h"
+#include "calculation/input_check.h"
+#include "calculation/numeric_text.h"
+#include "calculation/section_layout.h"
+
+#define COLDESIGN_EXPORT(name) extern "C" __attribute__((export_name(name)))
+
+namespace {
+
+std::string_view View(const char* text, std::size_t size) { return {text, size}; }
+
+// A text of an answer, as the caller reads it: its address and length in bytes.
+struct TextView {
+  const char* data;
+  std::uint32_t size;
+};
+
+enum class DesignOutcome : std::uint32_t { Ok, Overflow, TypeMismatch };
+
+struct DesignAnswer {
+  DesignOutcome outcome;
+  TextView required_area;
+  TextView length;
+  TextView steel_area;
+  TextView bar_count;
+};
+
+TextView ViewOf(const std::string& text) {
+  return {text.data(), static_cast<std::uint32_t>(text.size())};
+}
+
+enum class InputAnswer : std::uint32_t { Accepted, LoadEmpty, FloorsEmpty, Negative };
+
+enum class LayoutOutcome : std::uint32_t { Ok, InvalidInput, BarsDoNotFit };
+
+struct LayoutAnswer {
+  double clear_spacing_mm;
+  const coldesign::BarCentre* bars;  // x and y of each bar, in mm
+  std::uint32_t bar_count;
+  LayoutOutcome outcome;
+};
+
+}  // namespace
+
+COLDESIGN_EXPORT("alloc") void* CalculationAlloc(std::size_t size) {
+  return std::malloc(size == 0 ? 1 : size);
+}
+
+COLDESIGN_EXPORT("free") void CalculationFree(void* block) { std::free(block); }
+
+COLDESIGN_EXPORT("is_numeric_text") bool IsNumericTextExport(const char* text, std::size_t size) {
+  return coldesign::IsNumericText(View(text, size));
+}
+
+// The answer's texts are those of the design, or on a failure what the steps before it wrote.
+COLDESIGN_EXPORT("design_column")
+const DesignAnswer* DesignColumnExport(const char* load, std::size_t load_size, const char* floors,
+                                       std::size_t floors_size) {
+  static coldesign::ColumnDesignResult texts;
+  static DesignAnswer answer{};
+  auto result = coldesign::DesignColumn({.load_text = std::string(View(load, load_size)),
+                                         .floors_text = std::string(View(floors, floors_size))});
+  if (result) {
+    texts = std::move(*result);
+    answer.outcome = DesignOutcome::Ok;
+  } else {
+    texts = std::move(result.error().partial);
+    answer.outcome = result.error().kind == coldesign::NumericFailure::Overflow
+                         ? DesignOutcome::Overflow
+                         : DesignOutcome::TypeMismatch;
+  }
+  answer.required_area = ViewOf(texts.required_area_text);
+  answer.length = ViewOf(texts.length_text);
+  answer.steel_area = ViewOf(texts.steel_area_text);
+  answer.bar_count = ViewOf(texts.bar_count_text);
+  return &answer;
+}
+
+COLDESIGN_EXPORT("check_inputs")
+InputAnswer CheckInputsExport(const char* load, std::size_t load_size, const char* floors,
+                              std::size_t floors_size) {
+  const auto problem =
+      coldesign::CheckDesignInputs(View(load, load_size), View(floors, floors_size));
+  if (!problem) return InputAnswer::Accepted;
+  switch (*problem) {
+    case coldesign::InputProblem::LoadEmpty:
+      return InputAnswer::LoadEmpty;
+    case coldesign::InputProblem::FloorsEmpty:
+      return InputAnswer::FloorsEmpty;
+    case coldesign::InputProblem::Negative:
+      return InputAnswer::Negative;
+  }
+  return InputAnswer::Accepted;
+}
+
+// The bar count comes as a JavaScript number: one that is no whole number is invalid input.
+COLDESIGN_EXPORT("lay_out_section")
+const LayoutAnswer* LayOutSectionExport(double width_cm, double length_cm, double bar_count) {
+  static coldesign::SectionLayout layout;
+  static LayoutAnswer answer{};
+  answer = {};
+  layout = {};
+  if (!(std::trunc(bar_count) == bar_count && std::fabs(bar_count) <= 1e6)) {
+    answer.outcome = LayoutOutcome::InvalidInput;
+    return &answer;
+  }
+  auto result = coldesign::LayOutSection(
+      {.width_cm = width_cm, .length_cm = length_cm, .bar_count = static_cast<int>(bar_count)});
+  if (!result) {
+    answer.outcome = result.error() == coldesign::SectionLayoutFailure::BarsDoNotFit
+                         ? LayoutOutcome::BarsDoNotFit
+                         : LayoutOutcome::InvalidInput;
+    return &answer;
+  }
+  layout = std::move(*result);
+  answer = {.clear_spacing_mm = layout.clear_spacing_mm,
+            .bars = layout.bars.data(),
+            .bar_count = static_cast<std::uint32_t>(layout.bars.size()),
+            .outcome = LayoutOutcome::Ok};
+  return &answer;
+}
