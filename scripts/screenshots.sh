@@ -11,3 +11,12 @@ cmake --build --preset release
 tests/e2e/run_e2e.sh tests/e2e/whole_road.py build/release/windows/column-designer \
   docs/screenshots 1
 echo "Screenshots written to docs/screenshots/"
+
+# The page, on a phone and on a desktop, from headless Chromium.
+coldesign_install "${COLDESIGN_WEB_PACKAGES[@]}" "${COLDESIGN_WEB_TEST_PACKAGES[@]}"
+coldesign_install_node
+npm ci --no-audit --no-fund
+cmake --preset wasm
+cmake --build --preset wasm
+node tests/web/screenshots.mjs build/web docs/screenshots
+echo "Page screenshots written to docs/screenshots/"

@@ -1,6 +1,5 @@
-# The page's part of build/web/: included by web/CMakeLists.txt after the module's part, which
-# sets COLDESIGN_WEB_OUTPUT_DIR and COLDESIGN_WEB_MODULE_TARGET (the target that puts
-# calculation.js and calculation.wasm there).
+# The page's part of the web folder, made after the module's calculation.js and calculation.wasm
+# are in place; its stamp joins web_outputs, the files the `web` target makes.
 include(${PROJECT_SOURCE_DIR}/cmake/ProgramCredits.cmake)
 find_program(PYFTSUBSET pyftsubset REQUIRED)
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
@@ -16,7 +15,7 @@ add_custom_command(
   OUTPUT ${page_stamp}
   COMMAND ${CMAKE_COMMAND}
           -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
-          -DOUTPUT_DIR=${COLDESIGN_WEB_OUTPUT_DIR}
+          -DOUTPUT_DIR=${COLDESIGN_WEB_DIR}
           -DDEVELOPER_NAME=${COLDESIGN_DEVELOPER_NAME}
           -DSUPPORT_PHONE=${COLDESIGN_SUPPORT_PHONE}
           -DPYFTSUBSET=${PYFTSUBSET}
@@ -28,9 +27,8 @@ add_custom_command(
     ${CMAKE_CURRENT_SOURCE_DIR}/assemble_page.cmake
     ${PROJECT_SOURCE_DIR}/resources/icons/column-designer.svg
     ${PROJECT_SOURCE_DIR}/resources/notes/notes-picture.svg
-    ${COLDESIGN_WEB_OUTPUT_DIR}/calculation.js
-    ${COLDESIGN_WEB_OUTPUT_DIR}/calculation.wasm
-  COMMENT "Assembling the page in ${COLDESIGN_WEB_OUTPUT_DIR}"
+    ${COLDESIGN_WEB_DIR}/calculation.js
+    ${COLDESIGN_WEB_DIR}/calculation.wasm
+  COMMENT "Assembling the page in ${COLDESIGN_WEB_DIR}"
   VERBATIM)
-add_custom_target(coldesign_web_page ALL DEPENDS ${page_stamp})
-add_dependencies(coldesign_web_page ${COLDESIGN_WEB_MODULE_TARGET})
+list(APPEND web_outputs ${page_stamp})

@@ -11,7 +11,7 @@ import { cpSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } fr
 import { connect, createServer as createNetServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
-import { startServer } from '../../tests/browser/browser.mjs';
+import { startServer } from '../../tests/web/browser.mjs';
 import { chromium } from 'playwright-core';
 
 const args = process.argv.slice(2);

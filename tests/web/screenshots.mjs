@@ -1,5 +1,5 @@
 // Writes the page's screenshots, on a phone and on a desktop, into the folder given:
-// node tests/browser/screenshots.mjs build/web docs/screenshots
+// node tests/web/screenshots.mjs build/web docs/screenshots
 import { join } from 'node:path';
 import { DESKTOP, PHONE, launchBrowser, startServer } from './browser.mjs';
 
