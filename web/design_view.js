@@ -4,11 +4,9 @@ import { drawSection, layOutForDrawing, sectionCaption } from './section_drawing
 import { failureText, inputProblemText } from './messages.js';
 
 const WIDTH_TEXT = '30';
-const RESULT_KEYS = ['lengthText', 'barCountText'];
 
 export function createDesignView(elements, showMessage) {
   const { load, floors, results, length, barCount, figure, drawing, caption } = elements;
-  const resultFields = { lengthText: length, barCountText: barCount };
 
   const clearDrawing = () => {
     figure.hidden = true;
@@ -31,9 +29,8 @@ export function createDesignView(elements, showMessage) {
 
   // Writes every result field; a field the calculation did not reach becomes empty.
   const writeResults = (design) => {
-    for (const key of RESULT_KEYS) {
-      resultFields[key].value = design[key] ?? '';
-    }
+    length.value = design.lengthText ?? '';
+    barCount.value = design.barCountText ?? '';
   };
 
   const focusAfterMessage = { 'load-empty': load, 'floors-empty': floors };
