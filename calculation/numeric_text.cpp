@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "calculation/numeric_text_detail.h"
+#include "calculation/significant_digits.h"
 
 namespace coldesign {
 namespace {
@@ -186,60 +187,14 @@ struct Decimal {
   int exponent;
 };
 
-// Splits "d[.ddd]e(+|-)dd[d]", std::to_chars's scientific form of a positive value, in place:
-// the '.' is overwritten so that the digits stand together.
-Decimal SplitScientific(char* text, const char* end) {
-  const int exponent_digits = end[-4] == 'e' ? 2 : 3;
-  const char* e = end - 2 - exponent_digits;
-  int exponent = (e[2] - '0') * 10 + (e[3] - '0');
-  if (exponent_digits == 3) exponent = exponent * 10 + (e[4] - '0');
-  if (e[1] == '-') exponent = -exponent;
-  if (e == text + 1) return {text, 1, exponent};
-  text[1] = text[0];
-  return {text + 1, static_cast<int>(e - text - 1), exponent};
-}
-
 // The positive finite value correctly rounded to 15 significant digits, in text (which must
 // hold kNumberTextCapacity chars).
-//
-// Fast way, for normal values: the shortest text S that reads back as the value (up to 17
-// digits) and the value V itself round alike whenever no 15-digit midpoint M (a 16-digit
-// decimal ending in 5) lies between them:
-// - S of at most 15 digits: |V - S| is at most half an ulp, below 1.2E-16 V, while the
-//   15-digit neighbours of S are at least 1E-15 V apart; so V rounds to S.
-// - S of 16 or 17 digits: an M between V and S would read back as V as well, so S, the
-//   shortest such text and among those the nearest to V, would be M or have at most 16
-//   digits and lie no nearer to V than M. So only S = M itself, a 16th digit 5, is unsure;
-//   otherwise S rounds like V: up exactly when its 16th digit is 5 or more.
-// The unsure case and subnormal values take std::to_chars's exact rounding, which is slower.
 Decimal RoundToSignificantDigits(double magnitude, char* text) {
-  char* const text_end = text + detail::kNumberTextCapacity;
-  if (magnitude >= std::numeric_limits<double>::min()) {
-    const auto shortest = std::to_chars(text, text_end, magnitude, std::chars_format::scientific);
-    assert(shortest.ec == std::errc{});
-    Decimal decimal = SplitScientific(text, shortest.ptr);
-    if (decimal.count <= kSignificantDigits) return decimal;
-    const char next = decimal.digits[kSignificantDigits];
-    if (decimal.count > kSignificantDigits + 1 || next != '5') {
-      decimal.count = kSignificantDigits;
-      if (next >= '5') {
-        int i = kSignificantDigits - 1;
-        for (; i >= 0 && decimal.digits[i] == '9'; --i) decimal.digits[i] = '0';
-        if (i >= 0) {
-          ++decimal.digits[i];
-        } else {  // 9.99...9 became 10
-          decimal.digits[0] = '1';
-          decimal.count = 1;
-          ++decimal.exponent;
-        }
-      }
-      return decimal;
-    }
-  }
-  const auto exact = std::to_chars(text, text_end, magnitude, std::chars_format::scientific,
-                                   kSignificantDigits - 1);
-  assert(exact.ec == std::errc{});
-  return SplitScientific(text, exact.ptr);
+  const detail::FifteenDigits rounded = detail::RoundToFifteenDigits(magnitude);
+  [[maybe_unused]] const auto written =
+      std::to_chars(text, text + detail::kNumberTextCapacity, rounded.digits);
+  assert(written.ptr == text + kSignificantDigits);
+  return {text, kSignificantDigits, rounded.exponent};
 }
 
 }  // namespace

@@ -343,6 +343,16 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{1e100, "1E+100"}, FormatCase{1.5e300, "1.5E+300"},
                       FormatCase{std::numeric_limits<double>::max(), "1.79769313486232E+308"}));
 
+// Exact halves between two 15-digit neighbours go to the even one, whatever the magnitude.
+INSTANTIATE_TEST_SUITE_P(Ties, FormatNumberWrites,
+                         ::testing::Values(FormatCase{100000000000000.5, "100000000000000"},
+                                           FormatCase{100000000000001.5, "100000000000002"},
+                                           FormatCase{-999999999999998.5, "-999999999999998"},
+                                           FormatCase{1000000000000015, "1.00000000000002E+15"},
+                                           FormatCase{1000000000000025, "1.00000000000002E+15"},
+                                           FormatCase{10000000000000.25, "10000000000000.2"},
+                                           FormatCase{1000000000000.375, "1000000000000.38"}));
+
 INSTANTIATE_TEST_SUITE_P(
     SmallNumbers, FormatNumberWrites,
     ::testing::Values(FormatCase{0.0001, "0.0001"}, FormatCase{0.00015, "0.00015"},
