@@ -2,7 +2,7 @@
 
 import loadCalculation from './calculation.js';
 import { createDesignView } from './design_view.js';
-import { guardField } from './field_guard.js';
+import { guardField, takeBackGuard } from './field_guard.js';
 import { createMessageBox } from './message_box.js';
 import { CALCULATION_UNAVAILABLE, SEPARATOR_HINT } from './messages.js';
 import { wireViews } from './views.js';
@@ -36,8 +36,9 @@ byId('design-form').addEventListener('submit', async (event) => {
 });
 
 calculationLoading.then((calculation) => {
+  const guardText = calculation.guardText ?? takeBackGuard(calculation.isNumericText);
   for (const id of ['Text1', 'Text3']) {
-    guardField(byId(id), byId(`${id}-hint`), SEPARATOR_HINT, calculation.guardText);
+    guardField(byId(id), byId(`${id}-hint`), SEPARATOR_HINT, guardText);
   }
 }, (error) => console.error('The calculation could not be loaded:', error));
 
