@@ -289,6 +289,34 @@ test('after one visit the page is installable, and loads and calculates with the
   }
 });
 
+// In a browser of its own: the attempts it makes are not the page's.
+test('the page refuses inline script and anything from another host', async () => {
+  const browser = await launchBrowser(DESKTOP);
+  try {
+    const page = await browser.context.newPage();
+    await page.goto(`${server.origin}/`);
+    const refused = await page.evaluate(() => new Promise((resolve) => {
+      const directives = [];
+      document.addEventListener('securitypolicyviolation', (event) => {
+        directives.push(event.effectiveDirective);
+        if (directives.length === 2) {
+          resolve(directives.sort());
+        }
+      });
+      const script = document.createElement('script');
+      script.textContent = 'window.inlineScriptRan = true;';
+      document.body.append(script);
+      const image = new Image();
+      image.src = 'http://198.51.100.1/picture.png';
+      document.body.append(image);
+    }));
+    assert.deepEqual(refused, ['img-src', 'script-src-elem']);
+    assert.equal(await page.evaluate(() => window.inlineScriptRan), undefined);
+  } finally {
+    await browser.close();
+  }
+});
+
 // Last: what every test above asked the network for, and what the pages reported.
 test('no request left 127.0.0.1, and no page reported an error or opened a browser box', () => {
   assert.ok(requestedUrls.length > 0);
