@@ -178,9 +178,9 @@ Scaled Scale(Binary value, int scale) {
 
 FifteenDigits RoundToFifteenDigits(double magnitude) {
   const Binary value = Decompose(magnitude);
-  // log10(2) is a little above 78913 / 2^18: the first guess of the decimal exponent is off by
-  // one at most, and the loop corrects it.
-  const int binary_exponent = value.exponent + std::bit_width(value.mantissa) - 1;
+  // The decimal exponent of 2^binary_exponent (78913 / 2^18 stands for log10 2, close enough
+  // over the whole range of a double): the value's own is that or one more; the loop finds it.
+  const int binary_exponent = value.exponent + static_cast<int>(std::bit_width(value.mantissa)) - 1;
   int exponent = (binary_exponent * 78913) >> 18;
   Scaled scaled{};
   for (;;) {

@@ -66,10 +66,12 @@ function bind(exports) {
     }
   }
 
+  function readBytes(view, at) {
+    return new Uint8Array(memory.buffer, view.getUint32(at, true), view.getUint32(at + 4, true));
+  }
+
   function readText(view, at) {
-    const address = view.getUint32(at, true);
-    const length = view.getUint32(at + 4, true);
-    return decoder.decode(new Uint8Array(memory.buffer, address, length));
+    return decoder.decode(readBytes(view, at));
   }
 
   return {
@@ -91,6 +93,24 @@ function bind(exports) {
 
     checkInputs(loadText, floorsText) {
       return INPUT_PROBLEMS[withTexts([loadText, floorsText], exports.check_inputs)];
+    },
+
+    // The caret counts UTF-16 code units, as a text field's selectionStart; the module counts
+    // UTF-8 bytes.
+    guardText(text, caret, lastNumeric) {
+      const field = String(text);
+      let at = Number.isFinite(caret) ? Math.min(Math.max(Math.trunc(caret), 0), field.length) : 0;
+      if (at > 0 && /[\uD800-\uDBFF][\uDC00-\uDFFF]/.test(field.slice(at - 1, at + 1))) at -= 1;
+      const caretBytes = encoder.encode(field.slice(0, at)).length;
+      const answer = withTexts([field, lastNumeric], (t, tn, l, ln) =>
+        exports.guard_text(t, tn, caretBytes, l, ln));
+      const view = new DataView(memory.buffer, answer, 16);
+      const bytes = readBytes(view, 0);
+      return {
+        text: decoder.decode(bytes),
+        caret: decoder.decode(bytes.subarray(0, view.getUint32(8, true))).length,
+        droppedSeparator: view.getUint32(12, true) !== 0,
+      };
     },
 
     layOutSection({ widthCm, lengthCm, barCount }) {

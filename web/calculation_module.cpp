@@ -10,6 +10,7 @@
 
 #include "calculation/design_calculation.h"
 #include "calculation/input_check.h"
+#include "calculation/input_guard.h"
 #include "calculation/numeric_text.h"
 #include "calculation/section_layout.h"
 
@@ -40,6 +41,12 @@ TextView ViewOf(const std::string& text) {
 }
 
 enum class InputAnswer : std::uint32_t { Accepted, LoadEmpty, FloorsEmpty, Negative };
+
+struct GuardAnswer {
+  TextView text;
+  std::uint32_t caret;  // in bytes of the text
+  std::uint32_t dropped_separator;
+};
 
 enum class LayoutOutcome : std::uint32_t { Ok, InvalidInput, BarsDoNotFit };
 
@@ -101,6 +108,20 @@ InputAnswer CheckInputsExport(const char* load, std::size_t load_size, const cha
       return InputAnswer::Negative;
   }
   return InputAnswer::Accepted;
+}
+
+// The caret in bytes of the UTF-8 text, at a character boundary.
+COLDESIGN_EXPORT("guard_text")
+const GuardAnswer* GuardTextExport(const char* text, std::size_t text_size, std::size_t caret,
+                                   const char* last_numeric, std::size_t last_numeric_size) {
+  static coldesign::GuardedInput guarded;
+  static GuardAnswer answer{};
+  guarded =
+      coldesign::GuardedText(View(text, text_size), caret, View(last_numeric, last_numeric_size));
+  answer = {.text = ViewOf(guarded.text),
+            .caret = static_cast<std::uint32_t>(guarded.caret),
+            .dropped_separator = guarded.dropped_separator ? 1U : 0U};
+  return &answer;
 }
 
 // The bar count comes as a JavaScript number: one that is no whole number is invalid input.

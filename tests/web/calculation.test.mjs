@@ -94,6 +94,27 @@ const numericInputs = ["", " ", "-", ".", "٫", "1e", "1e400", "-0", ...texts(20
 const checkInputs = [["", ""], ["", "-1"], ["-1", ""], ["-1", "1"], ["1", "-1"], ["-0", "0"],
   ...texts(500, (r) => [r.next() < 0.1 ? "" : anyText(r), r.next() < 0.1 ? "" : anyText(r)])];
 
+// Edits of a numeric text as a person makes them: a key typed or a text pasted at the caret, or
+// a stretch deleted; the caret stands after the insertion or where the deletion was.
+function plainNumber(r) {
+  const script = r.pick(DIGIT_ZEROS);
+  let text = r.next() < 0.1 ? "-" : "";
+  text += digits(r, 1 + r.below(5), script);
+  if (r.next() < 0.4) text += r.pick([".", "٫"]) + digits(r, r.below(4), script);
+  return text;
+}
+const PIECES = [...JUNK, "،", "1", "٥", "۷", "e", "e5", "1,000", "١٬٠٠٠", " 5", "--"];
+const guardInputs = texts(2000, (r) => {
+  const last = r.next() < 0.15 ? "" : plainNumber(r);
+  const at = r.below(last.length + 1);
+  if (r.next() < 0.2 && last.length > 0) {
+    const end = at + 1 + r.below(last.length - at);
+    return { text: last.slice(0, at) + last.slice(end), caret: at, last };
+  }
+  const piece = r.next() < 0.8 ? r.pick(PIECES) : anyText(r);
+  return { text: last.slice(0, at) + piece + last.slice(at), caret: at + piece.length, last };
+});
+
 const SIZES_CM = [30, 25, 40, 45, 60, 115, 230, 7.4, 7.5, 10, 0, -30, NaN, Infinity, 1e300];
 const BAR_COUNTS = [4, 6, 8, 18, 34, 56, 5, 2, 0, -4, 4.5, NaN, Infinity, 1e7];
 const layoutInputs = texts(600, (r) => ({
@@ -153,6 +174,12 @@ test("checkInputs finds the native first problem", () => {
     ([load, floors]) => calculation.checkInputs(load, floors));
 });
 
+test("guardText leaves the native text and caret", () => {
+  expectSameAnswers(guardInputs,
+    guardInputs.map(({ text, caret, last }) => `guard ${hex(text)} ${caret} ${hex(last)}`),
+    ({ text, caret, last }) => calculation.guardText(text, caret, last));
+});
+
 test("layOutSection places the native bars", () => {
   expectSameAnswers(layoutInputs, layoutInputs.map(({ widthCm, lengthCm, barCount }) =>
     `layout ${numberArg(widthCm)} ${numberArg(lengthCm)} ${numberArg(barCount)}`),
@@ -169,6 +196,8 @@ test("the worked examples, as the page reads them", () => {
       steelAreaText: "", barCountText: "" } });
   assert.equal(calculation.checkInputs("10", "-5"), "negative");
   assert.equal(calculation.checkInputs("10", "5"), null);
+  assert.deepStrictEqual(calculation.guardText("١a٢", 2, "١٢"),
+    { text: "١٢", caret: 1, droppedSeparator: false });
   assert.equal(calculation.layOutSection({ widthCm: 30, lengthCm: 45, barCount: 6 }).bars.length,
     6);
 });

@@ -7,7 +7,8 @@
 //   "load-empty" | "floors-empty" | "negative" layout <width> <length> <bars>    →
 //   {"ok":true,"bars":[...],...} | {"ok":false,"failure":...}
 // Texts come as the hexadecimal digits of their UTF-8 bytes (empty for the empty text); the
-// numbers of a layout as decimal text, "nan", "inf" or "-inf".
+// numbers of a layout as decimal text, "nan", "inf" or "-inf"; a caret as decimal text, in
+// UTF-16 code units as a browser counts them.
 
 #include <charconv>
 #include <cmath>
@@ -19,6 +20,7 @@
 
 #include "calculation/design_calculation.h"
 #include "calculation/input_check.h"
+#include "calculation/input_guard.h"
 #include "calculation/numeric_text.h"
 #include "calculation/section_layout.h"
 
@@ -103,6 +105,40 @@ std::string Check(const std::string& load, const std::string& floors) {
   return "unknown";
 }
 
+// UTF-16 code units of a UTF-8 character, from its first byte.
+int Utf16Units(char first) { return static_cast<unsigned char>(first) >= 0xF0 ? 2 : 1; }
+
+std::size_t Utf8Length(char first) {
+  const auto byte = static_cast<unsigned char>(first);
+  return byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+}
+
+// The byte offset of a caret given in UTF-16 code units; one inside a surrogate pair stands
+// before the pair.
+std::size_t ByteOffset(std::string_view text, std::size_t units) {
+  std::size_t bytes = 0;
+  for (std::size_t counted = 0; bytes < text.size();) {
+    counted += Utf16Units(text[bytes]);
+    if (counted > units) break;
+    bytes += Utf8Length(text[bytes]);
+  }
+  return bytes;
+}
+
+std::size_t Utf16Offset(std::string_view text, std::size_t bytes) {
+  std::size_t units = 0;
+  for (std::size_t at = 0; at < bytes; at += Utf8Length(text[at])) units += Utf16Units(text[at]);
+  return units;
+}
+
+std::string Guard(const std::string& text, std::string_view caret, const std::string& last) {
+  const auto guarded =
+      coldesign::GuardedText(text, ByteOffset(text, static_cast<std::size_t>(Number(caret))), last);
+  return "{\"text\":" + Quoted(guarded.text) +
+         ",\"caret\":" + std::to_string(Utf16Offset(guarded.text, guarded.caret)) +
+         ",\"droppedSeparator\":" + (guarded.dropped_separator ? "true" : "false") + "}";
+}
+
 std::string Layout(double width_cm, double length_cm, double bar_count) {
   const std::string invalid = R"({"ok":false,"failure":"invalid-input"})";
   // The module takes the bar count as a JavaScript number: only whole numbers are counts.
@@ -129,6 +165,7 @@ std::string Answer(const std::vector<std::string_view>& q) {
   }
   if (q[0] == "design" && q.size() == 3) return Design(FromHex(q[1]), FromHex(q[2]));
   if (q[0] == "check" && q.size() == 3) return Check(FromHex(q[1]), FromHex(q[2]));
+  if (q[0] == "guard" && q.size() == 4) return Guard(FromHex(q[1]), q[2], FromHex(q[3]));
   if (q[0] == "layout" && q.size() == 4) return Layout(Number(q[1]), Number(q[2]), Number(q[3]));
   return "unknown question";  // not JSON: the test reports the line
 }
