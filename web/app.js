@@ -2,7 +2,7 @@
 
 import loadCalculation from './calculation.js';
 import { createDesignView } from './design_view.js';
-import { guardField, takeBackGuard } from './field_guard.js';
+import { guardField } from './field_guard.js';
 import { createMessageBox } from './message_box.js';
 import { CALCULATION_UNAVAILABLE, SEPARATOR_HINT } from './messages.js';
 import { wireViews } from './views.js';
@@ -36,10 +36,10 @@ byId('design-form').addEventListener('submit', async (event) => {
 });
 
 calculationLoading.then((calculation) => {
-  const guardText = calculation.guardText ?? takeBackGuard(calculation.isNumericText);
   for (const id of ['Text1', 'Text3']) {
-    guardField(byId(id), byId(`${id}-hint`), SEPARATOR_HINT, guardText);
+    guardField(byId(id), byId(`${id}-hint`), SEPARATOR_HINT, calculation.guardText);
   }
+  byId('design-form').removeAttribute('aria-busy');
 }, (error) => console.error('The calculation could not be loaded:', error));
 
 wireViews({

@@ -1,26 +1,7 @@
 // Keeps an input field's text numeric while the user types, pastes or deletes: after every
-// edit the guard settles the text and the caret in one step.
+// edit the engine's guard settles the text and the caret in one step.
 
 const HINT_SECONDS = 4;
-
-// For a calculation module that offers no guard of its own: characters before the caret are
-// taken back one at a time, nearest first, until the text is numeric or empty; when that cannot
-// be, the field gets back its last numeric text.
-export function takeBackGuard(isNumericText) {
-  return (text, caret, lastNumeric) => {
-    let kept = text;
-    let at = caret;
-    while (kept !== '' && !isNumericText(kept)) {
-      if (at === 0) {
-        return { text: lastNumeric, caret: lastNumeric.length, droppedSeparator: false };
-      }
-      const width = at >= 2 && /[\uDC00-\uDFFF]/.test(kept[at - 1]) ? 2 : 1;
-      kept = kept.slice(0, at - width) + kept.slice(at);
-      at -= width;
-    }
-    return { text: kept, caret: at, droppedSeparator: false };
-  };
-}
 
 export function guardField(field, hint, hintText, guardText) {
   let lastNumeric = '';
