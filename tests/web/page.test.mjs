@@ -135,6 +135,8 @@ describe('the guard keeps each field numeric', () => {
   test('pasted junk leaves numeric text, and the caret stays where the user typed', async () => {
     const page = await openPage();
     await page.click('#Text1');
+    await page.keyboard.insertText('x'.repeat(100_000));
+    assert.equal(await page.inputValue('#Text1'), '');
     await page.keyboard.insertText('12abc');
     assert.equal(await page.inputValue('#Text1'), '12');
     await page.evaluate(() => document.getElementById('Text1').setSelectionRange(1, 1));
