@@ -290,6 +290,23 @@ test('after one visit the page is installable, and loads and calculates with the
   }
 });
 
+test('a host that does not serve the module gets a message at Results, not silence', async () => {
+  const browser = await launchBrowser(PHONE);
+  try {
+    await browser.context.route('**/calculation.wasm', (route) => route.fulfill({ status: 404 }));
+    const page = await browser.context.newPage();
+    await page.goto(`${server.origin}/`);
+    await page.fill('#Text1', '10');
+    await page.fill('#Text3', '5');
+    await page.click('#Command1');
+    await page.waitForSelector('#message[open]');
+    assert.match(await page.textContent('#message-text'), /^تعذر تحميل الحساب/);
+    assert.equal((await readResults(page)).shown, false);
+  } finally {
+    await browser.close();
+  }
+});
+
 // In a browser of its own: the attempts it makes are not the page's.
 test('the page refuses inline script and anything from another host', async () => {
   const browser = await launchBrowser(DESKTOP);
