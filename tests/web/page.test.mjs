@@ -210,8 +210,9 @@ describe('notes and back', () => {
         designHidden: document.getElementById('columns').hidden,
         notesShown: !document.getElementById('Form1').hidden,
         focused: document.activeElement?.id,
-        pictureLoaded: document.getElementById('Form1-Picture1').naturalWidth > 0,
-      })), { designHidden: true, notesShown: true, focused: 'Form1-Command1', pictureLoaded: true });
+      })), { designHidden: true, notesShown: true, focused: 'Form1-Command1' });
+      await page.waitForFunction(() => document.getElementById('Form1-Picture1').naturalWidth > 0,
+                                 null, { timeout: 5000 });
       await goBack(page);
       await page.waitForSelector('#columns:not([hidden])');
       assert.equal(await page.isHidden('#Form1'), true);

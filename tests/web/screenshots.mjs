@@ -24,6 +24,7 @@ try {
       await page.evaluate(() => document.fonts.ready);
       await page.screenshot({ path: join(outputDir, `web-${name}-result.png`), fullPage: true });
       await page.click('#Command3');
+      await page.waitForFunction(() => document.getElementById('Form1-Picture1').complete);
       await page.evaluate(() => document.fonts.ready);
       await page.screenshot({ path: join(outputDir, `web-${name}-notes.png`), fullPage: true });
       if (device === PHONE) {
