@@ -4,8 +4,9 @@
 
 const moduleUrl = new URL("./calculation.wasm", import.meta.url);
 
-// The module runs no program: it asks the system for nothing but may link to a few WASI calls
-// (clock, random, output, exit) that the calculation never makes. Each answers "not supported".
+// The module is a WASI reactor that asks the system for nothing: a build that links a WASI call
+// all the same (output or exit, from a C library function) gets a stub that answers "not
+// supported", or for exit throws.
 const ERRNO_NOSYS = 52;
 
 function systemStubs(module) {
