@@ -1,8 +1,10 @@
 // The calculation's C interface for the WebAssembly module. Texts cross as UTF-8 bytes in the
-// module's memory: the caller writes them into blocks from calculation_alloc, and reads the
-// answers from a block that stays valid until the next call of the same function.
+// module's memory: the caller writes them into blocks from `alloc`, and reads the answers from
+// a block that stays valid until the next call of the same function. calculation.js reads the
+// answers at the offsets asserted below (wasm32: 4-byte pointers).
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -56,6 +58,11 @@ struct LayoutAnswer {
   std::uint32_t bar_count;
   LayoutOutcome outcome;
 };
+
+static_assert(offsetof(DesignAnswer, required_area) == 4 && sizeof(DesignAnswer) == 36);
+static_assert(offsetof(GuardAnswer, caret) == 8 && sizeof(GuardAnswer) == 16);
+static_assert(offsetof(LayoutAnswer, bars) == 8 && offsetof(LayoutAnswer, outcome) == 16);
+static_assert(sizeof(coldesign::BarCentre) == 16);
 
 }  // namespace
 
