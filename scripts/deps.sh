@@ -11,7 +11,7 @@ COLDESIGN_RUN_PACKAGES=(
 # screenshots, the packaging checks, and the WebAssembly build with Node to run it.
 COLDESIGN_TEST_PACKAGES=(
   clang-format clang-16 libclang-rt-16-dev locales
-  xvfb xdotool x11-utils imagemagick dbus at-spi2-core python3-pyatspi
+  xvfb xdotool xclip x11-utils imagemagick dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file
   lld-16 wasi-libc libc++-16-dev-wasm32 libc++abi-16-dev-wasm32 libclang-rt-16-dev-wasm32 nodejs
 )

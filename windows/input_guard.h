@@ -1,12 +1,20 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QString>
+#include <QStringView>
 
 namespace coldesign {
 
-// Whenever the field's text stops being a number, a Backspace keystroke is posted to the
-// field; it arrives as a later event and changes the text again, so the check repeats until
-// the text is a number or the Backspace changes nothing (an empty field, say).
+// The hint shown by a number field when the guard removed a comma or a space typed as a
+// decimal mark or a group separator.
+inline constexpr QStringView kDecimalMarkHint = u"العلامة العشرية هي النقطة «.» أو «٫»";
+
+// Keeps a number field numeric as the user edits it. Each edit by the user (typing, paste,
+// drop, deletion) is settled at once: the characters before the caret that keep the text from
+// being a number are removed, or, when that cannot give a number, the edit is refused. Each
+// edit is one undo step. Text the program sets is taken as it is. The field's context menu
+// shows its entries without mnemonics.
 void GuardNumericInput(QLineEdit* field);
 
 }  // namespace coldesign

@@ -4,9 +4,14 @@
 #include <thread>
 
 #include "windows/application_setup.h"
+#include "windows/graphical_session.h"
 #include "windows/program_windows.h"
 
 int main(int argc, char* argv[]) {
+  if (!coldesign::HasGraphicalSession(argc, argv)) {
+    coldesign::ReportMissingGraphicalSession();
+    return 1;
+  }
   // Reading the user's font configuration, the longest step before the first text can be drawn,
   // runs on another core while Qt connects to the display; Qt then finds it ready.
   std::thread font_configuration(FcInit);

@@ -6,6 +6,7 @@
 
 #include "skin/skin.h"
 #include "windows/controls.h"
+#include "windows/left_to_right.h"
 #include "windows/program_credits.h"
 #include "windows/program_fonts.h"
 #include "windows/twips.h"
@@ -65,7 +66,7 @@ NotesWindow::NotesWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags) {
              FromTwips(960, 4920, 4455, 375));
   PlaceLabel(this, "SkinLabel3", u"تصميم وبرمجة م/"_s + kDeveloperName.toString() + u'*', font,
              FromTwips(1680, 5400, 4215, 255));
-  PlaceLabel(this, "SkinLabel4", u"للتواصل :"_s + kSupportPhone.toString() + u'*', font,
+  PlaceLabel(this, "SkinLabel4", u"للتواصل :"_s + LeftToRightIsolate(kSupportPhone) + u'*', font,
              FromTwips(2160, 5880, 4215, 255));
 
   KeepTextInsideWindow(this);

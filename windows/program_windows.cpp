@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "windows/left_to_right.h"
 #include "windows/message_boxes.h"
 #include "windows/program_credits.h"
 
@@ -11,8 +12,8 @@ namespace {
 using namespace Qt::Literals::StringLiterals;
 
 QString FarewellText() {
-  return u"في حاله حدوث اي مشاكل بالبرنامج يرجى الاتصال برقم"_s + u' ' + kSupportPhone.toString() +
-         u' ' + u"م/"_s + kDeveloperName.toString() + u"  "_s +
+  return u"في حاله حدوث اي مشاكل بالبرنامج يرجى الاتصال برقم"_s + u' ' +
+         LeftToRightIsolate(kSupportPhone) + u' ' + u"م/"_s + kDeveloperName.toString() + u"  "_s +
          u"والسلام عليكم ورحمة الله وبركاته"_s;
 }
 

@@ -20,7 +20,7 @@ class RoundUpToFiveGives : public ::testing::TestWithParam<RoundUpCase> {};
 
 TEST_P(RoundUpToFiveGives, TheResult) { EXPECT_EQ(GetParam().result, RoundUpToFive(GetParam().x)); }
 
-INSTANTIATE_TEST_SUITE_P(SpecExamples, RoundUpToFiveGives,
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, RoundUpToFiveGives,
                          ::testing::Values(RoundUpCase{30, 30}, RoundUpCase{31, 35},
                                            RoundUpCase{32, 35}, RoundUpCase{35, 35},
                                            RoundUpCase{36, 40}, RoundUpCase{39, 40},
@@ -40,7 +40,7 @@ class RoundUpToEvenGives : public ::testing::TestWithParam<RoundUpCase> {};
 
 TEST_P(RoundUpToEvenGives, TheResult) { EXPECT_EQ(GetParam().result, RoundUpToEven(GetParam().x)); }
 
-INSTANTIATE_TEST_SUITE_P(SpecExamples, RoundUpToEvenGives,
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, RoundUpToEvenGives,
                          ::testing::Values(RoundUpCase{4, 4}, RoundUpCase{5, 6},
                                            RoundUpCase{17, 18}, RoundUpCase{34, 34},
                                            RoundUpCase{6, 6}));

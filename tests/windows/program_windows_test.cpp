@@ -4,7 +4,9 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 #include <optional>
 
 #include "skin/skin_label.h"
@@ -21,7 +23,8 @@ using namespace Qt::Literals::StringLiterals;
 
 const QString kConfirmation = u" هل أنت متأكد من الخروج من البرنامج؟؟؟"_s;
 const QString kFarewell =
-    u"في حاله حدوث اي مشاكل بالبرنامج يرجى الاتصال برقم +44 20 7946 0000 م/فريق التطوير  "
+    u"في حاله حدوث اي مشاكل بالبرنامج يرجى الاتصال برقم \u2066+44 20 7946 0000\u2069 م/فريق "
+    u"التطوير  "
     u"والسلام عليكم ورحمة الله وبركاته"_s;
 
 bool BuiltWithDefaultCredits() {
@@ -175,17 +178,55 @@ class ProgramWindowsTest : public QObject {
     const NotesWindow notes;
     QCOMPARE(notes.findChild<SkinLabel*>(u"SkinLabel3"_s)->text(),
              u"تصميم وبرمجة م/فريق التطوير*"_s);
-    QCOMPARE(notes.findChild<SkinLabel*>(u"SkinLabel4"_s)->text(), u"للتواصل :+44 20 7946 0000*"_s);
+    QCOMPARE(notes.findChild<SkinLabel*>(u"SkinLabel4"_s)->text(),
+             u"للتواصل :\u2066+44 20 7946 0000\u2069*"_s);
+  }
+
+  void boxButtonsReadInArabic_data() {
+    QTest::addColumn<bool>("with_qt_catalogue");
+    QTest::newRow("with Qt's Arabic catalogue") << true;
+    QTest::newRow("without it") << false;
   }
 
   void boxButtonsReadInArabic() {
+    QFETCH(bool, with_qt_catalogue);
     QCOMPARE(QApplication::layoutDirection(), Qt::RightToLeft);
+    const QList<QTranslator*> catalogues = qApp->findChildren<QTranslator*>();
+    if (!with_qt_catalogue) {
+      for (QTranslator* catalogue : catalogues) QCoreApplication::removeTranslator(catalogue);
+    }
     const Program program;
     ModalBoxAnswerer answerer({QMessageBox::Yes, QMessageBox::Ok});
     Click(program.design(), u"Command2"_s);
+    for (QTranslator* catalogue : catalogues) QCoreApplication::installTranslator(catalogue);
     QCOMPARE(answerer.seen().size(), 2);
     QCOMPARE(answerer.seen().front().button_captions, QStringList({u"لا"_s, u"نعم"_s}));
     QCOMPARE(answerer.seen().back().button_captions, QStringList({u"موافق"_s}));
+  }
+
+  void returnAndEnterPressTheFocusedButton_data() {
+    QTest::addColumn<bool>("on_notes");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Results, Return") << false << u"Command1"_s << int{Qt::Key_Return};
+    QTest::newRow("Exit, Enter") << false << u"Command2"_s << int{Qt::Key_Enter};
+    QTest::newRow("Notes, Return") << false << u"Command3"_s << int{Qt::Key_Return};
+    QTest::newRow("Back, Enter") << true << u"Command1"_s << int{Qt::Key_Enter};
+  }
+
+  void returnAndEnterPressTheFocusedButton() {
+    QFETCH(bool, on_notes);
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    DesignWindow design;
+    NotesWindow notes;
+    auto* target = (on_notes ? static_cast<QWidget&>(notes) : static_cast<QWidget&>(design))
+                       .findChild<QPushButton*>(button);
+    QSignalSpy clicks(target, &QAbstractButton::clicked);
+    const ModalBoxAnswerer answerer;  // Results on empty fields opens a box
+    QTest::keyClick(target, static_cast<Qt::Key>(key),
+                    key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(clicks.size(), 1);
   }
 };
 
