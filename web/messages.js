@@ -15,7 +15,7 @@ const FAILURE_TEXTS = {
 
 export const CALCULATION_UNAVAILABLE = 'تعذر تحميل الحساب في هذا المتصفح، أعد تحميل الصفحة';
 
-export const SEPARATOR_HINT = 'الفاصلة العشرية هي النقطة «.» أو «٫»';
+export const SEPARATOR_HINT = 'العلامة العشرية هي النقطة «.» أو «٫»';
 
 export function inputProblemText(problem) {
   return INPUT_PROBLEM_TEXTS[problem];
