@@ -16,6 +16,26 @@ COLDESIGN_TEST_PACKAGES=(
   lld-16 wasi-libc libc++-16-dev-wasm32 libc++abi-16-dev-wasm32 libclang-rt-16-dev-wasm32 nodejs
 )
 
+# Needed to build the page: the WebAssembly toolchain, and the font subsets and icons made at
+# build time.
+COLDESIGN_WEB_PACKAGES=(
+  cmake ninja-build clang-16 lld-16 wasi-libc libc++-16-dev-wasm32 libc++abi-16-dev-wasm32
+  libclang-rt-16-dev-wasm32 libfast-float-dev
+  python3 python3-fonttools python3-brotli librsvg2-bin fonts-noto-core
+)
+
+# Needed by the page's tests besides Node and npm (coldesign_install_node).
+COLDESIGN_WEB_TEST_PACKAGES=(chromium)
+
+# Node and npm from Debian, unless a Node with its npm is installed already (a Node package from
+# elsewhere provides npm itself and conflicts with Debian's).
+coldesign_install_node() {
+  if command -v node >/dev/null && command -v npm >/dev/null; then
+    return 0
+  fi
+  coldesign_install nodejs npm
+}
+
 coldesign_install() {
   local missing=()
   local package

@@ -14,3 +14,12 @@ tests/e2e/run_e2e.sh tests/e2e/whole_road.py build/release/windows/column-design
 tests/e2e/run_e2e.sh tests/e2e/save_sheet.py build/release/windows/column-designer \
   docs/screenshots
 echo "Screenshots written to docs/screenshots/"
+
+# The page, on a phone and on a desktop, from headless Chromium.
+coldesign_install "${COLDESIGN_WEB_PACKAGES[@]}" "${COLDESIGN_WEB_TEST_PACKAGES[@]}"
+coldesign_install_node
+npm ci --no-audit --no-fund
+cmake --preset wasm
+cmake --build --preset wasm
+node tests/web/screenshots.mjs build/web docs/screenshots
+echo "Page screenshots written to docs/screenshots/"

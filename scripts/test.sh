@@ -4,7 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
-coldesign_install "${COLDESIGN_RUN_PACKAGES[@]}" "${COLDESIGN_TEST_PACKAGES[@]}"
+coldesign_install "${COLDESIGN_RUN_PACKAGES[@]}" "${COLDESIGN_TEST_PACKAGES[@]}" \
+  "${COLDESIGN_WEB_PACKAGES[@]}" "${COLDESIGN_WEB_TEST_PACKAGES[@]}"
+coldesign_install_node
+# The page's tests drive Chromium with the npm packages pinned in package-lock.json.
+npm ci --no-audit --no-fund
 
 echo "== Formatting"
 mapfile -t sources < <(git ls-files -- '*.cpp' '*.h')

@@ -1,0 +1,192 @@
+// The page's performance figures, side by side in one run (not a test):
+//   node bench/web/web_bench.mjs WEB_DIR [NATIVE_BENCH] [--runs N]
+// - the size of the WebAssembly module, and every byte a first visit downloads (the service
+//   worker's caching included);
+// - the time from navigation until Results has answered, against the same page whose
+//   calculation module is replaced by a stub that answers at once;
+// - designColumn per call in the browser, against DesignColumn in the native calculation_bench.
+
+import { execFileSync } from 'node:child_process';
+import { cpSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { connect, createServer as createNetServer } from 'node:net';
+import { tmpdir } from 'node:os';
+import { dirname, join } from 'node:path';
+import { startServer } from '../../tests/web/browser.mjs';
+import { chromium } from 'playwright-core';
+
+const args = process.argv.slice(2);
+const runsFlag = args.indexOf('--runs');
+const runs = runsFlag >= 0 ? Number(args.splice(runsFlag, 2)[1]) : 15;
+const [webDir, nativeBench] = args;
+if (!webDir) {
+  console.error('usage: web_bench.mjs WEB_DIR [NATIVE_CALCULATION_BENCH] [--runs N]');
+  process.exit(2);
+}
+
+// A proxy in front of the page's server that counts every byte sent to the browser.
+function startCountingProxy(upstreamOrigin) {
+  const upstream = new URL(upstreamOrigin);
+  const counter = { bytes: 0 };
+  const proxy = createNetServer((client) => {
+    const server = connect(Number(upstream.port), upstream.hostname);
+    server.on('data', (chunk) => {
+      counter.bytes += chunk.length;
+    });
+    client.pipe(server).pipe(client);
+    client.on('error', () => server.destroy());
+    server.on('error', () => client.destroy());
+  });
+  return new Promise((resolve) => proxy.listen(0, '127.0.0.1', () => resolve({
+    origin: `http://127.0.0.1:${proxy.address().port}`,
+    counter,
+    close: () => new Promise((done) => proxy.close(done)),
+  })));
+}
+
+const STUB_MODULE = `
+const design = { ok: true, requiredAreaText: '3449.20265185451', lengthText: '115',
+                 steelAreaText: '34.4920265185451', barCountText: '18' };
+const bars = Array.from({ length: 18 }, (_, i) =>
+  ({ xMm: 41 + (i % 9) * 133.5, yMm: i < 9 ? 41 : 259 }));
+export default async function loadCalculation() {
+  return {
+    isNumericText: () => true,
+    checkInputs: () => null,
+    designColumn: () => design,
+    guardText: (text, caret) => ({ text, caret, droppedSeparator: false }),
+    layOutSection: () => ({ ok: true, bars, clearSpacingMm: 117.5 }),
+  };
+}`;
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+async function timeUntilAnswer(browser, pageUrl) {
+  const context = await browser.newContext({ viewport: { width: 360, height: 640 },
+                                             serviceWorkers: 'block' });
+  const page = await context.newPage();
+  await page.addInitScript(() => {
+    new MutationObserver((changes, observer) => {
+      if (document.getElementById('Text8')?.value) {
+        window.answeredAt = performance.now();
+        observer.disconnect();
+      }
+    }).observe(document, { subtree: true, childList: true, characterData: true });
+  });
+  // The page's scripts have run by then, as the first tap of a person comes later.
+  await page.goto(pageUrl, { waitUntil: 'domcontentloaded' });
+  await page.fill('#Text1', '50');
+  await page.fill('#Text3', '7');
+  await page.click('#Command1');
+  const answeredAt = await page.waitForFunction(() => window.answeredAt).then((h) => h.jsonValue());
+  await context.close();
+  return answeredAt;
+}
+
+async function firstVisitBytes(browser, pageUrl) {
+  const proxy = await startCountingProxy(new URL(pageUrl).origin);
+  const context = await browser.newContext({ viewport: { width: 360, height: 640 } });
+  const page = await context.newPage();
+  await page.goto(new URL(new URL(pageUrl).pathname, proxy.origin).href);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  await page.waitForLoadState('networkidle');
+  await context.close();
+  await proxy.close();
+  return proxy.counter.bytes;
+}
+
+async function browserDesignNs(browser, pageUrl) {
+  const context = await browser.newContext({ serviceWorkers: 'block' });
+  const page = await context.newPage();
+  await page.goto(pageUrl);
+  const ns = await page.evaluate(async () => {
+    const { default: loadCalculation } = await import('./calculation.js');
+    const calculation = await loadCalculation();
+    // Loads of 5 to 150 tons in steps of 0.05 and 1 to 7 floors, as the native benchmark.
+    let seed = 2013;
+    const next = () => (seed = (seed * 1103515245 + 12345) % 2147483648) / 2147483648;
+    const inputs = Array.from({ length: 1024 }, () => {
+      const steps = 100 + Math.floor(next() * 2901);
+      const load = `${Math.floor(steps / 20)}.${String((steps % 20) * 5).padStart(2, '0')}`;
+      return [load, String(1 + Math.floor(next() * 7))];
+    });
+    let sink = 0;
+    const time = (calls) => {
+      const start = performance.now();
+      for (let i = 0; i < calls; i++) {
+        const [load, floors] = inputs[i & 1023];
+        sink += calculation.designColumn(load, floors).barCountText.length;
+      }
+      return performance.now() - start;
+    };
+    time(20000);
+    const calls = 200000;
+    return { ns: (time(calls) * 1e6) / calls, sink };
+  });
+  await context.close();
+  return ns.ns;
+}
+
+function nativeDesignNs(program) {
+  const reportFile = join(mkdtempSync(join(tmpdir(), 'coldesign-bench-')), 'design.json');
+  execFileSync(program, ['--benchmark_filter=^BM_DesignColumn$', '--benchmark_min_time=0.5',
+                         `--benchmark_out=${reportFile}`, '--benchmark_out_format=json'],
+               { stdio: 'ignore' });
+  const report = JSON.parse(readFileSync(reportFile, 'utf8'));
+  rmSync(dirname(reportFile), { recursive: true });
+  const run = report.benchmarks.find((b) => b.name === 'BM_DesignColumn');
+  const scale = { ns: 1, us: 1e3, ms: 1e6 }[run.time_unit];
+  return run.cpu_time * scale;
+}
+
+// The page as built, and a copy whose calculation module is the stub, on one server.
+const sites = mkdtempSync(join(tmpdir(), 'coldesign-web-bench-'));
+cpSync(webDir, join(sites, 'real'), { recursive: true });
+cpSync(webDir, join(sites, 'stubbed'), { recursive: true });
+writeFileSync(join(sites, 'stubbed', 'calculation.js'), STUB_MODULE);
+const server = await startServer(sites);
+const realUrl = `${server.origin}/real/`;
+const stubbedUrl = `${server.origin}/stubbed/`;
+const browser = await chromium.launch({
+  executablePath: process.env.COLDESIGN_CHROMIUM ?? '/usr/bin/chromium',
+  headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+         '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+});
+try {
+  const moduleBytes = statSync(join(webDir, 'calculation.wasm')).size;
+  const visitBytes = await firstVisitBytes(browser, realUrl);
+
+  const real = [];
+  const stubbed = [];
+  await timeUntilAnswer(browser, realUrl);
+  for (let run = 0; run < runs; run++) {
+    real.push(await timeUntilAnswer(browser, realUrl));
+    stubbed.push(await timeUntilAnswer(browser, stubbedUrl));
+  }
+  const browserNs = await browserDesignNs(browser, realUrl);
+  const nativeNs = nativeBench ? nativeDesignNs(nativeBench) : null;
+
+  const verdict = (ok) => (ok ? 'met' : 'MISSED');
+  console.log(`WebAssembly module        ${(moduleBytes / 1024).toFixed(1)} KB  ` +
+              `(target <= 50 KB: ${verdict(moduleBytes <= 50 * 1024)})`);
+  console.log(`First visit downloads     ${(visitBytes / 1024).toFixed(1)} KB  ` +
+              `(target <= 250 KB: ${verdict(visitBytes <= 250 * 1024)})`);
+  const ratio = median(real) / median(stubbed);
+  console.log(`Navigation until Results answers, median of ${runs}: ` +
+              `${median(real).toFixed(1)} ms, stubbed calculation ${median(stubbed).toFixed(1)} ms, ` +
+              `ratio ${ratio.toFixed(2)} (target <= 1.2: ${verdict(ratio <= 1.2)})`);
+  if (nativeNs) {
+    const designRatio = browserNs / nativeNs;
+    console.log(`designColumn per call: browser ${browserNs.toFixed(0)} ns, native ` +
+                `${nativeNs.toFixed(0)} ns, ratio ${designRatio.toFixed(2)} ` +
+                `(goal <= 3: ${verdict(designRatio <= 3)})`);
+  } else {
+    console.log(`designColumn per call: browser ${browserNs.toFixed(0)} ns ` +
+                '(give the native calculation_bench to compare)');
+  }
+} finally {
+  await browser.close();
+  await server.stop();
+  rmSync(sites, { recursive: true, force: true });
+}

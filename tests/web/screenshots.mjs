@@ -1,0 +1,43 @@
+// Writes the page's screenshots, on a phone and on a desktop, into the folder given (with a
+// message box on the phone only):
+// node tests/web/screenshots.mjs build/web docs/screenshots
+import { join } from 'node:path';
+import { DESKTOP, PHONE, launchBrowser, startServer } from './browser.mjs';
+
+const [webDir, outputDir] = process.argv.slice(2);
+if (!webDir || !outputDir) {
+  console.error('usage: screenshots.mjs WEB_DIR OUTPUT_DIR');
+  process.exit(2);
+}
+
+const server = await startServer(webDir);
+try {
+  for (const [name, device] of [['phone', PHONE], ['desktop', DESKTOP]]) {
+    const browser = await launchBrowser(device);
+    try {
+      const page = await browser.context.newPage();
+      await page.goto(`${server.origin}/`);
+      await page.fill('#Text1', '50');
+      await page.fill('#Text3', '7');
+      await page.click('#Command1');
+      await page.waitForSelector('#Text8:not(:empty)');
+      await page.evaluate(() => document.fonts.ready);
+      await page.screenshot({ path: join(outputDir, `web-${name}-result.png`), fullPage: true });
+      await page.click('#Command3');
+      await page.waitForFunction(() => document.getElementById('Form1-Picture1').complete);
+      await page.evaluate(() => document.fonts.ready);
+      await page.screenshot({ path: join(outputDir, `web-${name}-notes.png`), fullPage: true });
+      if (device === PHONE) {
+        await page.click('#Form1-Command1');
+        await page.fill('#Text3', '');
+        await page.click('#Command1');
+        await page.waitForSelector('#message[open]');
+        await page.screenshot({ path: join(outputDir, `web-${name}-message.png`) });
+      }
+    } finally {
+      await browser.close();
+    }
+  }
+} finally {
+  await server.stop();
+}

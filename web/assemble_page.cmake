@@ -1,0 +1,86 @@
+# Assembles the page into OUTPUT_DIR beside the calculation module (calculation.js and
+# calculation.wasm, already there): the page's files with the credits filled in, the font
+# subsets, the icons, and last the service worker, whose cache name changes with any file.
+#
+# cmake -DSOURCE_DIR=<repo> -DOUTPUT_DIR=<dir> -DDEVELOPER_NAME=<text> -DSUPPORT_PHONE=<text>
+#       -DPYFTSUBSET=<program> -DRSVG_CONVERT=<program> -P assemble_page.cmake
+cmake_minimum_required(VERSION 3.25)
+
+foreach(variable SOURCE_DIR OUTPUT_DIR DEVELOPER_NAME SUPPORT_PHONE PYFTSUBSET RSVG_CONVERT)
+  if(NOT DEFINED ${variable})
+    message(FATAL_ERROR "assemble_page.cmake needs -D${variable}=...")
+  endif()
+endforeach()
+
+set(page_dir ${SOURCE_DIR}/web)
+set(module_files calculation.js calculation.wasm)
+foreach(file IN LISTS module_files)
+  if(NOT EXISTS ${OUTPUT_DIR}/${file})
+    message(FATAL_ERROR "${OUTPUT_DIR}/${file} is missing: the module is assembled first")
+  endif()
+endforeach()
+
+function(escape_html text result)
+  string(REPLACE "&" "&amp;" text "${text}")
+  string(REPLACE "<" "&lt;" text "${text}")
+  string(REPLACE ">" "&gt;" text "${text}")
+  string(REPLACE "\"" "&quot;" text "${text}")
+  set(${result} "${text}" PARENT_SCOPE)
+endfunction()
+
+# The page's own files, as they are; index.html gets the credits.
+file(GLOB page_scripts RELATIVE ${page_dir} ${page_dir}/*.js)
+list(REMOVE_ITEM page_scripts calculation.js)
+foreach(file style.css manifest.webmanifest ${page_scripts})
+  configure_file(${page_dir}/${file} ${OUTPUT_DIR}/${file} COPYONLY)
+endforeach()
+escape_html("${DEVELOPER_NAME}" COLDESIGN_DEVELOPER_NAME)
+escape_html("${SUPPORT_PHONE}" COLDESIGN_SUPPORT_PHONE)
+configure_file(${page_dir}/index.html ${OUTPUT_DIR}/index.html @ONLY)
+configure_file(${SOURCE_DIR}/resources/notes/notes-picture.svg
+               ${OUTPUT_DIR}/notes/notes-picture.svg COPYONLY)
+configure_file(${SOURCE_DIR}/resources/icons/column-designer.svg
+               ${OUTPUT_DIR}/icons/column-designer.svg COPYONLY)
+
+foreach(size 192 512)
+  execute_process(
+    COMMAND ${RSVG_CONVERT} --width ${size} --height ${size}
+            --output ${OUTPUT_DIR}/icons/column-designer-${size}.png
+            ${SOURCE_DIR}/resources/icons/column-designer.svg
+    COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+
+# The fonts hold only the characters the page can show: its own texts, and the digits, signs
+# and decimal marks a user may type.
+set(subset_text_file ${OUTPUT_DIR}/.font-text.txt)
+file(WRITE ${subset_text_file} "0123456789٠١٢٣٤٥٦٧٨٩۰۱۲۳۴۵۶۷۸۹.٫,،٬-+eE ×«»\n")
+foreach(file index.html manifest.webmanifest ${page_scripts})
+  file(READ ${OUTPUT_DIR}/${file} text)
+  file(APPEND ${subset_text_file} "${text}")
+endforeach()
+file(MAKE_DIRECTORY ${OUTPUT_DIR}/fonts)
+foreach(font NotoNaskhArabic-Regular NotoNaskhArabic-Bold NotoSans-Regular NotoSans-Bold)
+  execute_process(
+    COMMAND ${PYFTSUBSET} /usr/share/fonts/truetype/noto/${font}.ttf
+            --text-file=${subset_text_file} --layout-features=* --no-hinting --desubroutinize
+            --flavor=woff2 --output-file=${OUTPUT_DIR}/fonts/${font}.woff2
+    COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+file(REMOVE ${subset_text_file})
+
+# Every file served, for the service worker to keep; "./" is the page as the address bar asks.
+file(REMOVE ${OUTPUT_DIR}/service-worker.js)
+file(GLOB_RECURSE served_files RELATIVE ${OUTPUT_DIR} ${OUTPUT_DIR}/*)
+list(SORT served_files)
+set(content_hashes "")
+set(quoted_files "'./'")
+foreach(file IN LISTS served_files)
+  file(SHA256 ${OUTPUT_DIR}/${file} hash)
+  string(APPEND content_hashes "${file} ${hash}\n")
+  string(APPEND quoted_files ", '${file}'")
+endforeach()
+string(SHA256 build_hash "${content_hashes}")
+string(SUBSTRING ${build_hash} 0 16 build_hash)
+set(CACHE_NAME "column-designer-${build_hash}")
+set(PAGE_FILES "${quoted_files}")
+configure_file(${page_dir}/service-worker.js.in ${OUTPUT_DIR}/service-worker.js @ONLY)

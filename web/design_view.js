@@ -1,0 +1,57 @@
+// The design view: the two inputs, Results and the results area, as the design window does it.
+
+import { drawSection, layOutForDrawing, sectionCaption } from './section_drawing.js';
+import { failureText, inputProblemText } from './messages.js';
+
+const WIDTH_TEXT = '30';
+
+export function createDesignView(elements, showMessage) {
+  const { load, floors, results, length, barCount, figure, drawing, caption } = elements;
+
+  const clearDrawing = () => {
+    figure.hidden = true;
+    drawing.replaceChildren();
+    caption.textContent = '';
+  };
+
+  const showDrawing = (calculation, design) => {
+    const layout = calculation.layOutSection
+      ? layOutForDrawing(calculation.layOutSection, { widthText: WIDTH_TEXT, ...design })
+      : null;
+    if (!layout) {
+      clearDrawing();
+      return;
+    }
+    drawSection(drawing, layout);
+    caption.textContent = sectionCaption(layout);
+    figure.hidden = false;
+  };
+
+  // Writes every result field; a field the calculation did not reach becomes empty.
+  const writeResults = (design) => {
+    length.value = design.lengthText ?? '';
+    barCount.value = design.barCountText ?? '';
+  };
+
+  const focusAfterMessage = { 'load-empty': load, 'floors-empty': floors };
+
+  const runResults = (calculation) => {
+    const problem = calculation.checkInputs(load.value, floors.value);
+    if (problem) {
+      showMessage(inputProblemText(problem), () => focusAfterMessage[problem]?.focus());
+      return;
+    }
+    results.hidden = false;
+    const design = calculation.designColumn(load.value, floors.value);
+    if (design.ok) {
+      writeResults(design);
+      showDrawing(calculation, design);
+      return;
+    }
+    writeResults(design.partial);
+    clearDrawing();
+    showMessage(failureText(design.failure));
+  };
+
+  return { runResults };
+}

@@ -1,0 +1,26 @@
+// The texts of the design's message boxes, as the desktop program words them.
+
+const EMPTY_FIELD = 'لا يمكن ترك هذا الحقل فارغا';
+
+const INPUT_PROBLEM_TEXTS = {
+  'load-empty': EMPTY_FIELD,
+  'floors-empty': EMPTY_FIELD,
+  negative: 'لا يمكن أن تكون القيمة سالبة',
+};
+
+const FAILURE_TEXTS = {
+  overflow: 'القيم المدخلة كبيرة جدا ولا يمكن حسابها',
+  'type-mismatch': 'القيمة المدخلة ليست رقما',
+};
+
+export const CALCULATION_UNAVAILABLE = 'تعذر تحميل الحساب في هذا المتصفح، أعد تحميل الصفحة';
+
+export const SEPARATOR_HINT = 'العلامة العشرية هي النقطة «.» أو «٫»';
+
+export function inputProblemText(problem) {
+  return INPUT_PROBLEM_TEXTS[problem];
+}
+
+export function failureText(failure) {
+  return FAILURE_TEXTS[failure] ?? FAILURE_TEXTS['type-mismatch'];
+}

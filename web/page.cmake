@@ -1,0 +1,34 @@
+# The page's part of the web folder, made after the module's calculation.js and calculation.wasm
+# are in place; its stamp joins web_outputs, the files the `web` target makes.
+include(${PROJECT_SOURCE_DIR}/cmake/ProgramCredits.cmake)
+find_program(PYFTSUBSET pyftsubset REQUIRED)
+find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+
+file(GLOB page_sources CONFIGURE_DEPENDS
+  ${CMAKE_CURRENT_SOURCE_DIR}/*.html
+  ${CMAKE_CURRENT_SOURCE_DIR}/*.css
+  ${CMAKE_CURRENT_SOURCE_DIR}/*.js
+  ${CMAKE_CURRENT_SOURCE_DIR}/*.webmanifest
+  ${CMAKE_CURRENT_SOURCE_DIR}/*.in)
+set(page_stamp ${CMAKE_CURRENT_BINARY_DIR}/page-assembled.stamp)
+add_custom_command(
+  OUTPUT ${page_stamp}
+  COMMAND ${CMAKE_COMMAND}
+          -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+          -DOUTPUT_DIR=${COLDESIGN_WEB_DIR}
+          -DDEVELOPER_NAME=${COLDESIGN_DEVELOPER_NAME}
+          -DSUPPORT_PHONE=${COLDESIGN_SUPPORT_PHONE}
+          -DPYFTSUBSET=${PYFTSUBSET}
+          -DRSVG_CONVERT=${RSVG_CONVERT}
+          -P ${CMAKE_CURRENT_SOURCE_DIR}/assemble_page.cmake
+  COMMAND ${CMAKE_COMMAND} -E touch ${page_stamp}
+  DEPENDS
+    ${page_sources}
+    ${CMAKE_CURRENT_SOURCE_DIR}/assemble_page.cmake
+    ${PROJECT_SOURCE_DIR}/resources/icons/column-designer.svg
+    ${PROJECT_SOURCE_DIR}/resources/notes/notes-picture.svg
+    ${COLDESIGN_WEB_DIR}/calculation.js
+    ${COLDESIGN_WEB_DIR}/calculation.wasm
+  COMMENT "Assembling the page in ${COLDESIGN_WEB_DIR}"
+  VERBATIM)
+list(APPEND web_outputs ${page_stamp})

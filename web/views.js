@@ -1,0 +1,37 @@
+// One view at a time: the design view, or the notes. Opening the notes adds a history entry,
+// so the phone's own Back button returns to the design as the page's Back button does.
+
+const NOTES_STATE = 'notes';
+
+export function wireViews({ design, notes, heading, notesButton, backButton }) {
+  const titles = { design: document.title, notes: 'ملاحظات' };
+
+  const show = (name) => {
+    design.hidden = name !== 'design';
+    notes.hidden = name !== 'notes';
+    document.title = titles[name];
+    heading.textContent = titles[name];
+    window.scrollTo(0, 0);
+  };
+  const showForHistory = () => show(history.state?.view === NOTES_STATE ? 'notes' : 'design');
+
+  notesButton.addEventListener('click', () => {
+    history.pushState({ view: NOTES_STATE }, '', '#notes');
+    show('notes');
+    backButton.focus();
+  });
+  backButton.addEventListener('click', () => {
+    if (history.state?.view === NOTES_STATE) {
+      history.back();
+    } else {
+      show('design');
+    }
+  });
+  window.addEventListener('popstate', () => {
+    showForHistory();
+    if (!design.hidden) {
+      notesButton.focus();
+    }
+  });
+  showForHistory();
+}
