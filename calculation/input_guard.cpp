@@ -387,6 +387,18 @@ bool HoldsSeparator(std::string_view text, std::size_t from, std::size_t to) {
   return false;
 }
 
+// True when the kept text ends with a digit and blanks, and the removed characters [kept, caret)
+// hold a digit: the user went on writing a number after a blank ("7 500"), as in a digit group.
+bool StrandsDigitsAfterBlank(std::string_view text, std::size_t kept, std::size_t caret) {
+  std::size_t end = kept;
+  while (end > 0 && text[end - 1] == ' ') --end;
+  if (end == kept || !DigitEndsAt(text, end)) return false;
+  for (std::size_t at = kept + 1; at <= caret; ++at) {
+    if (DigitEndsAt(text, at)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 GuardedInput GuardedText(std::string_view text, std::size_t caret, std::string_view last_numeric) {
@@ -416,7 +428,8 @@ GuardedInput GuardedText(std::string_view text, std::size_t caret, std::string_v
     guarded.text = last_numeric;
     guarded.caret = last_numeric.size();
   }
-  guarded.dropped_separator = HoldsSeparator(text, kept.value_or(0), caret);
+  guarded.dropped_separator = HoldsSeparator(text, kept.value_or(0), caret) ||
+                              (kept && StrandsDigitsAfterBlank(text, *kept, caret));
   assert(guarded.text.empty() || IsNumericText(guarded.text) || guarded.text == last_numeric);
   return guarded;
 }

@@ -10,7 +10,8 @@ struct GuardedInput {
   std::string text;                // the field's text after the guard
   std::size_t caret = 0;           // caret position in bytes of `text` (UTF-8)
   bool dropped_separator = false;  // the guard removed a ",", "،" (U+060C), "٬" (U+066C) or
-                                   // a space that stood after a digit
+                                   // a space that stood after a digit, or digits typed after a
+                                   // digit and a space ("7 5" kept as "7 ")
 };
 
 // The input guard of a number field, applied once after each edit by the user.

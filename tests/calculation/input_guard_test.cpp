@@ -51,6 +51,7 @@ GuardedInput OneByOne(std::string_view text, std::size_t caret, std::string_view
   };
   std::string t(text);
   bool dropped = false;
+  bool removed_digit = false;
   while (!t.empty() && !IsNumericText(t)) {
     if (caret == 0) return {std::string(last_numeric), last_numeric.size(), dropped};
     std::size_t start = caret - 1;
@@ -58,9 +59,13 @@ GuardedInput OneByOne(std::string_view text, std::size_t caret, std::string_view
     const std::string removed = t.substr(start, caret - start);
     dropped |= removed == "," || removed == kArabicComma || removed == kThousands ||
                (removed == " " && digit_before(t, start));
+    removed_digit |= digit_before(removed, removed.size());
     t.erase(start, caret - start);
     caret = start;
   }
+  std::size_t end = caret;
+  while (end > 0 && t[end - 1] == ' ') --end;
+  dropped |= removed_digit && end != caret && digit_before(t, end);
   return {t, caret, dropped};
 }
 
@@ -100,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"ReplacedSelection", "1a3", 2, "123", "13", 1},
         EditCase{"DeletionBeforeExponent", "e5", 0, "1e5", "1e5", 3},
         EditCase{"DeletionLeavesSign", "-", 1, "-5", "", 0},
-        EditCase{"DigitAfterTrailingSpace", "12 3", 4, "12 ", "12 ", 3},
+        EditCase{"DigitAfterTrailingSpace", "12 3", 4, "12 ", "12 ", 3, true},
         EditCase{"ExponentTooLarge", "1e309", 5, "1e30", "1e30", 4},
         EditCase{"DeletedExponentSign", "1e400", 2, "1e-400", "1400", 1},
         EditCase{"LargestDoubleKept", "1.7976931348623158e308", 18, "", "1.7976931348623158e308",
@@ -172,6 +177,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, Typing,
                                            TypingCase{{"1", "a", "2", "b", "3", "c"}, "123", false},
                                            TypingCase{{"1", "2", "w", "3", "4"}, "1234", false},
                                            TypingCase{{"7", ",", "5"}, "75", true},
+                                           TypingCase{{"7", " ", "5", "0", "0"}, "7 ", true},
                                            TypingCase{{kOne, kTwo, kArabicPoint, kEasternFive},
                                                       kOne + kTwo + kArabicPoint + kEasternFive,
                                                       false}));
