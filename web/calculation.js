@@ -40,60 +40,151 @@ async function moduleBytes() {
 
 const FAILURES = ["overflow", "type-mismatch"];
 const INPUT_PROBLEMS = [null, "load-empty", "floors-empty", "negative"];
-const DESIGN_TEXTS = ["requiredAreaText", "lengthText", "steelAreaText", "barCountText"];
 const LAYOUT_FAILURES = ["invalid-input", "bars-do-not-fit"];
+
+// Inputs up to this many UTF-16 code units are encoded here rather than by TextEncoder, whose
+// call costs more than the whole calculation on short texts.
+const HAND_ENCODED_UNITS = 128;
+// Answers up to this many bytes are read here when they are ASCII, as the calculation's are.
+const HAND_DECODED_BYTES = 64;
 
 function bind(exports) {
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
   const memory = exports.memory;
 
-  // Calls fn with each string as (address, length in UTF-8 bytes) in the module's memory.
-  function withTexts(texts, fn) {
-    const blocks = [];
-    try {
-      const args = [];
-      for (const text of texts) {
-        const bytes = encoder.encode(String(text));
-        const address = exports.alloc(bytes.length);
-        if (address === 0) throw new Error("calculation.wasm is out of memory");
-        blocks.push(address);
-        new Uint8Array(memory.buffer, address, bytes.length).set(bytes);
-        args.push(address, bytes.length);
-      }
-      return fn(...args);
-    } finally {
-      for (const address of blocks) exports.free(address);
+  // Views of the module's memory; a growing memory detaches them (their length becomes 0).
+  let heap = new Uint8Array(memory.buffer);
+  let words = new Uint32Array(memory.buffer);
+  function refreshViews() {
+    if (heap.byteLength === 0) {
+      heap = new Uint8Array(memory.buffer);
+      words = new Uint32Array(memory.buffer);
     }
   }
 
-  function readBytes(view, at) {
-    return new Uint8Array(memory.buffer, view.getUint32(at, true), view.getUint32(at + 4, true));
+  // One block of the module's heap holds the inputs of every call; it grows to the longest.
+  let scratch = 0;
+  let scratchSize = 0;
+  function reserveScratch(size) {
+    if (size <= scratchSize) return;
+    if (scratch !== 0) exports.free(scratch);
+    scratchSize = 0;
+    let wanted = 256;
+    while (wanted < size) wanted *= 2;
+    scratch = exports.alloc(wanted);
+    if (scratch === 0) throw new Error("calculation.wasm is out of memory");
+    scratchSize = wanted;
+  }
+  reserveScratch(1);
+
+  // Writes the text's UTF-8 bytes at address, as TextEncoder does (a lone surrogate becomes
+  // U+FFFD); returns their count. Room for three bytes a code unit must be there.
+  function writeText(text, address) {
+    if (text.length > HAND_ENCODED_UNITS) {
+      return encoder.encodeInto(text, heap.subarray(address, address + 3 * text.length)).written;
+    }
+    let at = address;
+    for (let i = 0; i < text.length; i++) {
+      let c = text.charCodeAt(i);
+      if (c < 0x80) {
+        heap[at++] = c;
+      } else if (c < 0x800) {
+        heap[at++] = 0xc0 | (c >> 6);
+        heap[at++] = 0x80 | (c & 0x3f);
+      } else {
+        if (c >= 0xd800 && c <= 0xdfff) {
+          const next = i + 1 < text.length ? text.charCodeAt(i + 1) : 0;
+          if (c <= 0xdbff && next >= 0xdc00 && next <= 0xdfff) {
+            c = 0x10000 + ((c - 0xd800) << 10) + (next - 0xdc00);
+            i++;
+            heap[at++] = 0xf0 | (c >> 18);
+            heap[at++] = 0x80 | ((c >> 12) & 0x3f);
+            heap[at++] = 0x80 | ((c >> 6) & 0x3f);
+            heap[at++] = 0x80 | (c & 0x3f);
+            continue;
+          }
+          c = 0xfffd;
+        }
+        heap[at++] = 0xe0 | (c >> 12);
+        heap[at++] = 0x80 | ((c >> 6) & 0x3f);
+        heap[at++] = 0x80 | (c & 0x3f);
+      }
+    }
+    return at - address;
   }
 
-  function readText(view, at) {
-    return decoder.decode(readBytes(view, at));
+  // Puts one or two texts into the scratch block; their lengths in bytes go to `sizes`.
+  const sizes = [0, 0];
+  function writeTexts(first, second = "") {
+    reserveScratch(3 * (first.length + second.length));
+    refreshViews();
+    sizes[0] = writeText(first, scratch);
+    sizes[1] = writeText(second, scratch + sizes[0]);
+  }
+
+  // The text of size bytes at address, decoded as TextDecoder does.
+  function readText(address, size) {
+    if (size > HAND_DECODED_BYTES) return decoder.decode(heap.subarray(address, address + size));
+    const end = address + size;
+    let text = "";
+    let i = address;
+    for (; i + 4 <= end; i += 4) {
+      const a = heap[i], b = heap[i + 1], c = heap[i + 2], d = heap[i + 3];
+      if ((a | b | c | d) >= 0x80) return decoder.decode(heap.subarray(address, end));
+      text += String.fromCharCode(a, b, c, d);
+    }
+    for (; i < end; i++) {
+      const a = heap[i];
+      if (a >= 0x80) return decoder.decode(heap.subarray(address, end));
+      text += String.fromCharCode(a);
+    }
+    return text;
+  }
+
+  // The text whose address and size stand at the word index `word` of the memory.
+  function readTextAt(word) {
+    return readText(words[word], words[word + 1]);
+  }
+
+  // The UTF-8 length of the text's first `end` code units, as TextEncoder counts it.
+  function utf8Length(text, end) {
+    let size = end;
+    for (let i = 0; i < end; i++) {
+      const c = text.charCodeAt(i);
+      if (c < 0x80) continue;
+      size += c < 0x800 ? 1 : 2;
+      const pair = c >= 0xd800 && c <= 0xdbff && i + 1 < end;
+      if (pair && text.charCodeAt(i + 1) >= 0xdc00 && text.charCodeAt(i + 1) <= 0xdfff) i++;
+    }
+    return size;
   }
 
   return {
     isNumericText(text) {
-      return withTexts([text], exports.is_numeric_text) !== 0;
+      writeTexts(String(text));
+      return exports.is_numeric_text(scratch, sizes[0]) !== 0;
     },
 
     designColumn(loadText, floorsText) {
-      const answer = withTexts([loadText, floorsText], exports.design_column);
-      const view = new DataView(memory.buffer, answer, 36);
-      const texts = {};
-      DESIGN_TEXTS.forEach((key, i) => {
-        texts[key] = readText(view, 4 + 8 * i);
-      });
-      const outcome = view.getUint32(0, true);
-      if (outcome === 0) return { ok: true, ...texts };
-      return { ok: false, failure: FAILURES[outcome - 1], partial: texts };
+      writeTexts(String(loadText), String(floorsText));
+      const answer = exports.design_column(scratch, sizes[0], scratch + sizes[0], sizes[1]) >>> 2;
+      refreshViews();
+      const requiredAreaText = readTextAt(answer + 1);
+      const lengthText = readTextAt(answer + 3);
+      const steelAreaText = readTextAt(answer + 5);
+      const barCountText = readTextAt(answer + 7);
+      const outcome = words[answer];
+      if (outcome === 0) {
+        return { ok: true, requiredAreaText, lengthText, steelAreaText, barCountText };
+      }
+      return { ok: false, failure: FAILURES[outcome - 1],
+        partial: { requiredAreaText, lengthText, steelAreaText, barCountText } };
     },
 
     checkInputs(loadText, floorsText) {
-      return INPUT_PROBLEMS[withTexts([loadText, floorsText], exports.check_inputs)];
+      writeTexts(String(loadText), String(floorsText));
+      return INPUT_PROBLEMS[exports.check_inputs(scratch, sizes[0], scratch + sizes[0], sizes[1])];
     },
 
     // The caret counts UTF-16 code units, as a text field's selectionStart; the module counts
@@ -102,15 +193,20 @@ function bind(exports) {
       const field = String(text);
       let at = Number.isFinite(caret) ? Math.min(Math.max(Math.trunc(caret), 0), field.length) : 0;
       if (at > 0 && /[\uD800-\uDBFF][\uDC00-\uDFFF]/.test(field.slice(at - 1, at + 1))) at -= 1;
-      const caretBytes = encoder.encode(field.slice(0, at)).length;
-      const answer = withTexts([field, lastNumeric], (t, tn, l, ln) =>
-        exports.guard_text(t, tn, caretBytes, l, ln));
-      const view = new DataView(memory.buffer, answer, 16);
-      const bytes = readBytes(view, 0);
+      const caretBytes = utf8Length(field, at);
+      writeTexts(field, String(lastNumeric));
+      const answer =
+        exports.guard_text(scratch, sizes[0], caretBytes, scratch + sizes[0], sizes[1]) >>> 2;
+      refreshViews();
+      const address = words[answer];
+      const size = words[answer + 1];
+      const caretAt = words[answer + 2];
+      const guarded = readText(address, size);
       return {
-        text: decoder.decode(bytes),
-        caret: decoder.decode(bytes.subarray(0, view.getUint32(8, true))).length,
-        droppedSeparator: view.getUint32(12, true) !== 0,
+        text: guarded,
+        caret: guarded.length === size ? caretAt
+          : decoder.decode(heap.subarray(address, address + caretAt)).length,
+        droppedSeparator: words[answer + 3] !== 0,
       };
     },
 

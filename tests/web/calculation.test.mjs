@@ -37,7 +37,7 @@ function randomSource(seed) {
 
 const DIGIT_ZEROS = [0x30, 0x660, 0x6f0]; // ASCII, Arabic-Indic, Eastern Arabic-Indic
 const JUNK = ["a", "x", "E", ",", "٬", "%", "٪", "$", "-", "+", ".", "٫", " ", "\t", "\u00a0",
-  "ي", "😀", "1/2", "inf", "NaN", "0x1F", "\u0000"];
+  "ي", "😀", "\ud83d", "\ude00", "1/2", "inf", "NaN", "0x1F", "\u0000"];
 
 function digits(random, count, script) {
   let text = "";
@@ -104,7 +104,14 @@ function plainNumber(r) {
   return text;
 }
 const PIECES = [...JUNK, "،", "1", "٥", "۷", "e", "e5", "1,000", "١٬٠٠٠", " 5", "--"];
-const guardInputs = texts(2000, (r) => {
+// Long pastes (they grow the module's memory) come first, so that the short edits after them
+// read and write the grown memory.
+const LONG_PASTES = [
+  { text: "٣".repeat(50000), caret: 50000, last: "" },
+  { text: "1".repeat(60000) + "😀" + "2".repeat(60000), caret: 60002, last: "12" },
+  { text: "9".repeat(100000) + "a", caret: 100001, last: "9" },
+];
+const guardInputs = [...LONG_PASTES, ...texts(2000, (r) => {
   const last = r.next() < 0.15 ? "" : plainNumber(r);
   const at = r.below(last.length + 1);
   if (r.next() < 0.2 && last.length > 0) {
@@ -113,7 +120,7 @@ const guardInputs = texts(2000, (r) => {
   }
   const piece = r.next() < 0.8 ? r.pick(PIECES) : anyText(r);
   return { text: last.slice(0, at) + piece + last.slice(at), caret: at + piece.length, last };
-});
+})];
 
 const SIZES_CM = [30, 25, 40, 45, 60, 115, 230, 7.4, 7.5, 10, 0, -30, NaN, Infinity, 1e300];
 const BAR_COUNTS = [4, 6, 8, 18, 34, 56, 5, 2, 0, -4, 4.5, NaN, Infinity, 1e7];
