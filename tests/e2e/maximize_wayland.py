@@ -84,8 +84,6 @@ def main():
 
     try:
         desktop = window_id(DESIGN_TITLE)
-        # weston passes the keyboard on to its windows while its own X window has the focus.
-        xdotool("windowfocus", "--sync", desktop)
         type_into(program.find(LOAD, role="text"), "10\t5")  # Tab leads to the floors
         click(program.find("النتائج", role="push button"))
         typed = field_texts()
