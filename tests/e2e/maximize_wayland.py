@@ -77,10 +77,20 @@ def main():
         try:
             wait_for(f"{name} at {size}",
                      lambda: program.process.poll() is not None or frame_size(name) == size,
-                     seconds=10)
+                     seconds=4)
         except AssertionError:
             pass
         return program.process.poll() is None and frame_size(name) == size
+
+    def press_until_shown(before, after, size):
+        """Presses maximize until weston shows the window at this size; like a person, presses
+        again when a press was lost on its way (weston drops one at times)."""
+        for _ in range(3):
+            press_maximize(os.path.join(outdir, before))
+            if shown_as(after, size) or program.process.poll() is not None:
+                break
+            before = after
+        return program.process.poll() is None and frame_size(after) == size
 
     try:
         desktop = window_id(DESIGN_TITLE)
@@ -90,14 +100,12 @@ def main():
         check(f"the results are shown before maximizing: {typed}", typed[LENGTH] == "30")
         check("the window is drawn at its own size", shown_as("maximize-before.png", FRAME))
 
-        press_maximize(os.path.join(outdir, "maximize-before.png"))
-        maximized = shown_as("maximized.png", DESKTOP)
+        maximized = press_until_shown("maximize-before.png", "maximized.png", DESKTOP)
         check("the program outlives maximize", program.process.poll() is None)
         check("the maximized window fills weston's desktop", maximized)
         check("the fields keep their text when maximized", field_texts() == typed)
 
-        press_maximize(os.path.join(outdir, "maximized.png"))
-        restored = shown_as("restored.png", FRAME)
+        restored = press_until_shown("maximized.png", "restored.png", FRAME)
         check("the program outlives restore", program.process.poll() is None)
         check("the restored window has its own size again", restored)
         check("the fields keep their text when restored", field_texts() == typed)
