@@ -53,7 +53,7 @@ SkinLabel* PlaceDesignLabel(QWidget* window, const char* name, const QString& te
 DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags) {
   setObjectName(u"columns"_s);
   setWindowTitle(kProgramCaption.toString());
-  setFixedSize(FromTwips(0, 0, 3600, 4410).size());
+  FixWindowSize(this, FromTwips(0, 0, 3600, 4410).size());
   setWindowIcon(ProgramIcon(devicePixelRatioF()));
 
   const QString load_caption = u"(ton)حمل العمود"_s;

@@ -43,7 +43,7 @@ QPixmap NotesPicture(qreal device_pixel_ratio) {
 NotesWindow::NotesWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags) {
   setObjectName(u"Form1"_s);
   setWindowTitle(u"ملاحظات"_s);
-  setFixedSize(FromTwips(0, 0, 5580, 6450).size());
+  FixWindowSize(this, FromTwips(0, 0, 5580, 6450).size());
 
   const QFont font = NotesLabelFont();
   PlaceLabel(this, "SkinLabel6", u"الاصدار رقم 1 لسنة 2013"_s, font,
