@@ -10,6 +10,7 @@ import os
 import re
 import subprocess
 import time
+import traceback
 
 import pyatspi
 
@@ -231,3 +232,26 @@ def screenshot_around(path, accessibles):
     bottom = max(y + height for _, y, _, height in boxes)
     subprocess.run(["import", "-window", "root", "-crop",
                     f"{right - left}x{bottom - top}+{left}+{top}", "+repage", path], check=True)
+
+
+class Checks:
+    """The checks of one road: each printed as it is made, then "N passed, N failed"."""
+
+    def __init__(self):
+        self.results = []
+
+    def __call__(self, what, condition):
+        self.results.append((what, bool(condition)))
+        print(("PASS " if condition else "FAIL ") + what, flush=True)
+
+    def failed_step(self, error, program):
+        """A failed wait or lookup is one more failed check."""
+        traceback.print_exc()
+        print(f"the program's exit status so far: {program.process.poll()}", flush=True)
+        self(f"no step failed: {error!r}", False)
+
+    def summary(self):
+        """Prints the closing line and gives the road's exit status."""
+        failed = sum(1 for _, ok in self.results if not ok)
+        print(f"{len(self.results) - failed} passed, {failed} failed")
+        return 1 if failed else 0

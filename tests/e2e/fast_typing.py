@@ -6,11 +6,11 @@ import os
 import subprocess
 import sys
 import time
-import traceback
 
 import pyatspi
 
-from desktop_driver import (Program, click, screenshot, text_of, wait_for, window_id, xdotool)
+from desktop_driver import (Checks, Program, click, screenshot, text_of, wait_for, window_id,
+                            xdotool)
 
 DESIGN_TITLE = "زركولت"
 LOAD = "(ton)حمل العمود"
@@ -60,11 +60,7 @@ def main():
     executable, outdir = sys.argv[1], sys.argv[2]
     program = Program(executable)
     owners = []
-    checks = []
-
-    def check(what, condition):
-        checks.append((what, bool(condition)))
-        print(("PASS " if condition else "FAIL ") + what, flush=True)
+    check = Checks()
 
     try:
         design = window_id(DESIGN_TITLE)
@@ -109,8 +105,7 @@ def main():
         check("Return on the focused Results button shows the results",
               settled_text(length, "30") == "30")
     except Exception as error:  # a failed wait or lookup is one more failed check
-        traceback.print_exc()
-        check(f"no step failed: {error!r}", False)
+        check.failed_step(error, program)
     finally:
         program.end()
         for owner in owners:
@@ -118,9 +113,7 @@ def main():
                 owner.kill()
                 owner.wait()
 
-    failed = sum(1 for _, ok in checks if not ok)
-    print(f"{len(checks) - failed} passed, {failed} failed")
-    return 1 if failed else 0
+    return check.summary()
 
 
 if __name__ == "__main__":

@@ -5,9 +5,9 @@ Usage: maximize_wayland.py PROGRAM OUTPUT_DIR"""
 import os
 import subprocess
 import sys
-import traceback
 
-from desktop_driver import Program, click, text_of, type_into, wait_for, window_id, xdotool
+from desktop_driver import (Checks, Program, click, text_of, type_into, wait_for, window_id,
+                            xdotool)
 
 DESKTOP = (1024, 768)  # weston's output in run_e2e.sh
 FRAME = (246, 327)  # the design window with Qt's title bar and borders
@@ -47,11 +47,7 @@ def frame_on_desktop(path):
 def main():
     executable, outdir = sys.argv[1], sys.argv[2]
     program = Program(executable)
-    checks = []
-
-    def check(what, condition):
-        checks.append((what, bool(condition)))
-        print(("PASS " if condition else "FAIL ") + what, flush=True)
+    check = Checks()
 
     def field_texts():
         return {name: text_of(program.find(name, role="text")) for name in (LOAD, FLOORS, LENGTH)}
@@ -110,15 +106,11 @@ def main():
         check("the restored window has its own size again", restored)
         check("the fields keep their text when restored", field_texts() == typed)
     except Exception as error:  # a failed wait or lookup is one more failed check
-        traceback.print_exc()
-        print(f"the program's exit status so far: {program.process.poll()}", flush=True)
-        check(f"no step failed: {error!r}", False)
+        check.failed_step(error, program)
     finally:
         program.end()
 
-    failed = sum(1 for _, ok in checks if not ok)
-    print(f"{len(checks) - failed} passed, {failed} failed")
-    return 1 if failed else 0
+    return check.summary()
 
 
 if __name__ == "__main__":

@@ -7,12 +7,11 @@ import subprocess
 import sys
 import tempfile
 import time
-import traceback
 
 import pyatspi
 
-from desktop_driver import (Program, click, text_of, type_into, wait_for, window_id, window_size,
-                            xdotool)
+from desktop_driver import (Checks, Program, click, text_of, type_into, wait_for, window_id,
+                            window_size, xdotool)
 
 DESIGN_TITLE = "زركولت"
 SAVE_TITLE = "حفظ ورقة الحساب"
@@ -47,11 +46,7 @@ def main():
     target = os.path.join(home, "reports", "sheet-e2e")
     os.makedirs(os.path.dirname(target))
     program = Program(executable)
-    checks = []
-
-    def check(what, condition):
-        checks.append((what, bool(condition)))
-        print(("PASS " if condition else "FAIL ") + what, flush=True)
+    check = Checks()
 
     try:
         design = window_id(DESIGN_TITLE)
@@ -106,16 +101,13 @@ def main():
                         os.path.join(outdir, "calculation-sheet")], check=True)
         check("the program keeps running", program.process.poll() is None)
     except Exception as error:  # a failed wait or lookup is one more failed check
-        traceback.print_exc()
-        check(f"no step failed: {error!r}", False)
+        check.failed_step(error, program)
     finally:
         program.end()
         time.sleep(0.2)
         subprocess.run(["rm", "-rf", home], check=False)
 
-    failed = sum(1 for _, ok in checks if not ok)
-    print(f"{len(checks) - failed} passed, {failed} failed")
-    return 1 if failed else 0
+    return check.summary()
 
 
 if __name__ == "__main__":

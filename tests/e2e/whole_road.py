@@ -3,10 +3,10 @@ Usage: whole_road.py PROGRAM OUTPUT_DIR [SCALE]"""
 
 import os
 import sys
-import traceback
 
-from desktop_driver import (ON_WAYLAND, Program, click, icon_sides, screenshot, screenshot_around,
-                            text_of, type_into, wait_for, window_extent, window_id, window_size)
+from desktop_driver import (ON_WAYLAND, Checks, Program, click, icon_sides, screenshot,
+                            screenshot_around, text_of, type_into, wait_for, window_extent,
+                            window_id, window_size)
 
 DESIGN_TITLE = "زركولت"
 NOTES_TITLE = "ملاحظات"
@@ -42,11 +42,7 @@ def main():
     suffix = "" if scale == "1" else f"-x{scale}"
     os.environ["QT_SCALE_FACTOR"] = scale
     program = Program(executable)
-    checks = []
-
-    def check(what, condition):
-        checks.append((what, bool(condition)))
-        print(("PASS " if condition else "FAIL ") + what, flush=True)
+    check = Checks()
 
     try:
         design = window_id(DESIGN_TITLE)
@@ -110,15 +106,11 @@ def main():
               any("والسلام عليكم ورحمة الله وبركاته" in t for t in farewell))
         check("OK ends the program with status 0", program.wait_exit() == 0)
     except Exception as error:  # a failed wait or lookup is one more failed check
-        traceback.print_exc()
-        print(f"the program's exit status so far: {program.process.poll()}", flush=True)
-        check(f"no step failed: {error!r}", False)
+        check.failed_step(error, program)
     finally:
         program.end()
 
-    failed = sum(1 for _, ok in checks if not ok)
-    print(f"{len(checks) - failed} passed, {failed} failed")
-    return 1 if failed else 0
+    return check.summary()
 
 
 if __name__ == "__main__":
