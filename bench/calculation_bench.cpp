@@ -7,18 +7,17 @@
 //                                                                          target <= 1.5
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "bench/cpu_time_reporter.h"
 #include "calculation/design_calculation.h"
 
 namespace {
@@ -252,64 +251,33 @@ void BM_DesignColumnConversions(benchmark::State& state) {
 }
 BENCHMARK(BM_DesignColumnConversions);
 
-// Keeps the CPU time per iteration of every run, to print the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  explicit RatioReporter(OutputOptions options) : ConsoleReporter(options) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (!run.error_occurred && run.run_type == Run::RT_Iteration) {
-        times_[run.run_name.function_name] = run.GetAdjustedCPUTime();
-      }
+// Prints the three ratios of the performance targets.
+void PrintTargetRatios(const coldesign::bench::CpuTimeReporter& reporter) {
+  struct Target {
+    const char* what;
+    const char* measured;
+    const char* baseline;
+    double limit;
+  };
+  static constexpr Target kTargets[] = {
+      {"FormatNumber / to_chars(general, 15)", "BM_FormatNumber", "BM_ToCharsGeneral15", 1.5},
+      {"ParseNumberStrict / from_chars", "BM_ParseNumberStrict", "BM_FromChars", 2.0},
+      {"DesignColumn / its conversions", "BM_DesignColumn", "BM_DesignColumnConversions", 1.5},
+  };
+  std::printf("\nPerformance targets (CPU time ratios of this run):\n");
+  for (const Target& target : kTargets) {
+    const auto ratio = reporter.Ratio(target.measured, target.baseline);
+    if (!ratio) {
+      std::printf("  %-40s not measured (filtered out)\n", target.what);
+      continue;
     }
-    ConsoleReporter::ReportRuns(runs);
+    std::printf("  %-40s %5.2f  (target <= %.1f: %s)\n", target.what, *ratio, target.limit,
+                *ratio <= target.limit ? "met" : "MISSED");
   }
-
-  // Prints the three ratios; false when one is missing.
-  bool PrintRatios() const {
-    struct Target {
-      const char* what;
-      const char* measured;
-      const char* baseline;
-      double limit;
-    };
-    static constexpr Target kTargets[] = {
-        {"FormatNumber / to_chars(general, 15)", "BM_FormatNumber", "BM_ToCharsGeneral15", 1.5},
-        {"ParseNumberStrict / from_chars", "BM_ParseNumberStrict", "BM_FromChars", 2.0},
-        {"DesignColumn / its conversions", "BM_DesignColumn", "BM_DesignColumnConversions", 1.5},
-    };
-    bool complete = true;
-    std::printf("\nPerformance targets (CPU time ratios of this run):\n");
-    for (const Target& target : kTargets) {
-      const auto measured = times_.find(target.measured);
-      const auto baseline = times_.find(target.baseline);
-      if (measured == times_.end() || baseline == times_.end() || baseline->second <= 0) {
-        std::printf("  %-40s not measured (filtered out)\n", target.what);
-        complete = false;
-        continue;
-      }
-      const double ratio = measured->second / baseline->second;
-      std::printf("  %-40s %5.2f  (target <= %.1f: %s)\n", target.what, ratio, target.limit,
-                  ratio <= target.limit ? "met" : "MISSED");
-    }
-    return complete;
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  // Colours only on a terminal (the flag --benchmark_color is not seen by our own reporter).
-  RatioReporter reporter(isatty(fileno(stdout)) != 0 ? benchmark::ConsoleReporter::OO_ColorTabular
-                                                     : benchmark::ConsoleReporter::OO_Tabular);
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
+  return coldesign::bench::RunBenchmarks(argc, argv, PrintTargetRatios);
 }

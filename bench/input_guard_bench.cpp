@@ -3,15 +3,13 @@
 // length of the text stays within a small constant of the single parse.
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cstddef>
 #include <cstdio>
-#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "bench/cpu_time_reporter.h"
 #include "calculation/input_guard.h"
 #include "calculation/numeric_text.h"
 
@@ -70,44 +68,19 @@ void AllPastes(benchmark::internal::Benchmark* benchmark) {
 BENCHMARK(BM_GuardedText)->Apply(AllPastes);
 BENCHMARK(BM_IsNumericText)->Apply(AllPastes);
 
-// Keeps the CPU time of every run by paste, to print the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  explicit RatioReporter(OutputOptions options) : ConsoleReporter(options) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (!run.error_occurred && run.run_type == Run::RT_Iteration) {
-        times_[run.report_label][run.run_name.function_name] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
+// Prints, for each kind of paste, the guard's CPU time beside the single parse's.
+void PrintPasteRatios(const coldesign::bench::CpuTimeReporter& reporter) {
+  std::printf("\nGuardedText / IsNumericText on a 100 kB paste (CPU time, this run):\n");
+  for (const auto& [paste, times] : reporter.Times()) {
+    const auto ratio = reporter.Ratio("BM_GuardedText", "BM_IsNumericText", paste);
+    if (!ratio) continue;
+    std::printf("  %-22s %8.1f us  %8.1f us  ratio %6.1f\n", paste.c_str(),
+                times.at("BM_GuardedText"), times.at("BM_IsNumericText"), *ratio);
   }
-
-  void PrintRatios() const {
-    std::printf("\nGuardedText / IsNumericText on a 100 kB paste (CPU time, this run):\n");
-    for (const auto& [paste, times] : times_) {
-      const auto guard = times.find("BM_GuardedText");
-      const auto parse = times.find("BM_IsNumericText");
-      if (guard == times.end() || parse == times.end() || parse->second <= 0) continue;
-      std::printf("  %-22s %8.1f us  %8.1f us  ratio %6.1f\n", paste.c_str(), guard->second,
-                  parse->second, guard->second / parse->second);
-    }
-  }
-
- private:
-  std::map<std::string, std::map<std::string, double>> times_;
-};
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter(isatty(fileno(stdout)) != 0 ? benchmark::ConsoleReporter::OO_ColorTabular
-                                                     : benchmark::ConsoleReporter::OO_Tabular);
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
+  return coldesign::bench::RunBenchmarks(argc, argv, PrintPasteRatios);
 }

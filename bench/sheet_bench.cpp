@@ -11,9 +11,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <cstdio>
-#include <map>
 #include <string>
 
+#include "bench/cpu_time_reporter.h"
 #include "sheet/calculation_sheet.h"
 #include "sheet/page_painter.h"
 
@@ -54,47 +54,21 @@ void BM_OneArabicLine(benchmark::State& state) {
 }
 BENCHMARK(BM_OneArabicLine)->Unit(benchmark::kMillisecond);
 
-// Keeps the CPU time per iteration of every run, to print the ratio at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  using ConsoleReporter::ConsoleReporter;
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (!run.error_occurred && run.run_type == Run::RT_Iteration) {
-        times_[run.run_name.function_name] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
+void PrintTargetRatio(const coldesign::bench::CpuTimeReporter& reporter) {
+  const auto ratio = reporter.Ratio("BM_CalculationSheet", "BM_OneArabicLine");
+  if (!ratio) {
+    std::printf("\nThe sheet's ratio was not measured (filtered out)\n");
+    return;
   }
-
-  void PrintRatio() const {
-    const auto sheet = times_.find("BM_CalculationSheet");
-    const auto line = times_.find("BM_OneArabicLine");
-    if (sheet == times_.end() || line == times_.end() || line->second <= 0) {
-      std::printf("\nThe sheet's ratio was not measured (filtered out)\n");
-      return;
-    }
-    const double ratio = sheet->second / line->second;
-    std::printf(
-        "\nPerformance target (CPU time ratio of this run):\n  %-40s %5.2f  (target <= 2: %s)\n",
-        "sheet PDF / one Arabic line PDF", ratio, ratio <= 2 ? "met" : "MISSED");
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
+  std::printf(
+      "\nPerformance target (CPU time ratio of this run):\n  %-40s %5.2f  (target <= 2: %s)\n",
+      "sheet PDF / one Arabic line PDF", *ratio, *ratio <= 2 ? "met" : "MISSED");
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RatioReporter reporter(benchmark::ConsoleReporter::OO_Tabular);
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatio();
-  benchmark::Shutdown();
-  return 0;
+  return coldesign::bench::RunBenchmarks(argc, argv, PrintTargetRatio);
 }
