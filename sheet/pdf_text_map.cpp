@@ -1,14 +1,12 @@
 #include "sheet/pdf_text_map.h"
 
 #include <QList>
-#include <QRegularExpression>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace coldesign {
 namespace {
-
-using namespace Qt::Literals::StringLiterals;
 
 constexpr char16_t kLam = u'\u0644';
 constexpr char16_t kZeroWidthJoiner = u'\u200D';
@@ -50,13 +48,23 @@ QByteArray PlainDestination(uint code) {
   return Hex(text);
 }
 
+// The codes of a map line: the hexadecimal numbers between angle brackets, in order.
+QList<uint> HexCodes(QByteArrayView line) {
+  QList<uint> codes;
+  for (qsizetype open = line.indexOf('<'); open >= 0; open = line.indexOf('<', open + 1)) {
+    const qsizetype close = line.indexOf('>', open + 1);
+    if (close < 0) break;
+    bool ok = false;
+    const uint code = line.sliced(open + 1, close - open - 1).toUInt(&ok, 16);
+    if (ok) codes.append(code);
+    open = close;
+  }
+  return codes;
+}
+
 // One map line of a bfrange or bfchar section, with its destinations made plain.
 QByteArray PlainMapLine(const QByteArray& line) {
-  static const QRegularExpression kCode(u"<([0-9A-Fa-f]+)>"_s);
-  QList<uint> codes;
-  for (const auto& match : kCode.globalMatch(QString::fromLatin1(line))) {
-    codes.append(match.captured(1).toUInt(nullptr, 16));
-  }
+  const QList<uint> codes = HexCodes(line);
   const auto source = [&](int i) { return Hex(QString(QChar(static_cast<char16_t>(codes[i])))); };
   if (line.contains('[') && codes.size() >= 2) {  // <first> <last> [<dest> ...]
     QByteArray out = source(0) + ' ' + source(1) + " [";
@@ -103,6 +111,14 @@ qsizetype Shifted(qsizetype offset, const QList<Edit>& edits) {
   return offset + shift;
 }
 
+// The unsigned decimal number at `position`, which is moved past it.
+std::optional<qsizetype> NumberAt(QByteArrayView bytes, qsizetype& position) {
+  const qsizetype first = position;
+  while (position < bytes.size() && bytes[position] >= '0' && bytes[position] <= '9') ++position;
+  if (position == first || position - first > 12) return std::nullopt;
+  return bytes.sliced(first, position - first).toLongLong();
+}
+
 }  // namespace
 
 QString WithLamAlefLigatures(const QString& text) {
@@ -127,45 +143,54 @@ QString WithLamAlefLigatures(const QString& text) {
 }
 
 QByteArray WithPlainLettersInTextMaps(const QByteArray& pdf) {
-  const QString text = QString::fromLatin1(pdf);  // one character a byte: offsets stay
-  static const QRegularExpression kMapReference(u"/ToUnicode (\\d+) 0 R"_s);
+  const QByteArrayView bytes(pdf);
   QList<Edit> edits;
-  for (const auto& reference : kMapReference.globalMatch(text)) {
-    const QRegularExpression object(u"\\n"_s + reference.captured(1) +
-                                    u" 0 obj\\n<< /Length (\\d+) >>\\nstream\\n"_s);
-    const auto header = object.match(text);
-    if (!header.hasMatch()) return pdf;
-    const qsizetype start = header.capturedStart(0) + 1;
-    const qsizetype data = header.capturedEnd(0);
-    const qsizetype end = data + header.captured(1).toLongLong();
+  constexpr QByteArrayView kMapReference = "/ToUnicode ";
+  for (qsizetype at = bytes.indexOf(kMapReference); at >= 0;
+       at = bytes.indexOf(kMapReference, at + 1)) {
+    qsizetype position = at + kMapReference.size();
+    const auto object = NumberAt(bytes, position);
+    if (!object || !bytes.sliced(position).startsWith(" 0 R")) return pdf;
+    const QByteArray head = '\n' + QByteArray::number(*object) + " 0 obj\n<< /Length ";
+    const qsizetype start = bytes.indexOf(head);
+    if (start < 0) return pdf;
+    position = start + head.size();
+    const auto length = NumberAt(bytes, position);
+    constexpr QByteArrayView kStream = " >>\nstream\n";
+    if (!length || !bytes.sliced(position).startsWith(kStream)) return pdf;
+    const qsizetype data = position + kStream.size();
+    const qsizetype end = data + *length;
     if (end > pdf.size()) return pdf;
-    const QByteArray map = PlainTextMap(pdf.mid(data, end - data));
-    edits.append({start, end,
-                  reference.captured(1).toLatin1() + " 0 obj\n<< /Length " +
-                      QByteArray::number(map.size()) + " >>\nstream\n" + map});
+    const QByteArray map = PlainTextMap(pdf.sliced(data, *length));
+    edits.append({start + 1, end,
+                  head.sliced(1) + QByteArray::number(map.size()) + kStream.toByteArray() + map});
   }
   if (edits.isEmpty()) return pdf;
   std::ranges::sort(edits, {}, &Edit::start);
 
-  static const QRegularExpression kStartXref(u"startxref\\n(\\d+)\\s*\\n%%EOF\\s*$"_s);
-  const auto start_xref = kStartXref.match(text);
-  if (!start_xref.hasMatch()) return pdf;
-  const qsizetype xref = start_xref.captured(1).toLongLong();
-  static const QRegularExpression kXrefHead(u"^xref\\n0 (\\d+)\\n"_s);
-  const auto head = kXrefHead.match(text.mid(xref, 32));
-  if (!head.hasMatch()) return pdf;
-  const qsizetype entries = head.captured(1).toLongLong();
-  const qsizetype first_entry = xref + head.capturedEnd(0);
+  constexpr QByteArrayView kStartXref = "startxref\n";
+  const qsizetype start_xref = bytes.lastIndexOf(kStartXref);
+  if (start_xref < 0) return pdf;
+  qsizetype position = start_xref + kStartXref.size();
+  const auto xref = NumberAt(bytes, position);
+  constexpr QByteArrayView kXrefHead = "xref\n0 ";
+  if (!xref || *xref >= pdf.size() || !bytes.sliced(*xref).startsWith(kXrefHead)) return pdf;
+  position = *xref + kXrefHead.size();
+  const auto entries = NumberAt(bytes, position);
+  if (!entries || position >= pdf.size() || bytes[position] != '\n') return pdf;
+  const qsizetype first_entry = position + 1;
 
   QByteArray out;
+  out.reserve(pdf.size() + 4096);
   qsizetype copied = 0;
   for (const Edit& edit : edits) {
-    out += pdf.mid(copied, edit.start - copied) + edit.replacement;
+    out += bytes.sliced(copied, edit.start - copied);
+    out += edit.replacement;
     copied = edit.end;
   }
-  out += pdf.mid(copied, first_entry - copied);
+  out += bytes.sliced(copied, first_entry - copied);
   // Each entry is 20 bytes: a 10-digit offset, a 5-digit generation, the type, two ends.
-  for (qsizetype i = 0; i < entries; ++i) {
+  for (qsizetype i = 0; i < *entries; ++i) {
     QByteArray entry = pdf.mid(first_entry + i * 20, 20);
     if (entry.size() != 20) return pdf;
     if (entry[17] == 'n') {
@@ -174,12 +199,11 @@ QByteArray WithPlainLettersInTextMaps(const QByteArray& pdf) {
     }
     out += entry;
   }
-  const qsizetype rest = first_entry + entries * 20;
-  const QByteArray tail = pdf.mid(rest);
-  const qsizetype tail_xref = tail.lastIndexOf("startxref\n");
-  if (tail_xref < 0) return pdf;
-  out +=
-      tail.left(tail_xref) + "startxref\n" + QByteArray::number(Shifted(xref, edits)) + "\n%%EOF\n";
+  const qsizetype rest = first_entry + *entries * 20;
+  if (rest > start_xref) return pdf;
+  out += bytes.sliced(rest, start_xref - rest);
+  out += kStartXref;
+  out += QByteArray::number(Shifted(*xref, edits)) + "\n%%EOF\n";
   return out;
 }
 
