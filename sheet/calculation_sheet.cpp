@@ -1,7 +1,5 @@
 #include "sheet/calculation_sheet.h"
 
-#include <QBuffer>
-#include <QPdfWriter>
 #include <algorithm>
 #include <optional>
 
@@ -9,7 +7,7 @@
 #include "calculation/section_layout.h"
 #include "resources/fonts/embedded_fonts.h"
 #include "sheet/page_painter.h"
-#include "sheet/pdf_text_map.h"
+#include "sheet/pdf_page.h"
 #include "sheet/program_version.h"
 #include "sheet/section_drawing.h"
 
@@ -272,47 +270,34 @@ QString SheetTitle(const SheetContent& content) {
   return u"ورقة حساب عمود خرساني مسلح "_s + SectionText(content);
 }
 
-void PaintCalculationSheet(QPainter& painter, const QRectF& page, qreal dots_per_inch,
-                           const SheetContent& content) {
+namespace {
+
+void PaintSheet(PageOutput& output, const QRectF& page, qreal dots_per_inch,
+                const SheetContent& content) {
   RegisterEmbeddedFonts();  // the sheet looks the same where no Noto font is installed
   const qreal points_per_pixel = 72 / dots_per_inch;
   const qreal scale = std::min({1.0, page.width() * points_per_pixel / kSheetPageSize.width(),
                                 page.height() * points_per_pixel / kSheetPageSize.height()});
-  PagePainter page_painter(painter, page, dots_per_inch, scale);
+  PagePainter page_painter(output, page, dots_per_inch, scale);
   SheetPainter(page_painter, content).paint();
-}
-
-namespace {
-
-// The page as QPdfWriter writes it.
-bool PaintPdf(const SheetContent& content, QIODevice& device) {
-  QPdfWriter writer(&device);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageOrientation(QPageLayout::Portrait);
-  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  writer.setResolution(kPdfResolution);
-  writer.setTitle(SheetTitle(content));
-  writer.setCreator(u"زركولت "_s + kProgramVersion.toString());
-  QPainter painter;
-  if (!painter.begin(&writer)) {
-    return false;
-  }
-  const QRectF page(0, 0, writer.width(), writer.height());
-  PaintCalculationSheet(painter, page, kPdfResolution, content);
-  return painter.end();
 }
 
 }  // namespace
 
+void PaintCalculationSheet(QPainter& painter, const QRectF& page, qreal dots_per_inch,
+                           const SheetContent& content) {
+  PainterPageOutput output(painter);
+  PaintSheet(output, page, dots_per_inch, content);
+}
+
 bool WriteCalculationSheetPdf(const SheetContent& content, QIODevice& device) {
-  QByteArray pdf;
-  QBuffer buffer(&pdf);
-  buffer.open(QIODevice::WriteOnly);
-  if (!PaintPdf(content, buffer)) {
-    return false;
-  }
-  const QByteArray readable = WithPlainLettersInTextMaps(pdf);
-  return device.write(readable) == readable.size();
+  PdfPage pdf(kSheetPageSize, kPdfResolution);
+  const qreal pixels_per_point = kPdfResolution / 72.0;
+  PaintSheet(pdf, QRectF(QPointF(0, 0), kSheetPageSize * pixels_per_point), kPdfResolution,
+             content);
+  const QByteArray file =
+      pdf.document({SheetTitle(content), u"زركولت "_s + kProgramVersion.toString()});
+  return !file.isEmpty() && device.write(file) == file.size();
 }
 
 }  // namespace coldesign

@@ -1,6 +1,9 @@
 #include "sheet/page_painter.h"
 
+#include <QFontMetricsF>
 #include <QPainterPath>
+#include <QTextLayout>
+#include <cmath>
 
 #include "sheet/pdf_text_map.h"
 
@@ -8,10 +11,6 @@ namespace coldesign {
 namespace {
 
 constexpr qreal kPointsPerInch = 72;
-
-int Flags(Qt::Alignment alignment) {
-  return static_cast<int>(alignment | Qt::AlignAbsolute) | Qt::TextWordWrap;
-}
 
 }  // namespace
 
@@ -24,14 +23,11 @@ QFont SheetFont(qreal point_size) {
   return font;
 }
 
-PagePainter::PagePainter(QPainter& painter, QRectF page, qreal dots_per_inch, qreal scale)
-    : painter_(painter),
+PagePainter::PagePainter(PageOutput& output, QRectF page, qreal dots_per_inch, qreal scale)
+    : output_(output),
       origin_(page.topLeft()),
       unit_(dots_per_inch / kPointsPerInch * scale),
-      scale_(scale) {
-  painter_.setLayoutDirection(Qt::RightToLeft);
-  painter_.setRenderHint(QPainter::Antialiasing);
-}
+      scale_(scale) {}
 
 QPointF PagePainter::toDevice(QPointF point) const { return origin_ + point * unit_; }
 
@@ -40,7 +36,7 @@ QRectF PagePainter::toDevice(const QRectF& box) const {
 }
 
 QFont PagePainter::deviceFont(const QFont& font) const {
-  QFont scaled(font);
+  QFont scaled(font, &output_.layoutDevice());
   scaled.setPointSizeF(font.pointSizeF() * scale_);
   return scaled;
 }
@@ -48,45 +44,66 @@ QFont PagePainter::deviceFont(const QFont& font) const {
 qreal PagePainter::text(const QRectF& box, const QString& text, const QFont& font,
                         Qt::Alignment alignment, Qt::LayoutDirection direction,
                         const QColor& colour) {
-  painter_.setFont(deviceFont(font));
-  painter_.setPen(colour);
-  painter_.setLayoutDirection(direction);
-  QRectF bounds;
-  painter_.drawText(toDevice(box), Flags(alignment), WithLamAlefLigatures(text), &bounds);
-  return bounds.height() / unit_;
+  QString lines = WithLamAlefLigatures(text);
+  lines.replace(u'\n', QChar::LineSeparator);
+  QTextLayout layout(lines, deviceFont(font), &output_.layoutDevice());
+  QTextOption option((alignment & Qt::AlignHorizontal_Mask) | Qt::AlignAbsolute);
+  option.setTextDirection(direction);
+  option.setWrapMode(QTextOption::WordWrap);
+  layout.setTextOption(option);
+  const QRectF device_box = toDevice(box);
+  const qreal leading = QFontMetricsF(layout.font(), &output_.layoutDevice()).leading();
+  qreal height = -leading;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(device_box.width());
+    height = std::ceil(height + leading);  // each line on whole pixels
+    line.setPosition({0, height});
+    height += line.height();
+  }
+  layout.endLayout();
+  QPointF position = device_box.topLeft();
+  if ((alignment & Qt::AlignVCenter) != 0) {
+    position.ry() += (device_box.height() - height) / 2;
+  } else if ((alignment & Qt::AlignBottom) != 0) {
+    position.ry() += device_box.height() - height;
+  }
+  output_.text(layout, position, colour);
+  return height / unit_;
 }
 
 qreal PagePainter::textWidth(const QString& text, const QFont& font) {
-  painter_.setFont(deviceFont(font));
-  return painter_.fontMetrics().horizontalAdvance(WithLamAlefLigatures(text)) / unit_;
+  return QFontMetricsF(deviceFont(font), &output_.layoutDevice())
+             .horizontalAdvance(WithLamAlefLigatures(text)) /
+         unit_;
 }
 
 void PagePainter::line(QPointF from, QPointF to, qreal width, const QColor& colour) {
-  painter_.setPen(QPen(colour, width * unit_, Qt::SolidLine, Qt::FlatCap));
-  painter_.drawLine(toDevice(from), toDevice(to));
+  QPainterPath path(toDevice(from));
+  path.lineTo(toDevice(to));
+  output_.stroke(path, QPen(colour, width * unit_, Qt::SolidLine, Qt::FlatCap));
 }
 
 void PagePainter::rect(const QRectF& box, qreal line_width, const QColor& line,
-                       const QBrush& fill) {
-  painter_.setPen(line_width > 0 ? QPen(line, line_width * unit_) : QPen(Qt::NoPen));
-  painter_.setBrush(fill);
-  painter_.drawRect(toDevice(box));
-  painter_.setBrush(Qt::NoBrush);
+                       const QColor& fill) {
+  QPainterPath path;
+  path.addRect(toDevice(box));
+  output_.fill(path, fill);
+  if (line_width > 0) output_.stroke(path, QPen(line, line_width * unit_));
 }
 
 void PagePainter::roundedRect(const QRectF& box, qreal radius, qreal line_width,
                               const QColor& line) {
-  painter_.setPen(QPen(line, line_width * unit_));
-  painter_.setBrush(Qt::NoBrush);
-  painter_.drawRoundedRect(toDevice(box), radius * unit_, radius * unit_);
+  QPainterPath path;
+  path.addRoundedRect(toDevice(box), radius * unit_, radius * unit_);
+  output_.stroke(path, QPen(line, line_width * unit_));
 }
 
 void PagePainter::disc(QPointF centre, qreal diameter, const QColor& colour) {
-  painter_.setPen(Qt::NoPen);
-  painter_.setBrush(colour);
   const qreal radius = diameter / 2 * unit_;
-  painter_.drawEllipse(toDevice(centre), radius, radius);
-  painter_.setBrush(Qt::NoBrush);
+  QPainterPath path;
+  path.addEllipse(toDevice(centre), radius, radius);
+  output_.fill(path, colour);
 }
 
 }  // namespace coldesign

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QFont>
-#include <QPainter>
 #include <QRectF>
 #include <QString>
+
+#include "sheet/page_output.h"
 
 namespace coldesign {
 
@@ -19,7 +20,7 @@ QFont SheetFont(qreal point_size);
 class PagePainter {
  public:
   // `page` is the page's rectangle in device pixels; `scale` shrinks the page to fit it.
-  PagePainter(QPainter& painter, QRectF page, qreal dots_per_inch, qreal scale = 1);
+  PagePainter(PageOutput& output, QRectF page, qreal dots_per_inch, qreal scale = 1);
 
   // Draws wrapped text in `box` and gives the height it took, in points.
   qreal text(const QRectF& box, const QString& text, const QFont& font,
@@ -29,7 +30,7 @@ class PagePainter {
   qreal textWidth(const QString& text, const QFont& font);
 
   void line(QPointF from, QPointF to, qreal width, const QColor& colour = Qt::black);
-  void rect(const QRectF& box, qreal line_width, const QColor& line, const QBrush& fill);
+  void rect(const QRectF& box, qreal line_width, const QColor& line, const QColor& fill);
   void roundedRect(const QRectF& box, qreal radius, qreal line_width, const QColor& line);
   void disc(QPointF centre, qreal diameter, const QColor& colour);
 
@@ -38,7 +39,7 @@ class PagePainter {
   [[nodiscard]] QRectF toDevice(const QRectF& box) const;
   [[nodiscard]] QFont deviceFont(const QFont& font) const;
 
-  QPainter& painter_;
+  PageOutput& output_;
   QPointF origin_;
   qreal unit_;   // device pixels per point
   qreal scale_;  // the page's shrink, applied to fonts too

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 namespace coldesign {
@@ -9,10 +8,9 @@ namespace coldesign {
 // ligature's glyph can be read back as text (a shaped ligature has no character of its own).
 QString WithLamAlefLigatures(const QString& text);
 
-// Rewrites the text maps (ToUnicode) of a PDF written by QPdfWriter so that Arabic letters read
-// back as the letters themselves rather than their positional presentation forms, which no
-// search or copy expects; a lam-alef reads back as its ligature character. Gives the PDF back
-// unchanged when its layout is not the expected one.
-QByteArray WithPlainLettersInTextMaps(const QByteArray& pdf);
+// The text a PDF's text map gives for a glyph of `character`: an Arabic letter rather than one of
+// its positional presentation forms, which no search or copy expects; a lam-alef ligature stays
+// the ligature character.
+QString PlainText(char32_t character);
 
 }  // namespace coldesign

@@ -1,0 +1,308 @@
+#include "sheet/pdf_page.h"
+
+#include <QGlyphRun>
+#include <QHash>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <map>
+
+#include "sheet/pdf_text_map.h"
+#include "sheet/truetype_subset.h"
+
+namespace coldesign {
+namespace {
+
+constexpr qreal kPointsPerInch = 72;
+constexpr qreal kMillimetresPerInch = 25.4;
+
+// Appends a number as PDF writes it: at most three decimals, no exponent, whatever the locale.
+void AppendNumber(QByteArray& out, qreal value) {
+  if (!std::isfinite(value)) value = 0;
+  std::array<char, 48> text{};
+  const auto [end, error] =
+      std::to_chars(text.begin(), text.end(), value, std::chars_format::fixed, 3);
+  const char* last = error == std::errc() ? end : text.begin();
+  while (last > text.begin() && last[-1] == '0') --last;
+  if (last > text.begin() && last[-1] == '.') --last;
+  const QByteArrayView number(text.begin(), last);
+  out += number.isEmpty() || number == "-" || number == "-0" ? "0" : number;
+}
+
+QByteArray Number(qreal value) {
+  QByteArray text;
+  AppendNumber(text, value);
+  return text;
+}
+
+void AppendPoint(QByteArray& out, QPointF point) {
+  AppendNumber(out, point.x());
+  out += ' ';
+  AppendNumber(out, point.y());
+}
+
+QByteArray Colour(const QColor& colour) {
+  return Number(colour.redF()) + ' ' + Number(colour.greenF()) + ' ' + Number(colour.blueF());
+}
+
+QByteArray Hex16(quint32 value) {
+  return QByteArray::number(value, 16).toUpper().rightJustified(4, '0');
+}
+
+// A text string of the document's information: UTF-16 with its byte order mark.
+QByteArray TextString(const QString& text) {
+  QByteArray hex = "<FEFF";
+  for (const QChar c : text) hex += Hex16(c.unicode());
+  return hex + '>';
+}
+
+// A stream object's body, its data compressed.
+QByteArray Stream(const QByteArray& data, const QByteArray& entries = {}) {
+  const QByteArray compressed = qCompress(data).sliced(4);  // without Qt's length prefix
+  return "<< /Length " + QByteArray::number(compressed.size()) + " /Filter /FlateDecode" + entries +
+         " >>\nstream\n" + compressed + "\nendstream";
+}
+
+QByteArray Reference(int object) { return QByteArray::number(object) + " 0 R"; }
+
+// The map from glyphs to the text they stand for.
+QByteArray TextMap(const std::map<quint32, char32_t>& characters) {
+  QByteArray map =
+      "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+      "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+      "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
+      "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
+  constexpr std::size_t kMostPerSection = 100;
+  auto character = characters.begin();
+  while (character != characters.end()) {
+    const std::size_t count =
+        std::min<std::size_t>(kMostPerSection, std::distance(character, characters.end()));
+    map += QByteArray::number(count) + " beginbfchar\n";
+    for (std::size_t i = 0; i < count; ++i, ++character) {
+      map += '<' + Hex16(character->first) + "> <";
+      for (const QChar c : PlainText(character->second)) map += Hex16(c.unicode());
+      map += ">\n";
+    }
+    map += "endbfchar\n";
+  }
+  return map + "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
+}
+
+// Six capital letters that name a subset, the same for the same glyphs.
+QByteArray SubsetTag(const std::set<quint32>& glyphs) {
+  size_t hash = qHashRange(glyphs.begin(), glyphs.end());
+  QByteArray tag;
+  for (int i = 0; i < 6; ++i, hash /= 26) tag += static_cast<char>('A' + hash % 26);
+  return tag;
+}
+
+// The five objects of an embedded font from `first` on: the font, its glyphs' font, their
+// descriptor, the font program and the text map.
+std::vector<QByteArray> FontObjects(const QRawFont& raw, const TrueTypeSubset& subset,
+                                    const std::set<quint32>& glyphs, int first) {
+  const auto thousandths = [&](qreal units) {
+    return Number(std::round(units * 1000 / subset.units_per_em));
+  };
+  const QByteArray name = SubsetTag(glyphs) + '+' + raw.familyName().remove(u' ').toLatin1() + '-' +
+                          raw.styleName().remove(u' ').toLatin1();
+  QByteArray widths = "[";
+  for (const auto& [glyph, advance] : subset.advances) {
+    widths += QByteArray::number(glyph) + " [" + thousandths(advance) + "] ";
+  }
+  widths += ']';
+  const QRectF& box = subset.bounds;
+  return {
+      "<< /Type /Font /Subtype /Type0 /BaseFont /" + name +
+          " /Encoding /Identity-H /DescendantFonts [" + Reference(first + 1) + "] /ToUnicode " +
+          Reference(first + 4) + " >>",
+      "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + name +
+          " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
+          " /FontDescriptor " +
+          Reference(first + 2) + " /CIDToGIDMap /Identity /W " + widths + " >>",
+      "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [" +
+          thousandths(box.left()) + ' ' + thousandths(box.top()) + ' ' + thousandths(box.right()) +
+          ' ' + thousandths(box.bottom()) + "] /ItalicAngle 0 /Ascent " +
+          thousandths(subset.ascent) + " /Descent " + thousandths(subset.descent) + " /CapHeight " +
+          thousandths(subset.ascent) + " /StemV 80 /FontFile2 " + Reference(first + 3) + " >>",
+      Stream(subset.program, " /Length1 " + QByteArray::number(subset.program.size())),
+      Stream(TextMap(subset.characters)),
+  };
+}
+
+}  // namespace
+
+PdfLayoutDevice::PdfLayoutDevice(QSizeF points, int dots_per_inch)
+    : points_(points), dots_per_inch_(dots_per_inch) {}
+
+int PdfLayoutDevice::metric(PaintDeviceMetric metric) const {
+  const qreal pixels_per_point = dots_per_inch_ / kPointsPerInch;
+  switch (metric) {
+    case PdmWidth:
+      return qRound(points_.width() * pixels_per_point);
+    case PdmHeight:
+      return qRound(points_.height() * pixels_per_point);
+    case PdmWidthMM:
+      return qRound(points_.width() / kPointsPerInch * kMillimetresPerInch);
+    case PdmHeightMM:
+      return qRound(points_.height() / kPointsPerInch * kMillimetresPerInch);
+    case PdmDpiX:
+    case PdmDpiY:
+    case PdmPhysicalDpiX:
+    case PdmPhysicalDpiY:
+      return dots_per_inch_;
+    default:
+      return QPaintDevice::metric(metric);
+  }
+}
+
+PdfPage::PdfPage(QSizeF points, int dots_per_inch)
+    : device_(points, dots_per_inch), points_(points), dots_per_inch_(dots_per_inch) {}
+
+void PdfPage::appendPath(const QPainterPath& path) {
+  QPointF start;
+  QPointF last;
+  const auto close = [&] {
+    if (last == start) content_ += "h\n";
+  };
+  for (int i = 0; i < path.elementCount(); ++i) {
+    const QPainterPath::Element element = path.elementAt(i);
+    switch (element.type) {
+      case QPainterPath::MoveToElement:
+        if (i > 0) close();
+        start = last = element;
+        AppendPoint(content_, element);
+        content_ += " m\n";
+        break;
+      case QPainterPath::LineToElement:
+        last = element;
+        AppendPoint(content_, element);
+        content_ += " l\n";
+        break;
+      case QPainterPath::CurveToElement:
+        last = path.elementAt(i + 2);
+        AppendPoint(content_, element);
+        content_ += ' ';
+        AppendPoint(content_, path.elementAt(i + 1));
+        content_ += ' ';
+        AppendPoint(content_, last);
+        content_ += " c\n";
+        i += 2;
+        break;
+      case QPainterPath::CurveToDataElement:
+        break;
+    }
+  }
+  close();
+}
+
+void PdfPage::fill(const QPainterPath& path, const QColor& colour) {
+  if (colour.alpha() == 0 || path.isEmpty()) return;
+  content_ += Colour(colour) + " rg\n";
+  appendPath(path);
+  content_ += path.fillRule() == Qt::OddEvenFill ? "f*\n" : "f\n";
+}
+
+void PdfPage::stroke(const QPainterPath& path, const QPen& pen) {
+  const char* const cap = pen.capStyle() == Qt::FlatCap    ? "0"
+                          : pen.capStyle() == Qt::RoundCap ? "1"
+                                                           : "2";
+  const char* const join = pen.joinStyle() == Qt::MiterJoin   ? "0"
+                           : pen.joinStyle() == Qt::RoundJoin ? "1"
+                                                              : "2";
+  content_ +=
+      Colour(pen.color()) + " RG " + Number(pen.widthF()) + " w " + cap + " J " + join + " j\n";
+  appendPath(path);
+  content_ += "S\n";
+}
+
+PdfPage::Font& PdfPage::fontFor(const QRawFont& raw) {
+  const QByteArray key =
+      raw.familyName().toUtf8() + '\0' + raw.styleName().toUtf8() + '\0' + raw.fontTable("head");
+  for (const auto& font : fonts_) {
+    if (font->key == key) return *font;
+  }
+  auto font = std::make_unique<Font>();
+  font->key = key;
+  font->index = static_cast<int>(fonts_.size());
+  font->raw = raw;
+  font->outlines = !raw.fontTable("loca").isEmpty();
+  fonts_.push_back(std::move(font));
+  return *fonts_.back();
+}
+
+void PdfPage::text(const QTextLayout& layout, QPointF position, const QColor& colour) {
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    const QRawFont raw = run.rawFont();
+    Font& font = fontFor(raw);
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<QPointF> positions = run.positions();
+    if (!font.outlines) {  // a font that cannot be embedded: its glyphs drawn as shapes
+      for (qsizetype i = 0; i < glyphs.size(); ++i) {
+        fill(raw.pathForGlyph(glyphs[i]).translated(position + positions[i]), colour);
+      }
+      continue;
+    }
+    content_ += Colour(colour) + " rg\nBT\n/F" + QByteArray::number(font.index) + ' ' +
+                Number(raw.pixelSize()) + " Tf 1 0 0 -1 0 0 Tm\n";
+    QPointF last;
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+      const QPointF at = position + positions[i];
+      AppendPoint(content_, {at.x() - last.x(), last.y() - at.y()});
+      content_ += " Td <" + Hex16(glyphs[i]) + "> Tj\n";
+      font.glyphs.insert(glyphs[i]);
+      last = at;
+    }
+    content_ += "ET\n";
+  }
+}
+
+QByteArray PdfPage::document(const PdfInfo& info) const {
+  // The objects in order from 1: catalogue, page tree, page, its content, information, fonts.
+  constexpr int kFirstFont = 6;
+  std::vector<QByteArray> objects;
+  QByteArray resources;
+  std::vector<QByteArray> font_objects;
+  for (const auto& font_pointer : fonts_) {
+    const Font& font = *font_pointer;
+    if (!font.outlines || font.glyphs.empty()) continue;
+    const auto subset = SubsetTrueType(font.raw, font.glyphs);
+    if (!subset) return {};
+    const int first = kFirstFont + static_cast<int>(font_objects.size());
+    resources += "/F" + QByteArray::number(font.index) + ' ' + Reference(first) + ' ';
+    for (QByteArray& object : FontObjects(font.raw, *subset, font.glyphs, first)) {
+      font_objects.push_back(std::move(object));
+    }
+  }
+  const qreal scale = kPointsPerInch / dots_per_inch_;
+  const QByteArray page_content = Number(scale) + " 0 0 " + Number(-scale) + " 0 " +
+                                  Number(points_.height()) + " cm\n" + content_;
+  objects = {
+      "<< /Type /Catalog /Pages 2 0 R >>",
+      "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+      "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Number(points_.width()) + ' ' +
+          Number(points_.height()) + "] /Resources << /Font << " + resources +
+          ">> >> /Contents 4 0 R >>",
+      Stream(page_content),
+      "<< /Title " + TextString(info.title) + " /Creator " + TextString(info.creator) +
+          " /CreationDate (D:" + info.created.toUTC().toString(u"yyyyMMddHHmmss").toLatin1() +
+          "Z) >>",
+  };
+  objects.insert(objects.end(), font_objects.begin(), font_objects.end());
+
+  QByteArray file = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
+  std::vector<qsizetype> offsets;
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    offsets.push_back(file.size());
+    file += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+  }
+  const qsizetype xref = file.size();
+  file += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+  for (const qsizetype offset : offsets) {
+    file += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+  }
+  file += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) +
+          " /Root 1 0 R /Info 5 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+  return file;
+}
+
+}  // namespace coldesign

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QPaintDevice>
+#include <QRawFont>
+#include <QSizeF>
+#include <QString>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "sheet/page_output.h"
+
+namespace coldesign {
+
+// A page laid out at a printer's resolution that has no printer behind it.
+class PdfLayoutDevice final : public QPaintDevice {
+ public:
+  PdfLayoutDevice(QSizeF points, int dots_per_inch);
+  [[nodiscard]] QPaintEngine* paintEngine() const override { return nullptr; }
+
+ protected:
+  [[nodiscard]] int metric(PaintDeviceMetric metric) const override;
+
+ private:
+  QSizeF points_;
+  int dots_per_inch_;
+};
+
+struct PdfInfo {
+  QString title;
+  QString creator;
+  QDateTime created = QDateTime::currentDateTimeUtc();
+};
+
+// One page written straight as a PDF file: shapes as paths, text as the glyphs it was laid out
+// with, in subsets of its TrueType fonts embedded with a map back to their characters, so that
+// the text can be searched and copied.
+class PdfPage final : public PageOutput {
+ public:
+  PdfPage(QSizeF points, int dots_per_inch);
+
+  QPaintDevice& layoutDevice() override { return device_; }
+  void fill(const QPainterPath& path, const QColor& colour) override;
+  void stroke(const QPainterPath& path, const QPen& pen) override;
+  void text(const QTextLayout& layout, QPointF position, const QColor& colour) override;
+
+  // The whole file.
+  [[nodiscard]] QByteArray document(const PdfInfo& info) const;
+
+ private:
+  struct Font {
+    QByteArray key;
+    int index = 0;  // its name on the page: /F0, /F1 ...
+    QRawFont raw;
+    bool outlines = false;  // TrueType outlines, which can be embedded
+    std::set<quint32> glyphs;
+  };
+
+  Font& fontFor(const QRawFont& raw);
+  void appendPath(const QPainterPath& path);
+
+  PdfLayoutDevice device_;
+  QSizeF points_;
+  int dots_per_inch_;
+  QByteArray content_;
+  std::vector<std::unique_ptr<Font>> fonts_;
+};
+
+}  // namespace coldesign

@@ -1,0 +1,73 @@
+// A page written as PDF shows its shapes and text where they were drawn, as a viewer renders it.
+
+#include "sheet/pdf_page.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "resources/fonts/embedded_fonts.h"
+#include "sheet/page_painter.h"
+
+namespace coldesign {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+constexpr int kDotsPerInch = 1200;
+constexpr qreal kUnit = kDotsPerInch / 72.0;  // device pixels a point
+
+QString RunTool(const QString& tool, const QStringList& arguments) {
+  QProcess process;
+  process.start(tool, arguments);
+  process.waitForFinished();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST(PdfPage, ShapesAndTextLandWhereTheyWereDrawn) {
+  RegisterEmbeddedFonts();
+  PdfPage page(QSizeF(200, 100), kDotsPerInch);
+  QPainterPath square;
+  square.addRect(QRectF(QPointF(20, 10) * kUnit, QSizeF(40, 40) * kUnit));
+  page.fill(square, Qt::red);
+  QPainterPath line(QPointF(100, 80) * kUnit);
+  line.lineTo(QPointF(190, 80) * kUnit);
+  page.stroke(line, QPen(Qt::blue, 4 * kUnit, Qt::SolidLine, Qt::FlatCap));
+  QTextLayout text(u"Sheet ورقة 30 cm"_s, SheetFont(12), &page.layoutDevice());
+  text.beginLayout();
+  text.createLine();
+  text.endLayout();
+  page.text(text, QPointF(80, 20) * kUnit, Qt::black);
+
+  const QTemporaryDir dir;
+  QFile file(dir.filePath(u"page.pdf"_s));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(page.document({u"عنوان"_s, u"Test"_s}));
+  file.close();
+
+  RunTool(u"pdftoppm"_s, {u"-r"_s, u"72"_s, u"-png"_s, u"-singlefile"_s, file.fileName(),
+                          dir.filePath(u"page"_s)});
+  const QImage image(dir.filePath(u"page.png"_s));
+  ASSERT_EQ(image.size(), QSize(200, 100));
+  EXPECT_EQ(image.pixelColor(40, 30), QColor(Qt::red));
+  EXPECT_EQ(image.pixelColor(10, 30), QColor(Qt::white));
+  EXPECT_EQ(image.pixelColor(150, 80), QColor(Qt::blue));
+  EXPECT_EQ(image.pixelColor(150, 70), QColor(Qt::white));
+  int ink = 0;  // the text's, beside the square
+  for (int y = 20; y < 40; ++y) {
+    for (int x = 80; x < 200; ++x) ink += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+  }
+  EXPECT_GT(ink, 50);
+
+  const QString words = RunTool(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, file.fileName(), u"-"_s});
+  for (const QString& word : {u"Sheet"_s, u"ورقة"_s, u"30"_s, u"cm"_s}) {
+    EXPECT_TRUE(words.contains(word)) << word.toStdString() << " not in " << words.toStdString();
+  }
+  EXPECT_TRUE(RunTool(u"pdfinfo"_s, {file.fileName()}).contains(u"عنوان"_s));
+}
+
+}  // namespace
+}  // namespace coldesign
