@@ -259,7 +259,6 @@ void PdfPage::text(const QTextLayout& layout, QPointF position, const QColor& co
 QByteArray PdfPage::document(const PdfInfo& info) const {
   // The objects in order from 1: catalogue, page tree, page, its content, information, fonts.
   constexpr int kFirstFont = 6;
-  std::vector<QByteArray> objects;
   QByteArray resources;
   std::vector<QByteArray> font_objects;
   for (const auto& font_pointer : fonts_) {
@@ -276,7 +275,7 @@ QByteArray PdfPage::document(const PdfInfo& info) const {
   const qreal scale = kPointsPerInch / dots_per_inch_;
   const QByteArray page_content = Number(scale) + " 0 0 " + Number(-scale) + " 0 " +
                                   Number(points_.height()) + " cm\n" + content_;
-  objects = {
+  std::vector<QByteArray> objects = {
       "<< /Type /Catalog /Pages 2 0 R >>",
       "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
       "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Number(points_.width()) + ' ' +
