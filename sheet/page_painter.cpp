@@ -47,6 +47,7 @@ qreal PagePainter::text(const QRectF& box, const QString& text, const QFont& fon
   QString lines = WithLamAlefLigatures(text);
   lines.replace(u'\n', QChar::LineSeparator);
   QTextLayout layout(lines, deviceFont(font), &output_.layoutDevice());
+  layout.setCacheEnabled(true);  // drawn once laid out: the glyphs are kept, not shaped again
   QTextOption option((alignment & Qt::AlignHorizontal_Mask) | Qt::AlignAbsolute);
   option.setTextDirection(direction);
   option.setWrapMode(QTextOption::WordWrap);
