@@ -6,6 +6,8 @@
 #include <charconv>
 #include <cmath>
 #include <map>
+#include <numeric>
+#include <string_view>
 
 #include "sheet/pdf_text_map.h"
 #include "sheet/truetype_subset.h"
@@ -15,6 +17,8 @@ namespace {
 
 constexpr qreal kPointsPerInch = 72;
 constexpr qreal kMillimetresPerInch = 25.4;
+// How far, in device pixels, a glyph may be from where the one before it leaves the pen.
+constexpr qreal kTolerance = 0.05;
 
 // Appends a number as PDF writes it: at most three decimals, no exponent, whatever the locale.
 void AppendNumber(QByteArray& out, qreal value) {
@@ -45,14 +49,15 @@ QByteArray Colour(const QColor& colour) {
   return Number(colour.redF()) + ' ' + Number(colour.greenF()) + ' ' + Number(colour.blueF());
 }
 
-QByteArray Hex16(quint32 value) {
-  return QByteArray::number(value, 16).toUpper().rightJustified(4, '0');
+void AppendHex16(QByteArray& out, quint32 value) {
+  constexpr std::string_view kDigits = "0123456789ABCDEF";
+  for (int shift = 12; shift >= 0; shift -= 4) out += kDigits[(value >> shift) & 0xF];
 }
 
 // A text string of the document's information: UTF-16 with its byte order mark.
 QByteArray TextString(const QString& text) {
   QByteArray hex = "<FEFF";
-  for (const QChar c : text) hex += Hex16(c.unicode());
+  for (const QChar c : text) AppendHex16(hex, c.unicode());
   return hex + '>';
 }
 
@@ -79,8 +84,10 @@ QByteArray TextMap(const std::map<quint32, char32_t>& characters) {
         std::min<std::size_t>(kMostPerSection, std::distance(character, characters.end()));
     map += QByteArray::number(count) + " beginbfchar\n";
     for (std::size_t i = 0; i < count; ++i, ++character) {
-      map += '<' + Hex16(character->first) + "> <";
-      for (const QChar c : PlainText(character->second)) map += Hex16(c.unicode());
+      map += '<';
+      AppendHex16(map, character->first);
+      map += "> <";
+      for (const QChar c : PlainText(character->second)) AppendHex16(map, c.unicode());
       map += ">\n";
     }
     map += "endbfchar\n";
@@ -99,17 +106,18 @@ QByteArray SubsetTag(const std::set<quint32>& glyphs) {
 // The five objects of an embedded font from `first` on: the font, its glyphs' font, their
 // descriptor, the font program and the text map.
 std::vector<QByteArray> FontObjects(const QRawFont& raw, const TrueTypeSubset& subset,
+                                    const std::map<quint32, qreal>& widths,
                                     const std::set<quint32>& glyphs, int first) {
   const auto thousandths = [&](qreal units) {
     return Number(std::round(units * 1000 / subset.units_per_em));
   };
   const QByteArray name = SubsetTag(glyphs) + '+' + raw.familyName().remove(u' ').toLatin1() + '-' +
                           raw.styleName().remove(u' ').toLatin1();
-  QByteArray widths = "[";
-  for (const auto& [glyph, advance] : subset.advances) {
-    widths += QByteArray::number(glyph) + " [" + thousandths(advance) + "] ";
+  QByteArray width_array = "[";
+  for (const auto& [glyph, width] : widths) {
+    width_array += QByteArray::number(glyph) + " [" + Number(width) + "] ";
   }
-  widths += ']';
+  width_array += ']';
   const QRectF& box = subset.bounds;
   return {
       "<< /Type /Font /Subtype /Type0 /BaseFont /" + name +
@@ -118,7 +126,7 @@ std::vector<QByteArray> FontObjects(const QRawFont& raw, const TrueTypeSubset& s
       "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + name +
           " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
           " /FontDescriptor " +
-          Reference(first + 2) + " /CIDToGIDMap /Identity /W " + widths + " >>",
+          Reference(first + 2) + " /CIDToGIDMap /Identity /W " + width_array + " >>",
       "<< /Type /FontDescriptor /FontName /" + name + " /Flags 4 /FontBBox [" +
           thousandths(box.left()) + ' ' + thousandths(box.top()) + ' ' + thousandths(box.right()) +
           ' ' + thousandths(box.bottom()) + "] /ItalicAngle 0 /Ascent " +
@@ -242,17 +250,38 @@ void PdfPage::text(const QTextLayout& layout, QPointF position, const QColor& co
       }
       continue;
     }
+    // Left to right, each glyph placed by the width of the one before it where it can be.
+    std::vector<qsizetype> order(glyphs.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::ranges::stable_sort(order, {}, [&](qsizetype i) { return positions[i].x(); });
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+    const qreal size = raw.pixelSize();
     content_ += Colour(colour) + " rg\nBT\n/F" + QByteArray::number(font.index) + ' ' +
-                Number(raw.pixelSize()) + " Tf 1 0 0 -1 0 0 Tm\n";
-    QPointF last;
-    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+                Number(size) + " Tf\n";
+    bool placed = false;
+    qreal pen = 0;  // where the last glyph's width leaves the next
+    qreal baseline = 0;
+    for (const qsizetype i : order) {
       const QPointF at = position + positions[i];
-      AppendPoint(content_, {at.x() - last.x(), last.y() - at.y()});
-      content_ += " Td <" + Hex16(glyphs[i]) + "> Tj\n";
-      font.glyphs.insert(glyphs[i]);
-      last = at;
+      if (!placed || std::abs(at.y() - baseline) > kTolerance) {
+        content_ += placed ? "] TJ\n1 0 0 -1 " : "1 0 0 -1 ";
+        AppendPoint(content_, at);
+        content_ += " Tm [";
+        placed = true;
+        pen = at.x();
+        baseline = at.y();
+      } else if (std::abs(at.x() - pen) > kTolerance) {
+        AppendNumber(content_, (pen - at.x()) * 1000 / size);
+        pen = at.x();
+      }
+      content_ += '<';
+      AppendHex16(content_, glyphs[i]);
+      content_ += '>';
+      const qreal width = std::round(advances.value(i).x() * 1000 / size * 1000) / 1000;
+      font.widths.try_emplace(glyphs[i], width);
+      pen += width * size / 1000;
     }
-    content_ += "ET\n";
+    content_ += placed ? "] TJ\nET\n" : "ET\n";
   }
 }
 
@@ -263,12 +292,14 @@ QByteArray PdfPage::document(const PdfInfo& info) const {
   std::vector<QByteArray> font_objects;
   for (const auto& font_pointer : fonts_) {
     const Font& font = *font_pointer;
-    if (!font.outlines || font.glyphs.empty()) continue;
-    const auto subset = SubsetTrueType(font.raw, font.glyphs);
+    if (!font.outlines || font.widths.empty()) continue;
+    std::set<quint32> glyphs;
+    for (const auto& [glyph, width] : font.widths) glyphs.insert(glyph);
+    const auto subset = SubsetTrueType(font.raw, glyphs);
     if (!subset) return {};
     const int first = kFirstFont + static_cast<int>(font_objects.size());
     resources += "/F" + QByteArray::number(font.index) + ' ' + Reference(first) + ' ';
-    for (QByteArray& object : FontObjects(font.raw, *subset, font.glyphs, first)) {
+    for (QByteArray& object : FontObjects(font.raw, *subset, font.widths, glyphs, first)) {
       font_objects.push_back(std::move(object));
     }
   }

@@ -6,8 +6,8 @@
 #include <QRawFont>
 #include <QSizeF>
 #include <QString>
+#include <map>
 #include <memory>
-#include <set>
 #include <vector>
 
 #include "sheet/page_output.h"
@@ -54,8 +54,8 @@ class PdfPage final : public PageOutput {
     QByteArray key;
     int index = 0;  // its name on the page: /F0, /F1 ...
     QRawFont raw;
-    bool outlines = false;  // TrueType outlines, which can be embedded
-    std::set<quint32> glyphs;
+    bool outlines = false;            // TrueType outlines, which can be embedded
+    std::map<quint32, qreal> widths;  // of the glyphs used, in thousandths of the em
   };
 
   Font& fontFor(const QRawFont& raw);

@@ -263,9 +263,6 @@ std::optional<TrueTypeSubset> SubsetTrueType(const QRawFont& font,
   subset.bounds = QRectF(QPointF(head.s16(36), head.s16(38)), QPointF(head.s16(40), head.s16(42)));
   subset.ascent = hhea.s16(4);
   subset.descent = hhea.s16(6);
-  for (const quint32 glyph : glyphs) {
-    subset.advances[glyph] = hmtx.u16(qsizetype{std::min<quint32>(glyph, metrics - 1)} * 4);
-  }
   if (cmap.ok()) subset.characters = Characters(cmap, glyphs);
   if (!hmtx.ok() || subset.units_per_em == 0) return std::nullopt;
   return subset;

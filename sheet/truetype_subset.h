@@ -18,8 +18,7 @@ struct TrueTypeSubset {
   int units_per_em = 0;
   QRectF bounds;  // of all glyphs, in font units, y upwards
   int ascent = 0;
-  int descent = 0;                  // negative below the baseline
-  std::map<quint32, int> advances;  // of the glyphs asked for, in font units
+  int descent = 0;  // negative below the baseline
   // The character each glyph asked for stands for, the lowest where several map to it; glyphs
   // that no character maps to (contextual forms, marks) are left out.
   std::map<quint32, char32_t> characters;
