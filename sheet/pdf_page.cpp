@@ -2,11 +2,11 @@
 
 #include <QGlyphRun>
 #include <QHash>
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <map>
-#include <numeric>
 #include <string_view>
 
 #include "sheet/pdf_text_map.h"
@@ -239,50 +239,62 @@ PdfPage::Font& PdfPage::fontFor(const QRawFont& raw) {
 }
 
 void PdfPage::text(const QTextLayout& layout, QPointF position, const QColor& colour) {
-  for (const QGlyphRun& run : layout.glyphRuns()) {
-    const QRawFont raw = run.rawFont();
-    Font& font = fontFor(raw);
-    const QList<quint32> glyphs = run.glyphIndexes();
-    const QList<QPointF> positions = run.positions();
-    if (!font.outlines) {  // a font that cannot be embedded: its glyphs drawn as shapes
-      for (qsizetype i = 0; i < glyphs.size(); ++i) {
-        fill(raw.pathForGlyph(glyphs[i]).translated(position + positions[i]), colour);
-      }
-      continue;
+  for (int line = 0; line < layout.lineCount(); ++line) {
+    // The runs come left to right; those of right-to-left text are written from the right, in
+    // reading order, for readers that take the text in the order it is drawn.
+    QList<QGlyphRun> runs = layout.lineAt(line).glyphRuns();
+    for (auto run = runs.begin(); run != runs.end();) {
+      const auto end = std::find_if(run, runs.end(), [&](const QGlyphRun& next) {
+        return next.isRightToLeft() != run->isRightToLeft();
+      });
+      if (run->isRightToLeft()) std::reverse(run, end);
+      run = end;
     }
-    // Left to right, each glyph placed by the width of the one before it where it can be.
-    std::vector<qsizetype> order(glyphs.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::ranges::stable_sort(order, {}, [&](qsizetype i) { return positions[i].x(); });
-    const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
-    const qreal size = raw.pixelSize();
-    content_ += Colour(colour) + " rg\nBT\n/F" + QByteArray::number(font.index) + ' ' +
-                Number(size) + " Tf\n";
-    bool placed = false;
-    qreal pen = 0;  // where the last glyph's width leaves the next
-    qreal baseline = 0;
-    for (const qsizetype i : order) {
-      const QPointF at = position + positions[i];
-      if (!placed || std::abs(at.y() - baseline) > kTolerance) {
-        content_ += placed ? "] TJ\n1 0 0 -1 " : "1 0 0 -1 ";
-        AppendPoint(content_, at);
-        content_ += " Tm [";
-        placed = true;
-        pen = at.x();
-        baseline = at.y();
-      } else if (std::abs(at.x() - pen) > kTolerance) {
-        AppendNumber(content_, (pen - at.x()) * 1000 / size);
-        pen = at.x();
-      }
-      content_ += '<';
-      AppendHex16(content_, glyphs[i]);
-      content_ += '>';
-      const qreal width = std::round(advances.value(i).x() * 1000 / size * 1000) / 1000;
-      font.widths.try_emplace(glyphs[i], width);
-      pen += width * size / 1000;
-    }
-    content_ += placed ? "] TJ\nET\n" : "ET\n";
+    for (const QGlyphRun& run : runs) glyphRun(run, position, colour);
   }
+}
+
+void PdfPage::glyphRun(const QGlyphRun& run, QPointF position, const QColor& colour) {
+  const QRawFont raw = run.rawFont();
+  Font& font = fontFor(raw);
+  const QList<quint32> glyphs = run.glyphIndexes();
+  const QList<QPointF> positions = run.positions();
+  if (!font.outlines) {  // a font that cannot be embedded: its glyphs drawn as shapes
+    for (qsizetype i = 0; i < glyphs.size(); ++i) {
+      fill(raw.pathForGlyph(glyphs[i]).translated(position + positions[i]), colour);
+    }
+    return;
+  }
+  // In the run's order, which keeps the letters of a word in reading order for text
+  // extraction; each glyph placed by the width of the one before it where it can be.
+  const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+  const qreal size = raw.pixelSize();
+  content_ += Colour(colour) + " rg\nBT\n/F" + QByteArray::number(font.index) + ' ' + Number(size) +
+              " Tf\n";
+  bool placed = false;
+  qreal pen = 0;  // where the last glyph's width leaves the next
+  qreal baseline = 0;
+  for (qsizetype i = 0; i < glyphs.size(); ++i) {
+    const QPointF at = position + positions[i];
+    if (!placed || std::abs(at.y() - baseline) > kTolerance) {
+      content_ += placed ? "] TJ\n1 0 0 -1 " : "1 0 0 -1 ";
+      AppendPoint(content_, at);
+      content_ += " Tm [";
+      placed = true;
+      pen = at.x();
+      baseline = at.y();
+    } else if (std::abs(at.x() - pen) > kTolerance) {
+      AppendNumber(content_, (pen - at.x()) * 1000 / size);
+      pen = at.x();
+    }
+    content_ += '<';
+    AppendHex16(content_, glyphs[i]);
+    content_ += '>';
+    const qreal width = std::round(advances.value(i).x() * 1000 / size * 1000) / 1000;
+    font.widths.try_emplace(glyphs[i], width);
+    pen += width * size / 1000;
+  }
+  content_ += placed ? "] TJ\nET\n" : "ET\n";
 }
 
 QByteArray PdfPage::document(const PdfInfo& info) const {

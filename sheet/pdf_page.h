@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QGlyphRun>
 #include <QPaintDevice>
 #include <QRawFont>
 #include <QSizeF>
@@ -59,6 +60,8 @@ class PdfPage final : public PageOutput {
   };
 
   Font& fontFor(const QRawFont& raw);
+  // One run of glyphs of one font, as the layout gives it: a word, or the blanks between words.
+  void glyphRun(const QGlyphRun& run, QPointF position, const QColor& colour);
   void appendPath(const QPainterPath& path);
 
   PdfLayoutDevice device_;

@@ -69,5 +69,35 @@ TEST(PdfPage, ShapesAndTextLandWhereTheyWereDrawn) {
   EXPECT_TRUE(RunTool(u"pdfinfo"_s, {file.fileName()}).contains(u"عنوان"_s));
 }
 
+// The page's content stream, inflated.
+QByteArray Content(const QByteArray& pdf) {
+  const QByteArray head = "\n4 0 obj\n<< /Length ";
+  const qsizetype at = pdf.indexOf(head) + head.size();
+  const qsizetype length = pdf.mid(at, pdf.indexOf(' ', at) - at).toLongLong();
+  const qsizetype data = pdf.indexOf("stream\n", at) + 7;
+  return qUncompress(QByteArray::fromHex("00100000") + pdf.mid(data, length));
+}
+
+// Right-to-left words are written in reading order, for readers that take the text in the order
+// it is drawn: the first word drawn is the rightmost.
+TEST(PdfPage, WritesArabicWordsInReadingOrder) {
+  RegisterEmbeddedFonts();
+  PdfPage page(QSizeF(200, 100), kDotsPerInch);
+  QTextLayout text(u"ورقة حساب عمود"_s, SheetFont(12), &page.layoutDevice());
+  QTextOption option;
+  option.setTextDirection(Qt::RightToLeft);
+  text.setTextOption(option);
+  text.beginLayout();
+  text.createLine();
+  text.endLayout();
+  page.text(text, {}, Qt::black);
+  QList<double> starts;  // of each run of glyphs, in the order they are drawn
+  for (const QByteArray& line : Content(page.document({})).split('\n')) {
+    if (line.contains(" Tm [<")) starts.append(line.split(' ')[4].toDouble());
+  }
+  ASSERT_GE(starts.size(), 3);
+  EXPECT_TRUE(std::ranges::is_sorted(starts, std::greater<>()));
+}
+
 }  // namespace
 }  // namespace coldesign
