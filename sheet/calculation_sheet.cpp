@@ -275,7 +275,7 @@ namespace {
 void PaintSheet(PageOutput& output, const QRectF& page, qreal dots_per_inch,
                 const SheetContent& content) {
   RegisterEmbeddedFonts();  // the sheet looks the same where no Noto font is installed
-  const qreal points_per_pixel = 72 / dots_per_inch;
+  const qreal points_per_pixel = kPointsPerInch / dots_per_inch;
   const qreal scale = std::min({1.0, page.width() * points_per_pixel / kSheetPageSize.width(),
                                 page.height() * points_per_pixel / kSheetPageSize.height()});
   PagePainter page_painter(output, page, dots_per_inch, scale);
@@ -292,9 +292,8 @@ void PaintCalculationSheet(QPainter& painter, const QRectF& page, qreal dots_per
 
 bool WriteCalculationSheetPdf(const SheetContent& content, QIODevice& device) {
   PdfPage pdf(kSheetPageSize, kPdfResolution);
-  const qreal pixels_per_point = kPdfResolution / 72.0;
-  PaintSheet(pdf, QRectF(QPointF(0, 0), kSheetPageSize * pixels_per_point), kPdfResolution,
-             content);
+  PaintSheet(pdf, QRectF(QPointF(0, 0), kSheetPageSize * (kPdfResolution / kPointsPerInch)),
+             kPdfResolution, content);
   const QByteArray file =
       pdf.document({SheetTitle(content), u"زركولت "_s + kProgramVersion.toString()});
   return !file.isEmpty() && device.write(file) == file.size();

@@ -10,6 +10,8 @@
 
 namespace coldesign {
 
+inline constexpr qreal kPointsPerInch = 72;
+
 // Where a page's shapes and laid-out text go, in the pixels of the device it is laid out for.
 class PageOutput {
  public:

@@ -8,12 +8,6 @@
 #include "sheet/pdf_text_map.h"
 
 namespace coldesign {
-namespace {
-
-constexpr qreal kPointsPerInch = 72;
-
-}  // namespace
-
 QFont SheetFont(qreal point_size) {
   QFont font;
   font.setFamilies({kSheetLatinFamily.toString(), kSheetArabicFamily.toString()});

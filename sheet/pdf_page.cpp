@@ -15,7 +15,6 @@
 namespace coldesign {
 namespace {
 
-constexpr qreal kPointsPerInch = 72;
 constexpr qreal kMillimetresPerInch = 25.4;
 // How far, in device pixels, a glyph may be from where the one before it leaves the pen.
 constexpr qreal kTolerance = 0.05;
@@ -96,8 +95,9 @@ QByteArray TextMap(const std::map<quint32, char32_t>& characters) {
 }
 
 // Six capital letters that name a subset, the same for the same glyphs.
-QByteArray SubsetTag(const std::set<quint32>& glyphs) {
-  size_t hash = qHashRange(glyphs.begin(), glyphs.end());
+QByteArray SubsetTag(const std::map<quint32, qreal>& widths) {
+  size_t hash = 0;
+  for (const auto& [glyph, width] : widths) hash = qHashMulti(hash, glyph);
   QByteArray tag;
   for (int i = 0; i < 6; ++i, hash /= 26) tag += static_cast<char>('A' + hash % 26);
   return tag;
@@ -106,12 +106,11 @@ QByteArray SubsetTag(const std::set<quint32>& glyphs) {
 // The five objects of an embedded font from `first` on: the font, its glyphs' font, their
 // descriptor, the font program and the text map.
 std::vector<QByteArray> FontObjects(const QRawFont& raw, const TrueTypeSubset& subset,
-                                    const std::map<quint32, qreal>& widths,
-                                    const std::set<quint32>& glyphs, int first) {
+                                    const std::map<quint32, qreal>& widths, int first) {
   const auto thousandths = [&](qreal units) {
     return Number(std::round(units * 1000 / subset.units_per_em));
   };
-  const QByteArray name = SubsetTag(glyphs) + '+' + raw.familyName().remove(u' ').toLatin1() + '-' +
+  const QByteArray name = SubsetTag(widths) + '+' + raw.familyName().remove(u' ').toLatin1() + '-' +
                           raw.styleName().remove(u' ').toLatin1();
   QByteArray width_array = "[";
   for (const auto& [glyph, width] : widths) {
@@ -163,8 +162,7 @@ int PdfLayoutDevice::metric(PaintDeviceMetric metric) const {
   }
 }
 
-PdfPage::PdfPage(QSizeF points, int dots_per_inch)
-    : device_(points, dots_per_inch), points_(points), dots_per_inch_(dots_per_inch) {}
+PdfPage::PdfPage(QSizeF points, int dots_per_inch) : device_(points, dots_per_inch) {}
 
 void PdfPage::appendPath(const QPainterPath& path) {
   QPointF start;
@@ -311,18 +309,19 @@ QByteArray PdfPage::document(const PdfInfo& info) const {
     if (!subset) return {};
     const int first = kFirstFont + static_cast<int>(font_objects.size());
     resources += "/F" + QByteArray::number(font.index) + ' ' + Reference(first) + ' ';
-    for (QByteArray& object : FontObjects(font.raw, *subset, font.widths, glyphs, first)) {
+    for (QByteArray& object : FontObjects(font.raw, *subset, font.widths, first)) {
       font_objects.push_back(std::move(object));
     }
   }
-  const qreal scale = kPointsPerInch / dots_per_inch_;
+  const qreal scale = kPointsPerInch / device_.dotsPerInch();
+  const QSizeF points = device_.points();
   const QByteArray page_content = Number(scale) + " 0 0 " + Number(-scale) + " 0 " +
-                                  Number(points_.height()) + " cm\n" + content_;
+                                  Number(points.height()) + " cm\n" + content_;
   std::vector<QByteArray> objects = {
       "<< /Type /Catalog /Pages 2 0 R >>",
       "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-      "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Number(points_.width()) + ' ' +
-          Number(points_.height()) + "] /Resources << /Font << " + resources +
+      "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Number(points.width()) + ' ' +
+          Number(points.height()) + "] /Resources << /Font << " + resources +
           ">> >> /Contents 4 0 R >>",
       Stream(page_content),
       "<< /Title " + TextString(info.title) + " /Creator " + TextString(info.creator) +

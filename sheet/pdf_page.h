@@ -20,6 +20,8 @@ class PdfLayoutDevice final : public QPaintDevice {
  public:
   PdfLayoutDevice(QSizeF points, int dots_per_inch);
   [[nodiscard]] QPaintEngine* paintEngine() const override { return nullptr; }
+  [[nodiscard]] QSizeF points() const { return points_; }
+  [[nodiscard]] int dotsPerInch() const { return dots_per_inch_; }
 
  protected:
   [[nodiscard]] int metric(PaintDeviceMetric metric) const override;
@@ -65,8 +67,6 @@ class PdfPage final : public PageOutput {
   void appendPath(const QPainterPath& path);
 
   PdfLayoutDevice device_;
-  QSizeF points_;
-  int dots_per_inch_;
   QByteArray content_;
   std::vector<std::unique_ptr<Font>> fonts_;
 };

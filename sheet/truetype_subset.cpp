@@ -243,7 +243,7 @@ std::optional<TrueTypeSubset> SubsetTrueType(const QRawFont& font,
   const auto new_metrics = static_cast<quint16>(std::min<quint32>(metrics, new_count));
   const QByteArray new_hmtx = hmtx.bytes().left(new_metrics * 4 + (new_count - new_metrics) * 2);
   if (!head.ok() || !hhea.ok() || !maxp.ok() || !loca.ok() || !glyf.ok() || !hmtx.ok() ||
-      new_head.size() < 54 || new_hhea.size() < 36 || new_maxp.size() < 6) {
+      new_head.size() < 54 || new_hhea.size() < 36 || new_maxp.size() < 6 || head.u16(18) == 0) {
     return std::nullopt;
   }
   qToBigEndian<quint32>(0, new_head.data() + 8);  // the file's checksum, counted without itself
@@ -264,7 +264,6 @@ std::optional<TrueTypeSubset> SubsetTrueType(const QRawFont& font,
   subset.ascent = hhea.s16(4);
   subset.descent = hhea.s16(6);
   if (cmap.ok()) subset.characters = Characters(cmap, glyphs);
-  if (!hmtx.ok() || subset.units_per_em == 0) return std::nullopt;
   return subset;
 }
 
