@@ -160,7 +160,20 @@ function bind(exports) {
     return size;
   }
 
+  const ruleValues = new Float64Array(memory.buffer, exports.design_rules(), 6);
+  const rules = Object.freeze({
+    sectionWidthCm: ruleValues[0],
+    barDiameterMm: ruleValues[1],
+    tieDiameterMm: ruleValues[2],
+    clearCoverMm: ruleValues[3],
+    tieCornerRadiusMm: ruleValues[4],
+    floorNoteLimit: ruleValues[5],
+  });
+
   return {
+    // The design's rules that the page shows and draws with, as the engine holds them.
+    rules,
+
     isNumericText(text) {
       writeTexts(String(text));
       return exports.is_numeric_text(scratch, sizes[0]) !== 0;

@@ -3,10 +3,10 @@
 import { drawSection, layOutForDrawing, sectionCaption } from './section_drawing.js';
 import { failureText, inputProblemText } from './messages.js';
 
-const WIDTH_TEXT = '30';
-
 export function createDesignView(elements, showMessage) {
-  const { load, floors, results, length, barCount, figure, drawing, caption } = elements;
+  const {
+    load, floors, results, width, length, barDiameter, barCount, figure, drawing, caption,
+  } = elements;
 
   const clearDrawing = () => {
     figure.hidden = true;
@@ -16,14 +16,15 @@ export function createDesignView(elements, showMessage) {
 
   const showDrawing = (calculation, design) => {
     const layout = calculation.layOutSection
-      ? layOutForDrawing(calculation.layOutSection, { widthText: WIDTH_TEXT, ...design })
+      ? layOutForDrawing(calculation.layOutSection,
+        { widthText: String(calculation.rules.sectionWidthCm), ...design })
       : null;
     if (!layout) {
       clearDrawing();
       return;
     }
-    drawSection(drawing, layout);
-    caption.textContent = sectionCaption(layout);
+    drawSection(drawing, layout, calculation.rules);
+    caption.textContent = sectionCaption(layout, calculation.rules);
     figure.hidden = false;
   };
 
@@ -42,6 +43,8 @@ export function createDesignView(elements, showMessage) {
       return;
     }
     results.hidden = false;
+    width.value = String(calculation.rules.sectionWidthCm);
+    barDiameter.value = String(calculation.rules.barDiameterMm);
     const design = calculation.designColumn(load.value, floors.value);
     if (design.ok) {
       writeResults(design);
