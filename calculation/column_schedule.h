@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "calculation/design_materials.h"
@@ -39,7 +40,12 @@ struct ColumnSegment {
   std::string length_text;     // cm; the width is the materials'
   std::string bar_count_text;  // bars of the materials' diameter
 
-  friend auto operator<=>(const ColumnSegment&, const ColumnSegment&) = default;
+  friend bool operator==(const ColumnSegment&, const ColumnSegment&) = default;
+  // Spelled out: clang 16's libc++, which builds the page's module, has no <=> for optional.
+  friend bool operator<(const ColumnSegment& a, const ColumnSegment& b) {
+    return std::tie(a.first_level, a.last_level, a.failure, a.length_text, a.bar_count_text) <
+           std::tie(b.first_level, b.last_level, b.failure, b.length_text, b.bar_count_text);
+  }
 };
 
 std::vector<ColumnSegment> MergeLevels(const std::vector<LevelDesign>& levels);
