@@ -1,10 +1,8 @@
 #include "calculation/column_schedule.h"
 
-#include <charconv>
 #include <map>
 #include <numbers>
 #include <string_view>
-#include <system_error>
 #include <unordered_map>
 #include <utility>
 
@@ -133,12 +131,6 @@ bool FloorHeightInRange(double floor_height_m) {
   return floor_height_m >= rules::kLeastFloorHeightM && floor_height_m <= rules::kMostFloorHeightM;
 }
 
-std::string QuantityText(double value, int decimals) {
-  char text[64];
-  const auto [end, error] =
-      std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-  if (error != std::errc{}) return {};
-  return {text, end};
-}
+std::string QuantityText(double value, int decimals) { return FormatFixed(value, decimals); }
 
 }  // namespace coldesign
