@@ -5,6 +5,7 @@ import { createDesignView } from './design_view.js';
 import { guardField } from './field_guard.js';
 import { createMessageBox } from './message_box.js';
 import { CALCULATION_UNAVAILABLE, SEPARATOR_HINT } from './messages.js';
+import { workOffline } from './offline.js';
 import { wireViews } from './views.js';
 
 const byId = (id) => document.getElementById(id);
@@ -51,7 +52,7 @@ wireViews({
 });
 
 if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('service-worker.js').catch((error) => {
+  workOffline(navigator.serviceWorker, byId('update-banner')).catch((error) => {
     console.warn('Working offline is not available:', error);
   });
 }

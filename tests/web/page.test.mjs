@@ -3,6 +3,8 @@
 
 import assert from 'node:assert/strict';
 import { existsSync } from 'node:fs';
+import { cp, mkdtemp, readFile, rm, symlink, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { DESKTOP, PHONE, launchBrowser, startServer, waitUntilOffline } from './browser.mjs';
@@ -280,6 +282,19 @@ test('after one visit the page is installable, and loads and calculates with the
     const devTools = await browser.context.newCDPSession(page);
     const { installabilityErrors } = await devTools.send('Page.getInstallabilityErrors');
     assert.deepEqual(installabilityErrors, []);
+    // The maskable icon fills its square to the corners, which a launcher's mask cuts away.
+    const cornerAlphas = await page.evaluate(async () => {
+      const manifest = await (await fetch('manifest.webmanifest')).json();
+      const icon = manifest.icons.find(({ purpose }) => purpose === 'maskable');
+      const bitmap = await createImageBitmap(await (await fetch(icon.src)).blob());
+      const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+      canvas.getContext('2d').drawImage(bitmap, 0, 0);
+      const { data } = canvas.getContext('2d').getImageData(0, 0, bitmap.width, bitmap.height);
+      const alpha = (x, y) => data[4 * (y * bitmap.width + x) + 3];
+      const last = bitmap.width - 1;
+      return [alpha(0, 0), alpha(last, 0), alpha(0, last), alpha(last, last)];
+    });
+    assert.deepEqual(cornerAlphas, [255, 255, 255, 255]);
     await ownServer.stop();
     await page.reload();
     await pressResults(page, '50', '7');
@@ -289,6 +304,83 @@ test('after one visit the page is installable, and loads and calculates with the
     await browser.close();
     await ownServer.stop();
   }
+});
+
+// A site holding the page in three folders: a/ and b/ the same build, c/ a copy to update.
+describe('the service worker', () => {
+  let site;
+  let siteServer;
+  let browser;
+  before(async () => {
+    site = await mkdtemp(join(tmpdir(), 'coldesign-site-'));
+    await symlink(WEB_DIR, join(site, 'a'));
+    await symlink(WEB_DIR, join(site, 'b'));
+    await cp(WEB_DIR, join(site, 'c'), { recursive: true });
+    siteServer = await startServer(site);
+    browser = await launchBrowser(PHONE);
+  });
+  after(async () => {
+    await browser?.close();
+    await siteServer?.stop();
+    await rm(site, { recursive: true, force: true });
+  });
+  const cacheNames = (page) => page.evaluate(() => caches.keys());
+
+  test("deletes its own older caches, and no other app's nor another folder's", async () => {
+    const page = await browser.context.newPage();
+    await page.goto(`${siteServer.origin}/a/`);
+    await waitUntilOffline(page);
+    const [folderA] = await cacheNames(page);
+    const olderB = folderA.replace('/a/', '/b/').replace(/[0-9a-f]{16}$/, '0'.repeat(16));
+    // name: the page's folder whose file the cache holds, and whether b/'s page deletes it.
+    const caches = [
+      { name: folderA, deleted: false },
+      { name: 'another-app', holds: 'b/', deleted: false },
+      { name: olderB, holds: 'b/', deleted: true },
+      { name: 'column-designer-00000000000000a0', holds: 'a/', deleted: false },
+      { name: 'column-designer-00000000000000b0', holds: 'b/', deleted: true },
+    ];
+    await page.evaluate(async (made) => {
+      for (const { name, holds } of made) {
+        await (await caches.open(name)).put(new URL(`../${holds}`, location), new Response(''));
+      }
+    }, caches.slice(1));
+    await page.goto(`${siteServer.origin}/b/`);
+    await waitUntilOffline(page);
+    const left = await cacheNames(page);
+    for (const { name, deleted } of caches) assert.equal(!left.includes(name), deleted, name);
+    await page.close();
+  });
+
+  test('a new version waits, offered by a banner, and its reload shows it whole', async () => {
+    const page = await browser.context.newPage();
+    await page.goto(`${siteServer.origin}/c/`);
+    await waitUntilOffline(page);
+    const ownCaches = async () => (await cacheNames(page)).filter((name) => name.includes('/c/'));
+    const [before] = await ownCaches();
+    assert.equal(await page.isVisible('#update-banner'), false);
+    // The next build: another page and another build hash.
+    const file = (name) => join(site, 'c', name);
+    await writeFile(file('index.html'), (await readFile(file('index.html'), 'utf8'))
+      .replace('<title>', '<meta name="build" content="next"><title>'));
+    await writeFile(file('service-worker.js'), (await readFile(file('service-worker.js'), 'utf8'))
+      .replace(/'[0-9a-f]{16}'/, `'${'f'.repeat(16)}'`));
+    await page.evaluate(async () => (await navigator.serviceWorker.ready).update());
+    await page.waitForSelector('#update-banner:not([hidden])');
+    assert.equal(await page.textContent('#update-banner span'), 'نسخة جديدة متاحة');
+    // Until asked, the page and its cache stay those of the version it started with.
+    const other = await browser.context.newPage();
+    await other.goto(`${siteServer.origin}/c/`);
+    assert.equal(await other.locator('meta[name=build]').count(), 0);
+    await other.close();
+    assert.ok((await ownCaches()).includes(before));
+    await Promise.all([page.waitForEvent('load'), page.click('#update-reload')]);
+    await page.waitForSelector('#design-form:not([aria-busy])');
+    assert.equal(await page.locator('meta[name=build]').count(), 1);
+    assert.equal(await page.isVisible('#update-banner'), false);
+    assert.deepEqual((await ownCaches()).map((name) => name.slice(-16)), ['f'.repeat(16)]);
+    await page.close();
+  });
 });
 
 test('a host that does not serve the module gets a message at Results, not silence', async () => {
