@@ -401,11 +401,15 @@ test('a host that does not serve the module gets a message at Results, not silen
 });
 
 // In a browser of its own: the attempts it makes are not the page's.
-test('the page refuses inline script and anything from another host', async () => {
+test('the page refuses framing, inline script and anything from another host', async () => {
   const browser = await launchBrowser(DESKTOP);
   try {
     const page = await browser.context.newPage();
-    await page.goto(`${server.origin}/`);
+    const response = await page.goto(`${server.origin}/`);
+    // Sent by the server, as scripts/web.sh serves the page: no other site may frame it.
+    const headers = response.headers();
+    assert.deepEqual([headers['content-security-policy'], headers['x-content-type-options']],
+                     ["frame-ancestors 'none'", 'nosniff']);
     const refused = await page.evaluate(() => new Promise((resolve) => {
       const directives = [];
       document.addEventListener('securitypolicyviolation', (event) => {
