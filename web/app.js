@@ -16,6 +16,7 @@ const designView = createDesignView({
   load: byId('Text1'),
   floors: byId('Text3'),
   results: byId('results'),
+  staleNote: byId('results-note'),
   length: byId('Text5'),
   barCount: byId('Text8'),
   figure: byId('section-figure'),

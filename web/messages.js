@@ -18,6 +18,8 @@ export const CALCULATION_UNAVAILABLE = 'تعذر تحميل الحساب في ه
 
 export const SEPARATOR_HINT = 'العلامة العشرية هي النقطة «.» أو «٫»';
 
+export const STALE_RESULTS_NOTE = 'النتائج للقيم السابقة، اضغط «النتائج» للتحديث';
+
 export const NEW_VERSION_AVAILABLE = 'نسخة جديدة متاحة';
 export const RELOAD_NEW_VERSION = 'إعادة التحميل';
 

@@ -13,6 +13,7 @@ const WEB_DIR = process.env.COLDESIGN_WEB_DIR;
 const EMPTY = 'لا يمكن ترك هذا الحقل فارغا';
 const NEGATIVE = 'لا يمكن أن تكون القيمة سالبة';
 const OVERFLOW = 'القيم المدخلة كبيرة جدا ولا يمكن حسابها';
+const STALE = 'النتائج للقيم السابقة، اضغط «النتائج» للتحديث';
 
 let server;
 let phone;
@@ -163,21 +164,30 @@ describe('the guard keeps each field numeric', () => {
 });
 
 describe('messages', () => {
+  // `before`: the inputs of a successful Results first, whose results must not stay standing.
   const cases = [
     { load: '', floors: '', message: EMPTY, focusAfter: 'Text1' },
     { load: '10', floors: '', message: EMPTY, focusAfter: 'Text3' },
     { load: '-10', floors: '5', message: NEGATIVE },
     { load: '10', floors: '-5', message: NEGATIVE },
+    { before: ['100', '7'], load: '', floors: '7', message: EMPTY, focusAfter: 'Text1' },
+    { before: ['100', '7'], load: '-100', floors: '7', message: NEGATIVE },
   ];
-  for (const { load, floors, message, focusAfter } of cases) {
-    test(`"${load}" and "${floors}": ${message}, results still hidden`, async () => {
+  for (const { before: earlier, load, floors, message, focusAfter } of cases) {
+    const after = earlier ? ` after ${earlier.join(' and ')}` : '';
+    test(`"${load}" and "${floors}"${after}: ${message}, no results shown`, async () => {
       const page = await openPage();
+      if (earlier) {
+        await pressResults(page, ...earlier);
+      }
       await pressResults(page, load, floors);
       assert.deepEqual(await readMessage(page),
                        { open: true, text: message, focused: 'message-ok', button: 'موافق' });
       await page.keyboard.press('Enter');
       assert.equal((await readMessage(page)).open, false);
-      assert.equal((await readResults(page)).shown, false);
+      const { shown, length, bars } = await readResults(page);
+      assert.deepEqual({ shown, length, bars }, { shown: false, length: '', bars: '' });
+      assert.equal(await page.locator('#section-drawing circle').count(), 0);
       if (focusAfter) {
         await page.waitForFunction((id) => document.activeElement?.id === id, focusAfter,
                                    { timeout: 5000 });
@@ -197,6 +207,36 @@ describe('messages', () => {
     assert.equal(await page.isVisible('#section-figure'), false);
     await page.close();
   });
+});
+
+describe('results belong to their inputs', () => {
+  const edits = [
+    { edit: 'a digit typed into the load', id: 'Text1', keys: ['5'], stale: true },
+    { edit: 'a digit deleted from the floors', id: 'Text3', keys: ['Backspace'], stale: true },
+    { edit: 'a digit deleted and typed again', id: 'Text3', keys: ['Backspace', '7'], stale: false },
+    { edit: 'a letter the guard refuses', id: 'Text1', keys: ['a'], stale: false },
+  ];
+  const readStaleness = (page) => page.evaluate(() => ({
+    note: document.getElementById('results-note').hidden ? ''
+      : document.getElementById('results-note').textContent,
+    colour: getComputedStyle(document.getElementById('Text8')).color,
+  }));
+  for (const { edit, id, keys, stale } of edits) {
+    test(`${edit} ${stale ? 'greys' : 'keeps'} the results until Results`, async () => {
+      const page = await openPage();
+      await pressResults(page, '100', '7');
+      const fresh = await readStaleness(page);
+      await page.click(`#${id}`);
+      await page.keyboard.press('End');
+      for (const key of keys) await page.keyboard.press(key);
+      const edited = await readStaleness(page);
+      assert.equal(edited.note, stale ? STALE : '');
+      assert.equal(edited.colour !== fresh.colour, stale);
+      await page.click('#Command1');
+      assert.deepEqual(await readStaleness(page), fresh);
+      await page.close();
+    });
+  }
 });
 
 describe('notes and back', () => {
