@@ -39,6 +39,8 @@ byId('design-form').addEventListener('submit', async (event) => {
 
 calculationLoading.then((calculation) => {
   for (const id of ['Text1', 'Text3']) {
+    // The hint's row is kept at the height of its text, shown or not.
+    byId(`${id}-hint`).textContent = SEPARATOR_HINT;
     guardField(byId(id), byId(`${id}-hint`), SEPARATOR_HINT, calculation.guardText);
   }
   byId('design-form').removeAttribute('aria-busy');

@@ -68,6 +68,34 @@ const readMessage = (page) => page.evaluate(() => ({
   button: document.getElementById('message-ok').textContent,
 }));
 
+// The lowest contrast of an element's text with what lies behind it: the background colours of
+// the element and its ancestors over white, a gradient taken at each of its colours.
+const lowestContrast = (page, selector) => page.evaluate((selector) => {
+  const colours = (text) => [...text.matchAll(/rgba?\(([^)]+)\)/g)].map((match) => {
+    const [r, g, b, a = 1] = match[1].split(/[\s,/]+/).map(Number);
+    return [r, g, b, a];
+  });
+  const over = ([r, g, b, a], below) => [r, g, b].map((c, i) => c * a + below[i] * (1 - a));
+  const luminance = (rgb) => rgb.map((c) => c / 255)
+    .map((c) => (c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4))
+    .reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i], 0);
+  const element = document.querySelector(selector);
+  const layers = [];
+  for (let e = element; e; e = e.parentElement) layers.unshift(getComputedStyle(e));
+  let behind = [[255, 255, 255]];
+  for (const style of layers) {
+    const gradient = colours(style.backgroundImage);
+    if (gradient.length > 0) behind = gradient.flatMap((c) => behind.map((b) => over(c, b)));
+    const [colour] = colours(style.backgroundColor);
+    behind = behind.map((b) => over(colour, b));
+  }
+  const [text] = colours(getComputedStyle(element).color);
+  return Math.min(...behind.map((b) => {
+    const [lighter, darker] = [luminance(over(text, b)), luminance(b)].sort((x, y) => y - x);
+    return (lighter + 0.05) / (darker + 0.05);
+  }));
+}, selector);
+
 before(async () => {
   assert.ok(WEB_DIR && existsSync(join(WEB_DIR, 'index.html')),
             `no assembled page in ${WEB_DIR}: build the wasm preset first`);
@@ -297,6 +325,82 @@ describe('sizes', () => {
          assert.ok(await smallestTarget(page) >= 44);
          await page.close();
        });
+
+  // Each control is what a tap at its middle reaches: the hint lies over none.
+  const coveredControls = (page) => page.evaluate(() => [...document.querySelectorAll(
+    'button, input')].filter((control) => {
+    if (control.offsetParent === null) return false;
+    control.scrollIntoView({ block: 'center' });
+    const box = control.getBoundingClientRect();
+    return !control.contains(document.elementFromPoint(box.x + box.width / 2,
+                                                       box.y + box.height / 2));
+  }).map((control) => control.id));
+  // Each number shown stands whole on one line, within its box.
+  const brokenNumbers = (page) => page.evaluate(() => [...document.querySelectorAll(
+    'input, output')].filter((field) => {
+    if (field.offsetParent === null || field.value === '') return false;
+    const range = document.createRange();
+    range.selectNodeContents(field);
+    const lines = new Set([...range.getClientRects()].map((line) => Math.round(line.top)));
+    return field.scrollWidth > field.clientWidth || lines.size > 1;
+  }).map((field) => field.id));
+
+  for (const width of [360, 180]) {
+    test(`at 200 % text on a ${width} px screen nothing scrolls sideways, numbers stay whole, ` +
+         'the hint covers no control and the message stays on screen', async () => {
+      const browser = await launchBrowser({ ...PHONE, viewport: { width, height: 640 } });
+      try {
+        const page = await openPage(browser);
+        await page.evaluate(() => { document.documentElement.style.fontSize = '200%'; });
+        await pressResults(page, '426', '7');
+        await typeInto(page, 'Text1', ',');
+        assert.equal(await page.isVisible('#Text1-hint'), true);
+        assert.deepEqual(await coveredControls(page), []);
+        assert.deepEqual(await brokenNumbers(page), []);
+        assert.equal(await noHorizontalScroll(page), true);
+        await pressResults(page, '', '7');
+        const box = await page.locator('#message').boundingBox();
+        assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.width <= width &&
+                  box.y + box.height <= 640, JSON.stringify(box));
+        await page.keyboard.press('Enter');
+        await page.click('#Command3');
+        assert.equal(await noHorizontalScroll(page), true);
+      } finally {
+        await browser.close();
+      }
+    });
+  }
+
+  test('"-5" reads left to right in its field', async () => {
+    const page = await openPage();
+    await page.click('#Text1');
+    await page.keyboard.insertText('-5');
+    // The text's offsets at the field's left and right ends.
+    const offsets = await page.evaluate(() => {
+      const box = document.getElementById('Text1').getBoundingClientRect();
+      return [box.left + 2, box.right - 2].map(
+        (x) => document.caretPositionFromPoint(x, box.y + box.height / 2).offset);
+    });
+    assert.deepEqual(offsets, [0, 2]);
+    await page.close();
+  });
+
+  test('every text, results greyed or not, stands out 4.5:1 from what lies behind it', async () => {
+    const page = await openPage();
+    await pressResults(page, '50', '7');
+    const selectors = ['#section-caption', '.times', '#Frame1 legend', '#SkinLabel3', '#Text5'];
+    const expectContrast = async () => {
+      for (const selector of selectors) {
+        const contrast = await lowestContrast(page, selector);
+        assert.ok(contrast >= 4.5, `${selector}: ${contrast.toFixed(2)}:1`);
+      }
+    };
+    await expectContrast();
+    await typeInto(page, 'Text1', '5');
+    selectors.push('#results-note');
+    await expectContrast();
+    await page.close();
+  });
 
   test('a desktop window shows the page without horizontal scroll', async () => {
     const desktop = await launchBrowser(DESKTOP);
