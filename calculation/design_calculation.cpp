@@ -1,42 +1,55 @@
 #include "calculation/design_calculation.h"
 
+#include <charconv>
 #include <cmath>
-#include <string_view>
+#include <system_error>
 #include <utility>
-
-#include "calculation/numeric_text_detail.h"
 
 namespace coldesign {
 namespace {
 
-constexpr double kLoadFactor = 1.1;
-constexpr double kTonsToKilograms = 1000;
-constexpr double kKilogramsPerSquareCentimetre = 111.62;
-constexpr std::int16_t kLeastLength = 30;
-constexpr double kLeastSteelFraction = 0.006;
-constexpr double kSteelFraction = 0.01;
-constexpr double kSteelPerBar = 2;
-constexpr std::int16_t kLeastBars = 4;
+// RoundUpToFive raises the length to the table's step.
+static_assert(rules::kLengthStepCm == 5);
+static_assert(rules::kBarCountMultiple == 2);
 
-// Leading(Fmt(value)): the value rounded to 15 significant digits, as the calculation
-// compares it; the text is only read back, so it stays on the stack.
-double ThroughText(double value) {
-  char text[detail::kNumberTextCapacity];
-  return ParseLeadingNumber({text, detail::FormatNumberTo(value, text)});
+// A whole number that a quotient asks for, and how it came about.
+struct Whole {
+  std::string text;           // the chosen whole number
+  std::string quotient_text;  // the quotient as it is compared
+  std::string rounded_text;   // the quotient rounded, when it is above the least value
+  bool raised_to_least = false;
+  bool raised_by_rule = false;  // the rounded quotient was raised to the next accepted value
+};
+
+// The least value up to the quotient (compared as its 15-digit text); above it the quotient
+// rounded to a whole number and raised by `raise`.
+std::expected<Whole, NumericFailure> WholeAtLeast(double quotient, std::int16_t least,
+                                                  std::int32_t (*raise)(std::int16_t)) {
+  if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
+  Whole whole;
+  whole.quotient_text = FormatNumber(quotient);
+  // Leading(Fmt(q)): the quotient is compared as its 15-digit text.
+  const double compared = ParseLeadingNumber(whole.quotient_text);
+  if (compared > least) {
+    const auto rounded = RoundToInteger16(compared);
+    if (!rounded) return std::unexpected(rounded.error());
+    const std::int32_t raised = raise(*rounded);
+    whole.rounded_text = FormatInteger(*rounded);
+    whole.raised_by_rule = raised != *rounded;
+    whole.text = FormatInteger(raised);
+    return whole;
+  }
+  whole.raised_to_least = compared < least;
+  whole.text = FormatInteger(least);  // below the least value and at it alike
+  return whole;
 }
 
-// The whole number that a quotient asks for, as text: the least value up to it (the quotient is
-// compared as its 15-digit text), above it the quotient rounded to a whole number and raised.
-std::expected<std::string, NumericFailure> WholeAtLeast(double quotient, std::int16_t least,
-                                                        std::int32_t (*raise)(std::int16_t)) {
-  if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
-  const double compared = ThroughText(quotient);
-  if (compared > least) {
-    const auto whole = RoundToInteger16(compared);
-    if (!whole) return std::unexpected(whole.error());
-    return FormatInteger(raise(*whole));
-  }
-  return FormatInteger(least);  // below the least value and at it alike
+std::string FormatPercent(double fraction) {
+  char text[64];
+  const auto [end, error] =
+      std::to_chars(text, text + sizeof text, fraction * 100, std::chars_format::fixed, 2);
+  if (error != std::errc{}) return {};
+  return {text, end};
 }
 
 // The column design: each step writes its text into `result` and later steps read
@@ -50,6 +63,7 @@ class Design {
     if (auto step = Length(); !step) return Fail(step.error());
     if (auto step = SteelArea(); !step) return Fail(step.error());
     if (auto step = BarCount(); !step) return Fail(step.error());
+    SteelRatio();
     return std::move(result_);
   }
 
@@ -66,10 +80,11 @@ class Design {
     if (!floors) return std::unexpected(floors.error());
     const auto load = ParseNumberStrict(input_.load_text);
     if (!load) return std::unexpected(load.error());
-    const double a = *load * kLoadFactor;
-    const double area = *floors * a * kTonsToKilograms / kKilogramsPerSquareCentimetre;
+    const double a = *load * rules::kLoadFactor;
+    const double area = *floors * a * rules::kKilogramsPerTon / rules::kCarryingStressKgPerCm2;
     if (!std::isfinite(area)) return std::unexpected(NumericFailure::Overflow);
     result_.required_area_text = FormatNumber(area);
+    result_.working.beyond_floor_limit = *floors > rules::kFloorNoteLimit;
     return {};
   }
 
@@ -80,9 +95,15 @@ class Design {
     width_ = *width;
     const auto area = ParseNumberStrict(result_.required_area_text);
     if (!area) return std::unexpected(area.error());
-    auto length = WholeAtLeast(*area / width_, kLeastLength, RoundUpToFive);
+    auto length = WholeAtLeast(*area / width_, rules::kLeastLengthCm, RoundUpToFive);
     if (!length) return std::unexpected(length.error());
-    result_.length_text = std::move(*length);
+    DesignWorking& working = result_.working;
+    working.length_quotient_text = std::move(length->quotient_text);
+    working.rounded_length_text = std::move(length->rounded_text);
+    working.length_rule = length->raised_to_least  ? LengthRule::RaisedToLeast
+                          : length->raised_by_rule ? LengthRule::RaisedToMultipleOfFive
+                                                   : LengthRule::None;
+    result_.length_text = std::move(length->text);
     return {};
   }
 
@@ -90,12 +111,17 @@ class Design {
   Step SteelArea() {
     const auto length = ParseNumberStrict(result_.length_text);
     if (!length) return std::unexpected(length.error());
-    const double m = (width_ * kLeastSteelFraction) * *length;
+    length_ = *length;
+    const double m = (width_ * rules::kLeastSteelShareOfSection) * length_;
     const auto area = ParseNumberStrict(result_.required_area_text);
     if (!area) return std::unexpected(area.error());
-    const double s = *area * kSteelFraction;
+    const double s = *area * rules::kSteelShareOfRequiredArea;
     if (!std::isfinite(m) || !std::isfinite(s)) return std::unexpected(NumericFailure::Overflow);
-    result_.steel_area_text = FormatNumber(s > m ? s : m);
+    DesignWorking& working = result_.working;
+    working.least_steel_text = FormatNumber(m);
+    working.steel_share_text = FormatNumber(s);
+    working.steel_rule = s > m ? SteelRule::ShareOfRequiredArea : SteelRule::LeastOfSection;
+    result_.steel_area_text = s > m ? working.steel_share_text : working.least_steel_text;
     return {};
   }
 
@@ -103,15 +129,30 @@ class Design {
   Step BarCount() {
     const auto steel = ParseNumberStrict(result_.steel_area_text);
     if (!steel) return std::unexpected(steel.error());
-    auto bar_count = WholeAtLeast(*steel / kSteelPerBar, kLeastBars, RoundUpToEven);
-    if (!bar_count) return std::unexpected(bar_count.error());
-    result_.bar_count_text = std::move(*bar_count);
+    steel_ = *steel;
+    auto bars = WholeAtLeast(steel_ / rules::kBarAreaCm2, rules::kLeastBars, RoundUpToEven);
+    if (!bars) return std::unexpected(bars.error());
+    DesignWorking& working = result_.working;
+    working.bar_quotient_text = std::move(bars->quotient_text);
+    working.rounded_bar_text = std::move(bars->rounded_text);
+    working.bar_rule = bars->raised_to_least  ? BarRule::RaisedToLeast
+                       : bars->raised_by_rule ? BarRule::RaisedToEven
+                                              : BarRule::None;
+    result_.bar_count_text = std::move(bars->text);
     return {};
+  }
+
+  void SteelRatio() {
+    const double section_area = width_ * length_;
+    result_.working.steel_ratio_percent_text =
+        section_area > 0 ? FormatPercent(steel_ / section_area) : std::string();
   }
 
   const ColumnDesignInput& input_;
   ColumnDesignResult result_;
-  double width_ = 0;  // b, read in step 2 from the width text and used again in step 3
+  double width_ = 0;   // b, read in step 2 from the width text
+  double length_ = 0;  // t, read in step 3
+  double steel_ = 0;   // As, read in step 4
 };
 
 }  // namespace

@@ -3,22 +3,25 @@
 #include <expected>
 #include <string>
 
+#include "calculation/design_rules.h"
+#include "calculation/design_working.h"
 #include "calculation/numeric_text.h"
 #include "calculation/rounding.h"
 
 namespace coldesign {
 
 struct ColumnDesignInput {
-  std::string load_text;          // tons per floor
-  std::string floors_text;        // number of floors
-  std::string width_text = "30";  // cm
+  std::string load_text;    // tons per floor
+  std::string floors_text;  // number of floors
+  std::string width_text = FormatInteger(static_cast<std::int64_t>(rules::kSectionWidthCm));  // cm
 };
 
 struct ColumnDesignResult {
   std::string required_area_text;  // cm²
   std::string length_text;         // cm
   std::string steel_area_text;     // cm²
-  std::string bar_count_text;      // bars of 16 mm
+  std::string bar_count_text;      // bars of rules::kBarDiameterMm
+  DesignWorking working;           // how the steps came to these texts
 };
 
 struct DesignFailure {

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <expected>
 #include <string>
-
-#include "calculation/design_calculation.h"
 
 namespace coldesign {
 
@@ -16,26 +13,22 @@ enum class SteelRule { ShareOfRequiredArea, LeastOfSection };
 // Which rule set the bar count, beyond rounding the quotient to a whole bar.
 enum class BarRule { None, RaisedToLeast, RaisedToEven };
 
-// The intermediate values of one design, worked out again from the texts that the design wrote,
-// step by step as the design reads them, for showing the working beside the results.
+// The intermediate values of one design, recorded by the design as it runs, for showing the
+// working beside the results.
 struct DesignWorking {
   std::string length_quotient_text;  // Ac ÷ b, as the length step compares it
-  std::string rounded_length_text;   // the quotient to the nearest cm; empty at or below 30
+  std::string rounded_length_text;   // the quotient to the nearest cm; empty at or below the least
   LengthRule length_rule = LengthRule::None;
   std::string steel_share_text;  // 0.01 × Ac
   std::string least_steel_text;  // 0.006 × b × t
   SteelRule steel_rule = SteelRule::ShareOfRequiredArea;
   std::string bar_quotient_text;  // As ÷ 2
-  std::string rounded_bar_text;   // the quotient to the nearest bar; empty at or below 4
+  std::string rounded_bar_text;   // the quotient to the nearest bar; empty at or below the least
   BarRule bar_rule = BarRule::None;
   std::string steel_ratio_percent_text;  // As ÷ (b × t) in per cent, two decimals
   bool beyond_floor_limit = false;       // more floors than the design is meant for
+
+  friend bool operator==(const DesignWorking&, const DesignWorking&) = default;
 };
-
-inline constexpr int kFloorLimit = 7;
-
-// Fails, as the design itself would, when a text cannot be read or a value overflows.
-std::expected<DesignWorking, NumericFailure> WorkOutDesign(const ColumnDesignInput& input,
-                                                           const ColumnDesignResult& result);
 
 }  // namespace coldesign

@@ -6,7 +6,6 @@
 namespace coldesign {
 namespace {
 
-constexpr double kLeastAbsoluteSpacingMm = 25;
 constexpr double kMillimetresPerCentimetre = 10;
 
 bool IsPositiveSize(double value) { return std::isfinite(value) && value > 0; }
@@ -26,16 +25,13 @@ std::vector<double> EvenCentres(int count, double first, double last) {
 
 }  // namespace
 
-double LeastClearSpacingMm(double bar_diameter_mm) {
-  return std::max(bar_diameter_mm, kLeastAbsoluteSpacingMm);
-}
-
 std::expected<SectionLayout, SectionLayoutFailure> LayOutSection(const SectionLayoutInput& input) {
   const bool sizes_valid = IsPositiveSize(input.width_cm) && IsPositiveSize(input.length_cm) &&
                            IsPositiveSize(input.bar_diameter_mm) &&
                            IsPositiveSize(input.tie_diameter_mm) &&
                            IsPositiveSize(input.clear_cover_mm);
-  if (!sizes_valid || input.bar_count < 4 || input.bar_count % 2 != 0) {
+  if (!sizes_valid || input.bar_count < rules::kLeastBars ||
+      input.bar_count % rules::kBarCountMultiple != 0) {
     return std::unexpected(SectionLayoutFailure::InvalidInput);
   }
 
@@ -56,7 +52,7 @@ std::expected<SectionLayout, SectionLayoutFailure> LayOutSection(const SectionLa
   const double long_span = bars_along_length ? span_along_length : span_along_width;
   const double short_span = bars_along_length ? span_along_width : span_along_length;
   const double clear_spacing = std::min(long_span / (bars_per_face - 1), short_span) - diameter;
-  if (clear_spacing < LeastClearSpacingMm(diameter)) {
+  if (clear_spacing < rules::LeastClearSpacingMm(diameter)) {
     return std::unexpected(SectionLayoutFailure::BarsDoNotFit);
   }
 

@@ -3,15 +3,17 @@
 #include <expected>
 #include <vector>
 
+#include "calculation/design_rules.h"
+
 namespace coldesign {
 
 struct SectionLayoutInput {
-  double width_cm = 30;
-  double length_cm = 30;
-  int bar_count = 4;
-  double bar_diameter_mm = 16;
-  double tie_diameter_mm = 8;
-  double clear_cover_mm = 25;
+  double width_cm = rules::kSectionWidthCm;
+  double length_cm = rules::kLeastLengthCm;
+  int bar_count = rules::kLeastBars;
+  double bar_diameter_mm = rules::kBarDiameterMm;
+  double tie_diameter_mm = rules::kTieDiameterMm;
+  double clear_cover_mm = rules::kClearCoverMm;
 };
 
 struct BarCentre {
@@ -33,11 +35,7 @@ enum class SectionLayoutFailure { InvalidInput, BarsDoNotFit };
 // InvalidInput: an odd bar count or fewer than 4; a size that is not finite or not positive;
 // a section in which two corner bars would touch or overlap (a side no longer than twice the
 // cover, the tie and the bar diameter together). BarsDoNotFit: the clear spacing would be less
-// than LeastClearSpacingMm.
+// than rules::LeastClearSpacingMm.
 std::expected<SectionLayout, SectionLayoutFailure> LayOutSection(const SectionLayoutInput& input);
-
-// The least clear spacing between neighbouring bars that a layout accepts, in mm: the larger
-// of the bar diameter and 25 mm.
-double LeastClearSpacingMm(double bar_diameter_mm);
 
 }  // namespace coldesign

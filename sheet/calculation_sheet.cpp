@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "calculation/design_working.h"
+#include "calculation/design_rules.h"
 #include "calculation/section_layout.h"
 #include "resources/fonts/embedded_fonts.h"
 #include "sheet/page_painter.h"
@@ -21,10 +21,6 @@ constexpr qreal kWidth = kSheetPageSize.width() - 2 * kMargin;
 constexpr qreal kGap = 6;
 constexpr int kPdfResolution = 1200;
 
-// The drawing's assumptions: a clear cover of 25 mm and ties of 8 mm.
-constexpr double kClearCoverMm = 25;
-constexpr double kTieDiameterMm = 8;
-
 const QColor kBand(0xEC, 0xEF, 0xF3);
 const QColor kRule(0x9A, 0xA3, 0xAE);
 const QColor kNote(0x44, 0x44, 0x44);
@@ -33,18 +29,26 @@ constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignTop;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+// A number of the design's rules as the calculation writes numbers.
+QString Figure(double value) { return Text(FormatNumber(value)); }
+// A share as a percentage: 0.006 gives "0.6%".
+QString Percent(double share) { return Figure(share * 100) + u'%'; }
+
 // A figure with its unit inside an Arabic sentence, kept together left to right.
 QString Ltr(const QString& figure) { return QChar(0x202A) + figure + QChar(0x202C); }
 
 QString LengthRuleNote(const DesignWorking& working, const QString& length) {
-  const QString rule = u"يقرب الناتج لأقرب سنتيمتر، ولا يقل الطول عن "_s + Ltr(u"30 cm"_s) +
-                       u" ويكون من مضاعفات "_s + Ltr(u"5 cm"_s) + u". "_s;
+  const QString least = Figure(rules::kLeastLengthCm);
+  const QString step = Figure(rules::kLengthStepCm);
+  const QString rule = u"يقرب الناتج لأقرب سنتيمتر، ولا يقل الطول عن "_s + Ltr(least + u" cm"_s) +
+                       u" ويكون من مضاعفات "_s + Ltr(step + u" cm"_s) + u". "_s;
   switch (working.length_rule) {
     case LengthRule::RaisedToLeast:
-      return rule + u"الناتج أقل من 30، فرفع الطول إلى الحد الأدنى "_s + Ltr(u"30 cm"_s) + u'.';
+      return rule + u"الناتج أقل من "_s + least + u"، فرفع الطول إلى الحد الأدنى "_s +
+             Ltr(least + u" cm"_s) + u'.';
     case LengthRule::RaisedToMultipleOfFive:
       return rule + u"قرب الناتج إلى "_s + Text(working.rounded_length_text) +
-             u" ثم رفع إلى مضاعف 5، فصار الطول "_s + Ltr(length + u" cm"_s) + u'.';
+             u" ثم رفع إلى مضاعف "_s + step + u"، فصار الطول "_s + Ltr(length + u" cm"_s) + u'.';
     case LengthRule::None:
       break;
   }
@@ -52,12 +56,16 @@ QString LengthRuleNote(const DesignWorking& working, const QString& length) {
 }
 
 QString BarRuleNote(const DesignWorking& working, const QString& bars) {
-  const QString rule = u"يحسب لكل سيخ قطر "_s + Ltr(u"16 mm"_s) + u" مساحة "_s + Ltr(u"2 cm²"_s) +
+  const QString least = Figure(rules::kLeastBars);
+  const QString rule = u"يحسب لكل سيخ قطر "_s + Ltr(Figure(rules::kBarDiameterMm) + u" mm"_s) +
+                       u" مساحة "_s + Ltr(Figure(rules::kBarAreaCm2) + u" cm²"_s) +
                        u"، ويقرب الناتج لأقرب عدد صحيح، "_s
-                       u"ولا يقل عدد الأسياخ عن 4 ويكون زوجيا. "_s;
+                       u"ولا يقل عدد الأسياخ عن "_s +
+                       least + u" ويكون زوجيا. "_s;
   switch (working.bar_rule) {
     case BarRule::RaisedToLeast:
-      return rule + u"الناتج أقل من 4، فرفع العدد إلى الحد الأدنى 4 أسياخ."_s;
+      return rule + u"الناتج أقل من "_s + least + u"، فرفع العدد إلى الحد الأدنى "_s + least +
+             u" أسياخ."_s;
     case BarRule::RaisedToEven:
       return rule + u"قرب الناتج إلى "_s + Text(working.rounded_bar_text) +
              u" ثم رفع إلى العدد الزوجي "_s + bars + u'.';
@@ -72,7 +80,6 @@ class SheetPainter {
   SheetPainter(PagePainter& page, const SheetContent& content)
       : page_(page),
         content_(content),
-        working_(WorkOutDesign(content.input, content.result)),
         load_(Text(content.input.load_text)),
         floors_(Text(content.input.floors_text)),
         width_(Text(content.input.width_text)),
@@ -164,30 +171,35 @@ class SheetPainter {
 
   void steps() {
     band(u"خطوات الحساب"_s);
-    step(u"1. مساحة الخرسانة المطلوبة Ac"_s, u"Ac = "_s + area_ + u" cm²"_s,
-         {u"Ac = n × (1.1 × P) × 1000 ÷ 111.62"_s, u"= "_s + floors_ + u" × (1.1 × "_s + load_ +
-                                                       u") × 1000 ÷ 111.62 = "_s + area_ +
-                                                       u" cm²"_s},
-         u"1.1 زيادة 10% على الحمل، 1000 للتحويل من الطن إلى الكيلوجرام، ويحمل السنتيمتر المربع "_s
-         u"111.62 kg."_s);
-    if (!working_) {
-      return;
-    }
-    const DesignWorking& working = *working_;
+    const QString factor = Figure(rules::kLoadFactor);
+    const QString tons = Figure(rules::kKilogramsPerTon);
+    const QString stress = Figure(rules::kCarryingStressKgPerCm2);
+    step(
+        u"1. مساحة الخرسانة المطلوبة Ac"_s, u"Ac = "_s + area_ + u" cm²"_s,
+        {u"Ac = n × (%1 × P) × %2 ÷ %3"_s.arg(factor, tons, stress),
+         u"= %1 × (%2 × %3) × %4 ÷ %5 = %6 cm²"_s.arg(floors_, factor, load_, tons, stress, area_)},
+        factor + u" زيادة "_s + Percent(rules::kLoadFactor - 1) + u" على الحمل، "_s + tons +
+            u" للتحويل من الطن إلى الكيلوجرام، ويحمل السنتيمتر المربع "_s + stress + u" kg."_s);
+    const DesignWorking& working = content_.result.working;
     step(u"2. طول القطاع t"_s, u"t = "_s + length_ + u" cm"_s,
          {u"Ac ÷ b = "_s + area_ + u" ÷ "_s + width_ + u" = "_s +
           Text(working.length_quotient_text)},
          LengthRuleNote(working, length_));
     const bool share_governs = working.steel_rule == SteelRule::ShareOfRequiredArea;
+    const QString share = Figure(rules::kSteelShareOfRequiredArea);
+    const QString least_share = Figure(rules::kLeastSteelShareOfSection);
     step(u"3. مساحة حديد التسليح As"_s, u"As = "_s + steel_ + u" cm²"_s,
-         {u"As = max(0.01 × Ac, 0.006 × b × t)"_s,
-          u"= max(0.01 × "_s + area_ + u", 0.006 × "_s + width_ + u" × "_s + length_ +
-              u") = max("_s + Text(working.steel_share_text) + u", "_s +
-              Text(working.least_steel_text) + u") = "_s + steel_ + u" cm²"_s},
-         share_governs ? u"حكمت نسبة "_s + Ltr(u"1%"_s) + u" من مساحة الخرسانة المطلوبة."_s
-                       : u"حكم الحد الأدنى "_s + Ltr(u"0.6%"_s) + u" من مساحة القطاع المختار."_s);
+         {u"As = max(%1 × Ac, %2 × b × t)"_s.arg(share, least_share),
+          u"= max(%1 × %2, %3 × %4 × %5) = max(%6, %7) = %8 cm²"_s.arg(
+              share, area_, least_share, width_, length_, Text(working.steel_share_text),
+              Text(working.least_steel_text), steel_)},
+         share_governs ? u"حكمت نسبة "_s + Ltr(Percent(rules::kSteelShareOfRequiredArea)) +
+                             u" من مساحة الخرسانة المطلوبة."_s
+                       : u"حكم الحد الأدنى "_s + Ltr(Percent(rules::kLeastSteelShareOfSection)) +
+                             u" من مساحة القطاع المختار."_s);
+    const QString bar_area = Figure(rules::kBarAreaCm2);
     step(u"4. عدد الأسياخ N"_s, u"N = "_s + bars_,
-         {u"As ÷ 2 = "_s + steel_ + u" ÷ 2 = "_s + Text(working.bar_quotient_text)},
+         {u"As ÷ %1 = %2 ÷ %1 = %3"_s.arg(bar_area, steel_, Text(working.bar_quotient_text))},
          BarRuleNote(working, bars_));
   }
 
@@ -200,7 +212,7 @@ class SheetPainter {
         {u"أبعاد القطاع b × t"_s, SectionText(content_)},
         {u"حديد التسليح الطولي"_s, BarsText(content_)},
         {u"نسبة التسليح As ÷ (b·t)"_s,
-         working_ ? Text(working_->steel_ratio_percent_text) + u" %"_s : QString()},
+         Text(content_.result.working.steel_ratio_percent_text) + u" %"_s},
     }};
     for (std::size_t i = 0; i < cells.size(); ++i) {
       const qreal left = kMargin + kWidth - cell * static_cast<qreal>(i + 1);
@@ -220,8 +232,8 @@ class SheetPainter {
     section.length_cm = ParseLeadingNumber(content_.result.length_text);
     section.bar_count = static_cast<int>(ParseLeadingNumber(content_.result.bar_count_text));
     section.bar_diameter_mm = ParseLeadingNumber(content_.bar_diameter_text);
-    section.tie_diameter_mm = kTieDiameterMm;
-    section.clear_cover_mm = kClearCoverMm;
+    section.tie_diameter_mm = rules::kTieDiameterMm;
+    section.clear_cover_mm = rules::kClearCoverMm;
     const qreal drawing_width = kWidth - legend_width - 10;
     const qreal most = kSheetPageSize.height() - kMargin - 95 - y_;
     const qreal height = std::clamp(SectionDrawingHeight(section, drawing_width, most), 110.0,
@@ -231,10 +243,9 @@ class SheetPainter {
     QString legend =
         u"افتراضات الرسم، لا فحوص للكود:\n"_s
         u"• غطاء خرساني صاف "_s +
-        Ltr(u"25 mm"_s) + u'\n' +
-        u"• كانات Φ8\n"_s
-        u"• أسياخ Φ"_s +
-        Text(content_.bar_diameter_text) + u" مرسومة بقطرها الحقيقي\n"_s;
+        Ltr(Figure(rules::kClearCoverMm) + u" mm"_s) + u'\n' + u"• كانات Φ"_s +
+        Figure(rules::kTieDiameterMm) + u'\n' + u"• أسياخ Φ"_s + Text(content_.bar_diameter_text) +
+        u" مرسومة بقطرها الحقيقي\n"_s;
     if (drawn.scale > 0) {
       legend += u"• أقل تباعد صاف بين الأسياخ "_s +
                 Ltr(QString::number(drawn.clear_spacing_mm, 'f', 1) + u" mm"_s) + u'\n' +
@@ -247,8 +258,9 @@ class SheetPainter {
 
   void limits() {
     band(u"حدود التصميم"_s);
-    QString floors_note = u"• عدد الأدوار المسموح بها في هذا البرنامج هو 7 ادوار"_s;
-    if (working_ && working_->beyond_floor_limit) {
+    QString floors_note = u"• عدد الأدوار المسموح بها في هذا البرنامج هو "_s +
+                          Figure(rules::kFloorNoteLimit) + u" ادوار"_s;
+    if (content_.result.working.beyond_floor_limit) {
       floors_note += u"، وعدد الطوابق المدخل "_s + floors_ + u" يتجاوز هذا الحد"_s;
     }
     const QString text = floors_note +
@@ -259,7 +271,6 @@ class SheetPainter {
 
   PagePainter& page_;
   const SheetContent& content_;
-  const std::expected<DesignWorking, NumericFailure> working_;
   const QString load_, floors_, width_, length_, area_, steel_, bars_;
   qreal y_ = kMargin;
 };

@@ -77,7 +77,7 @@ SectionDrawing DrawSection(PagePainter& page, const QRectF& box, const SectionLa
 
   page.rect(section, 1.2, Qt::black, kConcrete);
   const double tie_inset = input.clear_cover_mm + input.tie_diameter_mm / 2;
-  const double bend_radius = (input.bar_diameter_mm + input.tie_diameter_mm) / 2;
+  const double bend_radius = rules::TieCornerRadiusMm(input.bar_diameter_mm, input.tie_diameter_mm);
   page.roundedRect(
       QRectF(at(tie_inset, width_mm - tie_inset), at(length_mm - tie_inset, tie_inset)),
       bend_radius * unit, std::max(input.tie_diameter_mm * unit, 0.4), kTie);

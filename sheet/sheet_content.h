@@ -13,7 +13,7 @@ namespace coldesign {
 struct SheetContent {
   ColumnDesignInput input;
   ColumnDesignResult result;
-  std::string bar_diameter_text = "16";  // mm
+  std::string bar_diameter_text = FormatInteger(rules::kBarDiameterMm);  // mm
   QDate date = QDate::currentDate();
 };
 

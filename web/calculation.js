@@ -194,6 +194,17 @@ function bind(module, imports) {
     return size;
   }
 
+  // Numbers copied out of the module: they outlive a fresh instance.
+  const ruleValues = new Float64Array(memory.buffer, exports.design_rules(), 6);
+  const rules = Object.freeze({
+    sectionWidthCm: ruleValues[0],
+    barDiameterMm: ruleValues[1],
+    tieDiameterMm: ruleValues[2],
+    clearCoverMm: ruleValues[3],
+    tieCornerRadiusMm: ruleValues[4],
+    floorNoteLimit: ruleValues[5],
+  });
+
   const isNumeric = (text) => {
     writeTexts(text);
     return exports.is_numeric_text(scratch, sizes[0]) !== 0;
@@ -202,6 +213,9 @@ function bind(module, imports) {
   // Each function checks its arguments as the page passes them: texts as strings (TypeError),
   // a caret within its text and a last numeric text the guard could have left (RangeError).
   return {
+    // The design's rules that the page shows and draws with, as the engine holds them.
+    rules,
+
     isNumericText(text) {
       checkText(text, "text");
       const numeric = isNumeric(text);

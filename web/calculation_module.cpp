@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "calculation/design_calculation.h"
+#include "calculation/design_rules.h"
 #include "calculation/input_check.h"
 #include "calculation/input_guard.h"
 #include "calculation/numeric_text.h"
@@ -71,6 +72,20 @@ COLDESIGN_EXPORT("alloc") void* CalculationAlloc(std::size_t size) {
 }
 
 COLDESIGN_EXPORT("free") void CalculationFree(void* block) { std::free(block); }
+
+// The numbers of the design's rules that the page shows or draws with, in this order.
+COLDESIGN_EXPORT("design_rules") const double* DesignRulesExport() {
+  namespace rules = coldesign::rules;
+  static constexpr double kRules[] = {
+      rules::kSectionWidthCm,
+      rules::kBarDiameterMm,
+      rules::kTieDiameterMm,
+      rules::kClearCoverMm,
+      rules::TieCornerRadiusMm(rules::kBarDiameterMm, rules::kTieDiameterMm),
+      rules::kFloorNoteLimit,
+  };
+  return kRules;
+}
 
 COLDESIGN_EXPORT("is_numeric_text") bool IsNumericTextExport(const char* text, std::size_t size) {
   return coldesign::IsNumericText(View(text, size));

@@ -5,10 +5,11 @@
 import { drawSection, layOutForDrawing, sectionCaption } from './section_drawing.js';
 import { STALE_RESULTS_NOTE, failureText, inputProblemText } from './messages.js';
 
-const WIDTH_TEXT = '30';
-
 export function createDesignView(elements, showMessage) {
-  const { load, floors, results, staleNote, length, barCount, figure, drawing, caption } = elements;
+  const {
+    load, floors, results, staleNote, width, length, barDiameter, barCount, figure, drawing,
+    caption,
+  } = elements;
   // The inputs of the results on show, or null when none are shown.
   let shownFor = null;
 
@@ -20,14 +21,15 @@ export function createDesignView(elements, showMessage) {
 
   const showDrawing = (calculation, design) => {
     const layout = calculation.layOutSection
-      ? layOutForDrawing(calculation.layOutSection, { widthText: WIDTH_TEXT, ...design })
+      ? layOutForDrawing(calculation.layOutSection,
+        { widthText: String(calculation.rules.sectionWidthCm), ...design })
       : null;
     if (!layout) {
       clearDrawing();
       return;
     }
-    drawSection(drawing, layout);
-    caption.textContent = sectionCaption(layout);
+    drawSection(drawing, layout, calculation.rules);
+    caption.textContent = sectionCaption(layout, calculation.rules);
     figure.hidden = false;
   };
 
@@ -63,6 +65,8 @@ export function createDesignView(elements, showMessage) {
     shownFor = { load: load.value, floors: floors.value };
     results.hidden = false;
     showStaleness();
+    width.value = String(calculation.rules.sectionWidthCm);
+    barDiameter.value = String(calculation.rules.barDiameterMm);
     const design = calculation.designColumn(load.value, floors.value);
     if (design.ok) {
       writeResults(design);

@@ -2,9 +2,6 @@
 // the tie and the bars, the length across and the width up, as seen from above.
 
 const SVG = 'http://www.w3.org/2000/svg';
-const BAR_DIAMETER_MM = 16;
-const TIE_DIAMETER_MM = 8;
-const CLEAR_COVER_MM = 25;
 const MARGIN_MM = 12;
 // A section with more bars than this is drawn as nothing: at phone size it would say nothing.
 const MOST_BARS_DRAWN = 60;
@@ -29,25 +26,26 @@ export function layOutForDrawing(layOutSection, design) {
   return layout.ok ? { widthCm, lengthCm, ...layout } : null;
 }
 
-export function drawSection(svg, { widthCm, lengthCm, bars }) {
+// `rules`: the engine's bar and tie diameters, cover and tie corner radius.
+export function drawSection(svg, { widthCm, lengthCm, bars }, rules) {
   const across = lengthCm * 10;
   const up = widthCm * 10;
-  const tieInset = CLEAR_COVER_MM + TIE_DIAMETER_MM / 2;
+  const tieInset = rules.clearCoverMm + rules.tieDiameterMm / 2;
   svg.replaceChildren(
     svgElement('rect', { class: 'concrete', x: 0, y: 0, width: across, height: up,
                          'stroke-width': 3 }),
     svgElement('rect', { class: 'tie', x: tieInset, y: tieInset, width: across - 2 * tieInset,
-                         height: up - 2 * tieInset, rx: 2 * TIE_DIAMETER_MM,
-                         'stroke-width': TIE_DIAMETER_MM }),
+                         height: up - 2 * tieInset, rx: rules.tieCornerRadiusMm,
+                         'stroke-width': rules.tieDiameterMm }),
     ...bars.map(({ xMm, yMm }) =>
-      svgElement('circle', { class: 'bar', cx: xMm, cy: up - yMm, r: BAR_DIAMETER_MM / 2 })),
+      svgElement('circle', { class: 'bar', cx: xMm, cy: up - yMm, r: rules.barDiameterMm / 2 })),
   );
   svg.setAttribute('viewBox',
                    `${-MARGIN_MM} ${-MARGIN_MM} ${across + 2 * MARGIN_MM} ${up + 2 * MARGIN_MM}`);
 }
 
-export function sectionCaption({ widthCm, lengthCm, bars, clearSpacingMm }) {
+export function sectionCaption({ widthCm, lengthCm, bars, clearSpacingMm }, rules) {
   // The dimensions read left to right inside the Arabic sentence.
-  return `مقطع العمود \u2066${widthCm} × ${lengthCm}\u2069 سم، ${bars.length} أسياخ قطر ${BAR_DIAMETER_MM} مم، ` +
-         `المسافة الصافية بين الأسياخ ${Math.floor(clearSpacingMm)} مم`;
+  return `مقطع العمود \u2066${widthCm} × ${lengthCm}\u2069 سم، ${bars.length} أسياخ قطر ${rules.barDiameterMm} مم، ` +
+         `المسافة الصافية بين الأسياخ ${clearSpacingMm.toFixed(1)} مم`;
 }

@@ -113,7 +113,9 @@ DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags)
   connect(notes_button, &QPushButton::clicked, this, &DesignWindow::notesRequested);
 
   new Skin(this);
-  new SheetActions(this);
+  auto* sheet_actions = new SheetActions(this, results_button_);
+  connect(this, &DesignWindow::designed, sheet_actions, &SheetActions::takeDesign);
+  connect(this, &DesignWindow::designFailed, sheet_actions, &SheetActions::forgetDesign);
 }
 
 void DesignWindow::closeEvent(QCloseEvent* event) {
@@ -126,12 +128,13 @@ void DesignWindow::showResults() {
     return;
   }
   revealResultsArea();
-  const auto result = DesignColumn({.load_text = load_field_->text().toStdString(),
-                                    .floors_text = floors_field_->text().toStdString(),
-                                    .width_text = width_field_->text().toStdString()});
+  const ColumnDesignInput input{.load_text = load_field_->text().toStdString(),
+                                .floors_text = floors_field_->text().toStdString(),
+                                .width_text = width_field_->text().toStdString()};
+  const auto result = DesignColumn(input);
   if (result) {
     writeResult(*result);
-    emit designed();
+    emit designed(input, *result);
     return;
   }
   // Fields that the failed calculation did not reach are emptied, so that no earlier result

@@ -9,6 +9,7 @@
 
 namespace coldesign {
 
+struct ColumnDesignInput;
 struct ColumnDesignResult;
 
 // The program's first window: the load and the floor count go in, the column section and its
@@ -22,8 +23,9 @@ class DesignWindow : public QWidget {
  signals:
   void notesRequested();
   void exitRequested();
-  // After Results: the result fields hold a whole design, or the calculation failed.
-  void designed();
+  // After Results: the design of the inputs, or the calculation failed.
+  void designed(const coldesign::ColumnDesignInput& input,
+                const coldesign::ColumnDesignResult& result);
   void designFailed();
 
  protected:

@@ -5,13 +5,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QToolTip>
@@ -19,18 +17,12 @@
 #include "sheet/calculation_sheet.h"
 #include "sheet/program_version.h"
 #include "sheet/results_text.h"
-#include "windows/design_window.h"
 #include "windows/message_boxes.h"
 
 namespace coldesign {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
-
-std::string FieldText(const QWidget* window, const QString& name) {
-  const auto* field = window->findChild<QLineEdit*>(name);
-  return field != nullptr ? field->text().toStdString() : std::string();
-}
 
 QString AskWithSaveDialog(QWidget* window, const QString& suggested) {
   return QFileDialog::getSaveFileName(window, u"حفظ ورقة الحساب"_s, suggested, u"PDF (*.pdf)"_s);
@@ -81,9 +73,10 @@ QAction* MakeAction(QWidget* window, const QString& text, const QKeySequence& ke
 
 }  // namespace
 
-SheetActions::SheetActions(DesignWindow* window)
+SheetActions::SheetActions(QWidget* window, QWidget* results_button)
     : QObject(window),
       window_(window),
+      results_button_(results_button),
       save_(MakeAction(window, u"حفظ ورقة الحساب بصيغة PDF…"_s, QKeySequence(u"Ctrl+S"_s))),
       print_(MakeAction(window, u"طباعة ورقة الحساب…"_s, QKeySequence(u"Ctrl+P"_s))),
       copy_(MakeAction(window, u"نسخ النتائج"_s, QKeySequence(u"Ctrl+Shift+C"_s))),
@@ -99,8 +92,6 @@ SheetActions::SheetActions(DesignWindow* window)
   connect(save_, &QAction::triggered, this, &SheetActions::saveSheet);
   connect(print_, &QAction::triggered, this, &SheetActions::printSheet);
   connect(copy_, &QAction::triggered, this, &SheetActions::copyResults);
-  connect(window, &DesignWindow::designed, this, &SheetActions::takeDesign);
-  connect(window, &DesignWindow::designFailed, this, &SheetActions::forgetDesign);
 
   // The fields keep their own menus; everywhere else on the window, this one.
   window->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -115,17 +106,8 @@ QString SheetActions::suggestedPath() const {
   return QDir(folder).filePath(design_ ? SheetFileName(*design_) : u"column.pdf"_s);
 }
 
-void SheetActions::takeDesign() {
-  SheetContent content;
-  content.input = {.load_text = FieldText(window_, u"Text1"_s),
-                   .floors_text = FieldText(window_, u"Text3"_s),
-                   .width_text = FieldText(window_, u"Text4"_s)};
-  content.result = {.required_area_text = FieldText(window_, u"Text2"_s),
-                    .length_text = FieldText(window_, u"Text5"_s),
-                    .steel_area_text = FieldText(window_, u"Text6"_s),
-                    .bar_count_text = FieldText(window_, u"Text8"_s)};
-  content.bar_diameter_text = FieldText(window_, u"Text7"_s);
-  design_ = std::move(content);
+void SheetActions::takeDesign(const ColumnDesignInput& input, const ColumnDesignResult& result) {
+  design_ = SheetContent{.input = input, .result = result};
   setAvailable(true);
 }
 
@@ -152,10 +134,8 @@ void SheetActions::showContextMenu(QPoint position) {
 }
 
 void SheetActions::noteResultsFirst() {
-  const auto* results = window_->findChild<QPushButton*>(u"Command1"_s);
-  const QWidget* anchor = results != nullptr ? static_cast<const QWidget*>(results) : window_;
-  QToolTip::showText(anchor->mapToGlobal(anchor->rect().center()), u"اضغط «النتائج» أولا"_s,
-                     window_);
+  QToolTip::showText(results_button_->mapToGlobal(results_button_->rect().center()),
+                     u"اضغط «النتائج» أولا"_s, window_);
 }
 
 void SheetActions::saveSheet() {

@@ -11,8 +11,6 @@
 
 namespace coldesign {
 
-class DesignWindow;
-
 // What the design window offers to take a design away: save the calculation sheet as PDF
 // (Ctrl+S), print it (Ctrl+P) and copy the results (Ctrl+Shift+C), by shortcut and from the
 // window's context menu. They work on the last successful Results, whatever was typed since.
@@ -23,7 +21,12 @@ class SheetActions : public QObject {
   // Asks where to save the sheet, starting from `suggested`; empty when the user cancels.
   using AskFileName = std::function<QString(QWidget* window, const QString& suggested)>;
 
-  explicit SheetActions(DesignWindow* window);
+  // `window` wears the actions; `results_button` is pointed at while there is no design yet.
+  SheetActions(QWidget* window, QWidget* results_button);
+
+  // The design of a successful Results, taken as a value; forgotten when a Results fails.
+  void takeDesign(const ColumnDesignInput& input, const ColumnDesignResult& result);
+  void forgetDesign();
 
   void setAskFileName(AskFileName ask) { ask_file_name_ = std::move(ask); }
 
@@ -35,8 +38,6 @@ class SheetActions : public QObject {
   [[nodiscard]] QString suggestedPath() const;
 
  private:
-  void takeDesign();
-  void forgetDesign();
   void setAvailable(bool available);
   void showContextMenu(QPoint position);
   void noteResultsFirst();
@@ -45,7 +46,8 @@ class SheetActions : public QObject {
   void printSheet();
   void copyResults();
 
-  DesignWindow* window_;
+  QWidget* window_;
+  QWidget* results_button_;
   QAction* save_;
   QAction* print_;
   QAction* copy_;

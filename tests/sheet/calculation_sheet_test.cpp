@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "calculation/design_rules.h"
+
 namespace coldesign {
 namespace {
 
@@ -168,6 +170,25 @@ INSTANTIATE_TEST_SUITE_P(
         SheetCase{"50", "7", {u"العدد الزوجي 18"_s}},
         // Eight floors: beyond the limit the notes state; the load as typed, in Arabic digits.
         SheetCase{"١٠", "8", {u"يتجاوز هذا الحد"_s, u"١٠ t"_s}}));
+
+// The formulas are written from the design's rules: a changed rule changes the printed formula.
+TEST(CalculationSheet, WritesItsFormulasFromTheDesignRules) {
+  const auto figure = [](double value) { return QString::fromStdString(FormatNumber(value)); };
+  const QString text =
+      Squeezed(SheetPdf(Design("100", "7")).run(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s}));
+  for (const QString& formula : {
+           u"(%1 × P) × %2 ÷ %3"_s.arg(figure(rules::kLoadFactor), figure(rules::kKilogramsPerTon),
+                                       figure(rules::kCarryingStressKgPerCm2)),
+           u"max(%1 × Ac, %2 × b × t"_s.arg(figure(rules::kSteelShareOfRequiredArea),
+                                            figure(rules::kLeastSteelShareOfSection)),
+           u"As ÷ %1"_s.arg(figure(rules::kBarAreaCm2)),
+           u"%1 cm"_s.arg(figure(rules::kLengthStepCm)),
+           u"%1 ادوار"_s.arg(figure(rules::kFloorNoteLimit)),
+           u"Φ%1"_s.arg(figure(rules::kTieDiameterMm)),
+       }) {
+    EXPECT_TRUE(text.contains(Squeezed(formula))) << formula.toStdString();
+  }
+}
 
 }  // namespace
 }  // namespace coldesign

@@ -1,0 +1,65 @@
+#pragma once
+
+// Every number the design, its working, the section drawing and the notes use, each once. The
+// calculation, the calculation sheet, the windows and the page all read them from here.
+
+#include <algorithm>
+
+namespace coldesign::rules {
+
+// The load per floor is increased by 10 % (own weight of the column, finishes) before sizing.
+inline constexpr double kLoadFactor = 1.1;
+// Tons to kilograms.
+inline constexpr double kKilogramsPerTon = 1000;
+
+// The load one cm² of required concrete area carries, kg/cm²: 0.35 fcu + 0.67 fy × 1 % of steel
+// with fcu = 250 and fy = 3600 kg/cm², that is 87.5 + 24.12. The literal is kept so that results
+// stay exact to the last digit.
+inline constexpr double kCarryingStressKgPerCm2 = 111.62;
+inline constexpr double kConcreteStrengthKgPerCm2 = 250;  // fcu
+inline constexpr double kSteelYieldKgPerCm2 = 3600;       // fy
+inline constexpr double kConcreteStressShare = 0.35;      // of fcu
+inline constexpr double kSteelStressShare = 0.67;         // of fy
+
+// The section is this wide, cm.
+inline constexpr double kSectionWidthCm = 30;
+// Its length is a whole number of centimetres raised to a multiple of this step, cm.
+inline constexpr int kLengthStepCm = 5;
+// ... and never below this, cm (a square section at the least).
+inline constexpr int kLeastLengthCm = 30;
+
+// Longitudinal steel: this share of the required concrete area ...
+inline constexpr double kSteelShareOfRequiredArea = 0.01;
+// ... and never below this share of the chosen section b × t.
+inline constexpr double kLeastSteelShareOfSection = 0.006;
+
+// The bars are of this diameter, mm ...
+inline constexpr int kBarDiameterMm = 16;
+// ... each counted as this much steel, cm² (π × 1.6² / 4 = 2.01, taken as 2).
+inline constexpr double kBarAreaCm2 = 2;
+// At least one bar in each corner ...
+inline constexpr int kLeastBars = 4;
+// ... and as many on each long face: an even count.
+inline constexpr int kBarCountMultiple = 2;
+
+// The design is meant for buildings of at most this many floors (a note, not enforced).
+inline constexpr int kFloorNoteLimit = 7;
+
+// The drawing's assumptions, not checked against a code: clear cover to the tie, mm ...
+inline constexpr double kClearCoverMm = 25;
+// ... a tie of this diameter, mm ...
+inline constexpr int kTieDiameterMm = 8;
+// ... and the least clear gap between bars, mm, unless the bar is thicker.
+inline constexpr double kLeastClearSpacingMm = 25;
+
+// The tie bends round a corner bar: the radius of its centre line there, mm.
+constexpr double TieCornerRadiusMm(double bar_diameter_mm, double tie_diameter_mm) {
+  return (bar_diameter_mm + tie_diameter_mm) / 2;
+}
+
+// The least clear spacing between neighbouring bars, mm: max(d, 25 mm).
+constexpr double LeastClearSpacingMm(double bar_diameter_mm) {
+  return std::max(bar_diameter_mm, kLeastClearSpacingMm);
+}
+
+}  // namespace coldesign::rules
