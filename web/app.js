@@ -5,6 +5,7 @@ import { createDesignView } from './design_view.js';
 import { guardField } from './field_guard.js';
 import { createMessageBox } from './message_box.js';
 import { CALCULATION_UNAVAILABLE, SEPARATOR_HINT } from './messages.js';
+import { workOffline } from './offline.js';
 import { wireViews } from './views.js';
 
 const byId = (id) => document.getElementById(id);
@@ -15,6 +16,7 @@ const designView = createDesignView({
   load: byId('Text1'),
   floors: byId('Text3'),
   results: byId('results'),
+  staleNote: byId('results-note'),
   width: byId('Text4'),
   length: byId('Text5'),
   barDiameter: byId('Text7'),
@@ -39,6 +41,8 @@ byId('design-form').addEventListener('submit', async (event) => {
 
 calculationLoading.then((calculation) => {
   for (const id of ['Text1', 'Text3']) {
+    // The hint's row is kept at the height of its text, shown or not.
+    byId(`${id}-hint`).textContent = SEPARATOR_HINT;
     guardField(byId(id), byId(`${id}-hint`), SEPARATOR_HINT, calculation.guardText);
   }
   byId('design-form').removeAttribute('aria-busy');
@@ -53,7 +57,7 @@ wireViews({
 });
 
 if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('service-worker.js').catch((error) => {
+  workOffline(navigator.serviceWorker, byId('update-banner')).catch((error) => {
     console.warn('Working offline is not available:', error);
   });
 }

@@ -1,4 +1,5 @@
-// The texts of the design's message boxes, as the desktop program words them.
+// The texts of the design's message boxes, as the desktop program words them, and the page's
+// own notes.
 
 const EMPTY_FIELD = 'لا يمكن ترك هذا الحقل فارغا';
 
@@ -16,6 +17,11 @@ const FAILURE_TEXTS = {
 export const CALCULATION_UNAVAILABLE = 'تعذر تحميل الحساب في هذا المتصفح، أعد تحميل الصفحة';
 
 export const SEPARATOR_HINT = 'العلامة العشرية هي النقطة «.» أو «٫»';
+
+export const STALE_RESULTS_NOTE = 'النتائج للقيم السابقة، اضغط «النتائج» للتحديث';
+
+export const NEW_VERSION_AVAILABLE = 'نسخة جديدة متاحة';
+export const RELOAD_NEW_VERSION = 'إعادة التحميل';
 
 export function inputProblemText(problem) {
   return INPUT_PROBLEM_TEXTS[problem];
