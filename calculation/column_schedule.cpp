@@ -3,7 +3,6 @@
 #include <map>
 #include <numbers>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 
 #include "calculation/design_calculation.h"
@@ -40,7 +39,7 @@ Quantities SegmentQuantities(const std::vector<ColumnSegment>& segments,
 
 // Flags every column whose mark another column has too; empty marks are not compared.
 void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
-  std::unordered_map<std::string_view, int> uses;
+  std::map<std::string_view, int> uses;
   for (const ScheduleColumn& column : columns) {
     if (!column.input.mark.empty()) ++uses[column.input.mark];
   }

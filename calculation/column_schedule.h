@@ -90,6 +90,9 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
 // Whether a floor height, m, lies in the rules table's range.
 bool FloorHeightInRange(double floor_height_m);
 
+// The schedule shows its quantities, m³ and kg, with this many decimals.
+inline constexpr int kQuantityDecimals = 2;
+
 // A quantity as the schedule shows it: fixed, with this many decimals ("12.35").
 std::string QuantityText(double value, int decimals);
 

@@ -267,23 +267,13 @@ std::string_view StatusText(const std::optional<NumericFailure>& failure) {
   return *failure == NumericFailure::Overflow ? "overflow" : "not_a_number";
 }
 
-void AppendLevel(std::string& out, const ScheduleColumn& column, const LevelDesign& level,
-                 const std::string& width_text, const std::string& bar_diameter_text) {
-  AppendValue(out, column.input.mark);
-  for (const std::int64_t number : {std::int64_t{column.input.count}, std::int64_t{level.level},
-                                    std::int64_t{level.floors_carried}}) {
-    out.push_back(',');
-    out.append(FormatInteger(number));
+void AppendLevel(std::string& out, const Schedule& schedule, const ScheduleColumn& column,
+                 const LevelDesign& level) {
+  const auto values = ScheduleCsvValues(schedule, column, level);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (i > 0) out.push_back(',');
+    AppendValue(out, values[i]);
   }
-  const bool designed = !level.failure;
-  for (const std::string* text :
-       {&level.required_area_text, &width_text, &level.length_text, &level.steel_area_text,
-        &level.bar_count_text, &bar_diameter_text}) {
-    out.push_back(',');
-    if (designed) out.append(*text);
-  }
-  out.push_back(',');
-  out.append(StatusText(level.failure));
   out.push_back('\n');
 }
 
@@ -345,16 +335,34 @@ std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
   return csv;
 }
 
+std::array<std::string, kScheduleCsvColumns> ScheduleCsvValues(const Schedule& schedule,
+                                                               const ScheduleColumn& column,
+                                                               const LevelDesign& level) {
+  std::array<std::string, kScheduleCsvColumns> values = {
+      column.input.mark,
+      FormatInteger(column.input.count),
+      FormatInteger(level.level),
+      FormatInteger(level.floors_carried),
+      level.required_area_text,
+      FormatInteger(schedule.materials.width_cm),
+      level.length_text,
+      level.steel_area_text,
+      level.bar_count_text,
+      FormatInteger(schedule.materials.bar_diameter_mm),
+      std::string(StatusText(level.failure))};
+  // A level that failed has its result cells empty.
+  if (level.failure) std::fill(values.begin() + 4, values.end() - 1, std::string());
+  return values;
+}
+
 std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
-  const std::string width_text = FormatInteger(schedule.materials.width_cm);
-  const std::string bar_diameter_text = FormatInteger(schedule.materials.bar_diameter_mm);
   std::string out;
   out.append(kUtf8Bom);
   out.append(kScheduleCsvHeader);
   out.push_back('\n');
   for (const ScheduleColumn& column : schedule.columns) {
     for (const LevelDesign& level : column.levels) {
-      AppendLevel(out, column, level, width_text, bar_diameter_text);
+      AppendLevel(out, schedule, column, level);
       if (levels == CsvLevels::LowestOnly) break;
     }
   }
