@@ -3,15 +3,29 @@
 import loadCalculation from './calculation.js';
 import { createDesignView } from './design_view.js';
 import { guardField } from './field_guard.js';
+import { createMaterialsPanel } from './materials_panel.js';
 import { createMessageBox } from './message_box.js';
-import { CALCULATION_UNAVAILABLE, SEPARATOR_HINT } from './messages.js';
+import {
+  CALCULATION_UNAVAILABLE, PAGE_TEXTS, SEPARATOR_HINT, VIEW_TITLES,
+} from './messages.js';
 import { workOffline } from './offline.js';
+import { createScheduleView } from './schedule_view.js';
+import { createSheetView } from './sheet_view.js';
 import { wireViews } from './views.js';
 
 const byId = (id) => document.getElementById(id);
 
+// The texts of the elements that name theirs in data-text.
+for (const element of document.querySelectorAll('[data-text]')) {
+  element.textContent = PAGE_TEXTS[element.dataset.text];
+}
+
 const calculationLoading = loadCalculation();
 const showMessage = createMessageBox(byId('message'));
+// The calculation sheet and the schedule, once the calculation has loaded.
+let sheetView = null;
+let scheduleView = null;
+const sheetButton = byId('SheetButton');
 const designView = createDesignView({
   load: byId('Text1'),
   floors: byId('Text3'),
@@ -24,7 +38,16 @@ const designView = createDesignView({
   figure: byId('section-figure'),
   drawing: byId('section-drawing'),
   caption: byId('section-caption'),
-}, showMessage);
+}, showMessage, {
+  onDesigned(sheet) {
+    sheetView.show(sheet);
+    sheetButton.hidden = false;
+  },
+  onRefused() {
+    sheetView?.show(null);
+    sheetButton.hidden = true;
+  },
+});
 
 // Enter in either field submits the form, as the Results button does.
 byId('design-form').addEventListener('submit', async (event) => {
@@ -39,22 +62,58 @@ byId('design-form').addEventListener('submit', async (event) => {
   designView.runResults(calculation);
 });
 
+const MATERIAL_FIELDS = { fcu: 'Fcu', fy: 'Fy', width: 'Width', barDiameter: 'BarDiameter',
+  loadFactor: 'LoadFactor' };
+
 calculationLoading.then((calculation) => {
-  for (const id of ['Text1', 'Text3']) {
+  const materials = createMaterialsPanel({
+    panel: byId('Materials'),
+    fields: Object.fromEntries(Object.entries(MATERIAL_FIELDS).map(([name, id]) => [name, byId(id)])),
+    problem: byId('materials-problem'),
+    reset: byId('MaterialsReset'),
+  }, calculation);
+  for (const id of ['Text1', 'Text3', 'Fcu', 'Fy', 'Width', 'LoadFactor', 'FloorHeight']) {
     // The hint's row is kept at the height of its text, shown or not.
     byId(`${id}-hint`).textContent = SEPARATOR_HINT;
     guardField(byId(id), byId(`${id}-hint`), SEPARATOR_HINT, calculation.guardText);
   }
+  designView.useMaterials(materials);
+  sheetView = createSheetView({
+    page: byId('sheet-page'),
+    print: byId('SheetPrint'),
+    share: byId('SheetShare'),
+    version: byId('sheet-page').dataset.version,
+  }, calculation.rules);
+  scheduleView = createScheduleView({
+    entries: byId('ScheduleColumns').tBodies[0],
+    addRow: byId('ScheduleAddRow'),
+    file: byId('ScheduleFile'),
+    floorHeight: byId('FloorHeight'),
+    materialsNote: byId('ScheduleMaterials'),
+    design: byId('ScheduleDesign'),
+    results: byId('ScheduleResults'),
+    levels: byId('ScheduleTable'),
+    types: byId('ScheduleTypes'),
+    notes: byId('ScheduleNotes'),
+    download: byId('ScheduleDownload'),
+    print: byId('SchedulePrint'),
+  }, calculation, { materials, showMessage });
+  if (!byId('Schedule').hidden) scheduleView.opened();
   byId('design-form').removeAttribute('aria-busy');
+  byId('Schedule').removeAttribute('aria-busy');
 }, (error) => console.error('The calculation could not be loaded:', error));
 
 wireViews({
-  design: byId('columns'),
-  notes: byId('Form1'),
-  heading: document.querySelector('.title-bar h1'),
-  notesButton: byId('Command3'),
-  backButton: byId('Form1-Command1'),
-});
+  design: { element: byId('columns') },
+  notes: { element: byId('Form1'), title: () => VIEW_TITLES.notes, button: byId('Command3'),
+    back: byId('Form1-Command1'), focus: byId('Form1-Command1') },
+  sheet: { element: byId('Sheet'), title: () => sheetView.title(), heading: VIEW_TITLES.sheet,
+    button: sheetButton, back: byId('SheetBack'), focus: byId('SheetPrint'),
+    available: () => sheetView?.available() ?? false },
+  schedule: { element: byId('Schedule'), title: () => VIEW_TITLES.schedule,
+    button: byId('ScheduleButton'), back: byId('ScheduleBack'), focus: byId('ScheduleDesign'),
+    shown: () => scheduleView?.opened() },
+}, document.querySelector('.title-bar h1'));
 
 if ('serviceWorker' in navigator) {
   workOffline(navigator.serviceWorker, byId('update-banner')).catch((error) => {

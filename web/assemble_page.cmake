@@ -3,10 +3,12 @@
 # subsets, the icons, and last the service worker, whose build hash changes with any file.
 #
 # cmake -DSOURCE_DIR=<repo> -DOUTPUT_DIR=<dir> -DDEVELOPER_NAME=<text> -DSUPPORT_PHONE=<text>
-#       -DPYFTSUBSET=<program> -DRSVG_CONVERT=<program> -P assemble_page.cmake
+#       -DPROGRAM_VERSION=<version> -DPYFTSUBSET=<program> -DRSVG_CONVERT=<program>
+#       -P assemble_page.cmake
 cmake_minimum_required(VERSION 3.25)
 
-foreach(variable SOURCE_DIR OUTPUT_DIR DEVELOPER_NAME SUPPORT_PHONE PYFTSUBSET RSVG_CONVERT)
+foreach(variable SOURCE_DIR OUTPUT_DIR DEVELOPER_NAME SUPPORT_PHONE PROGRAM_VERSION PYFTSUBSET
+                 RSVG_CONVERT)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "assemble_page.cmake needs -D${variable}=...")
   endif()
@@ -36,6 +38,7 @@ foreach(file style.css manifest.webmanifest ${page_scripts})
 endforeach()
 escape_html("${DEVELOPER_NAME}" COLDESIGN_DEVELOPER_NAME)
 escape_html("${SUPPORT_PHONE}" COLDESIGN_SUPPORT_PHONE)
+escape_html("${PROGRAM_VERSION}" COLDESIGN_VERSION)
 configure_file(${page_dir}/index.html ${OUTPUT_DIR}/index.html @ONLY)
 configure_file(${SOURCE_DIR}/resources/notes/notes-picture.svg
                ${OUTPUT_DIR}/notes/notes-picture.svg COPYONLY)

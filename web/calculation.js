@@ -38,7 +38,30 @@ async function moduleBytes() {
   return response.arrayBuffer();
 }
 
-const FAILURES = ["overflow", "type-mismatch"];
+const FAILURES = ["overflow", "type-mismatch", "materials"];
+// The engineer's choices, in the order the module takes and checks them.
+const MATERIALS = ["fcu", "fy", "width", "barDiameter", "loadFactor"];
+// The names of the rules' texts that page_rules gives, in its order; the bar diameters follow.
+const RULE_TEXTS = ["fcu", "fy", "width", "barDiameter", "loadFactor", "leastFcu", "mostFcu",
+  "leastFy", "mostFy", "leastWidth", "mostWidth", "leastLoadFactor", "mostLoadFactor",
+  "floorHeight", "leastFloorHeight", "mostFloorHeight", "steelDensity", "kilogramsPerTon",
+  "lengthStep", "leastBars", "steelShare", "leastSteelShare", "steelSharePercent",
+  "leastSteelSharePercent", "concreteStressShare", "steelStressShare", "tieDiameter",
+  "clearCover", "floorNoteLimit"];
+// The texts of design_with_working's answer, in its order.
+const WORKING_TEXTS = ["requiredAreaText", "lengthText", "steelAreaText", "barCountText",
+  "lengthQuotientText", "roundedLengthText", "steelShareText", "leastSteelText",
+  "barQuotientText", "roundedBarText", "steelRatioPercentText", "widthText", "barDiameterText",
+  "fcuText", "fyText", "loadFactorText", "loadIncreasePercentText", "carryingStressText",
+  "barAreaText"];
+const LENGTH_RULES = ["none", "raised-to-least", "raised-to-multiple"];
+const STEEL_RULES = ["share-of-required-area", "least-of-section"];
+const BAR_RULES = ["none", "raised-to-least", "raised-to-even"];
+const SCHEDULE_FIELDS = [null, "mark", "load", "floors", "count"];
+const SCHEDULE_PROBLEMS = ["missing-value", "mark-too-long", "not-a-number", "negative-load",
+  "not-whole-number", "floors-out-of-range", "count-out-of-range", "no-header", "not-utf8",
+  "unknown-column", "repeated-column", "missing-column", "no-rows", "unclosed-quote",
+  "text-after-quote", "too-many-values", "too-many-levels"];
 const INPUT_PROBLEMS = [null, "load-empty", "floors-empty", "negative"];
 const LAYOUT_FAILURES = ["invalid-input", "bars-do-not-fit"];
 
@@ -58,6 +81,14 @@ function checkText(text, name) {
 
 function checkNumber(value, name) {
   if (typeof value !== "number") throw new TypeError(`${name} must be a number`);
+}
+
+// Materials as the page holds them: an object of texts, one for each choice.
+function checkMaterials(materials) {
+  if (typeof materials !== "object" || materials === null) {
+    throw new TypeError(`materials must be { ${MATERIALS.join(", ")} }`);
+  }
+  for (const name of MATERIALS) checkText(materials[name], `materials.${name}`);
 }
 
 function bind(module, imports) {
@@ -157,6 +188,34 @@ function bind(module, imports) {
     sizes[1] = writeText(second, scratch + sizes[0]);
   }
 
+  // Writes texts (strings, or bytes as a Uint8Array) one after another into the scratch block,
+  // and after them the table of their addresses and sizes, which the module reads as an array
+  // of TextView; returns the table's address.
+  function writeTextList(items) {
+    let room = 4 + 8 * items.length;
+    for (const item of items) room += typeof item === "string" ? roomFor(item) : item.length;
+    reserveScratch(room);
+    refreshViews();
+    const table = new Uint32Array(2 * items.length);
+    let at = scratch;
+    items.forEach((item, i) => {
+      let size = item.length;
+      if (typeof item === "string") {
+        size = writeText(item, at);
+      } else {
+        heap.set(item, at);
+      }
+      table[2 * i] = at;
+      table[2 * i + 1] = size;
+      at += size;
+    });
+    const tableAddress = (at + 3) & ~3;
+    words.set(table, tableAddress >>> 2);
+    return tableAddress;
+  }
+
+  const materialTexts = (materials) => MATERIALS.map((name) => materials[name]);
+
   // The text of size bytes at address, decoded as TextDecoder does.
   function readText(address, size) {
     if (size > HAND_DECODED_BYTES) return decoder.decode(heap.subarray(address, address + size));
@@ -194,16 +253,113 @@ function bind(module, imports) {
     return size;
   }
 
-  // Numbers copied out of the module: they outlive a fresh instance.
-  const ruleValues = new Float64Array(memory.buffer, exports.design_rules(), 6);
+  // Texts copied out of the module: they outlive a fresh instance.
+  const rulesAnswer = exports.page_rules() >>> 2;
+  const ruleTexts = Array.from({ length: words[rulesAnswer] },
+    (_, i) => readTextAt((words[rulesAnswer + 1] >>> 2) + 2 * i));
+  const texts = Object.fromEntries(RULE_TEXTS.map((name, i) => [name, ruleTexts[i]]));
+  const defaultMaterials = Object.freeze(
+    Object.fromEntries(MATERIALS.map((name) => [name, texts[name]])));
   const rules = Object.freeze({
-    sectionWidthCm: ruleValues[0],
-    barDiameterMm: ruleValues[1],
-    tieDiameterMm: ruleValues[2],
-    clearCoverMm: ruleValues[3],
-    tieCornerRadiusMm: ruleValues[4],
-    floorNoteLimit: ruleValues[5],
+    sectionWidthCm: Number(texts.width),
+    barDiameterMm: Number(texts.barDiameter),
+    tieDiameterMm: Number(texts.tieDiameter),
+    clearCoverMm: Number(texts.clearCover),
+    floorNoteLimit: Number(texts.floorNoteLimit),
+    // The rules' numbers as the engine writes them, and the bar diameters sold.
+    texts: Object.freeze(texts),
+    barDiameters: Object.freeze(ruleTexts.slice(RULE_TEXTS.length)),
+    defaultMaterials,
   });
+
+  // The design of the texts with the materials, and its working, as design_with_working
+  // answers; materials refused give { ok: false, failure: "materials", choice }.
+  function designWithWorking(loadText, floorsText, materials) {
+    const answer = exports.design_with_working(
+      writeTextList([loadText, floorsText, ...materialTexts(materials)])) >>> 2;
+    refreshViews();
+    const outcome = words[answer];
+    if (FAILURES[outcome - 1] === "materials") {
+      return { ok: false, failure: "materials", choice: MATERIALS[words[answer + 1] - 1] };
+    }
+    const design = {};
+    WORKING_TEXTS.forEach((name, i) => {
+      design[name] = readTextAt(answer + 6 + 2 * i);
+    });
+    const [requiredAreaText, lengthText, steelAreaText, barCountText] =
+      WORKING_TEXTS.slice(0, 4).map((name) => design[name]);
+    const working = {
+      lengthRule: LENGTH_RULES[words[answer + 2]],
+      steelRule: STEEL_RULES[words[answer + 3]],
+      barRule: BAR_RULES[words[answer + 4]],
+      beyondFloorLimit: words[answer + 5] !== 0,
+    };
+    for (const name of WORKING_TEXTS.slice(4, 11)) working[name] = design[name];
+    const used = {};
+    for (const name of WORKING_TEXTS.slice(11)) used[name] = design[name];
+    recycleAfterHugeInput();
+    const results = { requiredAreaText, lengthText, steelAreaText, barCountText };
+    if (outcome === 0) return { ok: true, ...results, working, materials: used };
+    return { ok: false, failure: FAILURES[outcome - 1], partial: results, working,
+      materials: used };
+  }
+
+  // The schedule's answer read out of the module (see ScheduleAnswer in building_module.cpp).
+  function readSchedule(answer) {
+    const outcome = words[answer];
+    if (outcome === 3) {
+      return { ok: false, problem: "materials", choice: MATERIALS[words[answer + 1] - 1] };
+    }
+    if (outcome === 4) return { ok: false, problem: "floor-height" };
+    if (outcome === 2) {
+      return { ok: false, problem: "input", line: words[answer + 2],
+        field: SCHEDULE_FIELDS[words[answer + 3]], kind: SCHEDULE_PROBLEMS[words[answer + 4]],
+        column: readTextAt(answer + 5) };
+    }
+    const csvAddress = words[answer + 7];
+    const csv = heap.slice(csvAddress, csvAddress + words[answer + 8]);
+    const header = readTextAt(answer + 9).split(",");
+    const textsAddress = words[answer + 13];
+    const ends = words.subarray(words[answer + 14] >>> 2);
+    const numbers = words.subarray(words[answer + 15] >>> 2);
+    let text = 0;
+    let number = 0;
+    const nextText = () => {
+      const start = text === 0 ? 0 : ends[text - 1];
+      const end = ends[text++];
+      return readText(textsAddress + start, end - start);
+    };
+    const columns = Array.from({ length: words[answer + 11] }, () => {
+      const loadText = nextText();
+      const [type, repeated, levels] = numbers.subarray(number, number += 3);
+      const rows = Array.from({ length: levels }, () => header.map(nextText));
+      return { mark: rows[0][0], loadText, floorsText: rows[0][3], countText: rows[0][1], type,
+        repeatedMark: repeated !== 0, rows };
+    });
+    const types = Array.from({ length: words[answer + 12] }, () => {
+      const [name, countText, concreteM3Text, steelKgText] = [nextText(), nextText(), nextText(),
+        nextText()];
+      const [segmentCount, columnCount] = numbers.subarray(number, number += 2);
+      const segments = Array.from({ length: segmentCount }, () => {
+        const [firstLevel, lastLevel, failed] = numbers.subarray(number, number += 3);
+        return { firstLevel, lastLevel, failed: failed !== 0, lengthText: nextText(),
+          barCountText: nextText() };
+      });
+      return { name, countText, concreteM3Text, steelKgText, segments,
+        columns: Array.from(numbers.subarray(number, number += columnCount)) };
+    });
+    const total = { concreteM3Text: nextText(), steelKgText: nextText() };
+    return { ok: true, allDesigned: outcome === 0, csv, header, columns, types, total };
+  }
+
+  function designSchedule(csv, materials, floorHeightText) {
+    const answer = exports.design_schedule_csv(
+      writeTextList([...materialTexts(materials), floorHeightText, csv])) >>> 2;
+    refreshViews();
+    const schedule = readSchedule(answer);
+    recycleAfterHugeInput();
+    return schedule;
+  }
 
   const isNumeric = (text) => {
     writeTexts(text);
@@ -226,20 +382,58 @@ function bind(module, imports) {
     designColumn(loadText, floorsText) {
       checkText(loadText, "loadText");
       checkText(floorsText, "floorsText");
-      writeTexts(loadText, floorsText);
-      const answer = exports.design_column(scratch, sizes[0], scratch + sizes[0], sizes[1]) >>> 2;
-      refreshViews();
-      const requiredAreaText = readTextAt(answer + 1);
-      const lengthText = readTextAt(answer + 3);
-      const steelAreaText = readTextAt(answer + 5);
-      const barCountText = readTextAt(answer + 7);
-      const outcome = words[answer];
+      const { ok, failure, requiredAreaText, lengthText, steelAreaText, barCountText, partial } =
+        designWithWorking(loadText, floorsText, defaultMaterials);
+      if (ok) return { ok, requiredAreaText, lengthText, steelAreaText, barCountText };
+      return { ok, failure, partial };
+    },
+
+    // The design with the engineer's materials (texts as typed), with its working and the
+    // materials' numbers as the calculation sheet writes them.
+    designWithWorking(loadText, floorsText, materials) {
+      checkText(loadText, "loadText");
+      checkText(floorsText, "floorsText");
+      checkMaterials(materials);
+      return designWithWorking(loadText, floorsText, materials);
+    },
+
+    // The first of the materials' texts refused ("fcu", "fy", "width", "barDiameter",
+    // "loadFactor"), or null.
+    checkMaterials(materials) {
+      checkMaterials(materials);
+      const choice = exports.check_materials(writeTextList(materialTexts(materials)));
       recycleAfterHugeInput();
-      if (outcome === 0) {
-        return { ok: true, requiredAreaText, lengthText, steelAreaText, barCountText };
+      return choice === 0 ? null : MATERIALS[choice - 1];
+    },
+
+    // The schedule of a CSV file's bytes (a Uint8Array, read as the command line reads a file)
+    // with the materials and floor height (texts as typed): its CSV bytes, exactly as the
+    // command line writes them, and its levels, types and quantities; or why it was refused.
+    designSchedule(csv, materials, floorHeightText) {
+      if (!(csv instanceof Uint8Array)) throw new TypeError("csv must be a Uint8Array");
+      checkMaterials(materials);
+      checkText(floorHeightText, "floorHeightText");
+      return designSchedule(csv, materials, floorHeightText);
+    },
+
+    // The same for the rows of a table, each [mark, load, floors, count] as typed: they go to
+    // the engine as a CSV file whose values are all quoted, so that it reads them as typed. A
+    // refused row is named by its place in the table (1 first).
+    designScheduleRows(rows, materials, floorHeightText) {
+      if (!Array.isArray(rows) || !rows.every((row) => Array.isArray(row) && row.length === 4 &&
+        row.every((value) => typeof value === "string"))) {
+        throw new TypeError("rows must be arrays of four strings");
       }
-      return { ok: false, failure: FAILURES[outcome - 1],
-        partial: { requiredAreaText, lengthText, steelAreaText, barCountText } };
+      checkMaterials(materials);
+      checkText(floorHeightText, "floorHeightText");
+      const quoted = rows.map((row) => row.map((value) => `"${value.replaceAll('"', '""')}"`));
+      const csv = ["mark,load,floors,count", ...quoted.map((row) => row.join(","))].join("\n");
+      const schedule = designSchedule(encoder.encode(csv), materials, floorHeightText);
+      if (schedule.problem === "input") {
+        const { line, ...rest } = schedule;
+        return { ...rest, row: Math.max(line - 1, 0) };
+      }
+      return schedule;
     },
 
     checkInputs(loadText, floorsText) {
@@ -282,16 +476,18 @@ function bind(module, imports) {
       return { text: guarded, caret: guardedCaret, droppedSeparator };
     },
 
+    // The bars of a section of bars of barDiameterMm (the rules' diameter when left out).
     layOutSection(section) {
       if (typeof section !== "object" || section === null) {
-        throw new TypeError("layOutSection takes { widthCm, lengthCm, barCount }");
+        throw new TypeError("layOutSection takes { widthCm, lengthCm, barCount, barDiameterMm }");
       }
-      const { widthCm, lengthCm, barCount } = section;
+      const { widthCm, lengthCm, barCount, barDiameterMm = rules.barDiameterMm } = section;
       checkNumber(widthCm, "widthCm");
       checkNumber(lengthCm, "lengthCm");
       checkNumber(barCount, "barCount");
-      const answer = exports.lay_out_section(widthCm, lengthCm, barCount);
-      const view = new DataView(memory.buffer, answer, 24);
+      checkNumber(barDiameterMm, "barDiameterMm");
+      const answer = exports.lay_out_section(widthCm, lengthCm, barCount, barDiameterMm);
+      const view = new DataView(memory.buffer, answer, 32);
       const outcome = view.getUint32(16, true);
       if (outcome !== 0) return { ok: false, failure: LAYOUT_FAILURES[outcome - 1] };
       const count = view.getUint32(12, true);
@@ -300,7 +496,8 @@ function bind(module, imports) {
       for (let i = 0; i < centres.length; i += 2) {
         bars.push({ xMm: centres[i], yMm: centres[i + 1] });
       }
-      return { ok: true, bars, clearSpacingMm: view.getFloat64(0, true) };
+      return { ok: true, bars, clearSpacingMm: view.getFloat64(0, true),
+        tieCornerRadiusMm: view.getFloat64(24, true) };
     },
 
     // The module's memory now, in bytes: for the tests and the figures.

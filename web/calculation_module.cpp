@@ -10,12 +10,12 @@
 #include <string>
 #include <string_view>
 
-#include "calculation/design_calculation.h"
 #include "calculation/design_rules.h"
 #include "calculation/input_check.h"
 #include "calculation/input_guard.h"
 #include "calculation/numeric_text.h"
 #include "calculation/section_layout.h"
+#include "web/module_text.h"
 
 #define COLDESIGN_EXPORT(name) extern "C" __attribute__((export_name(name)))
 
@@ -23,25 +23,8 @@ namespace {
 
 std::string_view View(const char* text, std::size_t size) { return {text, size}; }
 
-// A text of an answer, as the caller reads it: its address and length in bytes.
-struct TextView {
-  const char* data;
-  std::uint32_t size;
-};
-
-enum class DesignOutcome : std::uint32_t { Ok, Overflow, TypeMismatch };
-
-struct DesignAnswer {
-  DesignOutcome outcome;
-  TextView required_area;
-  TextView length;
-  TextView steel_area;
-  TextView bar_count;
-};
-
-TextView ViewOf(const std::string& text) {
-  return {text.data(), static_cast<std::uint32_t>(text.size())};
-}
+using coldesign::web::TextView;
+using coldesign::web::ViewOf;
 
 enum class InputAnswer : std::uint32_t { Accepted, LoadEmpty, FloorsEmpty, Negative };
 
@@ -58,11 +41,12 @@ struct LayoutAnswer {
   const coldesign::BarCentre* bars;  // x and y of each bar, in mm
   std::uint32_t bar_count;
   LayoutOutcome outcome;
+  double tie_corner_radius_mm;  // of the tie round a bar of the diameter given
 };
 
-static_assert(offsetof(DesignAnswer, required_area) == 4 && sizeof(DesignAnswer) == 36);
 static_assert(offsetof(GuardAnswer, caret) == 8 && sizeof(GuardAnswer) == 16);
-static_assert(offsetof(LayoutAnswer, bars) == 8 && offsetof(LayoutAnswer, outcome) == 16);
+static_assert(offsetof(LayoutAnswer, bars) == 8 && offsetof(LayoutAnswer, outcome) == 16 &&
+              offsetof(LayoutAnswer, tie_corner_radius_mm) == 24);
 static_assert(sizeof(coldesign::BarCentre) == 16);
 
 }  // namespace
@@ -73,46 +57,8 @@ COLDESIGN_EXPORT("alloc") void* CalculationAlloc(std::size_t size) {
 
 COLDESIGN_EXPORT("free") void CalculationFree(void* block) { std::free(block); }
 
-// The numbers of the design's rules that the page shows or draws with, in this order.
-COLDESIGN_EXPORT("design_rules") const double* DesignRulesExport() {
-  namespace rules = coldesign::rules;
-  static constexpr double kRules[] = {
-      rules::kSectionWidthCm,
-      rules::kBarDiameterMm,
-      rules::kTieDiameterMm,
-      rules::kClearCoverMm,
-      rules::TieCornerRadiusMm(rules::kBarDiameterMm, rules::kTieDiameterMm),
-      rules::kFloorNoteLimit,
-  };
-  return kRules;
-}
-
 COLDESIGN_EXPORT("is_numeric_text") bool IsNumericTextExport(const char* text, std::size_t size) {
   return coldesign::IsNumericText(View(text, size));
-}
-
-// The answer's texts are those of the design, or on a failure what the steps before it wrote.
-COLDESIGN_EXPORT("design_column")
-const DesignAnswer* DesignColumnExport(const char* load, std::size_t load_size, const char* floors,
-                                       std::size_t floors_size) {
-  static coldesign::ColumnDesignResult texts;
-  static DesignAnswer answer{};
-  auto result = coldesign::DesignColumn({.load_text = std::string(View(load, load_size)),
-                                         .floors_text = std::string(View(floors, floors_size))});
-  if (result) {
-    texts = std::move(*result);
-    answer.outcome = DesignOutcome::Ok;
-  } else {
-    texts = std::move(result.error().partial);
-    answer.outcome = result.error().kind == coldesign::NumericFailure::Overflow
-                         ? DesignOutcome::Overflow
-                         : DesignOutcome::TypeMismatch;
-  }
-  answer.required_area = ViewOf(texts.required_area_text);
-  answer.length = ViewOf(texts.length_text);
-  answer.steel_area = ViewOf(texts.steel_area_text);
-  answer.bar_count = ViewOf(texts.bar_count_text);
-  return &answer;
 }
 
 COLDESIGN_EXPORT("check_inputs")
@@ -148,7 +94,8 @@ const GuardAnswer* GuardTextExport(const char* text, std::size_t text_size, std:
 
 // The bar count comes as a JavaScript number: one that is no whole number is invalid input.
 COLDESIGN_EXPORT("lay_out_section")
-const LayoutAnswer* LayOutSectionExport(double width_cm, double length_cm, double bar_count) {
+const LayoutAnswer* LayOutSectionExport(double width_cm, double length_cm, double bar_count,
+                                        double bar_diameter_mm) {
   static coldesign::SectionLayout layout;
   static LayoutAnswer answer{};
   answer = {};
@@ -157,8 +104,10 @@ const LayoutAnswer* LayOutSectionExport(double width_cm, double length_cm, doubl
     answer.outcome = LayoutOutcome::InvalidInput;
     return &answer;
   }
-  auto result = coldesign::LayOutSection(
-      {.width_cm = width_cm, .length_cm = length_cm, .bar_count = static_cast<int>(bar_count)});
+  auto result = coldesign::LayOutSection({.width_cm = width_cm,
+                                          .length_cm = length_cm,
+                                          .bar_count = static_cast<int>(bar_count),
+                                          .bar_diameter_mm = bar_diameter_mm});
   if (!result) {
     answer.outcome = result.error() == coldesign::SectionLayoutFailure::BarsDoNotFit
                          ? LayoutOutcome::BarsDoNotFit
@@ -169,6 +118,8 @@ const LayoutAnswer* LayOutSectionExport(double width_cm, double length_cm, doubl
   answer = {.clear_spacing_mm = layout.clear_spacing_mm,
             .bars = layout.bars.data(),
             .bar_count = static_cast<std::uint32_t>(layout.bars.size()),
-            .outcome = LayoutOutcome::Ok};
+            .outcome = LayoutOutcome::Ok,
+            .tie_corner_radius_mm = coldesign::rules::TieCornerRadiusMm(
+                bar_diameter_mm, coldesign::rules::kTieDiameterMm)};
   return &answer;
 }

@@ -1,0 +1,270 @@
+// The column schedule: columns typed, pasted from a spreadsheet or read from a CSV file; every
+// level of every column, the types and the quantities as the engine designs them; the CSV as
+// the desktop's command line writes it, and print. Everything typed is remembered.
+
+import { fillInSlices } from './table_rendering.js';
+import {
+  PAGE_TEXTS, SCHEDULE_FILE_UNREADABLE, SCHEDULE_MATERIALS_NOTE, failedLevelsNote, floorHeightProblemText, materialsLine,
+  quantitiesNote, repeatedMarkNote, scheduleProblemText, segmentText,
+} from './messages.js';
+
+const STORAGE_KEY = 'column-designer.schedule';
+const ENTRY_FIELDS = ['mark', 'load', 'floors', 'count'];
+const ENTRY_INPUT_MODES = { mark: 'text', load: 'decimal', floors: 'numeric', count: 'numeric' };
+const SAVE_DELAY_MS = 400;
+
+function remembered() {
+  try {
+    const saved = JSON.parse(localStorage.getItem(STORAGE_KEY));
+    const rows = saved?.rows?.filter((row) => Array.isArray(row) && row.length === 4 &&
+      row.every((value) => typeof value === 'string'));
+    return { rows: rows?.length ? rows : [['', '', '', '']],
+      floorHeight: typeof saved?.floorHeight === 'string' ? saved.floorHeight : null };
+  } catch {
+    return { rows: [['', '', '', '']], floorHeight: null };
+  }
+}
+
+// A table row whose cells are made from a template row, which is faster than cell by cell.
+function rowMaker(cells) {
+  const template = document.createElement('tr');
+  for (const cell of cells) template.append(cell);
+  return () => template.cloneNode(true);
+}
+
+function textCell(name, attributes = {}) {
+  const cell = document.createElement(name);
+  for (const [key, value] of Object.entries(attributes)) cell.setAttribute(key, value);
+  return cell;
+}
+
+export function createScheduleView(elements, calculation, { materials, showMessage }) {
+  const {
+    entries, addRow, file, floorHeight, materialsNote, design, results, levels, types, notes,
+    download, print,
+  } = elements;
+  const ruleTexts = calculation.rules.texts;
+  const saved = remembered();
+  let rows = saved.rows;
+  floorHeight.value = saved.floorHeight ?? ruleTexts.floorHeight;
+  let csv = null;  // the bytes of the schedule on show
+
+  let saveTimer = 0;
+  const save = () => {
+    clearTimeout(saveTimer);
+    saveTimer = setTimeout(() => {
+      try {
+        localStorage.setItem(STORAGE_KEY, JSON.stringify({ rows, floorHeight: floorHeight.value }));
+      } catch {
+        // Storage refused or full: the table still holds everything for this visit.
+      }
+    }, SAVE_DELAY_MS);
+  };
+
+  // --- The columns as typed.
+
+  const newEntryRow = rowMaker([
+    ...ENTRY_FIELDS.map((field) => {
+      const cell = textCell('td');
+      cell.append(textCell('input', { type: 'text', inputmode: ENTRY_INPUT_MODES[field],
+        spellcheck: 'false', autocomplete: 'off', 'data-field': field,
+        'aria-label': PAGE_TEXTS[field] }));
+      return cell;
+    }),
+    (() => {
+      const cell = textCell('td');
+      const remove = textCell('button', { type: 'button', class: 'remove-row',
+        'aria-label': PAGE_TEXTS.removeRow });
+      remove.textContent = '×';
+      cell.append(remove);
+      return cell;
+    })(),
+  ]);
+  const entryRow = (values) => {
+    const row = newEntryRow();
+    row.querySelectorAll('input').forEach((input, i) => {
+      input.value = values[i];
+    });
+    return row;
+  };
+  const showEntries = () => fillInSlices(entries, rows.length, (i) => entryRow(rows[i]));
+
+  entries.addEventListener('input', (event) => {
+    const input = event.target;
+    const row = input.closest('tr').sectionRowIndex;
+    rows[row][ENTRY_FIELDS.indexOf(input.dataset.field)] = input.value;
+    save();
+  });
+  entries.addEventListener('click', (event) => {
+    const remove = event.target.closest('.remove-row');
+    if (!remove) return;
+    const row = remove.closest('tr');
+    rows.splice(row.sectionRowIndex, 1);
+    row.remove();
+    if (rows.length === 0) addEntry();
+    save();
+  });
+  // Rows copied from a spreadsheet arrive as lines of tab-separated cells: they fill the table
+  // from the cell pasted into, rightwards and downwards, with new rows as needed.
+  entries.addEventListener('paste', (event) => {
+    const text = event.clipboardData?.getData('text/plain') ?? '';
+    if (!/[\t\n\r]/.test(text)) return;
+    event.preventDefault();
+    const input = event.target;
+    const first = input.closest('tr').sectionRowIndex;
+    const column = ENTRY_FIELDS.indexOf(input.dataset.field);
+    const lines = text.replace(/\r\n?/g, '\n').replace(/\n$/, '').split('\n');
+    lines.forEach((line, i) => {
+      rows[first + i] ??= ['', '', '', ''];
+      line.split('\t').slice(0, ENTRY_FIELDS.length - column).forEach((value, j) => {
+        rows[first + i][column + j] = value;
+      });
+    });
+    save();
+    showEntries();
+  });
+  const addEntry = () => {
+    rows.push(['', '', '', '']);
+    entries.append(entryRow(rows.at(-1)));
+  };
+  addRow.addEventListener('click', () => {
+    addEntry();
+    save();
+    entries.lastElementChild.querySelector('input').focus();
+  });
+  floorHeight.addEventListener('input', save);
+
+  // --- The schedule designed.
+
+  const header = (table, keys, names) => {
+    table.tHead.replaceChildren(rowMaker(keys.map((key, i) => {
+      const cell = textCell('th', { scope: 'col', 'data-key': key });
+      cell.textContent = names[i];
+      return cell;
+    }))());
+  };
+
+  const LEVEL_NAMES = [PAGE_TEXTS.mark, PAGE_TEXTS.count, PAGE_TEXTS.level, PAGE_TEXTS.floorsCarried,
+    PAGE_TEXTS.requiredArea, PAGE_TEXTS.widthCm, PAGE_TEXTS.lengthCm, PAGE_TEXTS.steelArea,
+    PAGE_TEXTS.bars, PAGE_TEXTS.barDiameterMm, PAGE_TEXTS.status];
+
+  const showSchedule = (schedule, used) => {
+    csv = schedule.csv;
+    results.hidden = false;
+    header(levels, schedule.header, LEVEL_NAMES);
+    const newLevel = rowMaker(schedule.header.map((key) => textCell('td', { 'data-key': key })));
+    const levelRows = schedule.columns.flatMap((column) =>
+      column.rows.map((values) => ({ values, repeated: column.repeatedMark })));
+    const status = schedule.header.indexOf('status');
+    fillInSlices(levels.tBodies[0], levelRows.length, (i) => {
+      const { values, repeated } = levelRows[i];
+      const row = newLevel();
+      row.dataset.mark = values[0];
+      row.dataset.level = values[2];
+      values.forEach((value, j) => {
+        row.cells[j].textContent = value;
+      });
+      if (values[status] !== 'ok') row.className = 'failed';
+      if (repeated) row.cells[0].className = 'repeated';
+      return row;
+    });
+
+    const typeKeys = ['type', 'columns', 'count', 'segments', 'concrete', 'steel'];
+    header(types, typeKeys, [PAGE_TEXTS.type, PAGE_TEXTS.typeColumns, PAGE_TEXTS.count,
+      PAGE_TEXTS.segments, PAGE_TEXTS.concrete, PAGE_TEXTS.steel]);
+    const newType = rowMaker(typeKeys.map((key) => textCell('td', { 'data-key': key })));
+    const typeValues = schedule.types.map((type) => [type.name,
+      type.columns.map((i) => schedule.columns[i].mark).join('، '), type.countText,
+      type.segments.map((segment) => segmentText(segment, used)).join('\n'), type.concreteM3Text,
+      type.steelKgText]);
+    typeValues.push([PAGE_TEXTS.total, '', '', '', schedule.total.concreteM3Text,
+      schedule.total.steelKgText]);
+    fillInSlices(types.tBodies[0], typeValues.length, (i) => {
+      const row = newType();
+      typeValues[i].forEach((value, j) => {
+        row.cells[j].textContent = value;
+      });
+      if (i === typeValues.length - 1) row.className = 'total';
+      return row;
+    });
+
+    const failed = levelRows.filter(({ values }) => values[status] !== 'ok').length;
+    const repeated = schedule.columns.filter((column) => column.repeatedMark).length;
+    notes.replaceChildren(...[
+      failed ? failedLevelsNote(failed) : '', repeated ? repeatedMarkNote(repeated) : '',
+      quantitiesNote(ruleTexts, floorHeight.value.trim()),
+    ].filter(Boolean).map((text) => Object.assign(document.createElement('p'), { textContent: text })));
+  };
+
+  // The design's materials, for the line above the table (from a design of nothing, which the
+  // engine answers with the materials' numbers all the same).
+  const usedMaterials = () => {
+    const answer = calculation.designWithWorking('', '', materials.materials());
+    return answer.materials ?? null;
+  };
+  const showMaterials = () => {
+    const used = usedMaterials();
+    materialsNote.textContent = `${SCHEDULE_MATERIALS_NOTE} ${used ? materialsLine(used)
+      : materials.problemText(calculation.checkMaterials(materials.materials()))}`;
+  };
+
+  // Designs the schedule of `read(materials, floor height)` and shows it; a refusal gets the
+  // engine's message and leaves the tables as they were. Returns the schedule, or null.
+  function run(read, focusRefused) {
+    const schedule = read(materials.materials(), floorHeight.value);
+    if (schedule.ok) {
+      showSchedule(schedule, usedMaterials());
+      return schedule;
+    }
+    if (schedule.problem === 'materials') {
+      showMessage(materials.problemText(schedule.choice));
+    } else if (schedule.problem === 'floor-height') {
+      showMessage(floorHeightProblemText(ruleTexts), () => floorHeight.focus());
+    } else {
+      showMessage(scheduleProblemText(schedule), () => focusRefused?.(schedule));
+    }
+    return null;
+  }
+
+  const focusEntry = ({ row, field }) => {
+    entries.rows[row - 1]?.querySelector(`[data-field="${field}"]`)?.focus();
+  };
+  design.addEventListener('click', () => run((chosen, height) =>
+    calculation.designScheduleRows(rows, chosen, height), focusEntry));
+
+  // A file read fills the table of columns too, to be edited and designed again.
+  file.addEventListener('change', async () => {
+    const [chosen] = file.files;
+    file.value = '';
+    if (!chosen) return;
+    let bytes;
+    try {
+      bytes = new Uint8Array(await chosen.arrayBuffer());
+    } catch {
+      showMessage(SCHEDULE_FILE_UNREADABLE);
+      return;
+    }
+    const schedule = run((chosenMaterials, height) =>
+      calculation.designSchedule(bytes, chosenMaterials, height));
+    if (!schedule) return;
+    rows = schedule.columns.map((column) => [column.mark, column.loadText, column.floorsText,
+      column.countText]);
+    save();
+    showEntries();
+  });
+
+  download.addEventListener('click', () => {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([csv], { type: 'text/csv;charset=utf-8' }));
+    link.download = 'schedule.csv';
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 0);
+  });
+  print.addEventListener('click', () => window.print());
+
+  showEntries();
+  return {
+    // Called as the view opens: the materials may have changed on the design view.
+    opened: showMaterials,
+  };
+}
