@@ -241,7 +241,7 @@ describe('results belong to their inputs', () => {
   const edits = [
     { edit: 'a digit typed into the load', id: 'Text1', keys: ['5'], stale: true },
     { edit: 'a digit deleted from the floors', id: 'Text3', keys: ['Backspace'], stale: true },
-    { edit: 'a digit deleted and typed again', id: 'Text3', keys: ['Backspace', '7'], stale: false },
+    { edit: 'a digit deleted and typed back', id: 'Text3', keys: ['Backspace', '7'], stale: false },
     { edit: 'a letter the guard refuses', id: 'Text1', keys: ['a'], stale: false },
   ];
   const readStaleness = (page) => page.evaluate(() => ({
