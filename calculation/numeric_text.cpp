@@ -184,6 +184,16 @@ double ParseLeadingNumber(std::string_view text) {
 
 bool IsNumericText(std::string_view text) { return ParseNumberStrict(text).has_value(); }
 
+bool IsUnfinishedNumber(std::string_view text) {
+  grammar::State state = grammar::kStart;
+  for (const char *p = text.data(), *end = p + text.size(); p != end && state != grammar::kDead;) {
+    const grammar::Char c = grammar::ReadChar(p, end);
+    state = grammar::Next(state, c.kind);
+    p += c.length;
+  }
+  return grammar::IsUnfinished(state);
+}
+
 namespace detail {
 
 std::size_t FormatNumberTo(double value, char* out) {
