@@ -322,19 +322,23 @@ bool HasBlankInsideNumber(std::string_view text, std::size_t start, std::size_t 
   return false;
 }
 
+// The text with [from, to) replaced by `middle`.
+std::string Spliced(std::string_view text, std::size_t from, std::size_t to,
+                    std::string_view middle) {
+  std::string spliced;
+  spliced.reserve(text.size() - (to - from) + middle.size());
+  spliced.append(text.substr(0, from)).append(middle).append(text.substr(to));
+  return spliced;
+}
+
 // The characters of the edit [start, caret) removed one by one, nearest the caret first, until
 // the text can become a number; when none can, the edit is refused.
 GuardedInput KeptOfEdit(std::string_view text, std::size_t start, std::size_t caret,
                         std::string_view before) {
   const std::optional<std::size_t> kept = LongestKept(text, start, caret);
   if (!kept) return {std::string(before), start, HoldsSpaceAfterDigit(text, start, caret)};
-  GuardedInput guarded;
-  guarded.text.reserve(*kept + text.size() - caret);
-  guarded.text.append(text.substr(0, *kept)).append(text.substr(caret));
-  guarded.caret = *kept;
-  guarded.dropped_separator =
-      HoldsSpaceAfterDigit(text, *kept, caret) || StrandsDigitsAfterBlank(text, *kept, caret);
-  return guarded;
+  return {Spliced(text, *kept, caret, {}), *kept,
+          HoldsSpaceAfterDigit(text, *kept, caret) || StrandsDigitsAfterBlank(text, *kept, caret)};
 }
 
 // One character typed at `start`.
@@ -344,10 +348,9 @@ GuardedInput Typed(std::string_view text, std::size_t start, std::size_t caret,
   if (!IsTypedDecimalMark(text, start, CharAt(text, start))) {
     return KeptOfEdit(text, start, caret, before);
   }
-  std::string marked = std::string(text.substr(0, start)) + '.';
-  marked += text.substr(caret);
+  std::string marked = Spliced(text, start, caret, ".");
   if (CanBecomeNumber(marked)) return {std::move(marked), start + 1, true};
-  std::string without = std::string(text.substr(0, start)) + std::string(text.substr(caret));
+  std::string without = Spliced(text, start, caret, {});
   if (CanBecomeNumber(without)) return {std::move(without), start, true};
   return {std::string(before), start, true};
 }
@@ -369,10 +372,7 @@ GuardedInput Pasted(std::string_view text, std::size_t start, std::size_t caret,
   }
   if (HasBlankInsideNumber(text, start, caret)) return {std::string(before), start, true};
   if (first > last) first = last;  // nothing but blanks
-  std::string stripped;
-  stripped.reserve(text.size() - (caret - start) + (last - first));
-  stripped.append(text.substr(0, start)).append(text.substr(first, last - first));
-  stripped.append(text.substr(caret));
+  std::string stripped = Spliced(text, start, caret, text.substr(first, last - first));
   const std::size_t stripped_caret = start + (last - first);
   if (CanBecomeNumber(stripped)) return {std::move(stripped), stripped_caret, false};
   return KeptOfEdit(stripped, start, stripped_caret, before);

@@ -307,6 +307,10 @@ struct TypingCase {
   std::vector<std::string> keys;
   std::string kept;
   bool dropped_separator;
+  friend std::ostream& operator<<(std::ostream& os, const TypingCase& c) {
+    for (const std::string& key : c.keys) os << '[' << key << ']';
+    return os;
+  }
 };
 
 class Typing : public ::testing::TestWithParam<TypingCase> {};
