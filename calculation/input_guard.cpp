@@ -23,6 +23,10 @@ using grammar::Char;
 using grammar::Kind;
 using grammar::State;
 
+// The guard's one reader of characters: ReadChar's inline reading of the regional digits is
+// compiled once here rather than at each use, which keeps the WebAssembly module small.
+Char ReadAt(const char* p, const char* end) { return grammar::ReadChar(p, end); }
+
 // Far beyond any exponent that matters; exponent values saturate here.
 constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
 
@@ -83,13 +87,13 @@ Suffix ReadSuffix(const char* begin, const char* end) {
     NumberRun& run = suffix.runs[s];
     run.state = static_cast<State>(s);
     for (const char* p = begin; p < end && run.state != grammar::kDead;) {
-      const Char c = grammar::ReadChar(p, end);
+      const Char c = ReadAt(p, end);
       run.Feed(c);
       p += c.length;
     }
   }
   for (const char* p = begin; p < end;) {
-    const Char c = grammar::ReadChar(p, end);
+    const Char c = ReadAt(p, end);
     if (c.kind == Kind::kDigit && c.ascii != '0') {
       suffix.first_significant = p;
       break;
@@ -106,7 +110,7 @@ Suffix ReadSuffix(const char* begin, const char* end) {
 // Appends the mantissa digits from p up to the exponent, the end of the number or a full buffer.
 void AppendMantissaDigits(const char* p, const char* end, std::string& digits) {
   while (p < end && digits.size() < kBorderDigits) {
-    const Char c = grammar::ReadChar(p, end);
+    const Char c = ReadAt(p, end);
     if (c.kind == Kind::kDigit) {
       digits += c.ascii;
     } else if (c.kind != Kind::kPoint) {
@@ -220,7 +224,7 @@ std::optional<std::size_t> LongestKept(std::string_view text, std::size_t from, 
     const auto at = static_cast<std::size_t>(p - begin);
     if (at >= from && checker.CanBecomeNumber()) kept = at;
     if (p == split) break;
-    const Char c = grammar::ReadChar(p, split);
+    const Char c = ReadAt(p, split);
     checker.Feed(c);
     p += c.length;
   }
@@ -242,7 +246,7 @@ std::size_t PreviousCharStart(std::string_view text, std::size_t at) {
 }
 
 Char CharAt(std::string_view text, std::size_t at) {
-  return grammar::ReadChar(text.data() + at, text.data() + text.size());
+  return ReadAt(text.data() + at, text.data() + text.size());
 }
 
 // True when the character that ends at `at` is a digit.

@@ -31,12 +31,6 @@ Char ReadMultibyteChar(const char* p, const char* end) {
   }
   if (length == 2) {
     const auto trail = static_cast<unsigned char>(p[1]);
-    if (lead == 0xD9 && trail >= 0xA0 && trail <= 0xA9) {  // U+0660..U+0669
-      return {Kind::kDigit, 2, static_cast<char>('0' + (trail - 0xA0))};
-    }
-    if (lead == 0xDB && trail >= 0xB0 && trail <= 0xB9) {  // U+06F0..U+06F9
-      return {Kind::kDigit, 2, static_cast<char>('0' + (trail - 0xB0))};
-    }
     if (lead == 0xD9 && trail == 0xAB) return {Kind::kPoint, 2, '.'};          // U+066B
     if ((lead == 0xD8 && trail == 0x8C) || (lead == 0xD9 && trail == 0xAC)) {  // U+060C, U+066C
       return {Kind::kComma, 2, ','};

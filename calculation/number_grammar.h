@@ -34,7 +34,7 @@ struct Char {
   char ascii = 0;           // the ASCII form of a digit, or the character itself when ASCII
 };
 
-// A character of two to four bytes that starts at p (p < end).
+// A character of two to four bytes that starts at p (p < end), other than a regional digit.
 Char ReadMultibyteChar(const char* p, const char* end);
 
 constexpr Kind AsciiKind(char c) {
@@ -69,10 +69,18 @@ inline constexpr auto kAsciiKinds = [] {
   return kinds;
 }();
 
-// The character that starts at p (p < end).
+// The character that starts at p (p < end). ASCII and the regional digits are read here, the
+// rest out of line.
 inline Char ReadChar(const char* p, const char* end) {
   const auto byte = static_cast<unsigned char>(*p);
   if (byte < 0x80) return {kAsciiKinds[byte], 1, *p};
+  if ((byte == 0xD9 || byte == 0xDB) && end - p >= 2) {  // U+0660..U+0669, U+06F0..U+06F9
+    const auto trail = static_cast<unsigned char>(p[1]);
+    const unsigned char zero = byte == 0xD9 ? 0xA0 : 0xB0;
+    if (trail >= zero && trail <= zero + 9) {
+      return {Kind::kDigit, 2, static_cast<char>('0' + (trail - zero))};
+    }
+  }
   return ReadMultibyteChar(p, end);
 }
 
