@@ -39,7 +39,7 @@ async function moduleBytes() {
 }
 
 const FAILURES = ["overflow", "type-mismatch"];
-const INPUT_PROBLEMS = [null, "load-empty", "floors-empty", "negative"];
+const INPUT_PROBLEMS = [null, "load-empty", "floors-empty", "negative", "unfinished"];
 const LAYOUT_FAILURES = ["invalid-input", "bars-do-not-fit"];
 
 // Inputs up to this many UTF-16 code units are encoded here rather than by TextEncoder, whose

@@ -6,6 +6,7 @@ const EMPTY_FIELD = 'لا يمكن ترك هذا الحقل فارغا';
 const INPUT_PROBLEM_TEXTS = {
   'load-empty': EMPTY_FIELD,
   'floors-empty': EMPTY_FIELD,
+  unfinished: 'الرقم المدخل غير مكتمل', // English: "The number is not complete"
   negative: 'لا يمكن أن تكون القيمة سالبة',
 };
 

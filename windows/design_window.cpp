@@ -48,6 +48,19 @@ SkinLabel* PlaceDesignLabel(QWidget* window, const char* name, const QString& te
   return label;
 }
 
+QString InputProblemText(InputProblem problem) {
+  switch (problem) {
+    case InputProblem::Negative:
+      return u"لا يمكن أن تكون القيمة سالبة"_s;
+    case InputProblem::Unfinished:
+      return u"الرقم المدخل غير مكتمل"_s;  // English: "The number is not complete"
+    case InputProblem::LoadEmpty:
+    case InputProblem::FloorsEmpty:
+      break;
+  }
+  return u"لا يمكن ترك هذا الحقل فارغا"_s;
+}
+
 }  // namespace
 
 DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags) {
@@ -151,9 +164,7 @@ bool DesignWindow::inputsAccepted() {
   const auto problem =
       CheckDesignInputs(load_field_->text().toStdString(), floors_field_->text().toStdString());
   if (!problem) return true;
-  AskUser(this, QMessageBox::NoIcon, kProgramCaption.toString(),
-          *problem == InputProblem::Negative ? u"لا يمكن أن تكون القيمة سالبة"_s
-                                             : u"لا يمكن ترك هذا الحقل فارغا"_s);
+  AskUser(this, QMessageBox::NoIcon, kProgramCaption.toString(), InputProblemText(*problem));
   return false;
 }
 

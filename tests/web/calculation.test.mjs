@@ -92,6 +92,7 @@ const designInputs = [
 ];
 const numericInputs = ["", " ", "-", ".", "٫", "1e", "1e400", "-0", ...texts(2000, anyText)];
 const checkInputs = [["", ""], ["", "-1"], ["-1", ""], ["-1", "1"], ["1", "-1"], ["-0", "0"],
+  ["-", "1"], ["1", "5e-"],
   ...texts(500, (r) => [r.next() < 0.1 ? "" : anyText(r), r.next() < 0.1 ? "" : anyText(r)])];
 
 // Edits of a numeric text as a person makes them: a key typed or a text pasted at the caret, or
@@ -235,6 +236,7 @@ test("the worked examples, as the page reads them", () => {
       steelAreaText: "", barCountText: "" } });
   assert.equal(calculation.checkInputs("10", "-5"), "negative");
   assert.equal(calculation.checkInputs("10", "5"), null);
+  assert.equal(calculation.checkInputs("-", "5"), "unfinished");
   assert.deepStrictEqual(calculation.guardText("١a٢", 2, "١٢"),
     { text: "١٢", caret: 1, droppedSeparator: false });
   assert.equal(calculation.layOutSection({ widthCm: 30, lengthCm: 45, barCount: 6 }).bars.length,

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 
@@ -27,12 +28,24 @@ const QString kEmptyField = u"لا يمكن ترك هذا الحقل فارغا"
 const QString kNegative = u"لا يمكن أن تكون القيمة سالبة"_s;
 const QString kOverflow = u"القيم المدخلة كبيرة جدا ولا يمكن حسابها"_s;
 const QString kNotANumber = u"القيمة المدخلة ليست رقما"_s;
+const QString kUnfinished = u"الرقم المدخل غير مكتمل"_s;
 
 const QStringList kResultsArea = {u"Text4"_s,  u"Text5"_s,      u"Text7"_s,     u"Text8"_s,
                                   u"Frame1"_s, u"SkinLabel3"_s, u"SkinLabel4"_s};
 
 QLineEdit* Field(const QWidget& window, const QString& name) {
   return window.findChild<QLineEdit*>(name);
+}
+
+// Types the keys one by one; "↶" is the undo key, "↷" the redo key.
+void TypeKeys(QLineEdit* field, const QString& keys) {
+  for (const QChar key : keys) {
+    if (key == u'↶' || key == u'↷') {
+      QTest::keySequence(field, key == u'↶' ? QKeySequence::Undo : QKeySequence::Redo);
+    } else {
+      TypeInto(field, QString(key));
+    }
+  }
 }
 
 void PressResults(const QWidget& window) {
@@ -83,16 +96,21 @@ class DesignWindowTest : public QObject {
     QTest::newRow("a letter after digits") << u"Text1"_s << u"12a"_s << u"12"_s;
     QTest::newRow("a point then a digit") << u"Text1"_s << u"1.5"_s << u"1.5"_s;
     QTest::newRow("a letter first") << u"Text1"_s << u"a"_s << u""_s;
-    QTest::newRow("a lone minus") << u"Text1"_s << u"-"_s << u""_s;
-    QTest::newRow("a lone point") << u"Text3"_s << u"."_s << u""_s;
+    QTest::newRow("a lone minus") << u"Text1"_s << u"-"_s << u"-"_s;
+    QTest::newRow("a lone point") << u"Text3"_s << u"."_s << u"."_s;
+    QTest::newRow("a point first") << u"Text1"_s << u".5"_s << u".5"_s;
+    QTest::newRow("a minus first") << u"Text1"_s << u"-5"_s << u"-5"_s;
     QTest::newRow("letters between digits") << u"Text3"_s << u"4xy2"_s << u"42"_s;
-    // "1e" is not yet a number, so the exponent cannot be typed.
-    QTest::newRow("an exponent letter") << u"Text3"_s << u"1e5"_s << u"15"_s;
+    QTest::newRow("an exponent") << u"Text3"_s << u"1e5"_s << u"1e5"_s;
+    QTest::newRow("a negative exponent") << u"Text3"_s << u"5e-3"_s << u"5e-3"_s;
     QTest::newRow("Arabic-Indic digits") << u"Text1"_s << u"١٢٫٥"_s << u"١٢٫٥"_s;
     QTest::newRow("a letter after Arabic-Indic digits") << u"Text3"_s << u"٣ب٤"_s << u"٣٤"_s;
     QTest::newRow("letters between digits, fast") << u"Text1"_s << u"1a2b3c"_s << u"123"_s;
     QTest::newRow("a letter among digits, fast") << u"Text1"_s << u"12w34"_s << u"1234"_s;
-    QTest::newRow("a decimal comma") << u"Text1"_s << u"7,5"_s << u"75"_s;
+    QTest::newRow("a decimal comma") << u"Text1"_s << u"12,5"_s << u"12.5"_s;
+    QTest::newRow("the Arabic layout's period key") << u"Text1"_s << u"12ز5"_s << u"12.5"_s;
+    QTest::newRow("undo after a refused letter") << u"Text1"_s << u"12a↶5"_s << u"15"_s;
+    QTest::newRow("undo and redo of a mended paste") << u"Text1"_s << u"1↶↷2"_s << u"12"_s;
   }
 
   void typingKeepsOnlyNumbers() {
@@ -100,8 +118,10 @@ class DesignWindowTest : public QObject {
     QFETCH(QString, keys);
     QFETCH(QString, kept);
     ShownDesignWindow window;
-    TypeInto(Field(*window, field), keys);
-    QCOMPARE(window.text(field), kept);
+    QLineEdit* typed = Field(*window, field);
+    TypeKeys(typed, keys);
+    QCOMPARE(typed->text(), kept);
+    QCOMPARE(typed->cursorPosition(), kept.size());
   }
 
   void pastedTextLosesCharactersFromTheCaret_data() {
@@ -113,7 +133,10 @@ class DesignWindowTest : public QObject {
     QTest::newRow("nothing numeric") << u""_s << u"abc"_s << u""_s;
     QTest::newRow("a negative number") << u""_s << u"-5"_s << u"-5"_s;
     QTest::newRow("100 kB of letters") << u"7"_s << QString(100'000, u'a') << u"7"_s;
-    QTest::newRow("100 kB of digits") << u""_s << QString(100'000, u'1') << QString(309, u'1');
+    QTest::newRow("100 kB of digits") << u""_s << QString(100'000, u'1') << QString(100'000, u'1');
+    QTest::newRow("a thousands comma") << u"7"_s << u"1,000"_s << u"7"_s;
+    QTest::newRow("marks around") << u""_s << u"\u200F\u00A0100\t"_s << u"100"_s;
+    QTest::newRow("a no-break space inside") << u""_s << u"1\u00A0000"_s << u""_s;
   }
 
   void pastedTextLosesCharactersFromTheCaret() {
@@ -127,6 +150,36 @@ class DesignWindowTest : public QObject {
     load->paste();
     QCOMPARE(load->text(), kept);
     QCOMPARE(load->cursorPosition(), kept.size());
+  }
+
+  void dropTellsTheSourceWhatItTook_data() {
+    QTest::addColumn<QString>("dropped");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<Qt::DropAction>("action");
+    QTest::newRow("all of it") << u"75"_s << u"75"_s << Qt::MoveAction;
+    QTest::newRow("part of it") << u"7x5"_s << u"7"_s << Qt::CopyAction;
+    QTest::newRow("none of it") << u"1,5"_s << u""_s << Qt::CopyAction;
+  }
+
+  // A source that honours a Move deletes what it gave: only a drop taken whole is one.
+  void dropTellsTheSourceWhatItTook() {
+    QFETCH(QString, dropped);
+    QFETCH(QString, kept);
+    QFETCH(Qt::DropAction, action);
+    ShownDesignWindow window;
+    QLineEdit* load = Field(*window, u"Text1"_s);
+    QMimeData data;
+    data.setText(dropped);
+    // Shift held proposes a Move, as a source that honours one offers it.
+    const QPoint at = load->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                          Qt::ShiftModifier);
+    QApplication::sendEvent(load, &enter);
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(load, &drop);
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(load->text(), kept);
+    QCOMPARE(drop.dropAction(), action);
   }
 
   // A paste into a field without the focus mends that field alone; text the program sets is
@@ -188,6 +241,7 @@ class DesignWindowTest : public QObject {
     QTest::addColumn<bool>("shown");
     QTest::newRow("comma") << u"7,"_s << true;
     QTest::newRow("Arabic comma") << u"٧،"_s << true;
+    QTest::newRow("the Arabic layout's comma key") << u"7و"_s << true;
     QTest::newRow("space inside a number") << u"75← "_s << true;
     QTest::newRow("letter") << u"7a"_s << false;
     QTest::newRow("point") << u"7."_s << false;
@@ -196,8 +250,12 @@ class DesignWindowTest : public QObject {
   void decimalMarkHint() {
     QFETCH(QString, keys);
     QFETCH(bool, shown);
-    ShownDesignWindow window;
+    // With the results shown, below the fields stand the results.
+    ShownDesignWindow window(u""_s, u"5"_s);
     QLineEdit* load = Field(*window, u"Text1"_s);
+    load->setText(u"10"_s);
+    PressResults(*window);
+    load->clear();
     for (const QChar key : keys) {
       if (key == u'←') {  // the caret one character back
         load->cursorBackward(false);
@@ -209,6 +267,17 @@ class DesignWindowTest : public QObject {
     QCOMPARE(hint != nullptr && hint->isVisible(), shown);
     if (shown) {
       QCOMPARE(hint->text(), kDecimalMarkHint.toString());
+      // On a ground of its own, inside the window, over no other control or caption.
+      const QImage shot = window->grab().toImage();
+
+      QCOMPARE(shot.pixelColor(hint->geometry().topLeft() + QPoint(3, hint->height() / 2)),
+               window->palette().color(QPalette::ToolTipBase));
+      QVERIFY(window->rect().contains(hint->geometry()));
+      for (const QWidget* other : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY2(
+            other == hint || !other->isVisible() || !other->geometry().intersects(hint->geometry()),
+            qPrintable(other->objectName()));
+      }
       TypeInto(load, u"5"_s);
       QVERIFY(!hint->isVisible());
     }
@@ -369,6 +438,27 @@ class DesignWindowTest : public QObject {
     load->setCursorPosition(0);
     QTest::keyClick(load, Qt::Key_Delete);
     QCOMPARE(load->text(), u"1e5"_s);
+  }
+
+  void unfinishedNumberIsRefused_data() {
+    QTest::addColumn<QString>("load");
+    QTest::addColumn<QString>("floors");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a lone minus") << u"-"_s << u"5"_s << kUnfinished;
+    QTest::newRow("an exponent without digits") << u"10"_s << u"5e"_s << kUnfinished;
+    QTest::newRow("a complete negative number") << u"-5"_s << u"5"_s << kNegative;
+  }
+
+  void unfinishedNumberIsRefused() {
+    QFETCH(QString, load);
+    QFETCH(QString, floors);
+    QFETCH(QString, message);
+    ShownDesignWindow window(load, floors);
+    ModalBoxAnswerer answerer({QMessageBox::Ok});
+    PressResults(*window);
+    QCOMPARE(answerer.seen().size(), 1);
+    QCOMPARE(answerer.seen().front().text, message);
+    QVERIFY(ResultsAreaHidden(*window));
   }
 
   // Text the program set without the guard, and not a number, is reported.
