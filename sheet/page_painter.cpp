@@ -37,14 +37,14 @@ QFont PagePainter::deviceFont(const QFont& font) const {
 
 qreal PagePainter::text(const QRectF& box, const QString& text, const QFont& font,
                         Qt::Alignment alignment, Qt::LayoutDirection direction,
-                        const QColor& colour) {
+                        const QColor& colour, QTextOption::WrapMode wrap) {
   QString lines = WithLamAlefLigatures(text);
   lines.replace(u'\n', QChar::LineSeparator);
   QTextLayout layout(lines, deviceFont(font), &output_.layoutDevice());
   layout.setCacheEnabled(true);  // drawn once laid out: the glyphs are kept, not shaped again
   QTextOption option((alignment & Qt::AlignHorizontal_Mask) | Qt::AlignAbsolute);
   option.setTextDirection(direction);
-  option.setWrapMode(QTextOption::WordWrap);
+  option.setWrapMode(wrap);
   layout.setTextOption(option);
   const QRectF device_box = toDevice(box);
   const qreal leading = QFontMetricsF(layout.font(), &output_.layoutDevice()).leading();

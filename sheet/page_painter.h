@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QRectF>
 #include <QString>
+#include <QTextOption>
 
 #include "sheet/page_output.h"
 
@@ -22,10 +23,12 @@ class PagePainter {
   // `page` is the page's rectangle in device pixels; `scale` shrinks the page to fit it.
   PagePainter(PageOutput& output, QRectF page, qreal dots_per_inch, qreal scale = 1);
 
-  // Draws wrapped text in `box` and gives the height it took, in points.
+  // Draws wrapped text in `box` and gives the height it took, in points. Lines break between
+  // words, and inside a word (a long number) only where it is wider than the box.
   qreal text(const QRectF& box, const QString& text, const QFont& font,
              Qt::Alignment alignment = Qt::AlignRight | Qt::AlignTop,
-             Qt::LayoutDirection direction = Qt::RightToLeft, const QColor& colour = Qt::black);
+             Qt::LayoutDirection direction = Qt::RightToLeft, const QColor& colour = Qt::black,
+             QTextOption::WrapMode wrap = QTextOption::WrapAtWordBoundaryOrAnywhere);
   // The width of a single line of text.
   qreal textWidth(const QString& text, const QFont& font);
 
