@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -118,6 +120,46 @@ TEST(CalculationSheet, FitsThePaperItIsPrintedOn) {
     EXPECT_GT(lowest, 0.75) << paper.name << ": the page is not drawn to its foot";
     EXPECT_LT(lowest, 0.97) << paper.name << ": the page runs off the paper";
   }
+}
+
+// The print preview records the page as a picture and draws that in its window, where the
+// program reads right to left: it must show the pixels the page has when drawn directly.
+TEST(CalculationSheet, ThePrintPreviewShowsWhatPrints) {
+  QPicture picture;
+  const int dots_per_inch = picture.logicalDpiX();
+  const QSize size = kSheetPageSize.toSize() * dots_per_inch / 72;
+  const SheetContent content = Design("100", "7");
+  QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+  {
+    QPainter painter(&picture);
+    PaintCalculationSheet(painter, QRect(QPoint(0, 0), size), dots_per_inch, content);
+  }
+  QImage previewed(size, QImage::Format_RGB32);
+  previewed.fill(Qt::white);
+  {
+    QPainter painter(&previewed);
+    picture.play(&painter);
+  }
+  QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+  QImage printed(size, QImage::Format_RGB32);
+  printed.setDotsPerMeterX(qRound(dots_per_inch / 0.0254));
+  printed.setDotsPerMeterY(qRound(dots_per_inch / 0.0254));
+  printed.fill(Qt::white);
+  {
+    QPainter painter(&printed);
+    PaintCalculationSheet(painter, printed.rect(), dots_per_inch, content);
+  }
+  int ink = 0;
+  int differing = 0;
+  for (int y = 0; y < size.height(); ++y) {
+    for (int x = 0; x < size.width(); ++x) {
+      const int shown = qGray(previewed.pixel(x, y));
+      const int printed_here = qGray(printed.pixel(x, y));
+      ink += printed_here < 128 ? 1 : 0;
+      differing += std::abs(shown - printed_here) > 128 ? 1 : 0;
+    }
+  }
+  EXPECT_LT(differing, ink / 100) << differing << " of " << ink << " pixels of ink differ";
 }
 
 struct SheetCase {
