@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QToolTip>
 
@@ -197,7 +198,12 @@ void SheetActions::printSheet() {
   printer.setCreator(u"زركولت "_s + kProgramVersion.toString());
   QPrintPreviewDialog preview(&printer, window_);
   preview.setWindowTitle(u"معاينة ورقة الحساب قبل الطباعة"_s);
-  preview.resize(760, 900);  // the whole page large enough to read
+  // The whole page large enough to read, within the screen and clear of its edges, where the
+  // window's frame and title go.
+  const QRect screen = window_->screen()->availableGeometry();
+  QRect placed(QPoint(0, 0), QSize(760, 900).boundedTo(screen.size() * 0.9));
+  placed.moveCenter(screen.center());
+  preview.setGeometry(placed);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&design](QPrinter* device) {
     QPainter painter(device);
     const QRectF paper = device->paperRect(QPrinter::DevicePixel);

@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -142,6 +144,29 @@ class SheetActionsTest : public QObject {
     QVERIFY(copied->text().contains(u"6898.40530370901 cm²"_s));
     QVERIFY(copied->text().contains(u"34 Φ16"_s));
     QVERIFY(copied->html().contains(u"dir=\"rtl\""_s));
+  }
+
+  // The offscreen screen is 800 × 600, smaller than the page is shown at first elsewhere.
+  void printPreviewFitsTheScreen() {
+    DesignedWindow window(u"100"_s, u"7"_s);
+    QRect shown;
+    QRect available;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, [&] {
+      auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+      if (preview == nullptr) return;
+      shown = preview->frameGeometry();
+      available = preview->screen()->availableGeometry();
+      preview->reject();
+    });
+    poll.start();
+    window.actions().printAction()->trigger();
+    QVERIFY(!shown.isEmpty());
+    QVERIFY2(
+        available.contains(shown),
+        qPrintable(
+            u"%1,%2 %3×%4"_s.arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height())));
   }
 
   void saveWritesTheWholeSheetUnderANameEndingInPdf() {
