@@ -12,9 +12,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QToolTip>
 
 #include "sheet/calculation_sheet.h"
@@ -37,6 +39,9 @@ QString AskWithSaveDialog(QWidget* window, const QString& suggested) {
   return QFileDialog::getSaveFileName(window, u"حفظ ورقة الحساب"_s, suggested, u"PDF (*.pdf)"_s);
 }
 
+// Less room than this is a full disk: the sheet takes a few tens of kilobytes.
+constexpr qint64 kRoomForASheet = 64 * 1024;
+
 // Why a file could not be written, in words the user can act on, with the system's reason.
 QString FailureReason(const QSaveFile& file, const QString& path) {
   const QFileInfo folder(QFileInfo(path).absolutePath());
@@ -45,6 +50,10 @@ QString FailureReason(const QSaveFile& file, const QString& path) {
     reason = u"المجلد غير موجود."_s;
   } else if (!folder.isDir()) {
     reason = u"المسار لا يشير إلى مجلد."_s;
+  } else if (file.error() == QFileDevice::ResourceError ||
+             QStorageInfo(folder.absoluteFilePath()).bytesAvailable() < kRoomForASheet) {
+    // Qt reports a full disk as a resource error, but a write the disk cut short as no error.
+    reason = u"القرص ممتلئ، ولا مكان فيه لورقة الحساب."_s;
   } else if (file.error() == QFileDevice::WriteError) {
     reason = u"تعذرت الكتابة، وقد يكون القرص ممتلئا."_s;
   } else if (!folder.isWritable()) {
@@ -52,7 +61,8 @@ QString FailureReason(const QSaveFile& file, const QString& path) {
   } else {
     reason = u"تعذر إنشاء الملف."_s;
   }
-  return reason + u"\n("_s + file.errorString() + u')';
+  return file.error() == QFileDevice::NoError ? reason
+                                              : reason + u"\n("_s + file.errorString() + u')';
 }
 
 // Writes the sheet in full or not at all. Gives the reason of a failure, empty on success.
@@ -70,6 +80,13 @@ QString WriteSheetFile(const SheetContent& content, const QString& path) {
     return FailureReason(file, path);
   }
   return {};
+}
+
+// "trail.pdf " is meant as "trail.pdf": blanks pasted or typed after a name are not part of it.
+QString WithoutTrailingBlanks(const QString& path) {
+  qsizetype end = path.size();
+  while (end > 0 && path[end - 1].isSpace()) --end;
+  return path.first(end);
 }
 
 QAction* MakeAction(QWidget* window, const QString& text, const QKeySequence& keys) {
@@ -164,19 +181,27 @@ void SheetActions::saveSheet() {
     return;
   }
   const SheetContent design = *design_;  // the dialog's events cannot change what is saved
-  QString path = ask_file_name_(window_, suggestedPath());
-  if (path.isEmpty()) {
+  const QString asked = ask_file_name_(window_, suggestedPath());
+  if (asked.isEmpty()) {
+    return;
+  }
+  QString path = WithoutTrailingBlanks(asked);
+  const QString name = QFileInfo(path).fileName();
+  if (name.isEmpty() || name.contains(QRegularExpression(u"[\\x{0}-\\x{1F}\\x{7F}]"_s))) {
+    AskUser(
+        window_, QMessageBox::NoIcon, kProgramCaption.toString(),
+        u"تعذر حفظ ورقة الحساب: اسم الملف فارغ، أو فيه سطر جديد أو رمز تحكم. اختر اسما غيره."_s);
     return;
   }
   if (!path.endsWith(u".pdf"_s, Qt::CaseInsensitive)) {
     path += u".pdf"_s;
-    // The dialog asked about the name as typed, not about this one.
-    if (QFileInfo::exists(path) &&
-        AskUser(window_, QMessageBox::NoIcon, kProgramCaption.toString(),
-                u"الملف "_s + QFileInfo(path).fileName() + u" موجود. هل تريد استبداله؟"_s,
-                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
-      return;
-    }
+  }
+  // The dialog asked about the name as typed, not about this one.
+  if (path != asked && QFileInfo::exists(path) &&
+      AskUser(window_, QMessageBox::NoIcon, kProgramCaption.toString(),
+              u"الملف "_s + QFileInfo(path).fileName() + u" موجود. هل تريد استبداله؟"_s,
+              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+    return;
   }
   const QString reason = WriteSheetFile(design, path);
   if (!reason.isEmpty()) {
