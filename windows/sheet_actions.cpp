@@ -40,7 +40,7 @@ QString AskWithSaveDialog(QWidget* window, const QString& suggested) {
 }
 
 // Less room than this is a full disk: the sheet takes a few tens of kilobytes.
-constexpr qint64 kRoomForASheet = 64 * 1024;
+constexpr qint64 kRoomForASheet = qint64{64} * 1024;
 
 // Why a file could not be written, in words the user can act on, with the system's reason.
 QString FailureReason(const QSaveFile& file, const QString& path) {
