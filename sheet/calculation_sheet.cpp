@@ -87,7 +87,8 @@ class SheetPainter {
         steel_(Text(content.result.steel_area_text)),
         bars_(Text(content.result.bar_count_text)) {}
 
-  // Gives the foot of the sheet's last text, in points from the top of the page.
+  // Lays the sheet out on the page painter, which holds it until drawn. Gives the foot of its
+  // last text, in points from the top of the page.
   qreal paint() {
     heading();
     inputs();
@@ -298,39 +299,28 @@ QString SheetTitle(const SheetContent& content) {
 
 namespace {
 
-// Lays text out for the device of the output it stands for, and draws nothing.
-class LayoutOnlyOutput final : public PageOutput {
- public:
-  explicit LayoutOnlyOutput(QPaintDevice& device) : device_(device) {}
-
-  QPaintDevice& layoutDevice() override { return device_; }
-  void fill(const QPainterPath& /*path*/, const QColor& /*colour*/) override {}
-  void stroke(const QPainterPath& /*path*/, const QPen& /*pen*/) override {}
-  void text(const QTextLayout& /*layout*/, QPointF /*position*/,
-            const QColor& /*colour*/) override {}
-
- private:
-  QPaintDevice& device_;
-};
-
 void PaintSheet(PageOutput& output, const QRectF& page, qreal dots_per_inch,
                 const SheetContent& content) {
   RegisterEmbeddedFonts();  // the sheet looks the same where no Noto font is installed
   const qreal points_per_pixel = kPointsPerInch / dots_per_inch;
   const qreal paper_fit = std::min({1.0, page.width() * points_per_pixel / kSheetPageSize.width(),
                                     page.height() * points_per_pixel / kSheetPageSize.height()});
-  // Laid out once without ink to learn its height: inputs of many digits, wrapped in their
-  // cells, can make the sheet taller than the page, and it is then shrunk to fit, centred.
-  LayoutOnlyOutput layout_only(output.layoutDevice());
-  PagePainter measuring_painter(layout_only, page, dots_per_inch, paper_fit);
-  SheetPainter measured(measuring_painter, content, kSheetPageSize.height());
-  const qreal height = measured.paint() + kMargin;
-  const qreal shrink = std::min(1.0, kSheetPageSize.height() / height);
+  PagePainter page_painter(output, page, dots_per_inch, paper_fit);
+  SheetPainter sheet(page_painter, content, kSheetPageSize.height());
+  const qreal height = sheet.paint() + kMargin;
+  if (height <= kSheetPageSize.height()) {
+    page_painter.draw();
+    return;
+  }
+  // Inputs of many digits, wrapped in their cells, made the sheet taller than its page: it is
+  // laid out again smaller, centred.
+  const qreal shrink = kSheetPageSize.height() / height;
   const qreal unit = paper_fit / points_per_pixel;  // device pixels per point of the sheet
   const QRectF shrunk_page = page.translated(kSheetPageSize.width() * (1 - shrink) / 2 * unit, 0);
-  PagePainter page_painter(output, shrunk_page, dots_per_inch, paper_fit * shrink);
-  SheetPainter(page_painter, content, kSheetPageSize.height() / shrink, measured.drawingHeight())
+  PagePainter shrunk_painter(output, shrunk_page, dots_per_inch, paper_fit * shrink);
+  SheetPainter(shrunk_painter, content, kSheetPageSize.height() / shrink, sheet.drawingHeight())
       .paint();
+  shrunk_painter.draw();
 }
 
 }  // namespace
