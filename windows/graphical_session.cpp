@@ -108,7 +108,7 @@ bool HasGraphicalSession(int argc, char* argv[]) {
         return std::string_view(argument) == "-platform" ||
                std::string_view(argument) == "--platform";
       })) {
-    return true;  // Qt's own choice, and Qt's own message when it fails
+    return true;  // Qt's own choice, tried when the application is made
   }
   const QStringList platforms = qEnvironmentVariable("QT_QPA_PLATFORM").split(u';');
   return std::ranges::any_of(platforms, [](const QString& platform) {
