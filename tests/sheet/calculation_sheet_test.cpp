@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -122,12 +124,57 @@ TEST(CalculationSheet, FitsThePaperItIsPrintedOn) {
   }
 }
 
+// The print preview records the page as a picture and draws that in its window, where the
+// program reads right to left: it must show the pixels the page has when drawn directly.
+TEST(CalculationSheet, ThePrintPreviewShowsWhatPrints) {
+  QPicture picture;
+  const int dots_per_inch = picture.logicalDpiX();
+  const QSize size = kSheetPageSize.toSize() * dots_per_inch / 72;
+  const SheetContent content = Design("100", "7");
+  QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+  {
+    QPainter painter(&picture);
+    PaintCalculationSheet(painter, QRect(QPoint(0, 0), size), dots_per_inch, content);
+  }
+  QImage previewed(size, QImage::Format_RGB32);
+  previewed.fill(Qt::white);
+  {
+    QPainter painter(&previewed);
+    picture.play(&painter);
+  }
+  QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+  QImage printed(size, QImage::Format_RGB32);
+  printed.setDotsPerMeterX(qRound(dots_per_inch / 0.0254));
+  printed.setDotsPerMeterY(qRound(dots_per_inch / 0.0254));
+  printed.fill(Qt::white);
+  {
+    QPainter painter(&printed);
+    PaintCalculationSheet(painter, printed.rect(), dots_per_inch, content);
+  }
+  int ink = 0;
+  int differing = 0;
+  for (int y = 0; y < size.height(); ++y) {
+    for (int x = 0; x < size.width(); ++x) {
+      const int shown = qGray(previewed.pixel(x, y));
+      const int printed_here = qGray(printed.pixel(x, y));
+      ink += printed_here < 128 ? 1 : 0;
+      differing += std::abs(shown - printed_here) > 128 ? 1 : 0;
+    }
+  }
+  EXPECT_LT(differing, ink / 100) << differing << " of " << ink << " pixels of ink differ";
+}
+
 struct SheetCase {
   std::string load;
   std::string floors;
   QStringList words;  // on the page, as text
   friend std::ostream& operator<<(std::ostream& os, const SheetCase& c) {
-    return os << c.load << " t x " << c.floors << " floors";
+    const auto shown = [](const std::string& text) {
+      return text.size() <= 20
+                 ? text
+                 : text.substr(0, 12) + "… (" + std::to_string(text.size()) + " characters)";
+    };
+    return os << shown(c.load) << " t x " << shown(c.floors) << " floors";
   }
 };
 
@@ -154,6 +201,52 @@ TEST_P(SheetText, HoldsTheResultTextsAndTheRulesThatRaisedThem) {
   }
 }
 
+// A word's box as pdftotext -bbox gives it, in points from the page's top-left corner.
+struct WordBox {
+  QRectF box;
+  QString word;
+};
+
+std::vector<WordBox> WordBoxes(const QString& bbox_html, QSizeF& page) {
+  static const QRegularExpression kPage(u"<page width=\"([-\\d.]+)\" height=\"([-\\d.]+)\""_s);
+  static const QRegularExpression kWord(
+      u"<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" "
+      u"yMax=\"([-\\d.]+)\">([^<]*)</word>"_s);
+  const QRegularExpressionMatch size = kPage.match(bbox_html);
+  page = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble());
+  std::vector<WordBox> words;
+  for (const QRegularExpressionMatch& word : kWord.globalMatch(bbox_html)) {
+    const QPointF top_left(word.captured(1).toDouble(), word.captured(2).toDouble());
+    const QPointF bottom_right(word.captured(3).toDouble(), word.captured(4).toDouble());
+    words.push_back({QRectF(top_left, bottom_right), word.captured(5)});
+  }
+  return words;
+}
+
+// Every word on the page, and none printed over another. A box reaches from the font's ascent to
+// its descent, so lines overlap a little: only the middle of each box counts.
+TEST_P(SheetText, StaysOnThePageWithNoTextOverAnother) {
+  QSizeF page;
+  const std::vector<WordBox> words = WordBoxes(
+      SheetPdf(Design(GetParam().load, GetParam().floors)).run(u"pdftotext"_s, {u"-bbox"_s}), page);
+  ASSERT_GT(words.size(), 100U);
+  std::vector<QRectF> middles;
+  for (const WordBox& word : words) {
+    EXPECT_TRUE(QRectF(QPointF(0, 0), page).contains(word.box))
+        << "off the page: " << word.word.toStdString();
+    const qreal height = word.box.height();
+    middles.push_back(word.box.adjusted(0.5, height * 0.3, -0.5, -height * 0.3));
+  }
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    for (std::size_t j = i + 1; j < words.size(); ++j) {
+      EXPECT_FALSE(middles[i].intersects(middles[j]))
+          << words[i].word.toStdString() << " over " << words[j].word.toStdString();
+    }
+  }
+}
+
+const std::string kLong83 = "100." + std::string(79, '0');
+
 INSTANTIATE_TEST_SUITE_P(
     Designs, SheetText,
     ::testing::Values(
@@ -169,7 +262,12 @@ INSTANTIATE_TEST_SUITE_P(
         SheetCase{"30", "4", {u"فصار الطول 40 cm"_s, u"30 × 40 cm"_s}},
         SheetCase{"50", "7", {u"العدد الزوجي 18"_s}},
         // Eight floors: beyond the limit the notes state; the load as typed, in Arabic digits.
-        SheetCase{"١٠", "8", {u"يتجاوز هذا الحد"_s, u"١٠ t"_s}}));
+        SheetCase{"١٠", "8", {u"يتجاوز هذا الحد"_s, u"١٠ t"_s}},
+        // Inputs as long as the fields take: wrapped in their cells, the sheet shrunk to its page.
+        SheetCase{"100.000000000001", "7.00000000000001", {u"100.000000000001 t"_s}},
+        SheetCase{kLong83, "7", {QString::fromStdString(kLong83)}},
+        SheetCase{kLong83, "7." + std::string(78, '0') + "1", {QString::fromStdString(kLong83)}},
+        SheetCase{"1." + std::string(1000, '0') + "1", "7", {u"4 Φ16"_s}}));
 
 // The formulas are written from the design's rules: a changed rule changes the printed formula.
 TEST(CalculationSheet, WritesItsFormulasFromTheDesignRules) {

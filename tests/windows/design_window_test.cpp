@@ -29,6 +29,7 @@ const QString kNegative = u"لا يمكن أن تكون القيمة سالبة"
 const QString kOverflow = u"القيم المدخلة كبيرة جدا ولا يمكن حسابها"_s;
 const QString kNotANumber = u"القيمة المدخلة ليست رقما"_s;
 const QString kUnfinished = u"الرقم المدخل غير مكتمل"_s;
+const QString kStaleNote = u"النتائج للقيم السابقة، اضغط «النتائج» للتحديث"_s;
 
 const QStringList kResultsArea = {u"Text4"_s,  u"Text5"_s,      u"Text7"_s,     u"Text8"_s,
                                   u"Frame1"_s, u"SkinLabel3"_s, u"SkinLabel4"_s};
@@ -62,6 +63,21 @@ bool ResultsAreaHidden(const QWidget& window) {
   return std::ranges::none_of(kResultsArea, [&](const QString& name) {
     return window.findChild<QWidget*>(name)->isVisible();
   });
+}
+
+bool StaleNoteShown(const QWidget& window) {
+  const auto* note = window.findChild<SkinLabel*>(u"StaleResultsNote"_s);
+  return note != nullptr && note->isVisible() && note->text() == kStaleNote;
+}
+
+// The grey level of the darkest pixel the widget draws: its text's ink.
+int DarkestInk(QWidget& widget) {
+  const QImage image = widget.grab().toImage();
+  int darkest = 255;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) darkest = std::min(darkest, qGray(image.pixel(x, y)));
+  }
+  return darkest;
 }
 
 // The design window shown on the offscreen screen, with the load and floors typed in.
@@ -307,30 +323,35 @@ class DesignWindowTest : public QObject {
     QCOMPARE(window.text(u"Text2"_s), u""_s);
   }
 
-  void negativeInputIsRefused_data() {
+  // A refused Results clears the results of the inputs before, the hidden ones too.
+  void refusedInputClearsTheEarlierResults_data() {
     QTest::addColumn<QString>("load");
     QTest::addColumn<QString>("floors");
-    QTest::newRow("negative load") << u"-10"_s << u"5"_s;
-    QTest::newRow("negative floors") << u"10"_s << u"-5"_s;
-    QTest::newRow("negative with a point") << u"-0.5"_s << u"5"_s;
+    QTest::addColumn<QString>("message");
+    QTest::newRow("negative load") << u"-10"_s << u"5"_s << kNegative;
+    QTest::newRow("negative floors") << u"10"_s << u"-5"_s << kNegative;
+    QTest::newRow("negative with a point") << u"-0.5"_s << u"5"_s << kNegative;
+    QTest::newRow("empty load") << u""_s << u"7"_s << kEmptyField;
+    QTest::newRow("empty floors") << u"100"_s << u""_s << kEmptyField;
   }
 
-  void negativeInputIsRefused() {
+  void refusedInputClearsTheEarlierResults() {
     QFETCH(QString, load);
     QFETCH(QString, floors);
-    ShownDesignWindow window(u"30"_s, u"4"_s);
+    QFETCH(QString, message);
+    ShownDesignWindow window(u"100"_s, u"7"_s);
     PressResults(*window);
     Field(*window, u"Text1"_s)->setText(load);
     Field(*window, u"Text3"_s)->setText(floors);
     ModalBoxAnswerer answerer({QMessageBox::Ok});
     PressResults(*window);
     QCOMPARE(answerer.seen().size(), 1);
-    QCOMPARE(answerer.seen().front().text, kNegative);
+    QCOMPARE(answerer.seen().front().text, message);
     QCOMPARE(answerer.seen().front().title, kCaption);
-    // The earlier results stand untouched.
-    QCOMPARE(window.text(u"Text2"_s), u"1182.58376635012"_s);
-    QCOMPARE(window.text(u"Text5"_s), u"40"_s);
-    QCOMPARE(window.text(u"Text8"_s), u"6"_s);
+    for (const QString& name : {u"Text2"_s, u"Text5"_s, u"Text6"_s, u"Text8"_s}) {
+      QCOMPARE(window.text(name), u""_s);
+    }
+    QVERIFY(!StaleNoteShown(*window));
   }
 
   void resultsOfTheDesign_data() {
@@ -381,12 +402,49 @@ class DesignWindowTest : public QObject {
     QCOMPARE(window.text(u"Text8"_s), u"18"_s);
   }
 
-  void editingAnInputLeavesTheResults() {
+  // Results stand for the inputs they were worked out from: edited inputs grey them and show a
+  // note, until Results is pressed again or the inputs are as they were.
+  void editedInputsMarkTheResultsAsOld_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys");  // '<' is Backspace
+    QTest::addColumn<bool>("press_results");
+    QTest::addColumn<bool>("old");
+    QTest::newRow("a floor digit added") << u"Text3"_s << u"0"_s << false << true;
+    QTest::newRow("the load emptied") << u"Text1"_s << u"<<"_s << false << true;
+    QTest::newRow("typed and taken back") << u"Text1"_s << u"5<"_s << false << false;
+    QTest::newRow("edited, then Results") << u"Text3"_s << u"0"_s << true << false;
+  }
+
+  void editedInputsMarkTheResultsAsOld() {
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(bool, press_results);
+    QFETCH(bool, old);
     ShownDesignWindow window(u"50"_s, u"7"_s);
     PressResults(*window);
-    TypeInto(Field(*window, u"Text3"_s), u"0"_s);
-    QCOMPARE(window.text(u"Text3"_s), u"70"_s);
-    QCOMPARE(window.text(u"Text5"_s), u"115"_s);
+    const int fresh_ink = DarkestInk(*Field(*window, u"Text5"_s));
+    for (const QChar key : keys) {
+      if (key == u'<') {
+        QTest::keyClick(Field(*window, field), Qt::Key_Backspace);
+      } else {
+        TypeInto(Field(*window, field), QString(key));
+      }
+    }
+    if (press_results) {
+      ModalBoxAnswerer answerer({QMessageBox::Ok});
+      PressResults(*window);
+    }
+    QCOMPARE(window.text(u"Text5"_s), press_results ? u"1150"_s : u"115"_s);
+    QCOMPARE(StaleNoteShown(*window), old);
+    QCOMPARE(DarkestInk(*Field(*window, u"Text5"_s)) > fresh_ink + 30, old);
+    // The note covers no control.
+    const auto* note = window->findChild<QWidget*>(u"StaleResultsNote"_s);
+    for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (control != note && control->isVisible()) {
+        QVERIFY2(!note->geometry().intersects(control->geometry()),
+                 qPrintable(control->objectName()));
+      }
+    }
   }
 
   void enterPressesResults_data() {
