@@ -5,8 +5,6 @@
 #include <QTextLayout>
 #include <cmath>
 
-#include "sheet/pdf_text_map.h"
-
 namespace coldesign {
 QFont SheetFont(qreal point_size) {
   QFont font;
@@ -38,7 +36,7 @@ QFont PagePainter::deviceFont(const QFont& font) const {
 qreal PagePainter::text(const QRectF& box, const QString& text, const QFont& font,
                         Qt::Alignment alignment, Qt::LayoutDirection direction,
                         const QColor& colour) {
-  QString lines = WithLamAlefLigatures(text);
+  QString lines = text;
   lines.replace(u'\n', QChar::LineSeparator);
   QTextLayout layout(lines, deviceFont(font), &output_.layoutDevice());
   layout.setCacheEnabled(true);  // drawn once laid out: the glyphs are kept, not shaped again
@@ -68,9 +66,7 @@ qreal PagePainter::text(const QRectF& box, const QString& text, const QFont& fon
 }
 
 qreal PagePainter::textWidth(const QString& text, const QFont& font) {
-  return QFontMetricsF(deviceFont(font), &output_.layoutDevice())
-             .horizontalAdvance(WithLamAlefLigatures(text)) /
-         unit_;
+  return QFontMetricsF(deviceFont(font), &output_.layoutDevice()).horizontalAdvance(text) / unit_;
 }
 
 void PagePainter::line(QPointF from, QPointF to, qreal width, const QColor& colour) {
