@@ -31,7 +31,7 @@ class SheetPdf {
   explicit SheetPdf(const SheetContent& content) {
     QBuffer buffer(&bytes_);
     buffer.open(QIODevice::WriteOnly);
-    written_ = WriteCalculationSheetPdf(content, buffer);
+    written_ = WriteCalculationSheetPdf(content, buffer) == SheetPdfResult::Written;
     path_ = dir_.filePath(u"sheet.pdf"_s);
     QFile file(path_);
     if (file.open(QIODevice::WriteOnly)) file.write(bytes_);
@@ -78,6 +78,12 @@ TEST(CalculationSheet, OneA4PageWithItsTitleAndFontsEmbedded) {
   const QString all_fonts = fonts.join(u'\n');
   EXPECT_TRUE(all_fonts.contains(u"NotoNaskhArabic"_s)) << all_fonts.toStdString();
   EXPECT_TRUE(all_fonts.contains(u"NotoSans-"_s)) << all_fonts.toStdString();
+}
+
+// A device that takes nothing fails the writing, not the making of the sheet.
+TEST(CalculationSheet, ADeviceThatTakesNothingIsAWriteFailure) {
+  QBuffer closed;
+  EXPECT_EQ(WriteCalculationSheetPdf(Design("100", "7"), closed), SheetPdfResult::WriteFailed);
 }
 
 // Arabic words read back in their plain letters as they are written, lam-alef as its two letters,
