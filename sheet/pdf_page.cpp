@@ -295,6 +295,19 @@ bool PdfPage::knowsTexts(const QList<QGlyphRun>& runs) {
 }
 
 void PdfPage::learnTexts(const QString& text, const QTextLine& line) {
+  // Word by word, each with the blanks after it (no cluster reaches over a blank): only a word with
+  // a glyph not known yet is read character by character.
+  const int end = line.textStart() + line.textLength();
+  for (int from = line.textStart(); from < end;) {
+    int to = from;
+    while (to < end && !text[to].isSpace()) ++to;
+    while (to < end && text[to].isSpace()) ++to;
+    if (!knowsTexts(line.glyphRuns(from, to - from))) learnClusters(text, line, from, to);
+    from = to;
+  }
+}
+
+void PdfPage::learnClusters(const QString& text, const QTextLine& line, int from, int end) {
   // The shaping's clusters, from the glyphs of each character: those of a cluster's characters
   // start at the same glyph. Its characters go to its glyphs one by one in order and the rest to
   // the last, so that a ligature stands for all its letters, and a glyph that only adds to
@@ -315,8 +328,7 @@ void PdfPage::learnTexts(const QString& text, const QTextLine& line) {
     }
   };
   std::vector<Placed> glyphs;
-  const int end = line.textStart() + line.textLength();
-  for (int at = line.textStart(); at < end;) {
+  for (int at = from; at < end;) {
     const int length = text[at].isHighSurrogate() && at + 1 < end ? 2 : 1;
     glyphs.clear();
     for (const QGlyphRun& run : line.glyphRuns(at, length)) {

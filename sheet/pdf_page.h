@@ -68,6 +68,8 @@ class PdfPage final : public PageOutput {
   [[nodiscard]] bool knowsTexts(const QList<QGlyphRun>& runs);
   // The letters the glyphs of a line of `text` stand for, as its layout shaped them.
   void learnTexts(const QString& text, const QTextLine& line);
+  // Those of the characters from `from` to `end` (whole clusters), one character at a time.
+  void learnClusters(const QString& text, const QTextLine& line, int from, int end);
   // One run of glyphs of one font, as the layout gives it: a word, or the blanks between words.
   void glyphRun(const QGlyphRun& run, QPointF position, const QColor& colour);
   void appendPath(const QPainterPath& path);
