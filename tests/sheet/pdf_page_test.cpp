@@ -81,6 +81,7 @@ TEST(PdfPage, EveryGlyphReadsBackAsItsLetter) {
   QString letters;
   for (char16_t c = u'!'; c <= u'~'; ++c) letters += QChar(c);
   for (char16_t c = u'\u00C0'; c <= u'\u00FF'; ++c) letters += QChar(c);
+  letters += u"office"_s;  // "ffi" drawn as one glyph where the font has the ligature
   QTextLayout text(letters, SheetFont(10), &page.layoutDevice());
   QTextOption option;
   option.setWrapMode(QTextOption::WrapAnywhere);
