@@ -342,13 +342,14 @@ void PaintCalculationSheet(QPainter& painter, const QRectF& page, qreal dots_per
   PaintSheet(output, page, dots_per_inch, content);
 }
 
-bool WriteCalculationSheetPdf(const SheetContent& content, QIODevice& device) {
+SheetPdfResult WriteCalculationSheetPdf(const SheetContent& content, QIODevice& device) {
   PdfPage pdf(kSheetPageSize, kPdfResolution);
   PaintSheet(pdf, QRectF(QPointF(0, 0), kSheetPageSize * (kPdfResolution / kPointsPerInch)),
              kPdfResolution, content);
   const QByteArray file =
       pdf.document({SheetTitle(content), u"زركولت "_s + kProgramVersion.toString()});
-  return !file.isEmpty() && device.write(file) == file.size();
+  if (file.isEmpty()) return SheetPdfResult::NotMade;
+  return device.write(file) == file.size() ? SheetPdfResult::Written : SheetPdfResult::WriteFailed;
 }
 
 }  // namespace coldesign

@@ -7,8 +7,6 @@
 #include <memory>
 #include <utility>
 
-#include "sheet/pdf_text_map.h"
-
 namespace coldesign {
 QFont SheetFont(qreal point_size) {
   QFont font;
@@ -40,7 +38,7 @@ QFont PagePainter::deviceFont(const QFont& font) const {
 qreal PagePainter::text(const QRectF& box, const QString& text, const QFont& font,
                         Qt::Alignment alignment, Qt::LayoutDirection direction,
                         const QColor& colour, QTextOption::WrapMode wrap) {
-  QString lines = WithLamAlefLigatures(text);
+  QString lines = text;
   lines.replace(u'\n', QChar::LineSeparator);
   auto shared_layout =
       std::make_shared<QTextLayout>(lines, deviceFont(font), &output_.layoutDevice());
@@ -72,9 +70,7 @@ qreal PagePainter::text(const QRectF& box, const QString& text, const QFont& fon
 }
 
 qreal PagePainter::textWidth(const QString& text, const QFont& font) {
-  return QFontMetricsF(deviceFont(font), &output_.layoutDevice())
-             .horizontalAdvance(WithLamAlefLigatures(text)) /
-         unit_;
+  return QFontMetricsF(deviceFont(font), &output_.layoutDevice()).horizontalAdvance(text) / unit_;
 }
 
 void PagePainter::line(QPointF from, QPointF to, qreal width, const QColor& colour) {

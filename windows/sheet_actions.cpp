@@ -63,8 +63,10 @@ QString WriteSheetFile(const SheetContent& content, const QString& path) {
   if (!file.open(QIODevice::WriteOnly)) {
     return FailureReason(file, path);
   }
-  if (!WriteCalculationSheetPdf(content, file)) {
-    QString reason = FailureReason(file, path);
+  const SheetPdfResult written = WriteCalculationSheetPdf(content, file);
+  if (written != SheetPdfResult::Written) {
+    QString reason = written == SheetPdfResult::NotMade ? u"تعذر إنشاء ورقة الحساب."_s
+                                                        : FailureReason(file, path);
     file.cancelWriting();
     return reason;
   }
