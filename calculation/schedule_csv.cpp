@@ -50,14 +50,6 @@ std::string_view EnglishName(ScheduleField field) {
   return kColumnNames[static_cast<std::size_t>(field)].english;
 }
 
-// The name cut to kMostColumnNameBytes at a character boundary, with "…" when cut.
-std::string ShortName(std::string_view name) {
-  if (name.size() <= kMostColumnNameBytes) return std::string(name);
-  std::size_t end = kMostColumnNameBytes;
-  while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
-  return std::string(name.substr(0, end)) + "…";
-}
-
 // The offset of the first byte that is not part of a well-formed UTF-8 character, or npos.
 std::size_t FirstInvalidUtf8(std::string_view text) {
   std::size_t i = 0;
@@ -202,17 +194,17 @@ std::expected<Header, CsvError> ReadHeader(const std::vector<std::string>& field
   Header header;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const std::string_view name = TrimBlanks(fields[i]);
-    header.names.push_back(ShortName(name));
+    header.names.push_back(CutForMessage(name));
     if (name.empty()) continue;
     const auto field = FieldNamed(name);
     if (!field) {
       return std::unexpected(
-          CsvError{line, ShortName(name), std::nullopt, ScheduleProblem::UnknownColumn});
+          CsvError{line, CutForMessage(name), std::nullopt, ScheduleProblem::UnknownColumn});
     }
     auto& index = header.index[static_cast<std::size_t>(*field)];
     if (index) {
       return std::unexpected(
-          CsvError{line, ShortName(name), field, ScheduleProblem::RepeatedColumn});
+          CsvError{line, CutForMessage(name), field, ScheduleProblem::RepeatedColumn});
     }
     index = i;
   }
@@ -289,7 +281,17 @@ void AppendLevel(std::string& out, const ScheduleColumn& column, const LevelDesi
 
 }  // namespace
 
+std::string CutForMessage(std::string_view text) {
+  if (text.size() <= kMostColumnNameBytes) return std::string(text);
+  std::size_t end = kMostColumnNameBytes;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  return std::string(text.substr(0, end)) + "…";
+}
+
 std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
+  if (text.size() > static_cast<std::size_t>(rules::kMostScheduleFileBytes)) {
+    return std::unexpected(CsvError{0, {}, std::nullopt, ScheduleProblem::FileTooLarge});
+  }
   if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
   if (const std::size_t invalid = FirstInvalidUtf8(text); invalid != std::string_view::npos) {
     return std::unexpected(

@@ -35,6 +35,10 @@ struct CsvError {
 
 inline constexpr std::size_t kMostColumnNameBytes = 40;
 
+// The text cut to kMostColumnNameBytes at a character boundary, with "…" when cut: a name or a
+// value as a message shows it.
+std::string CutForMessage(std::string_view text);
+
 // A schedule's columns read from a CSV file.
 struct ScheduleCsv {
   std::vector<ColumnInput> columns;
