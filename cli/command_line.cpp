@@ -176,7 +176,8 @@ int RunDesign(const QStringList& arguments) {
   const Schedule schedule = DesignSchedule({std::move(*column)}, *materials);
   const std::string csv = WriteScheduleCsv(schedule, CsvLevels::LowestOnly);
   if (const int status = Write(QByteArray::fromStdString(csv), {}); status != 0) return status;
-  return schedule.columns.front().levels.front().failure ? kSomeLevelFailed : kEveryLevelDesigned;
+  return schedule.Level(schedule.columns.front(), 1).failure ? kSomeLevelFailed
+                                                             : kEveryLevelDesigned;
 }
 
 int RunSchedule(const QStringList& arguments) {
