@@ -39,6 +39,7 @@ Quantities SegmentQuantities(const std::vector<ColumnSegment>& segments,
 // Flags every column whose mark another column has too; empty marks are not compared.
 void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
   std::unordered_map<std::string_view, int> uses;
+  uses.reserve(columns.size());
   for (const ScheduleColumn& column : columns) {
     if (!column.input.mark.empty()) ++uses[column.input.mark];
   }
@@ -47,11 +48,13 @@ void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
   }
 }
 
-LevelDesign DesignFloors(const std::string& load_text, int floors_carried,
-                         const DesignMaterials& materials) {
+// The design of the input's load on this many floors; the input is reused from one design to the
+// next, its width and materials set once.
+LevelDesign DesignFloors(ColumnDesignInput& input, int floors_carried) {
   LevelDesign design;
   design.floors_carried = floors_carried;
-  auto result = DesignColumn(DesignInput(load_text, FormatInteger(floors_carried), materials));
+  input.floors_text = FormatInteger(floors_carried);
+  auto result = DesignColumn(input);
   if (!result) {
     design.failure = result.error().kind;
     return design;
@@ -66,8 +69,11 @@ LevelDesign DesignFloors(const std::string& load_text, int floors_carried,
 // Designs each load on 1, 2 … floors once, for all the columns that carry it (the same text).
 class LevelDesigns {
  public:
-  LevelDesigns(const DesignMaterials& materials, std::vector<LevelDesign>& designs)
-      : materials_(materials), designs_(designs) {}
+  LevelDesigns(const DesignMaterials& materials, std::vector<LevelDesign>& designs,
+               std::size_t columns)
+      : input_(DesignInput({}, {}, materials)), designs_(designs) {
+    by_load_.reserve(columns);
+  }
 
   // The indices in `designs` of the column's levels, level 1 first.
   std::vector<std::uint32_t> levels(const std::string& load_text, int floors) {
@@ -81,7 +87,8 @@ class LevelDesigns {
       std::uint32_t& index = by_floors[static_cast<std::size_t>(carried - 1)];
       if (index == kNotDesigned) {
         index = static_cast<std::uint32_t>(designs_.size());
-        designs_.push_back(DesignFloors(load_text, carried, materials_));
+        input_.load_text = load_text;
+        designs_.push_back(DesignFloors(input_, carried));
       }
       levels[static_cast<std::size_t>(level - 1)] = index;
     }
@@ -90,7 +97,7 @@ class LevelDesigns {
 
  private:
   static constexpr std::uint32_t kNotDesigned = UINT32_MAX;
-  const DesignMaterials& materials_;
+  ColumnDesignInput input_;
   std::vector<LevelDesign>& designs_;
   std::unordered_map<std::string, std::vector<std::uint32_t>> by_load_;
 };
@@ -137,9 +144,10 @@ struct SegmentsHash {
 
 std::vector<LevelDesign> DesignLevels(const std::string& load_text, int floors,
                                       const DesignMaterials& materials) {
+  ColumnDesignInput input = DesignInput(load_text, {}, materials);
   std::vector<LevelDesign> levels;
   for (int level = 1; level <= floors; ++level) {
-    levels.push_back(DesignFloors(load_text, floors - level + 1, materials));
+    levels.push_back(DesignFloors(input, floors - level + 1));
   }
   return levels;
 }
@@ -150,8 +158,12 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
   schedule.materials = materials;
   schedule.floor_height_m = floor_height_m;
   schedule.columns.reserve(columns.size());
-  LevelDesigns designs(materials, schedule.designs);
+  std::size_t levels = 0;
+  for (const ColumnInput& input : columns) levels += static_cast<std::size_t>(input.floors);
+  schedule.designs.reserve(levels);  // at most one design a level
+  LevelDesigns designs(materials, schedule.designs, columns.size());
   std::unordered_map<std::vector<ColumnSegment>, std::size_t, SegmentsHash> type_of_segments;
+  type_of_segments.reserve(columns.size());
   for (ColumnInput& input : columns) {
     ScheduleColumn& column = schedule.columns.emplace_back();
     column.levels = designs.levels(input.load_text, input.floors);
@@ -161,7 +173,8 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
         type_of_segments.try_emplace(std::move(segments), schedule.types.size());
     if (added) {
       ColumnType& type = schedule.types.emplace_back();
-      type.name = "T" + FormatInteger(static_cast<std::int64_t>(schedule.types.size()));
+      type.name.push_back('T');
+      type.name.append(FormatInteger(static_cast<std::int64_t>(schedule.types.size())));
       type.segments = found->first;
     }
     column.type = found->second;

@@ -351,7 +351,14 @@ std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
 std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
   const std::string width_text = FormatInteger(schedule.materials.width_cm);
   const std::string bar_diameter_text = FormatInteger(schedule.materials.bar_diameter_mm);
+  // A row is about 80 bytes: reserved once rather than grown row by row.
+  constexpr std::size_t kRowBytes = 96;
+  std::size_t rows = 0;
+  for (const ScheduleColumn& column : schedule.columns) {
+    rows += levels == CsvLevels::LowestOnly ? 1 : column.levels.size();
+  }
   std::string out;
+  out.reserve(kUtf8Bom.size() + kScheduleCsvHeader.size() + 1 + rows * kRowBytes);
   out.append(kUtf8Bom);
   out.append(kScheduleCsvHeader);
   out.push_back('\n');
