@@ -23,7 +23,7 @@ struct Whole {
 
 // The least value up to the quotient (compared as its 15-digit text); above it the quotient
 // rounded to a whole number and raised by `raise`.
-std::expected<Whole, NumericFailure> WholeAtLeast(double quotient, std::int16_t least,
+std::expected<Whole, NumericFailure> WholeAtLeast(double quotient, std::int32_t least,
                                                   std::int32_t (*raise)(std::int16_t)) {
   if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
   Whole whole;
@@ -74,28 +74,31 @@ class Design {
     return std::unexpected(DesignFailure{kind, std::move(result_)});
   }
 
-  // 1. Ac = F × (L × 1.1) × 1000 / 111.62, left to right.
+  // 1. Ac = F × (L × 1.1) × 1000 / 111.62, left to right (the default materials' factor and
+  // stress).
   Step RequiredArea() {
     const auto floors = ParseNumberStrict(input_.floors_text);
     if (!floors) return std::unexpected(floors.error());
     const auto load = ParseNumberStrict(input_.load_text);
     if (!load) return std::unexpected(load.error());
-    const double a = *load * rules::kLoadFactor;
-    const double area = *floors * a * rules::kKilogramsPerTon / rules::kCarryingStressKgPerCm2;
+    const double a = *load * input_.materials.load_factor;
+    const double area =
+        *floors * a * rules::kKilogramsPerTon / CarryingStressKgPerCm2(input_.materials);
     if (!std::isfinite(area)) return std::unexpected(NumericFailure::Overflow);
     result_.required_area_text = FormatNumber(area);
     result_.working.beyond_floor_limit = *floors > rules::kFloorNoteLimit;
     return {};
   }
 
-  // 2. q = Leading(Fmt(A / b)); 30 up to q = 30, above it Round16 raised to a multiple of 5.
+  // 2. q = Leading(Fmt(A / b)); the least length (the materials' width, 30) up to q = 30, above
+  // it Round16 raised to a multiple of 5.
   Step Length() {
     const auto width = ParseNumberStrict(input_.width_text);
     if (!width) return std::unexpected(width.error());
     width_ = *width;
     const auto area = ParseNumberStrict(result_.required_area_text);
     if (!area) return std::unexpected(area.error());
-    auto length = WholeAtLeast(*area / width_, rules::kLeastLengthCm, RoundUpToFive);
+    auto length = WholeAtLeast(*area / width_, input_.materials.width_cm, RoundUpToFive);
     if (!length) return std::unexpected(length.error());
     DesignWorking& working = result_.working;
     working.length_quotient_text = std::move(length->quotient_text);
@@ -125,12 +128,14 @@ class Design {
     return {};
   }
 
-  // 4. n = Leading(Fmt(S / 2)); 4 up to n = 4, above it Round16 raised to an even count.
+  // 4. n = Leading(Fmt(S / a)), a the bar's area (2 for Φ16); 4 up to n = 4, above it Round16
+  // raised to an even count.
   Step BarCount() {
     const auto steel = ParseNumberStrict(result_.steel_area_text);
     if (!steel) return std::unexpected(steel.error());
     steel_ = *steel;
-    auto bars = WholeAtLeast(steel_ / rules::kBarAreaCm2, rules::kLeastBars, RoundUpToEven);
+    auto bars = WholeAtLeast(steel_ / BarAreaCm2(input_.materials.bar_diameter_mm),
+                             rules::kLeastBars, RoundUpToEven);
     if (!bars) return std::unexpected(bars.error());
     DesignWorking& working = result_.working;
     working.bar_quotient_text = std::move(bars->quotient_text);
@@ -156,6 +161,14 @@ class Design {
 };
 
 }  // namespace
+
+ColumnDesignInput DesignInput(std::string load_text, std::string floors_text,
+                              const DesignMaterials& materials) {
+  return {.load_text = std::move(load_text),
+          .floors_text = std::move(floors_text),
+          .width_text = FormatInteger(materials.width_cm),
+          .materials = materials};
+}
 
 std::expected<ColumnDesignResult, DesignFailure> DesignColumn(const ColumnDesignInput& input) {
   return Design(input).Run();

@@ -3,6 +3,7 @@
 #include <expected>
 #include <string>
 
+#include "calculation/design_materials.h"
 #include "calculation/design_rules.h"
 #include "calculation/design_working.h"
 #include "calculation/numeric_text.h"
@@ -13,14 +14,20 @@ namespace coldesign {
 struct ColumnDesignInput {
   std::string load_text;    // tons per floor
   std::string floors_text;  // number of floors
-  std::string width_text = FormatInteger(static_cast<std::int64_t>(rules::kSectionWidthCm));  // cm
+  // cm; as the window shows it, the materials' width (DesignInput sets it so).
+  std::string width_text = FormatInteger(static_cast<std::int64_t>(rules::kSectionWidthCm));
+  DesignMaterials materials{};  // the load factor, the carrying stress, the least length, the bar
 };
+
+// The input of a design of these materials, its width text the materials' width.
+ColumnDesignInput DesignInput(std::string load_text, std::string floors_text,
+                              const DesignMaterials& materials);
 
 struct ColumnDesignResult {
   std::string required_area_text;  // cm²
   std::string length_text;         // cm
   std::string steel_area_text;     // cm²
-  std::string bar_count_text;      // bars of rules::kBarDiameterMm
+  std::string bar_count_text;      // bars of the materials' diameter
   DesignWorking working;           // how the steps came to these texts
 };
 

@@ -4,6 +4,7 @@
 // calculation, the calculation sheet, the windows and the page all read them from here.
 
 #include <algorithm>
+#include <array>
 
 namespace coldesign::rules {
 
@@ -20,12 +21,14 @@ inline constexpr double kConcreteStrengthKgPerCm2 = 250;  // fcu
 inline constexpr double kSteelYieldKgPerCm2 = 3600;       // fy
 inline constexpr double kConcreteStressShare = 0.35;      // of fcu
 inline constexpr double kSteelStressShare = 0.67;         // of fy
+// With other materials the carrying stress is worked out from the same formula, the steel taken
+// as kSteelShareOfRequiredArea of the concrete.
 
 // The section is this wide, cm.
 inline constexpr double kSectionWidthCm = 30;
 // Its length is a whole number of centimetres raised to a multiple of this step, cm.
 inline constexpr int kLengthStepCm = 5;
-// ... and never below this, cm (a square section at the least).
+// ... and never below the width: a square section at the least (this, cm, at the default width).
 inline constexpr int kLeastLengthCm = 30;
 
 // Longitudinal steel: this share of the required concrete area ...
@@ -42,8 +45,42 @@ inline constexpr int kLeastBars = 4;
 // ... and as many on each long face: an even count.
 inline constexpr int kBarCountMultiple = 2;
 
+// The engineer may choose other materials and sizes within these ranges, outside which the simple
+// rules above are no longer a sensible preliminary design.
+inline constexpr double kLeastConcreteStrengthKgPerCm2 = 150;
+inline constexpr double kMostConcreteStrengthKgPerCm2 = 600;
+inline constexpr double kLeastSteelYieldKgPerCm2 = 2400;
+inline constexpr double kMostSteelYieldKgPerCm2 = 5200;
+inline constexpr int kLeastSectionWidthCm = 20;  // whole centimetres
+inline constexpr int kMostSectionWidthCm = 100;
+inline constexpr double kLeastLoadFactor = 1.0;
+inline constexpr double kMostLoadFactor = 2.0;
+// The bar diameters sold, mm.
+inline constexpr std::array kBarDiametersMm = {10, 12, 14, 16, 18, 20, 22, 25, 28, 32};
+// A bar's area, π d² / 4, is counted to this step, cm².
+inline constexpr double kBarAreaStepCm2 = 0.1;
+
 // The design is meant for buildings of at most this many floors (a note, not enforced).
 inline constexpr int kFloorNoteLimit = 7;
+
+// The column schedule: each level is one floor of this height, m, unless the engineer says
+// otherwise, within the range below ...
+inline constexpr double kFloorHeightM = 3.0;
+inline constexpr double kLeastFloorHeightM = 2.0;
+inline constexpr double kMostFloorHeightM = 10.0;
+// ... and its longitudinal steel weighs this much, kg/m³ (no laps, no waste).
+inline constexpr double kSteelDensityKgPerM3 = 7850;
+// A schedule's column stands on at most this many floors (each floor is a row of the schedule) ...
+inline constexpr int kMostFloors = 200;
+// ... is repeated at most this many times ...
+inline constexpr int kMostColumnCount = 100000;
+// ... has a mark of at most this many bytes ...
+inline constexpr int kMostMarkBytes = 100;
+// ... and the whole schedule has at most this many levels, so that any file is read in bounded
+// memory.
+inline constexpr int kMostScheduleLevels = 1000000;
+// A schedule's CSV file is read whole; a larger one is refused before it is read, bytes.
+inline constexpr long long kMostScheduleFileBytes = 256LL * 1024 * 1024;
 
 // The drawing's assumptions, not checked against a code: clear cover to the tie, mm ...
 inline constexpr double kClearCoverMm = 25;

@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <thread>
 
+#include "cli/command_line.h"
 #include "windows/application_setup.h"
 #include "windows/graphical_session.h"
 #include "windows/program_windows.h"
 
 int main(int argc, char* argv[]) {
+  // A command runs without a display, before anything looks for one.
+  if (coldesign::IsCommandLine(argc, argv)) return coldesign::RunCommandLine(argc, argv);
   if (!coldesign::HasGraphicalSession(argc, argv)) {
     coldesign::ReportMissingGraphicalSession();
     return 1;

@@ -108,6 +108,27 @@ INSTANTIATE_TEST_SUITE_P(
         // Far beyond the 16-bit range in the bar count would fail; a tall width stays fine.
         DesignCase{{"10", "5", "1000"}, {"492.743235979215", "30", "180", "90"}}));
 
+// Other materials, worked by hand. fcu 300, fy 4000: the stress is 131.8; b 25 is also the least
+// length; Φ20 counts 3.1 cm² a bar.
+INSTANTIATE_TEST_SUITE_P(Materials, DesignColumnWrites,
+                         ::testing::Values(
+                             // A = 7 × 55 × 1000 / 131.8; q = 116.84 → 117 → 120; s = 29.21 beats m
+                             // = 18; n = 29.21 / 3.1 = 9.42 → 9 → 10.
+                             DesignCase{DesignInput("50", "7",
+                                                    {.concrete_strength_kg_per_cm2 = 300,
+                                                     .steel_yield_kg_per_cm2 = 4000,
+                                                     .width_cm = 25,
+                                                     .bar_diameter_mm = 20}),
+                                        {"2921.09256449165", "120", "29.2109256449165", "10"}},
+                             // q = 19.7 is below the least length 25: 25; m = 25 × 0.006 × 25
+                             // = 3.75 loses to s = 4.93; n = 1.6 → four bars.
+                             DesignCase{
+                                 DesignInput("10", "5", {.width_cm = 25, .bar_diameter_mm = 20}),
+                                 {"492.743235979215", "25", "4.92743235979215", "4"}},
+                             // A load factor of 1.5: A = 5 × 15 × 1000 / 111.62.
+                             DesignCase{DesignInput("10", "5", {.load_factor = 1.5}),
+                                        {"671.922594517112", "30", "6.71922594517112", "4"}}));
+
 // --- Failures: the kind, and the texts of the steps before the failing one.
 
 struct FailureCase {

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calculation/design_materials.h"
+#include "calculation/numeric_text.h"
+#include "calculation/schedule_entry.h"
+
+namespace coldesign {
+
+// The design of a load per floor on some number of floors: a column on n floors carries
+// n − k + 1 of them at its level k (1 = the lowest).
+struct LevelDesign {
+  int floors_carried = 1;
+  std::optional<NumericFailure> failure;  // none when designed
+  // The design's four texts, exactly as it writes them; empty when the design failed.
+  std::string required_area_text;  // cm²
+  std::string length_text;         // cm
+  std::string steel_area_text;     // cm²
+  std::string bar_count_text;
+
+  friend bool operator==(const LevelDesign&, const LevelDesign&) = default;
+};
+
+// The design of every level of a column on `floors` floors, level 1 first: level k is the
+// design of the same load per floor on floors − k + 1 floors.
+std::vector<LevelDesign> DesignLevels(const std::string& load_text, int floors,
+                                      const DesignMaterials& materials);
+
+// Consecutive levels of a column with the same section and bars (or the same failure).
+struct ColumnSegment {
+  int first_level = 1;
+  int last_level = 1;
+  std::optional<NumericFailure> failure;
+  std::string length_text;     // cm; the width is the materials'
+  std::string bar_count_text;  // bars of the materials' diameter
+
+  friend bool operator==(const ColumnSegment&, const ColumnSegment&) = default;
+};
+
+// Concrete and longitudinal steel over the levels that were designed, from the floor height;
+// no laps and no waste.
+struct Quantities {
+  double concrete_m3 = 0;
+  double steel_kg = 0;
+};
+
+struct ScheduleColumn {
+  ColumnInput input;
+  bool repeated_mark = false;  // another column of the schedule has the same mark
+  // Level k (1 = the lowest) is Schedule::designs[levels[k − 1]]: Schedule::Level gives it.
+  std::vector<std::uint32_t> levels;
+  std::size_t type = 0;  // its index in Schedule::types
+};
+
+// Columns with the same segments.
+struct ColumnType {
+  std::string name;  // T1, T2 … in the order of their first column
+  std::vector<ColumnSegment> segments;
+  std::vector<std::size_t> columns;  // indices in Schedule::columns, in order
+  std::int64_t count = 0;            // the columns' counts added up
+  Quantities quantities;             // of all of them
+};
+
+struct Schedule {
+  DesignMaterials materials;
+  double floor_height_m = rules::kFloorHeightM;
+  std::vector<ScheduleColumn> columns;  // in the order given
+  std::vector<ColumnType> types;
+  // Each load (as written) on each number of floors, designed once for every column that
+  // carries it.
+  std::vector<LevelDesign> designs;
+  Quantities total;
+  bool all_designed = true;  // no level of any column failed
+
+  // The design of the column's level (1 = the lowest).
+  [[nodiscard]] const LevelDesign& Level(const ScheduleColumn& column, int level) const {
+    return designs[column.levels[static_cast<std::size_t>(level - 1)]];
+  }
+};
+
+// The schedule of the columns. The materials are meant to pass CheckMaterials and the floor
+// height to lie in the rules table's range; the columns are as ReadEntry gives them.
+Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials& materials,
+                        double floor_height_m = rules::kFloorHeightM);
+
+// Whether a floor height, m, lies in the rules table's range.
+bool FloorHeightInRange(double floor_height_m);
+
+// A quantity as the schedule shows it: fixed, with this many decimals ("12.35").
+std::string QuantityText(double value, int decimals);
+
+}  // namespace coldesign

@@ -1,0 +1,390 @@
+#include "calculation/schedule_csv.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "calculation/design_rules.h"
+#include "calculation/numeric_text.h"
+
+namespace coldesign {
+namespace {
+
+// A column of the schedule and the names a header may give it.
+struct ColumnName {
+  ScheduleField field;
+  std::string_view english;
+  std::array<std::string_view, 2> arabic;  // the second spelled without the hamza, or empty
+};
+
+constexpr std::array<ColumnName, 4> kColumnNames = {{
+    {ScheduleField::Mark, "mark", {"الرمز", ""}},
+    {ScheduleField::Load, "load", {"الحمل", ""}},
+    {ScheduleField::Floors, "floors", {"الأدوار", "الادوار"}},
+    {ScheduleField::Count, "count", {"العدد", ""}},
+}};
+
+constexpr std::size_t kFieldCount = kColumnNames.size();
+// More values than a header needs, beside a few unnamed columns; a longer header is refused
+// before its values fill memory.
+constexpr std::size_t kMostHeaderValues = 64;
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  return std::ranges::equal(a, b, [](char x, char y) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return lower(x) == lower(y);
+  });
+}
+
+std::optional<ScheduleField> FieldNamed(std::string_view name) {
+  for (const ColumnName& column : kColumnNames) {
+    if (EqualsIgnoringAsciiCase(name, column.english) ||
+        std::ranges::find(column.arabic, name) != column.arabic.end()) {
+      return column.field;
+    }
+  }
+  return std::nullopt;
+}
+
+std::string_view EnglishName(ScheduleField field) {
+  return kColumnNames[static_cast<std::size_t>(field)].english;
+}
+
+// The offset of the first byte that is not part of a well-formed UTF-8 character, or npos.
+std::size_t FirstInvalidUtf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t length = 0;
+    std::uint32_t code = 0;
+    std::uint32_t least = 0;
+    if ((lead & 0xE0) == 0xC0) {
+      length = 2, code = lead & 0x1FU, least = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+      length = 3, code = lead & 0x0FU, least = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+      length = 4, code = lead & 0x07U, least = 0x10000;
+    } else {
+      return i;
+    }
+    if (text.size() - i < length) return i;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return i;
+      code = (code << 6) | (next & 0x3FU);
+    }
+    if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return i;
+    i += length;
+  }
+  return std::string_view::npos;
+}
+
+std::size_t LineOf(std::string_view text, std::size_t offset) {
+  return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + offset, '\n'));
+}
+
+bool IsBlank(std::string_view text) { return TrimBlanks(text).empty(); }
+
+// Reads the file's records one after another, counting lines.
+class RecordReader {
+ public:
+  explicit RecordReader(std::string_view text) : text_(text) {}
+
+  [[nodiscard]] bool atEnd() const { return position_ >= text_.size(); }
+  [[nodiscard]] std::size_t line() const { return line_; }
+
+  // Skips lines that hold nothing but blanks.
+  void skipBlankLines() {
+    while (!atEnd()) {
+      const std::size_t end = text_.find('\n', position_);
+      const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
+      std::string_view content = text_.substr(position_, stop - position_);
+      if (content.ends_with('\r')) content.remove_suffix(1);
+      if (!IsBlank(content)) return;
+      position_ = end == std::string_view::npos ? text_.size() : end + 1;
+      ++line_;
+    }
+  }
+
+  // The first comma or semicolon of the current line outside quotes; a comma when it has none.
+  [[nodiscard]] char separatorOfLine() const {
+    bool quoted = false;
+    for (std::size_t i = position_; i < text_.size(); ++i) {
+      const char c = text_[i];
+      if (c == '"') quoted = !quoted;
+      if (quoted) continue;
+      if (c == ',' || c == ';') return c;
+      if (c == '\n' || c == '\r') break;
+    }
+    return ',';
+  }
+
+  void setSeparator(char separator) { separator_ = separator; }
+
+  // Reads the record that starts here: at most `most_fields` values.
+  std::expected<void, ScheduleProblem> read(std::vector<std::string>& fields,
+                                            std::size_t most_fields) {
+    fields.clear();
+    while (true) {
+      std::string& field = fields.emplace_back();
+      if (fields.size() > most_fields) return std::unexpected(ScheduleProblem::TooManyValues);
+      if (auto read = readField(field); !read) return read;
+      if (atEnd()) return {};
+      const char c = text_[position_++];
+      if (c == separator_) continue;
+      if (c == '\r' && position_ < text_.size() && text_[position_] == '\n') ++position_;
+      ++line_;
+      return {};
+    }
+  }
+
+ private:
+  std::expected<void, ScheduleProblem> readField(std::string& field) {
+    const std::size_t start = position_;
+    const std::size_t first = text_.find_first_not_of(" \t", start);
+    if (first == std::string_view::npos || text_[first] != '"') {
+      const char stops[] = {separator_, '\r', '\n', '\0'};
+      const std::size_t end = std::min(text_.find_first_of(stops, start), text_.size());
+      field.assign(text_.substr(start, end - start));
+      position_ = end;
+      return {};
+    }
+    position_ = first + 1;
+    while (true) {
+      const std::size_t quote = text_.find('"', position_);
+      if (quote == std::string_view::npos) return std::unexpected(ScheduleProblem::UnclosedQuote);
+      const std::string_view chunk = text_.substr(position_, quote - position_);
+      line_ += static_cast<std::size_t>(std::ranges::count(chunk, '\n'));
+      field.append(chunk);
+      position_ = quote + 1;
+      if (position_ < text_.size() && text_[position_] == '"') {
+        field.push_back('"');
+        ++position_;
+        continue;
+      }
+      break;
+    }
+    position_ = std::min(text_.find_first_not_of(" \t", position_), text_.size());
+    if (atEnd()) return {};
+    const char c = text_[position_];
+    if (c != separator_ && c != '\r' && c != '\n') {
+      return std::unexpected(ScheduleProblem::TextAfterQuote);
+    }
+    return {};
+  }
+
+  std::string_view text_;
+  std::size_t position_ = 0;
+  std::size_t line_ = 1;
+  char separator_ = ',';
+};
+
+// Where each of the schedule's columns stands in the rows, and the header's names.
+struct Header {
+  std::array<std::optional<std::size_t>, kFieldCount> index;
+  std::vector<std::string> names;
+};
+
+std::expected<Header, CsvError> ReadHeader(const std::vector<std::string>& fields,
+                                           std::size_t line) {
+  Header header;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    const std::string_view name = TrimBlanks(fields[i]);
+    header.names.push_back(CutForMessage(name));
+    if (name.empty()) continue;
+    const auto field = FieldNamed(name);
+    if (!field) {
+      return std::unexpected(
+          CsvError{line, CutForMessage(name), std::nullopt, ScheduleProblem::UnknownColumn});
+    }
+    auto& index = header.index[static_cast<std::size_t>(*field)];
+    if (index) {
+      return std::unexpected(
+          CsvError{line, CutForMessage(name), field, ScheduleProblem::RepeatedColumn});
+    }
+    index = i;
+  }
+  for (const ScheduleField required :
+       {ScheduleField::Mark, ScheduleField::Load, ScheduleField::Floors}) {
+    if (!header.index[static_cast<std::size_t>(required)]) {
+      return std::unexpected(CsvError{line, std::string(EnglishName(required)), required,
+                                      ScheduleProblem::MissingColumn});
+    }
+  }
+  return header;
+}
+
+// A row that could not be split into values, at the value it stopped in.
+CsvError RecordError(const Header& header, const std::vector<std::string>& fields, std::size_t line,
+                     ScheduleProblem problem) {
+  CsvError error{line, {}, std::nullopt, problem};
+  const std::size_t index = fields.size() - 1;
+  if (index < header.names.size()) {
+    error.column = header.names[index];
+    for (std::size_t field = 0; field < kFieldCount; ++field) {
+      if (header.index[field] == index) error.field = static_cast<ScheduleField>(field);
+    }
+  }
+  return error;
+}
+
+// The row's value in the schedule's column, empty when the row stops before it.
+std::string TakeValue(std::vector<std::string>& fields, const Header& header, ScheduleField field) {
+  const auto index = header.index[static_cast<std::size_t>(field)];
+  if (!index || *index >= fields.size()) return {};
+  return std::move(fields[*index]);
+}
+
+// A value written so that a CSV reader gives it back: quoted when it holds a separator, a
+// quote or a line break.
+void AppendValue(std::string& out, std::string_view value) {
+  if (value.find_first_of(",;\"\r\n") == std::string_view::npos) {
+    out.append(value);
+    return;
+  }
+  out.push_back('"');
+  for (const char c : value) {
+    if (c == '"') out.push_back('"');
+    out.push_back(c);
+  }
+  out.push_back('"');
+}
+
+std::string_view StatusText(const std::optional<NumericFailure>& failure) {
+  if (!failure) return "ok";
+  return *failure == NumericFailure::Overflow ? "overflow" : "not_a_number";
+}
+
+void AppendLevel(std::string& out, const ScheduleColumn& column, int level_number,
+                 const LevelDesign& level, const std::string& width_text,
+                 const std::string& bar_diameter_text) {
+  AppendValue(out, column.input.mark);
+  for (const std::int64_t number : {std::int64_t{column.input.count}, std::int64_t{level_number},
+                                    std::int64_t{level.floors_carried}}) {
+    out.push_back(',');
+    out.append(FormatInteger(number));
+  }
+  const bool designed = !level.failure;
+  for (const std::string* text :
+       {&level.required_area_text, &width_text, &level.length_text, &level.steel_area_text,
+        &level.bar_count_text, &bar_diameter_text}) {
+    out.push_back(',');
+    if (designed) out.append(*text);
+  }
+  out.push_back(',');
+  out.append(StatusText(level.failure));
+  out.push_back('\n');
+}
+
+}  // namespace
+
+std::string CutForMessage(std::string_view text) {
+  if (text.size() <= kMostColumnNameBytes) return std::string(text);
+  std::size_t end = kMostColumnNameBytes;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  return std::string(text.substr(0, end)) + "…";
+}
+
+std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
+  if (text.size() > static_cast<std::size_t>(rules::kMostScheduleFileBytes)) {
+    return std::unexpected(CsvError{0, {}, std::nullopt, ScheduleProblem::FileTooLarge});
+  }
+  if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+  if (const std::size_t invalid = FirstInvalidUtf8(text); invalid != std::string_view::npos) {
+    return std::unexpected(
+        CsvError{LineOf(text, invalid), {}, std::nullopt, ScheduleProblem::NotUtf8});
+  }
+  RecordReader reader(text);
+  reader.skipBlankLines();
+  if (reader.atEnd())
+    return std::unexpected(CsvError{0, {}, std::nullopt, ScheduleProblem::NoHeader});
+  reader.setSeparator(reader.separatorOfLine());
+
+  std::vector<std::string> fields;
+  const std::size_t header_line = reader.line();
+  if (auto read = reader.read(fields, kMostHeaderValues); !read) {
+    return std::unexpected(CsvError{header_line, {}, std::nullopt, read.error()});
+  }
+  const auto header = ReadHeader(fields, header_line);
+  if (!header) return std::unexpected(header.error());
+
+  ScheduleCsv csv;
+  std::size_t levels = 0;
+  while (true) {
+    reader.skipBlankLines();
+    if (reader.atEnd()) break;
+    const std::size_t line = reader.line();
+    if (auto read = reader.read(fields, header->names.size()); !read) {
+      return std::unexpected(RecordError(*header, fields, line, read.error()));
+    }
+    if (std::ranges::all_of(fields, IsBlank)) continue;
+    ColumnEntry entry{.mark = TakeValue(fields, *header, ScheduleField::Mark),
+                      .load_text = TakeValue(fields, *header, ScheduleField::Load),
+                      .floors_text = TakeValue(fields, *header, ScheduleField::Floors),
+                      .count_text = TakeValue(fields, *header, ScheduleField::Count)};
+    auto column = ReadEntry(entry);
+    const auto name_of = [&](ScheduleField field) {
+      return header->names[*header->index[static_cast<std::size_t>(field)]];
+    };
+    if (!column) {
+      return std::unexpected(CsvError{line, name_of(column.error().field), column.error().field,
+                                      column.error().problem});
+    }
+    levels += static_cast<std::size_t>(column->floors);
+    if (levels > static_cast<std::size_t>(rules::kMostScheduleLevels)) {
+      return std::unexpected(CsvError{line, name_of(ScheduleField::Floors), ScheduleField::Floors,
+                                      ScheduleProblem::TooManyLevels});
+    }
+    csv.columns.push_back(std::move(*column));
+    csv.lines.push_back(line);
+  }
+  if (csv.columns.empty()) {
+    return std::unexpected(CsvError{header_line, {}, std::nullopt, ScheduleProblem::NoRows});
+  }
+  return csv;
+}
+
+std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
+  const std::string width_text = FormatInteger(schedule.materials.width_cm);
+  const std::string bar_diameter_text = FormatInteger(schedule.materials.bar_diameter_mm);
+  // A row is about 80 bytes: reserved once rather than grown row by row.
+  constexpr std::size_t kRowBytes = 96;
+  std::size_t rows = 0;
+  for (const ScheduleColumn& column : schedule.columns) {
+    rows += levels == CsvLevels::LowestOnly ? 1 : column.levels.size();
+  }
+  std::string out;
+  out.reserve(kUtf8Bom.size() + kScheduleCsvHeader.size() + 1 + rows * kRowBytes);
+  out.append(kUtf8Bom);
+  out.append(kScheduleCsvHeader);
+  out.push_back('\n');
+  for (const ScheduleColumn& column : schedule.columns) {
+    const int written = levels == CsvLevels::LowestOnly ? std::min<int>(1, column.levels.size())
+                                                        : static_cast<int>(column.levels.size());
+    for (int level = 1; level <= written; ++level) {
+      AppendLevel(out, column, level, schedule.Level(column, level), width_text, bar_diameter_text);
+    }
+  }
+  return out;
+}
+
+std::string WriteEntriesCsv(std::span<const ColumnEntry> entries) {
+  std::string out;
+  out.append(kUtf8Bom);
+  out.append("mark,load,floors,count\n");
+  for (const ColumnEntry& entry : entries) {
+    AppendValue(out, entry.mark);
+    for (const std::string* value : {&entry.load_text, &entry.floors_text, &entry.count_text}) {
+      out.push_back(',');
+      AppendValue(out, *value);
+    }
+    out.push_back('\n');
+  }
+  return out;
+}
+
+}  // namespace coldesign

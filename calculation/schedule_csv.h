@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstddef>
+#include <expected>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculation/column_schedule.h"
+#include "calculation/schedule_entry.h"
+
+namespace coldesign {
+
+// Written first in every CSV file, so that spreadsheets read the Arabic marks as UTF-8.
+inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// The header of the schedule's CSV, one row per column per level.
+inline constexpr std::string_view kScheduleCsvHeader =
+    "mark,count,level,floors_carried,required_area_cm2,width_cm,length_cm,steel_area_cm2,bars,"
+    "bar_diameter_mm,status";
+
+// Why a CSV file was not read, and where.
+struct CsvError {
+  std::size_t line = 0;  // 1 = the file's first line; 0 for the file as a whole
+  // The column as the header names it (at most kMostColumnNameBytes and "…"); for a missing
+  // column its English name; empty when no column is concerned.
+  std::string column;
+  std::optional<ScheduleField> field;  // the schedule's column concerned, when known
+  ScheduleProblem problem = ScheduleProblem::NoHeader;
+
+  friend bool operator==(const CsvError&, const CsvError&) = default;
+};
+
+inline constexpr std::size_t kMostColumnNameBytes = 40;
+
+// The text cut to kMostColumnNameBytes at a character boundary, with "…" when cut: a name or a
+// value as a message shows it.
+std::string CutForMessage(std::string_view text);
+
+// A schedule's columns read from a CSV file.
+struct ScheduleCsv {
+  std::vector<ColumnInput> columns;
+  std::vector<std::size_t> lines;  // the line each column's row starts on
+};
+
+// Reads UTF-8 text, with or without a BOM: a header row naming the columns in English or Arabic
+// (mark / الرمز, load / الحمل, floors / الأدوار, count / العدد; count may be left out, then
+// each row counts one column), separated by commas or semicolons (whichever the header line
+// has first), lines ended by LF or CRLF, values quoted with '"' where needed, blank lines
+// skipped. Columns with an empty name are ignored. Linear in the size of the text.
+std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text);
+
+enum class CsvLevels { All, LowestOnly };
+
+// The BOM, kScheduleCsvHeader and one row per column per level (or only each column's lowest
+// level), lines ended by LF; the numbers are the design's texts; status "ok", or the failure
+// ("overflow") with the result cells empty.
+std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels = CsvLevels::All);
+
+// The BOM, the header "mark,load,floors,count" and the rows as typed: what ReadScheduleCsv reads
+// back.
+std::string WriteEntriesCsv(std::span<const ColumnEntry> entries);
+
+}  // namespace coldesign

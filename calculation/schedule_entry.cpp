@@ -1,0 +1,74 @@
+#include "calculation/schedule_entry.h"
+
+#include <cmath>
+
+#include "calculation/design_rules.h"
+#include "calculation/numeric_text.h"
+
+namespace coldesign {
+namespace {
+
+// A whole number from least to most, or the problem: NotANumber, NotWholeNumber or `range`.
+std::expected<int, ScheduleProblem> ReadWhole(std::string_view text, int least, int most,
+                                              ScheduleProblem range) {
+  const auto value = ParseNumberStrict(text);
+  if (!value) {
+    return std::unexpected(value.error() == NumericFailure::Overflow ? range
+                                                                     : ScheduleProblem::NotANumber);
+  }
+  if (*value != std::floor(*value)) return std::unexpected(ScheduleProblem::NotWholeNumber);
+  if (*value < least || *value > most) return std::unexpected(range);
+  return static_cast<int>(*value);
+}
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::expected<ColumnInput, EntryError> ReadEntry(const ColumnEntry& entry) {
+  ColumnInput input;
+  input.mark = TrimBlanks(entry.mark);
+  if (input.mark.size() > static_cast<std::size_t>(rules::kMostMarkBytes)) {
+    return std::unexpected(EntryError{ScheduleField::Mark, ScheduleProblem::MarkTooLong});
+  }
+
+  const std::string_view load = TrimBlanks(entry.load_text);
+  if (load.empty()) {
+    return std::unexpected(EntryError{ScheduleField::Load, ScheduleProblem::MissingValue});
+  }
+  // A load beyond the range of a double is left to the design, which reports the overflow.
+  const auto load_value = ParseNumberStrict(load);
+  if (!load_value && load_value.error() == NumericFailure::TypeMismatch) {
+    return std::unexpected(EntryError{ScheduleField::Load, ScheduleProblem::NotANumber});
+  }
+  if (load_value && *load_value < 0) {
+    return std::unexpected(EntryError{ScheduleField::Load, ScheduleProblem::NegativeLoad});
+  }
+  input.load_text = load;
+
+  const std::string_view floors = TrimBlanks(entry.floors_text);
+  if (floors.empty()) {
+    return std::unexpected(EntryError{ScheduleField::Floors, ScheduleProblem::MissingValue});
+  }
+  const auto floor_count =
+      ReadWhole(floors, 1, rules::kMostFloors, ScheduleProblem::FloorsOutOfRange);
+  if (!floor_count) return std::unexpected(EntryError{ScheduleField::Floors, floor_count.error()});
+  input.floors = *floor_count;
+
+  const std::string_view count = TrimBlanks(entry.count_text);
+  if (!count.empty()) {
+    const auto column_count =
+        ReadWhole(count, 1, rules::kMostColumnCount, ScheduleProblem::CountOutOfRange);
+    if (!column_count) {
+      return std::unexpected(EntryError{ScheduleField::Count, column_count.error()});
+    }
+    input.count = *column_count;
+  }
+  return input;
+}
+
+}  // namespace coldesign

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstdint>
+#include <expected>
+#include <string>
+
+namespace coldesign {
+
+// One row of a column schedule as typed: a mark (C1, C2 …), the load per floor in tons, the
+// number of floors and how many such columns the building has.
+struct ColumnEntry {
+  std::string mark;
+  std::string load_text;
+  std::string floors_text;
+  std::string count_text;  // empty: one column
+
+  friend bool operator==(const ColumnEntry&, const ColumnEntry&) = default;
+};
+
+// The same row, read and checked.
+struct ColumnInput {
+  std::string mark;       // may be empty; blanks around it are dropped
+  std::string load_text;  // a number, not negative; read again by the design
+  int floors = 1;         // 1 to rules::kMostFloors
+  int count = 1;          // 1 to rules::kMostColumnCount
+
+  friend bool operator==(const ColumnInput&, const ColumnInput&) = default;
+};
+
+// The columns of a schedule's row, in this order.
+enum class ScheduleField { Mark, Load, Floors, Count };
+
+// What is wrong with a schedule's input: a row's value, or (from the CSV reader) the file.
+enum class ScheduleProblem {
+  // A value of a row.
+  MissingValue,      // the load or the floors left empty
+  MarkTooLong,       // more than rules::kMostMarkBytes
+  NotANumber,        // not a number in any of the accepted digits
+  NegativeLoad,      // below zero
+  NotWholeNumber,    // floors or count with a fraction
+  FloorsOutOfRange,  // 0, or more than rules::kMostFloors
+  CountOutOfRange,   // 0, or more than rules::kMostColumnCount
+  // The file.
+  FileTooLarge,    // more than rules::kMostScheduleFileBytes
+  NoHeader,        // empty, or blank lines only
+  NotUtf8,         // bytes that are not UTF-8 text
+  UnknownColumn,   // the header names a column the schedule does not know
+  RepeatedColumn,  // the header names a column twice
+  MissingColumn,   // the header lacks the mark, the load or the floors
+  NoRows,          // a header and nothing after it
+  UnclosedQuote,   // a quoted value that the file ends inside
+  TextAfterQuote,  // a closing quote followed by more than a separator or the line's end
+  TooManyValues,   // a row with more values than the header has names
+  TooManyLevels,   // more than rules::kMostScheduleLevels levels in all
+};
+
+struct EntryError {
+  ScheduleField field;
+  ScheduleProblem problem;
+
+  friend bool operator==(const EntryError&, const EntryError&) = default;
+};
+
+// The row's values checked in the order of the fields; the first problem, or the row read.
+std::expected<ColumnInput, EntryError> ReadEntry(const ColumnEntry& entry);
+
+// The text with its leading and trailing spaces and tabs dropped.
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace coldesign
