@@ -79,6 +79,8 @@ inline constexpr int kMostMarkBytes = 100;
 // ... and the whole schedule has at most this many levels, so that any file is read in bounded
 // memory.
 inline constexpr int kMostScheduleLevels = 1000000;
+// A schedule's CSV file is read whole; a larger one is refused before it is read, bytes.
+inline constexpr long long kMostScheduleFileBytes = 256LL * 1024 * 1024;
 
 // The drawing's assumptions, not checked against a code: clear cover to the tie, mm ...
 inline constexpr double kClearCoverMm = 25;

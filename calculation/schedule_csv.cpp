@@ -50,14 +50,6 @@ std::string_view EnglishName(ScheduleField field) {
   return kColumnNames[static_cast<std::size_t>(field)].english;
 }
 
-// The name cut to kMostColumnNameBytes at a character boundary, with "…" when cut.
-std::string ShortName(std::string_view name) {
-  if (name.size() <= kMostColumnNameBytes) return std::string(name);
-  std::size_t end = kMostColumnNameBytes;
-  while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
-  return std::string(name.substr(0, end)) + "…";
-}
-
 // The offset of the first byte that is not part of a well-formed UTF-8 character, or npos.
 std::size_t FirstInvalidUtf8(std::string_view text) {
   std::size_t i = 0;
@@ -202,17 +194,17 @@ std::expected<Header, CsvError> ReadHeader(const std::vector<std::string>& field
   Header header;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const std::string_view name = TrimBlanks(fields[i]);
-    header.names.push_back(ShortName(name));
+    header.names.push_back(CutForMessage(name));
     if (name.empty()) continue;
     const auto field = FieldNamed(name);
     if (!field) {
       return std::unexpected(
-          CsvError{line, ShortName(name), std::nullopt, ScheduleProblem::UnknownColumn});
+          CsvError{line, CutForMessage(name), std::nullopt, ScheduleProblem::UnknownColumn});
     }
     auto& index = header.index[static_cast<std::size_t>(*field)];
     if (index) {
       return std::unexpected(
-          CsvError{line, ShortName(name), field, ScheduleProblem::RepeatedColumn});
+          CsvError{line, CutForMessage(name), field, ScheduleProblem::RepeatedColumn});
     }
     index = i;
   }
@@ -267,19 +259,51 @@ std::string_view StatusText(const std::optional<NumericFailure>& failure) {
   return *failure == NumericFailure::Overflow ? "overflow" : "not_a_number";
 }
 
-void AppendLevel(std::string& out, const Schedule& schedule, const ScheduleColumn& column,
-                 const LevelDesign& level) {
-  const auto values = ScheduleCsvValues(schedule, column, level);
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    if (i > 0) out.push_back(',');
-    AppendValue(out, values[i]);
+// Hands each value of a level's row to `take`, in the order of kScheduleCsvHeader and before
+// any quoting: the one account of a row, for the writer and for ScheduleCsvValues.
+template <typename Take>
+void LevelValues(const ScheduleColumn& column, int level_number, const LevelDesign& level,
+                 const std::string& width_text, const std::string& bar_diameter_text, Take take) {
+  take(column.input.mark);
+  for (const std::int64_t number : {std::int64_t{column.input.count}, std::int64_t{level_number},
+                                    std::int64_t{level.floors_carried}}) {
+    take(FormatInteger(number));
   }
+  const bool designed = !level.failure;
+  for (const std::string* text :
+       {&level.required_area_text, &width_text, &level.length_text, &level.steel_area_text,
+        &level.bar_count_text, &bar_diameter_text}) {
+    take(designed ? std::string_view(*text) : std::string_view());
+  }
+  take(StatusText(level.failure));
+}
+
+void AppendLevel(std::string& out, const ScheduleColumn& column, int level_number,
+                 const LevelDesign& level, const std::string& width_text,
+                 const std::string& bar_diameter_text) {
+  bool first = true;
+  LevelValues(column, level_number, level, width_text, bar_diameter_text,
+              [&out, &first](std::string_view value) {
+                if (!first) out.push_back(',');
+                first = false;
+                AppendValue(out, value);
+              });
   out.push_back('\n');
 }
 
 }  // namespace
 
+std::string CutForMessage(std::string_view text) {
+  if (text.size() <= kMostColumnNameBytes) return std::string(text);
+  std::size_t end = kMostColumnNameBytes;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  return std::string(text.substr(0, end)) + "…";
+}
+
 std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
+  if (text.size() > static_cast<std::size_t>(rules::kMostScheduleFileBytes)) {
+    return std::unexpected(CsvError{0, {}, std::nullopt, ScheduleProblem::FileTooLarge});
+  }
   if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
   if (const std::size_t invalid = FirstInvalidUtf8(text); invalid != std::string_view::npos) {
     return std::unexpected(
@@ -337,33 +361,35 @@ std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
 
 std::array<std::string, kScheduleCsvColumns> ScheduleCsvValues(const Schedule& schedule,
                                                                const ScheduleColumn& column,
-                                                               const LevelDesign& level) {
-  std::array<std::string, kScheduleCsvColumns> values = {
-      column.input.mark,
-      FormatInteger(column.input.count),
-      FormatInteger(level.level),
-      FormatInteger(level.floors_carried),
-      level.required_area_text,
-      FormatInteger(schedule.materials.width_cm),
-      level.length_text,
-      level.steel_area_text,
-      level.bar_count_text,
-      FormatInteger(schedule.materials.bar_diameter_mm),
-      std::string(StatusText(level.failure))};
-  // A level that failed has its result cells empty.
-  if (level.failure) std::fill(values.begin() + 4, values.end() - 1, std::string());
+                                                               int level) {
+  std::array<std::string, kScheduleCsvColumns> values;
+  std::size_t next = 0;
+  LevelValues(column, level, schedule.Level(column, level),
+              FormatInteger(schedule.materials.width_cm),
+              FormatInteger(schedule.materials.bar_diameter_mm),
+              [&values, &next](std::string_view value) { values[next++] = value; });
   return values;
 }
 
 std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
+  const std::string width_text = FormatInteger(schedule.materials.width_cm);
+  const std::string bar_diameter_text = FormatInteger(schedule.materials.bar_diameter_mm);
+  // A row is about 80 bytes: reserved once rather than grown row by row.
+  constexpr std::size_t kRowBytes = 96;
+  std::size_t rows = 0;
+  for (const ScheduleColumn& column : schedule.columns) {
+    rows += levels == CsvLevels::LowestOnly ? 1 : column.levels.size();
+  }
   std::string out;
+  out.reserve(kUtf8Bom.size() + kScheduleCsvHeader.size() + 1 + rows * kRowBytes);
   out.append(kUtf8Bom);
   out.append(kScheduleCsvHeader);
   out.push_back('\n');
   for (const ScheduleColumn& column : schedule.columns) {
-    for (const LevelDesign& level : column.levels) {
-      AppendLevel(out, schedule, column, level);
-      if (levels == CsvLevels::LowestOnly) break;
+    const int written = levels == CsvLevels::LowestOnly ? std::min<int>(1, column.levels.size())
+                                                        : static_cast<int>(column.levels.size());
+    for (int level = 1; level <= written; ++level) {
+      AppendLevel(out, column, level, schedule.Level(column, level), width_text, bar_diameter_text);
     }
   }
   return out;

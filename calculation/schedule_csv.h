@@ -25,11 +25,11 @@ inline constexpr std::string_view kScheduleCsvHeader =
 // A row of the schedule's CSV has one value for each name of the header.
 inline constexpr std::size_t kScheduleCsvColumns = 11;
 
-// The values of a level's row, in the order of kScheduleCsvHeader and before any quoting: what
-// WriteScheduleCsv writes for it.
+// The values of a level's row (1 = the lowest), in the order of kScheduleCsvHeader and before
+// any quoting: what WriteScheduleCsv writes for it.
 std::array<std::string, kScheduleCsvColumns> ScheduleCsvValues(const Schedule& schedule,
                                                                const ScheduleColumn& column,
-                                                               const LevelDesign& level);
+                                                               int level);
 
 // Why a CSV file was not read, and where.
 struct CsvError {
@@ -44,6 +44,10 @@ struct CsvError {
 };
 
 inline constexpr std::size_t kMostColumnNameBytes = 40;
+
+// The text cut to kMostColumnNameBytes at a character boundary, with "…" when cut: a name or a
+// value as a message shows it.
+std::string CutForMessage(std::string_view text);
 
 // A schedule's columns read from a CSV file.
 struct ScheduleCsv {

@@ -41,6 +41,7 @@ enum class ScheduleProblem {
   FloorsOutOfRange,  // 0, or more than rules::kMostFloors
   CountOutOfRange,   // 0, or more than rules::kMostColumnCount
   // The file.
+  FileTooLarge,    // more than rules::kMostScheduleFileBytes
   NoHeader,        // empty, or blank lines only
   NotUtf8,         // bytes that are not UTF-8 text
   UnknownColumn,   // the header names a column the schedule does not know

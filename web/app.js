@@ -9,6 +9,7 @@ import {
   CALCULATION_UNAVAILABLE, PAGE_TEXTS, SEPARATOR_HINT, VIEW_TITLES,
 } from './messages.js';
 import { workOffline } from './offline.js';
+import loadSchedule from './schedule.js';
 import { createScheduleView } from './schedule_view.js';
 import { createSheetView } from './sheet_view.js';
 import { wireViews } from './views.js';
@@ -84,6 +85,10 @@ calculationLoading.then((calculation) => {
     share: byId('SheetShare'),
     version: byId('sheet-page').dataset.version,
   }, calculation.rules);
+  byId('design-form').removeAttribute('aria-busy');
+  // The schedule's module, which the design view does not wait for.
+  return loadSchedule().then((schedule) => ({ calculation, materials, schedule }));
+}).then(({ calculation, materials, schedule }) => {
   scheduleView = createScheduleView({
     entries: byId('ScheduleColumns').tBodies[0],
     addRow: byId('ScheduleAddRow'),
@@ -97,11 +102,10 @@ calculationLoading.then((calculation) => {
     notes: byId('ScheduleNotes'),
     download: byId('ScheduleDownload'),
     print: byId('SchedulePrint'),
-  }, calculation, { materials, showMessage });
+  }, calculation, schedule, { materials, showMessage });
   if (!byId('Schedule').hidden) scheduleView.opened();
-  byId('design-form').removeAttribute('aria-busy');
   byId('Schedule').removeAttribute('aria-busy');
-}, (error) => console.error('The calculation could not be loaded:', error));
+}).catch((error) => console.error('The calculation could not be loaded:', error));
 
 wireViews({
   design: { element: byId('columns') },

@@ -1,6 +1,7 @@
-# Assembles the page into OUTPUT_DIR beside the calculation module (calculation.js and
-# calculation.wasm, already there): the page's files with the credits filled in, the font
-# subsets, the icons, and last the service worker, whose build hash changes with any file.
+# Assembles the page into OUTPUT_DIR beside the modules and their glue (calculation.js,
+# calculation.wasm, schedule.js and schedule.wasm, already there): the page's files with the
+# credits filled in, the font subsets, the icons, and last the service worker, whose build hash
+# changes with any file.
 #
 # cmake -DSOURCE_DIR=<repo> -DOUTPUT_DIR=<dir> -DDEVELOPER_NAME=<text> -DSUPPORT_PHONE=<text>
 #       -DPROGRAM_VERSION=<version> -DPYFTSUBSET=<program> -DRSVG_CONVERT=<program>
@@ -15,7 +16,7 @@ foreach(variable SOURCE_DIR OUTPUT_DIR DEVELOPER_NAME SUPPORT_PHONE PROGRAM_VERS
 endforeach()
 
 set(page_dir ${SOURCE_DIR}/web)
-set(module_files calculation.js calculation.wasm)
+set(module_files calculation.js calculation.wasm schedule.js schedule.wasm)
 foreach(file IN LISTS module_files)
   if(NOT EXISTS ${OUTPUT_DIR}/${file})
     message(FATAL_ERROR "${OUTPUT_DIR}/${file} is missing: the module is assembled first")
@@ -32,7 +33,7 @@ endfunction()
 
 # The page's own files, as they are; index.html gets the credits.
 file(GLOB page_scripts RELATIVE ${page_dir} ${page_dir}/*.js)
-list(REMOVE_ITEM page_scripts calculation.js)
+list(REMOVE_ITEM page_scripts calculation.js schedule.js)
 foreach(file style.css manifest.webmanifest ${page_scripts})
   configure_file(${page_dir}/${file} ${OUTPUT_DIR}/${file} COPYONLY)
 endforeach()

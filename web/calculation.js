@@ -2,52 +2,67 @@
 // `loadCalculation()` loads calculation.wasm from beside this file and resolves to the
 // calculation's functions, which take and give JavaScript strings.
 
-const moduleUrl = new URL("./calculation.wasm", import.meta.url);
-
-// The module is a WASI reactor that asks the system for nothing: a build that links a WASI call
+// A module is a WASI reactor that asks the system for nothing: a build that links a WASI call
 // all the same (output or exit, from a C library function) gets a stub that answers "not
 // supported", or for exit throws.
 const ERRNO_NOSYS = 52;
 
-function systemStubs(module) {
+function systemStubs(module, name) {
   const stubs = {};
-  for (const { module: from, name, kind } of WebAssembly.Module.imports(module)) {
+  for (const { module: from, name: call, kind } of WebAssembly.Module.imports(module)) {
     if (kind !== "function") {
-      throw new Error(`calculation.wasm imports ${from}.${name}, a ${kind}`);
+      throw new Error(`${name} imports ${from}.${call}, a ${kind}`);
     }
     stubs[from] ??= {};
-    stubs[from][name] =
-      name === "proc_exit"
+    stubs[from][call] =
+      call === "proc_exit"
         ? (code) => {
-            throw new Error(`calculation.wasm exited with ${code}`);
+            throw new Error(`${name} exited with ${code}`);
           }
         : () => ERRNO_NOSYS;
   }
   return stubs;
 }
 
-async function moduleBytes() {
-  if (moduleUrl.protocol === "file:") {
+async function moduleBytes(url, name) {
+  if (url.protocol === "file:") {
     const { readFile } = await import("node:fs/promises");
-    return readFile(moduleUrl);
+    return readFile(url);
   }
-  const response = await fetch(moduleUrl);
+  const response = await fetch(url);
   if (!response.ok) {
-    throw new Error(`calculation.wasm: ${response.status} ${response.statusText}`);
+    throw new Error(`${name}: ${response.status} ${response.statusText}`);
   }
   return response.arrayBuffer();
 }
 
+// The module of this name beside this file, compiled, with the imports it is instantiated with.
+export async function compileModule(name) {
+  const module = await WebAssembly.compile(await moduleBytes(new URL(`./${name}`,
+    import.meta.url), name));
+  return { module, imports: systemStubs(module, name) };
+}
+
+// The engineer's choices, in the order the modules take and check them.
+export const MATERIALS = ["fcu", "fy", "width", "barDiameter", "loadFactor"];
+
+// Materials as the page holds them: an object of texts, one for each choice.
+export function checkMaterials(materials) {
+  if (typeof materials !== "object" || materials === null) {
+    throw new TypeError(`materials must be { ${MATERIALS.join(", ")} }`);
+  }
+  for (const name of MATERIALS) checkText(materials[name], `materials.${name}`);
+}
+
 const FAILURES = ["overflow", "type-mismatch", "materials"];
-// The engineer's choices, in the order the module takes and checks them.
-const MATERIALS = ["fcu", "fy", "width", "barDiameter", "loadFactor"];
 // The names of the rules' texts that page_rules gives, in its order; the bar diameters follow.
 const RULE_TEXTS = ["fcu", "fy", "width", "barDiameter", "loadFactor", "leastFcu", "mostFcu",
   "leastFy", "mostFy", "leastWidth", "mostWidth", "leastLoadFactor", "mostLoadFactor",
   "floorHeight", "leastFloorHeight", "mostFloorHeight", "steelDensity", "kilogramsPerTon",
   "lengthStep", "leastBars", "steelShare", "leastSteelShare", "steelSharePercent",
   "leastSteelSharePercent", "concreteStressShare", "steelStressShare", "tieDiameter",
-  "clearCover", "floorNoteLimit"];
+  "clearCover", "floorNoteLimit", "mostMarkBytes", "mostFloors", "mostColumnCount",
+  "mostFileBytes", "mostLevels"];
 // The texts of design_with_working's answer, in its order.
 const WORKING_TEXTS = ["requiredAreaText", "lengthText", "steelAreaText", "barCountText",
   "lengthQuotientText", "roundedLengthText", "steelShareText", "leastSteelText",
@@ -57,12 +72,7 @@ const WORKING_TEXTS = ["requiredAreaText", "lengthText", "steelAreaText", "barCo
 const LENGTH_RULES = ["none", "raised-to-least", "raised-to-multiple"];
 const STEEL_RULES = ["share-of-required-area", "least-of-section"];
 const BAR_RULES = ["none", "raised-to-least", "raised-to-even"];
-const SCHEDULE_FIELDS = [null, "mark", "load", "floors", "count"];
-const SCHEDULE_PROBLEMS = ["missing-value", "mark-too-long", "not-a-number", "negative-load",
-  "not-whole-number", "floors-out-of-range", "count-out-of-range", "no-header", "not-utf8",
-  "unknown-column", "repeated-column", "missing-column", "no-rows", "unclosed-quote",
-  "text-after-quote", "too-many-values", "too-many-levels"];
-const INPUT_PROBLEMS = [null, "load-empty", "floors-empty", "negative"];
+const INPUT_PROBLEMS = [null, "load-empty", "floors-empty", "negative", "unfinished"];
 const LAYOUT_FAILURES = ["invalid-input", "bars-do-not-fit"];
 
 // Inputs up to this many UTF-16 code units are encoded here rather than by TextEncoder, whose
@@ -75,20 +85,13 @@ const HAND_DECODED_BYTES = 64;
 // has grown it past this, the module starts afresh with a new instance and a small memory.
 const KEPT_MEMORY_BYTES = 4 * 1024 * 1024;
 
-function checkText(text, name) {
+// Texts are passed as they are given: each must be a string.
+export function checkText(text, name) {
   if (typeof text !== "string") throw new TypeError(`${name} must be a string`);
 }
 
 function checkNumber(value, name) {
   if (typeof value !== "number") throw new TypeError(`${name} must be a number`);
-}
-
-// Materials as the page holds them: an object of texts, one for each choice.
-function checkMaterials(materials) {
-  if (typeof materials !== "object" || materials === null) {
-    throw new TypeError(`materials must be { ${MATERIALS.join(", ")} }`);
-  }
-  for (const name of MATERIALS) checkText(materials[name], `materials.${name}`);
 }
 
 function bind(module, imports) {
@@ -304,63 +307,6 @@ function bind(module, imports) {
       materials: used };
   }
 
-  // The schedule's answer read out of the module (see ScheduleAnswer in building_module.cpp).
-  function readSchedule(answer) {
-    const outcome = words[answer];
-    if (outcome === 3) {
-      return { ok: false, problem: "materials", choice: MATERIALS[words[answer + 1] - 1] };
-    }
-    if (outcome === 4) return { ok: false, problem: "floor-height" };
-    if (outcome === 2) {
-      return { ok: false, problem: "input", line: words[answer + 2],
-        field: SCHEDULE_FIELDS[words[answer + 3]], kind: SCHEDULE_PROBLEMS[words[answer + 4]],
-        column: readTextAt(answer + 5) };
-    }
-    const csvAddress = words[answer + 7];
-    const csv = heap.slice(csvAddress, csvAddress + words[answer + 8]);
-    const header = readTextAt(answer + 9).split(",");
-    const textsAddress = words[answer + 13];
-    const ends = words.subarray(words[answer + 14] >>> 2);
-    const numbers = words.subarray(words[answer + 15] >>> 2);
-    let text = 0;
-    let number = 0;
-    const nextText = () => {
-      const start = text === 0 ? 0 : ends[text - 1];
-      const end = ends[text++];
-      return readText(textsAddress + start, end - start);
-    };
-    const columns = Array.from({ length: words[answer + 11] }, () => {
-      const loadText = nextText();
-      const [type, repeated, levels] = numbers.subarray(number, number += 3);
-      const rows = Array.from({ length: levels }, () => header.map(nextText));
-      return { mark: rows[0][0], loadText, floorsText: rows[0][3], countText: rows[0][1], type,
-        repeatedMark: repeated !== 0, rows };
-    });
-    const types = Array.from({ length: words[answer + 12] }, () => {
-      const [name, countText, concreteM3Text, steelKgText] = [nextText(), nextText(), nextText(),
-        nextText()];
-      const [segmentCount, columnCount] = numbers.subarray(number, number += 2);
-      const segments = Array.from({ length: segmentCount }, () => {
-        const [firstLevel, lastLevel, failed] = numbers.subarray(number, number += 3);
-        return { firstLevel, lastLevel, failed: failed !== 0, lengthText: nextText(),
-          barCountText: nextText() };
-      });
-      return { name, countText, concreteM3Text, steelKgText, segments,
-        columns: Array.from(numbers.subarray(number, number += columnCount)) };
-    });
-    const total = { concreteM3Text: nextText(), steelKgText: nextText() };
-    return { ok: true, allDesigned: outcome === 0, csv, header, columns, types, total };
-  }
-
-  function designSchedule(csv, materials, floorHeightText) {
-    const answer = exports.design_schedule_csv(
-      writeTextList([...materialTexts(materials), floorHeightText, csv])) >>> 2;
-    refreshViews();
-    const schedule = readSchedule(answer);
-    recycleAfterHugeInput();
-    return schedule;
-  }
-
   const isNumeric = (text) => {
     writeTexts(text);
     return exports.is_numeric_text(scratch, sizes[0]) !== 0;
@@ -404,36 +350,6 @@ function bind(module, imports) {
       const choice = exports.check_materials(writeTextList(materialTexts(materials)));
       recycleAfterHugeInput();
       return choice === 0 ? null : MATERIALS[choice - 1];
-    },
-
-    // The schedule of a CSV file's bytes (a Uint8Array, read as the command line reads a file)
-    // with the materials and floor height (texts as typed): its CSV bytes, exactly as the
-    // command line writes them, and its levels, types and quantities; or why it was refused.
-    designSchedule(csv, materials, floorHeightText) {
-      if (!(csv instanceof Uint8Array)) throw new TypeError("csv must be a Uint8Array");
-      checkMaterials(materials);
-      checkText(floorHeightText, "floorHeightText");
-      return designSchedule(csv, materials, floorHeightText);
-    },
-
-    // The same for the rows of a table, each [mark, load, floors, count] as typed: they go to
-    // the engine as a CSV file whose values are all quoted, so that it reads them as typed. A
-    // refused row is named by its place in the table (1 first).
-    designScheduleRows(rows, materials, floorHeightText) {
-      if (!Array.isArray(rows) || !rows.every((row) => Array.isArray(row) && row.length === 4 &&
-        row.every((value) => typeof value === "string"))) {
-        throw new TypeError("rows must be arrays of four strings");
-      }
-      checkMaterials(materials);
-      checkText(floorHeightText, "floorHeightText");
-      const quoted = rows.map((row) => row.map((value) => `"${value.replaceAll('"', '""')}"`));
-      const csv = ["mark,load,floors,count", ...quoted.map((row) => row.join(","))].join("\n");
-      const schedule = designSchedule(encoder.encode(csv), materials, floorHeightText);
-      if (schedule.problem === "input") {
-        const { line, ...rest } = schedule;
-        return { ...rest, row: Math.max(line - 1, 0) };
-      }
-      return schedule;
     },
 
     checkInputs(loadText, floorsText) {
@@ -508,6 +424,6 @@ function bind(module, imports) {
 }
 
 export default async function loadCalculation() {
-  const module = await WebAssembly.compile(await moduleBytes());
-  return Object.freeze(bind(module, systemStubs(module)));
+  const { module, imports } = await compileModule("calculation.wasm");
+  return Object.freeze(bind(module, imports));
 }

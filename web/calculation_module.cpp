@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -26,7 +25,7 @@ std::string_view View(const char* text, std::size_t size) { return {text, size};
 using coldesign::web::TextView;
 using coldesign::web::ViewOf;
 
-enum class InputAnswer : std::uint32_t { Accepted, LoadEmpty, FloorsEmpty, Negative };
+enum class InputAnswer : std::uint32_t { Accepted, LoadEmpty, FloorsEmpty, Negative, Unfinished };
 
 struct GuardAnswer {
   TextView text;
@@ -51,12 +50,6 @@ static_assert(sizeof(coldesign::BarCentre) == 16);
 
 }  // namespace
 
-COLDESIGN_EXPORT("alloc") void* CalculationAlloc(std::size_t size) {
-  return std::malloc(size == 0 ? 1 : size);
-}
-
-COLDESIGN_EXPORT("free") void CalculationFree(void* block) { std::free(block); }
-
 COLDESIGN_EXPORT("is_numeric_text") bool IsNumericTextExport(const char* text, std::size_t size) {
   return coldesign::IsNumericText(View(text, size));
 }
@@ -72,6 +65,8 @@ InputAnswer CheckInputsExport(const char* load, std::size_t load_size, const cha
       return InputAnswer::LoadEmpty;
     case coldesign::InputProblem::FloorsEmpty:
       return InputAnswer::FloorsEmpty;
+    case coldesign::InputProblem::Unfinished:
+      return InputAnswer::Unfinished;
     case coldesign::InputProblem::Negative:
       return InputAnswer::Negative;
   }

@@ -27,7 +27,7 @@ function store(texts) {
 // `fields`: the inputs of the choices by name, the bar diameter a select; `problem`: where the
 // engine's refusal is written.
 export function createMaterialsPanel({ panel, fields, problem, reset }, calculation) {
-  const { defaultMaterials, barDiameters, texts: ruleTexts } = calculation.rules;
+  const { defaultMaterials, barDiameters } = calculation.rules;
   fields.barDiameter.replaceChildren(...barDiameters.map((d) => new Option(d, d)));
   const remembered = stored();
   for (const name of CHOICES) {
@@ -36,7 +36,7 @@ export function createMaterialsPanel({ panel, fields, problem, reset }, calculat
   }
 
   const materials = () => Object.fromEntries(CHOICES.map((name) => [name, fields[name].value]));
-  const problemText = (choice) => materialsProblemText(choice, ruleTexts);
+  const problemText = (choice) => materialsProblemText(choice, calculation.rules);
 
   // Shows the first refused choice, and returns it (or null).
   const check = () => {

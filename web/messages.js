@@ -6,6 +6,7 @@ const EMPTY_FIELD = 'لا يمكن ترك هذا الحقل فارغا';
 const INPUT_PROBLEM_TEXTS = {
   'load-empty': EMPTY_FIELD,
   'floors-empty': EMPTY_FIELD,
+  unfinished: 'الرقم المدخل غير مكتمل', // English: "The number is not complete"
   negative: 'لا يمكن أن تكون القيمة سالبة',
 };
 
@@ -83,24 +84,27 @@ export const PAGE_TEXTS = {
 
 export const VIEW_TITLES = { notes: 'ملاحظات', sheet: 'ورقة الحساب', schedule: 'جدول الأعمدة' };
 
-// The engine's refusal of a choice, with the range the rules table gives (texts from the module).
-export function materialsProblemText(choice, r) {
+// The engine's refusals, worded as the command line words them, with the ranges of the rules
+// table as the engine writes them (`r`: the module's rules).
+const range = (least, most) => `من ${least} إلى ${most}`;
+
+export function materialsProblemText(choice, { texts: r, barDiameters }) {
   switch (choice) {
     case 'fcu':
-      return `يجب أن تكون مقاومة الخرسانة fcu بين ${ltr(r.leastFcu)} و${ltr(`${r.mostFcu} kg/cm²`)}`;
+      return `مقاومة الخرسانة fcu ${range(r.leastFcu, r.mostFcu)} kg/cm²`;
     case 'fy':
-      return `يجب أن يكون إجهاد خضوع الحديد fy بين ${ltr(r.leastFy)} و${ltr(`${r.mostFy} kg/cm²`)}`;
+      return `إجهاد خضوع الحديد fy ${range(r.leastFy, r.mostFy)} kg/cm²`;
     case 'width':
-      return `يجب أن يكون عرض القطاع b عددا صحيحا بين ${ltr(r.leastWidth)} و${ltr(`${r.mostWidth} cm`)}`;
+      return `عرض العمود عدد صحيح ${range(r.leastWidth, r.mostWidth)} cm`;
     case 'barDiameter':
-      return 'يجب أن يكون قطر السيخ أحد الأقطار في القائمة';
+      return `قطر السيخ أحد هذه: ${barDiameters.join(' ')} mm`;
     default:
-      return `يجب أن يكون معامل زيادة الحمل بين ${ltr(r.leastLoadFactor)} و${ltr(r.mostLoadFactor)}`;
+      return `معامل زيادة الحمل ${range(r.leastLoadFactor, r.mostLoadFactor)}`;
   }
 }
 
-export const floorHeightProblemText = (r) =>
-  `يجب أن يكون ارتفاع الطابق بين ${ltr(r.leastFloorHeight)} و${ltr(`${r.mostFloorHeight} m`)}`;
+export const floorHeightProblemText = ({ texts: r }) =>
+  `ارتفاع الدور ${range(r.leastFloorHeight, r.mostFloorHeight)} m`;
 
 // The materials a schedule was designed with, on one line.
 export const materialsLine = (m) => [ltr(`fcu = ${m.fcuText} kg/cm²`), ltr(`fy = ${m.fyText} kg/cm²`),
@@ -108,33 +112,38 @@ export const materialsLine = (m) => [ltr(`fcu = ${m.fcuText} kg/cm²`), ltr(`fy 
   `معامل زيادة الحمل ${ltr(m.loadFactorText)}`].join('، ');
 
 const SCHEDULE_PROBLEM_TEXTS = {
-  'missing-value': 'القيمة فارغة',
-  'mark-too-long': 'الرمز طويل جدا',
-  'not-a-number': 'القيمة ليست رقما',
-  'negative-load': 'لا يمكن أن يكون الحمل سالبا',
-  'not-whole-number': 'القيمة ليست عددا صحيحا',
-  'floors-out-of-range': 'عدد الأدوار خارج المدى المسموح به',
-  'count-out-of-range': 'عدد الأعمدة خارج المدى المسموح به',
-  'no-header': 'الملف فارغ',
-  'not-utf8': 'الملف ليس نصا بترميز UTF-8',
-  'unknown-column': 'عمود غير معروف: الأعمدة هي الرمز والحمل والأدوار والعدد',
-  'repeated-column': 'العمود مذكور مرتين في سطر العناوين',
-  'missing-column': 'العمود غير موجود في سطر العناوين',
-  'no-rows': 'لا توجد أعمدة للتصميم',
-  'unclosed-quote': 'علامة تنصيص لم تغلق',
-  'text-after-quote': 'نص بعد علامة التنصيص',
-  'too-many-values': 'في السطر قيم أكثر من العناوين',
-  'too-many-levels': 'الجدول أكبر من أن يصمم',
+  'missing-value': () => 'القيمة فارغة',
+  'mark-too-long': (r) => `الرمز أطول من ${r.mostMarkBytes} بايت`,
+  'not-a-number': () => 'القيمة ليست رقما',
+  'negative-load': () => 'الحمل لا يكون سالبا',
+  'not-whole-number': () => 'القيمة ليست عددا صحيحا',
+  'floors-out-of-range': (r) => `عدد الأدوار ${range(1, r.mostFloors)}`,
+  'count-out-of-range': (r) => `عدد الأعمدة ${range(1, r.mostColumnCount)}`,
+  'file-too-large': (r) => `الملف أكبر من ${r.mostFileBytes} بايت`,
+  'no-header': () => 'الملف فارغ',
+  'not-utf8': () => 'الملف ليس نصا بترميز UTF-8',
+  'unknown-column': () => 'عمود غير معروف؛ الأعمدة هي الرمز والحمل والأدوار والعدد',
+  'repeated-column': () => 'العمود مذكور مرتين في سطر العناوين',
+  'missing-column': () => 'سطر العناوين لا يذكر هذا العمود',
+  'no-rows': () => 'لا أعمدة بعد سطر العناوين',
+  'unclosed-quote': () => 'علامة تنصيص لم تغلق',
+  'text-after-quote': () => 'نص بعد علامة التنصيص الختامية',
+  'too-many-values': () => 'قيم أكثر من أعمدة سطر العناوين',
+  'too-many-levels': (r) => `الجدول يتجاوز ${r.mostLevels} مستوى`,
 };
 
-const TABLE_COLUMN_NAMES = { mark: 'الرمز', load: 'الحمل', floors: 'الأدوار', count: 'العدد' };
+const COLUMN_NAMES = { mark: 'الرمز', load: 'الحمل', floors: 'الأدوار', count: 'العدد' };
 
-// A schedule refused by the engine: the file's line and column, or the table's row and column.
-export function scheduleProblemText({ line, row, field, column, kind }) {
-  const what = SCHEDULE_PROBLEM_TEXTS[kind];
-  const name = row === undefined ? column : TABLE_COLUMN_NAMES[field] ?? '';
-  const place = row === undefined ? (line > 0 ? `السطر ${line}` : '') : (row > 0 ? `الصف ${row}` : '');
-  const where = [place, name ? `العمود «${name}»` : ''].filter(Boolean).join('، ');
+// A schedule refused by the engine, as the command line names it: the file, its line and its
+// column (a missing column by its Arabic name); or for the table, its row and column.
+export function scheduleProblemText({ file, line, row, field, column, kind }, { texts: r }) {
+  const missing = kind === 'missing-column' && field;
+  const parts = row === undefined
+    ? [file, line > 0 ? `السطر ${line}` : '',
+      field || column ? `العمود «${missing ? COLUMN_NAMES[field] : column}»` : '']
+    : [row > 0 ? `الصف ${row}` : '', field ? `العمود «${COLUMN_NAMES[field]}»` : ''];
+  const where = parts.filter(Boolean).join('، ');
+  const what = SCHEDULE_PROBLEM_TEXTS[kind](r);
   return where ? `${where}: ${what}` : what;
 }
 

@@ -4,8 +4,9 @@
 
 import { fillInSlices } from './table_rendering.js';
 import {
-  PAGE_TEXTS, SCHEDULE_FILE_UNREADABLE, SCHEDULE_MATERIALS_NOTE, failedLevelsNote, floorHeightProblemText, materialsLine,
-  quantitiesNote, repeatedMarkNote, scheduleProblemText, segmentText,
+  PAGE_TEXTS, SCHEDULE_FILE_UNREADABLE, SCHEDULE_MATERIALS_NOTE, failedLevelsNote,
+  floorHeightProblemText, materialsLine, quantitiesNote, repeatedMarkNote, scheduleProblemText,
+  segmentText,
 } from './messages.js';
 
 const STORAGE_KEY = 'column-designer.schedule';
@@ -38,7 +39,7 @@ function textCell(name, attributes = {}) {
   return cell;
 }
 
-export function createScheduleView(elements, calculation, { materials, showMessage }) {
+export function createScheduleView(elements, calculation, schedule, { materials, showMessage }) {
   const {
     entries, addRow, file, floorHeight, materialsNote, design, results, levels, types, notes,
     download, print,
@@ -148,14 +149,14 @@ export function createScheduleView(elements, calculation, { materials, showMessa
     PAGE_TEXTS.requiredArea, PAGE_TEXTS.widthCm, PAGE_TEXTS.lengthCm, PAGE_TEXTS.steelArea,
     PAGE_TEXTS.bars, PAGE_TEXTS.barDiameterMm, PAGE_TEXTS.status];
 
-  const showSchedule = (schedule, used) => {
-    csv = schedule.csv;
+  const showSchedule = (designed, used) => {
+    csv = designed.csv;
     results.hidden = false;
-    header(levels, schedule.header, LEVEL_NAMES);
-    const newLevel = rowMaker(schedule.header.map((key) => textCell('td', { 'data-key': key })));
-    const levelRows = schedule.columns.flatMap((column) =>
+    header(levels, designed.header, LEVEL_NAMES);
+    const newLevel = rowMaker(designed.header.map((key) => textCell('td', { 'data-key': key })));
+    const levelRows = designed.columns.flatMap((column) =>
       column.rows.map((values) => ({ values, repeated: column.repeatedMark })));
-    const status = schedule.header.indexOf('status');
+    const status = designed.header.indexOf('status');
     fillInSlices(levels.tBodies[0], levelRows.length, (i) => {
       const { values, repeated } = levelRows[i];
       const row = newLevel();
@@ -173,12 +174,12 @@ export function createScheduleView(elements, calculation, { materials, showMessa
     header(types, typeKeys, [PAGE_TEXTS.type, PAGE_TEXTS.typeColumns, PAGE_TEXTS.count,
       PAGE_TEXTS.segments, PAGE_TEXTS.concrete, PAGE_TEXTS.steel]);
     const newType = rowMaker(typeKeys.map((key) => textCell('td', { 'data-key': key })));
-    const typeValues = schedule.types.map((type) => [type.name,
-      type.columns.map((i) => schedule.columns[i].mark).join('، '), type.countText,
+    const typeValues = designed.types.map((type) => [type.name,
+      type.columns.map((i) => designed.columns[i].mark).join('، '), type.countText,
       type.segments.map((segment) => segmentText(segment, used)).join('\n'), type.concreteM3Text,
       type.steelKgText]);
-    typeValues.push([PAGE_TEXTS.total, '', '', '', schedule.total.concreteM3Text,
-      schedule.total.steelKgText]);
+    typeValues.push([PAGE_TEXTS.total, '', '', '', designed.total.concreteM3Text,
+      designed.total.steelKgText]);
     fillInSlices(types.tBodies[0], typeValues.length, (i) => {
       const row = newType();
       typeValues[i].forEach((value, j) => {
@@ -189,7 +190,7 @@ export function createScheduleView(elements, calculation, { materials, showMessa
     });
 
     const failed = levelRows.filter(({ values }) => values[status] !== 'ok').length;
-    const repeated = schedule.columns.filter((column) => column.repeatedMark).length;
+    const repeated = designed.columns.filter((column) => column.repeatedMark).length;
     notes.replaceChildren(...[
       failed ? failedLevelsNote(failed) : '', repeated ? repeatedMarkNote(repeated) : '',
       quantitiesNote(ruleTexts, floorHeight.value.trim()),
@@ -211,17 +212,17 @@ export function createScheduleView(elements, calculation, { materials, showMessa
   // Designs the schedule of `read(materials, floor height)` and shows it; a refusal gets the
   // engine's message and leaves the tables as they were. Returns the schedule, or null.
   function run(read, focusRefused) {
-    const schedule = read(materials.materials(), floorHeight.value);
-    if (schedule.ok) {
-      showSchedule(schedule, usedMaterials());
-      return schedule;
+    const designed = read(materials.materials(), floorHeight.value);
+    if (designed.ok) {
+      showSchedule(designed, usedMaterials());
+      return designed;
     }
-    if (schedule.problem === 'materials') {
-      showMessage(materials.problemText(schedule.choice));
-    } else if (schedule.problem === 'floor-height') {
-      showMessage(floorHeightProblemText(ruleTexts), () => floorHeight.focus());
+    if (designed.problem === 'materials') {
+      showMessage(materials.problemText(designed.choice));
+    } else if (designed.problem === 'floor-height') {
+      showMessage(floorHeightProblemText(calculation.rules), () => floorHeight.focus());
     } else {
-      showMessage(scheduleProblemText(schedule), () => focusRefused?.(schedule));
+      showMessage(scheduleProblemText(designed, calculation.rules), () => focusRefused?.(designed));
     }
     return null;
   }
@@ -230,7 +231,7 @@ export function createScheduleView(elements, calculation, { materials, showMessa
     entries.rows[row - 1]?.querySelector(`[data-field="${field}"]`)?.focus();
   };
   design.addEventListener('click', () => run((chosen, height) =>
-    calculation.designScheduleRows(rows, chosen, height), focusEntry));
+    schedule.designScheduleRows(rows, chosen, height), focusEntry));
 
   // A file read fills the table of columns too, to be edited and designed again.
   file.addEventListener('change', async () => {
@@ -244,10 +245,10 @@ export function createScheduleView(elements, calculation, { materials, showMessa
       showMessage(SCHEDULE_FILE_UNREADABLE);
       return;
     }
-    const schedule = run((chosenMaterials, height) =>
-      calculation.designSchedule(bytes, chosenMaterials, height));
-    if (!schedule) return;
-    rows = schedule.columns.map((column) => [column.mark, column.loadText, column.floorsText,
+    const designed = run((chosenMaterials, height) => ({
+      file: chosen.name, ...schedule.designSchedule(bytes, chosenMaterials, height) }));
+    if (!designed) return;
+    rows = designed.columns.map((column) => [column.mark, column.loadText, column.floorsText,
       column.countText]);
     save();
     showEntries();

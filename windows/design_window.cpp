@@ -1,6 +1,7 @@
 #include "windows/design_window.h"
 
 #include <QCloseEvent>
+#include <QStyle>
 
 #include "calculation/design_calculation.h"
 #include "calculation/input_check.h"
@@ -48,6 +49,19 @@ SkinLabel* PlaceDesignLabel(QWidget* window, const char* name, const QString& te
   return label;
 }
 
+QString InputProblemText(InputProblem problem) {
+  switch (problem) {
+    case InputProblem::Negative:
+      return u"لا يمكن أن تكون القيمة سالبة"_s;
+    case InputProblem::Unfinished:
+      return u"الرقم المدخل غير مكتمل"_s;  // English: "The number is not complete"
+    case InputProblem::LoadEmpty:
+    case InputProblem::FloorsEmpty:
+      break;
+  }
+  return u"لا يمكن ترك هذا الحقل فارغا"_s;
+}
+
 }  // namespace
 
 DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags) {
@@ -92,6 +106,13 @@ DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags)
   bar_count_field_ =
       PlaceResultField(this, "Text8", bar_count_caption, FromTwips(2040, 2880, 975, 375));
 
+  // Between the bar fields and Results, in the window's one free strip.
+  stale_note_ =
+      PlaceLabel(this, "StaleResultsNote", u"النتائج للقيم السابقة، اضغط «النتائج» للتحديث"_s,
+                 StaleNoteFont(), FromTwips(0, 3255, 3600, 225));
+  stale_note_->setAlignment(Qt::AlignCenter);
+  stale_note_->hide();
+
   results_button_ = PlaceButton(this, "Command1", u"النتائج"_s, FromTwips(1200, 3480, 1095, 375));
   QPushButton* exit_button =
       PlaceButton(this, "Command2", u"خروج"_s, FromTwips(120, 3960, 1095, 375));
@@ -108,6 +129,8 @@ DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags)
   GuardNumericInput(floors_field_);
   connect(load_field_, &QLineEdit::returnPressed, results_button_, &QPushButton::click);
   connect(floors_field_, &QLineEdit::returnPressed, results_button_, &QPushButton::click);
+  connect(load_field_, &QLineEdit::textChanged, this, &DesignWindow::markStaleResults);
+  connect(floors_field_, &QLineEdit::textChanged, this, &DesignWindow::markStaleResults);
   connect(results_button_, &QPushButton::clicked, this, &DesignWindow::showResults);
   connect(exit_button, &QPushButton::clicked, this, &DesignWindow::exitRequested);
   connect(notes_button, &QPushButton::clicked, this, &DesignWindow::notesRequested);
@@ -124,6 +147,7 @@ void DesignWindow::closeEvent(QCloseEvent* event) {
 }
 
 void DesignWindow::showResults() {
+  setResultsInputs(std::nullopt);
   if (!inputsAccepted()) {
     return;
   }
@@ -134,6 +158,7 @@ void DesignWindow::showResults() {
   const auto result = DesignColumn(input);
   if (result) {
     writeResult(*result);
+    setResultsInputs(std::pair(load_field_->text(), floors_field_->text()));
     emit designed(input, *result);
     return;
   }
@@ -151,9 +176,8 @@ bool DesignWindow::inputsAccepted() {
   const auto problem =
       CheckDesignInputs(load_field_->text().toStdString(), floors_field_->text().toStdString());
   if (!problem) return true;
-  AskUser(this, QMessageBox::NoIcon, kProgramCaption.toString(),
-          *problem == InputProblem::Negative ? u"لا يمكن أن تكون القيمة سالبة"_s
-                                             : u"لا يمكن ترك هذا الحقل فارغا"_s);
+  writeResult({});  // no earlier result stands beside inputs that were refused
+  AskUser(this, QMessageBox::NoIcon, kProgramCaption.toString(), InputProblemText(*problem));
   return false;
 }
 
@@ -170,6 +194,25 @@ void DesignWindow::writeResult(const ColumnDesignResult& result) {
   length_field_->setText(QString::fromStdString(result.length_text));
   steel_area_field_->setText(QString::fromStdString(result.steel_area_text));
   bar_count_field_->setText(QString::fromStdString(result.bar_count_text));
+}
+
+void DesignWindow::setResultsInputs(std::optional<std::pair<QString, QString>> inputs) {
+  results_inputs_ = std::move(inputs);
+  markStaleResults();
+}
+
+void DesignWindow::markStaleResults() {
+  const bool stale =
+      results_inputs_ && *results_inputs_ != std::pair(load_field_->text(), floors_field_->text());
+  if (stale != stale_note_->isHidden()) return;
+  stale_note_->setVisible(stale);
+  for (QLineEdit* field : {required_area_field_, width_field_, length_field_, steel_area_field_,
+                           diameter_field_, bar_count_field_}) {
+    field->setProperty("stale", stale);  // the skin greys them
+    field->setAccessibleDescription(stale ? stale_note_->text() : QString());
+    field->style()->unpolish(field);
+    field->style()->polish(field);
+  }
 }
 
 }  // namespace coldesign

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <optional>
+#include <utility>
 
 #include "skin/skin_label.h"
 
@@ -37,6 +39,10 @@ class DesignWindow : public QWidget {
   bool inputsAccepted();
   void revealResultsArea();
   void writeResult(const ColumnDesignResult& result);
+  // Results on show belong to `inputs` (the load and the floors), or there are none.
+  void setResultsInputs(std::optional<std::pair<QString, QString>> inputs);
+  // Greys the results and shows the note while the inputs differ from those of the results.
+  void markStaleResults();
 
   QLineEdit* load_field_;
   QLineEdit* floors_field_;
@@ -50,6 +56,8 @@ class DesignWindow : public QWidget {
   QLineEdit* diameter_field_;
   QLineEdit* bar_count_field_;
   QPushButton* results_button_;
+  SkinLabel* stale_note_;
+  std::optional<std::pair<QString, QString>> results_inputs_;
 };
 
 }  // namespace coldesign

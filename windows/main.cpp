@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <thread>
 
+#include "cli/command_line.h"
 #include "windows/application_setup.h"
 #include "windows/graphical_session.h"
 #include "windows/program_windows.h"
 
 int main(int argc, char* argv[]) {
+  // A command runs without a display, before anything looks for one.
+  if (coldesign::IsCommandLine(argc, argv)) return coldesign::RunCommandLine(argc, argv);
   if (!coldesign::HasGraphicalSession(argc, argv)) {
     coldesign::ReportMissingGraphicalSession();
     return 1;
@@ -15,7 +18,9 @@ int main(int argc, char* argv[]) {
   // Reading the user's font configuration, the longest step before the first text can be drawn,
   // runs on another core while Qt connects to the display; Qt then finds it ready.
   std::thread font_configuration(FcInit);
+  coldesign::BeginDisplayConnection();
   QApplication app(argc, argv);
+  coldesign::EndDisplayConnection();
   font_configuration.join();
   coldesign::SetUpApplication(app);
   coldesign::ProgramWindows windows;

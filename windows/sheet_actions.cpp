@@ -10,8 +10,11 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QToolTip>
 
 #include "sheet/calculation_sheet.h"
@@ -28,6 +31,9 @@ QString AskWithSaveDialog(QWidget* window, const QString& suggested) {
   return QFileDialog::getSaveFileName(window, u"حفظ ورقة الحساب"_s, suggested, u"PDF (*.pdf)"_s);
 }
 
+// Less room than this is a full disk: the sheet takes a few tens of kilobytes.
+constexpr qint64 kRoomForASheet = qint64{64} * 1024;
+
 // Why a file could not be written, in words the user can act on, with the system's reason.
 QString FailureReason(const QSaveFile& file, const QString& path) {
   const QFileInfo folder(QFileInfo(path).absolutePath());
@@ -36,6 +42,10 @@ QString FailureReason(const QSaveFile& file, const QString& path) {
     reason = u"المجلد غير موجود."_s;
   } else if (!folder.isDir()) {
     reason = u"المسار لا يشير إلى مجلد."_s;
+  } else if (file.error() == QFileDevice::ResourceError ||
+             QStorageInfo(folder.absoluteFilePath()).bytesAvailable() < kRoomForASheet) {
+    // Qt reports a full disk as a resource error, but a write the disk cut short as no error.
+    reason = u"القرص ممتلئ، ولا مكان فيه لورقة الحساب."_s;
   } else if (file.error() == QFileDevice::WriteError) {
     reason = u"تعذرت الكتابة، وقد يكون القرص ممتلئا."_s;
   } else if (!folder.isWritable()) {
@@ -43,7 +53,8 @@ QString FailureReason(const QSaveFile& file, const QString& path) {
   } else {
     reason = u"تعذر إنشاء الملف."_s;
   }
-  return reason + u"\n("_s + file.errorString() + u')';
+  return file.error() == QFileDevice::NoError ? reason
+                                              : reason + u"\n("_s + file.errorString() + u')';
 }
 
 // Writes the sheet in full or not at all. Gives the reason of a failure, empty on success.
@@ -52,8 +63,10 @@ QString WriteSheetFile(const SheetContent& content, const QString& path) {
   if (!file.open(QIODevice::WriteOnly)) {
     return FailureReason(file, path);
   }
-  if (!WriteCalculationSheetPdf(content, file)) {
-    QString reason = FailureReason(file, path);
+  const SheetPdfResult written = WriteCalculationSheetPdf(content, file);
+  if (written != SheetPdfResult::Written) {
+    QString reason = written == SheetPdfResult::NotMade ? u"تعذر إنشاء ورقة الحساب."_s
+                                                        : FailureReason(file, path);
     file.cancelWriting();
     return reason;
   }
@@ -61,6 +74,13 @@ QString WriteSheetFile(const SheetContent& content, const QString& path) {
     return FailureReason(file, path);
   }
   return {};
+}
+
+// "trail.pdf " is meant as "trail.pdf": blanks pasted or typed after a name are not part of it.
+QString WithoutTrailingBlanks(const QString& path) {
+  qsizetype end = path.size();
+  while (end > 0 && path[end - 1].isSpace()) --end;
+  return path.first(end);
 }
 
 QAction* MakeAction(QWidget* window, const QString& text, const QKeySequence& keys) {
@@ -143,19 +163,27 @@ void SheetActions::saveSheet() {
     return;
   }
   const SheetContent design = *design_;  // the dialog's events cannot change what is saved
-  QString path = ask_file_name_(window_, suggestedPath());
-  if (path.isEmpty()) {
+  const QString asked = ask_file_name_(window_, suggestedPath());
+  if (asked.isEmpty()) {
+    return;
+  }
+  QString path = WithoutTrailingBlanks(asked);
+  const QString name = QFileInfo(path).fileName();
+  if (name.isEmpty() || name.contains(QRegularExpression(u"[\\x{0}-\\x{1F}\\x{7F}]"_s))) {
+    AskUser(
+        window_, QMessageBox::NoIcon, kProgramCaption.toString(),
+        u"تعذر حفظ ورقة الحساب: اسم الملف فارغ، أو فيه سطر جديد أو رمز تحكم. اختر اسما غيره."_s);
     return;
   }
   if (!path.endsWith(u".pdf"_s, Qt::CaseInsensitive)) {
     path += u".pdf"_s;
-    // The dialog asked about the name as typed, not about this one.
-    if (QFileInfo::exists(path) &&
-        AskUser(window_, QMessageBox::NoIcon, kProgramCaption.toString(),
-                u"الملف "_s + QFileInfo(path).fileName() + u" موجود. هل تريد استبداله؟"_s,
-                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
-      return;
-    }
+  }
+  // The dialog asked about the name as typed, not about this one.
+  if (path != asked && QFileInfo::exists(path) &&
+      AskUser(window_, QMessageBox::NoIcon, kProgramCaption.toString(),
+              u"الملف "_s + QFileInfo(path).fileName() + u" موجود. هل تريد استبداله؟"_s,
+              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+    return;
   }
   const QString reason = WriteSheetFile(design, path);
   if (!reason.isEmpty()) {
@@ -177,7 +205,12 @@ void SheetActions::printSheet() {
   printer.setCreator(u"زركولت "_s + kProgramVersion.toString());
   QPrintPreviewDialog preview(&printer, window_);
   preview.setWindowTitle(u"معاينة ورقة الحساب قبل الطباعة"_s);
-  preview.resize(760, 900);  // the whole page large enough to read
+  // The whole page large enough to read, within the screen and clear of its edges, where the
+  // window's frame and title go.
+  const QRect screen = window_->screen()->availableGeometry();
+  QRect placed(QPoint(0, 0), QSize(760, 900).boundedTo(screen.size() * 0.9));
+  placed.moveCenter(screen.center());
+  preview.setGeometry(placed);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&design](QPrinter* device) {
     QPainter painter(device);
     const QRectF paper = device->paperRect(QPrinter::DevicePixel);

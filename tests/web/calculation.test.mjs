@@ -18,6 +18,9 @@ assert.ok(existsSync(modulePath), `${modulePath} is missing: build the wasm pres
 
 const { default: loadCalculation } = await import(pathToFileURL(modulePath).href);
 const calculation = await loadCalculation();
+const { default: loadSchedule } =
+  await import(pathToFileURL(path.join(webDir, "schedule.js")).href);
+const schedule = await loadSchedule();
 
 // --- Generated inputs, the same on every run.
 
@@ -92,6 +95,7 @@ const designInputs = [
 ];
 const numericInputs = ["", " ", "-", ".", "٫", "1e", "1e400", "-0", ...texts(2000, anyText)];
 const checkInputs = [["", ""], ["", "-1"], ["-1", ""], ["-1", "1"], ["1", "-1"], ["-0", "0"],
+  ["-", "1"], ["1", "5e-"],
   ...texts(500, (r) => [r.next() < 0.1 ? "" : anyText(r), r.next() < 0.1 ? "" : anyText(r)])];
 
 // Edits of a numeric text as a person makes them: a key typed or a text pasted at the caret, or
@@ -263,12 +267,12 @@ test("designWithWorking gives the native results, working and materials' numbers
     ([load, floors, materials]) => calculation.designWithWorking(load, floors, materials));
 });
 
-test("designSchedule reads, designs and writes every schedule as the native engine", () => {
+test("the schedule module reads, designs and writes every schedule as the native engine", () => {
   expectSameAnswers(scheduleInputs, scheduleInputs.map(({ csv, height, materials }) =>
     `schedule ${hex(csv)} ${materialsArgs(materials)} ${hex(height)}`),
   ({ csv, height, materials }) => {
-    const schedule = calculation.designSchedule(encoder.encode(csv), materials, height);
-    return schedule.ok ? { ...schedule, csv: Buffer.from(schedule.csv).toString("hex") } : schedule;
+    const designed = schedule.designSchedule(encoder.encode(csv), materials, height);
+    return designed.ok ? { ...designed, csv: Buffer.from(designed.csv).toString("hex") } : designed;
   });
 });
 
@@ -291,11 +295,11 @@ test("every function refuses arguments the page never passes", () => {
       TypeError],
     [() => calculation.checkMaterials({ ...calculation.rules.defaultMaterials, fcu: 250 }), TypeError],
     [() => calculation.designWithWorking("50", "7"), TypeError],
-    [() => calculation.designSchedule("mark,load,floors\nC1,5,2", calculation.rules.defaultMaterials,
+    [() => schedule.designSchedule("mark,load,floors\nC1,5,2", calculation.rules.defaultMaterials,
       "3"), TypeError],
-    [() => calculation.designSchedule(new Uint8Array(), calculation.rules.defaultMaterials, 3),
+    [() => schedule.designSchedule(new Uint8Array(), calculation.rules.defaultMaterials, 3),
       TypeError],
-    [() => calculation.designScheduleRows([["C1", "5", "2"]], calculation.rules.defaultMaterials,
+    [() => schedule.designScheduleRows([["C1", "5", "2"]], calculation.rules.defaultMaterials,
       "3"), TypeError],
   ];
   for (const [call, error] of refusals) assert.throws(call, error, String(call));
@@ -319,10 +323,10 @@ test("designScheduleRows reads a table's rows as the CSV file of the same rows, 
     const materials = calculation.rules.defaultMaterials;
     const rows = [["C,1", "50", "7", "2"], ["", "", "", ""], ['ع"2', "٣٠", "٤", ""]];
     const file = 'mark,load,floors,count\n"C,1",50,7,2\n\n"ع""2",٣٠,٤,\n';
-    const fromFile = calculation.designSchedule(encoder.encode(file), materials, "3");
-    assert.deepStrictEqual(calculation.designScheduleRows(rows, materials, "3"), fromFile);
+    const fromFile = schedule.designSchedule(encoder.encode(file), materials, "3");
+    assert.deepStrictEqual(schedule.designScheduleRows(rows, materials, "3"), fromFile);
     assert.deepStrictEqual(
-      calculation.designScheduleRows([...rows, ["C3", "5", "0", ""]], materials, "3"),
+      schedule.designScheduleRows([...rows, ["C3", "5", "0", ""]], materials, "3"),
       { ok: false, problem: "input", row: 4, field: "floors", kind: "floors-out-of-range",
         column: "floors" });
   });
@@ -337,6 +341,7 @@ test("the worked examples, as the page reads them", () => {
       steelAreaText: "", barCountText: "" } });
   assert.equal(calculation.checkInputs("10", "-5"), "negative");
   assert.equal(calculation.checkInputs("10", "5"), null);
+  assert.equal(calculation.checkInputs("-", "5"), "unfinished");
   assert.deepStrictEqual(calculation.guardText("١a٢", 2, "١٢"),
     { text: "١٢", caret: 1, droppedSeparator: false });
   assert.equal(calculation.layOutSection({ widthCm: 30, lengthCm: 45, barCount: 6 }).bars.length,

@@ -109,6 +109,8 @@ std::string Check(const std::string& load, const std::string& floors) {
       return "\"load-empty\"";
     case coldesign::InputProblem::FloorsEmpty:
       return "\"floors-empty\"";
+    case coldesign::InputProblem::Unfinished:
+      return "\"unfinished\"";
     case coldesign::InputProblem::Negative:
       return "\"negative\"";
   }
@@ -281,12 +283,13 @@ std::string Schedule(const std::string& csv_text, const MaterialsQuestion& quest
   auto csv = coldesign::ReadScheduleCsv(csv_text);
   if (!csv) {
     constexpr std::array<std::string_view, 4> kFields = {"mark", "load", "floors", "count"};
-    constexpr std::array<std::string_view, 17> kProblems = {
-        "missing-value",    "mark-too-long",       "not-a-number",       "negative-load",
-        "not-whole-number", "floors-out-of-range", "count-out-of-range", "no-header",
-        "not-utf8",         "unknown-column",      "repeated-column",    "missing-column",
-        "no-rows",          "unclosed-quote",      "text-after-quote",   "too-many-values",
-        "too-many-levels"};
+    constexpr std::array<std::string_view, 18> kProblems = {
+        "missing-value",      "mark-too-long",    "not-a-number",
+        "negative-load",      "not-whole-number", "floors-out-of-range",
+        "count-out-of-range", "file-too-large",   "no-header",
+        "not-utf8",           "unknown-column",   "repeated-column",
+        "missing-column",     "no-rows",          "unclosed-quote",
+        "text-after-quote",   "too-many-values",  "too-many-levels"};
     const coldesign::CsvError& e = csv.error();
     return R"({"ok":false,"problem":"input","line":)" + std::to_string(e.line) + ",\"field\":" +
            (e.field ? Quoted(kFields[static_cast<std::size_t>(*e.field)]) : "null") +
@@ -299,13 +302,15 @@ std::string Schedule(const std::string& csv_text, const MaterialsQuestion& quest
     return Quoted(coldesign::QuantityText(value, coldesign::kQuantityDecimals));
   };
   const std::string columns = List(schedule.columns, [&](const coldesign::ScheduleColumn& c) {
-    const std::string rows = List(c.levels, [&](const coldesign::LevelDesign& level) {
+    std::string rows = "[";
+    for (int level = 1; level <= static_cast<int>(c.levels.size()); ++level) {
       std::string row = "[";
       for (const std::string& value : coldesign::ScheduleCsvValues(schedule, c, level)) {
         row += (row.size() > 1 ? "," : "") + Quoted(value);
       }
-      return row + "]";
-    });
+      rows += (rows.size() > 1 ? "," : "") + row + "]";
+    }
+    rows += "]";
     return "{\"mark\":" + Quoted(c.input.mark) + ",\"loadText\":" + Quoted(c.input.load_text) +
            ",\"floorsText\":" + Quoted(coldesign::FormatInteger(c.input.floors)) +
            ",\"countText\":" + Quoted(coldesign::FormatInteger(c.input.count)) +

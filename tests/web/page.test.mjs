@@ -14,6 +14,7 @@ const EMPTY = 'لا يمكن ترك هذا الحقل فارغا';
 const NEGATIVE = 'لا يمكن أن تكون القيمة سالبة';
 const OVERFLOW = 'القيم المدخلة كبيرة جدا ولا يمكن حسابها';
 const STALE = 'النتائج للقيم السابقة، اضغط «النتائج» للتحديث';
+const UNFINISHED = 'الرقم المدخل غير مكتمل';
 
 let server;
 let phone;
@@ -43,7 +44,7 @@ async function typeInto(page, id, text) {
   await page.keyboard.type(text);
 }
 
-// Pastes each input whole (a lone "-" typed first would not stay) and presses Results.
+// Puts each input in whole, as one paste, and presses Results.
 async function pressResults(page, load, floors) {
   for (const [id, text] of [['Text1', load], ['Text3', floors]]) {
     await page.fill(`#${id}`, '');
@@ -150,9 +151,13 @@ describe('the guard keeps each field numeric', () => {
     { typed: '12a', kept: '12' },
     { typed: '1.5', kept: '1.5' },
     { typed: '1a2b3c', kept: '123' },
-    { typed: '-', kept: '' },
-    { typed: '.', kept: '' },
+    { typed: '-', kept: '-' },
+    { typed: '.', kept: '.' },
+    { typed: '.5', kept: '.5' },
+    { typed: '-5', kept: '-5' },
+    { typed: '5e-3', kept: '5e-3' },
     { typed: '٤x٢', kept: '٤٢' },
+    { typed: '12,5', kept: '12.5' },
   ];
   for (const { typed, kept } of typings) {
     test(`typing ${typed} leaves "${kept}"`, async () => {
@@ -178,15 +183,62 @@ describe('the guard keeps each field numeric', () => {
     await page.close();
   });
 
-  test('a comma is dropped with a hint about the decimal mark, gone at the next key', async () => {
+  test('a typed comma is the point, with a hint that covers no control, gone at the next key',
+       async () => {
+         const page = await openPage();
+         await typeInto(page, 'Text1', '1,');
+         assert.equal(await page.inputValue('#Text1'), '1.');
+         assert.equal(await page.isVisible('#Text1-hint'), true);
+         assert.match(await page.textContent('#Text1-hint'), /«\.» أو «٫»/);
+         const covered = await page.evaluate(() => {
+           const hint = document.getElementById('Text1-hint').getBoundingClientRect();
+           const under = (box) => !(box.right <= hint.left || hint.right <= box.left ||
+                                    box.bottom <= hint.top || hint.bottom <= box.top);
+           const controls = [...document.querySelectorAll('button, input')]
+             .filter((control) => control.offsetParent !== null);
+           const results = document.getElementById('Command1').getBoundingClientRect();
+           const tapped = document.elementFromPoint((results.left + results.right) / 2,
+                                                    (results.top + results.bottom) / 2);
+           return { top: hint.top, covered: controls.filter((c) => under(c.getBoundingClientRect()))
+             .map((control) => control.id), tapped: tapped.id };
+         });
+         assert.deepEqual(covered, { top: covered.top, covered: [], tapped: 'Command1' });
+         assert.ok(covered.top >= 0, `the hint starts ${covered.top} px above the page`);
+         await page.keyboard.type('5');
+         assert.equal(await page.inputValue('#Text1'), '1.5');
+         assert.equal(await page.isVisible('#Text1-hint'), false);
+         await page.keyboard.insertText('1,000');
+         assert.equal(await page.inputValue('#Text1'), '1.5', 'a pasted comma is ambiguous');
+         assert.equal(await page.isVisible('#Text1-hint'), true);
+         await page.close();
+       });
+
+  test('undo takes back the kept edits, as if the refused letter was never typed', async () => {
     const page = await openPage();
-    await typeInto(page, 'Text1', '1,');
-    assert.equal(await page.inputValue('#Text1'), '1');
-    assert.equal(await page.isVisible('#Text1-hint'), true);
-    assert.match(await page.textContent('#Text1-hint'), /«\.» أو «٫»/);
+    await typeInto(page, 'Text1', '12a');
+    await page.keyboard.press('Control+z');
     await page.keyboard.type('5');
     assert.equal(await page.inputValue('#Text1'), '15');
-    assert.equal(await page.isVisible('#Text1-hint'), false);
+    await page.keyboard.press('Control+z');
+    await page.keyboard.press('Control+Shift+z');
+    assert.deepEqual(await page.evaluate(() => {
+      const field = document.getElementById('Text1');
+      return [field.value, field.selectionStart];
+    }), ['15', 2]);
+    await page.close();
+  });
+
+  test('an input method composes undisturbed; what it commits is guarded', async () => {
+    const page = await openPage();
+    await page.click('#Text3');
+    const devTools = await page.context().newCDPSession(page);
+    for (const text of ['3', '3a']) {
+      await devTools.send('Input.imeSetComposition',
+                          { text, selectionStart: text.length, selectionEnd: text.length });
+    }
+    assert.equal(await page.inputValue('#Text3'), '3a');
+    await devTools.send('Input.insertText', { text: '34' });
+    assert.equal(await page.inputValue('#Text3'), '34');
     await page.close();
   });
 });
@@ -200,6 +252,8 @@ describe('messages', () => {
     { load: '10', floors: '-5', message: NEGATIVE },
     { before: ['100', '7'], load: '', floors: '7', message: EMPTY, focusAfter: 'Text1' },
     { before: ['100', '7'], load: '-100', floors: '7', message: NEGATIVE },
+    { load: '-', floors: '5', message: UNFINISHED },
+    { load: '10', floors: '5e', message: UNFINISHED },
   ];
   for (const { before: earlier, load, floors, message, focusAfter } of cases) {
     const after = earlier ? ` after ${earlier.join(' and ')}` : '';
@@ -241,7 +295,7 @@ describe('results belong to their inputs', () => {
   const edits = [
     { edit: 'a digit typed into the load', id: 'Text1', keys: ['5'], stale: true },
     { edit: 'a digit deleted from the floors', id: 'Text3', keys: ['Backspace'], stale: true },
-    { edit: 'a digit deleted and typed again', id: 'Text3', keys: ['Backspace', '7'], stale: false },
+    { edit: 'a digit deleted and typed back', id: 'Text3', keys: ['Backspace', '7'], stale: false },
     { edit: 'a letter the guard refuses', id: 'Text1', keys: ['a'], stale: false },
   ];
   const readStaleness = (page) => page.evaluate(() => ({

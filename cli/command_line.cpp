@@ -1,0 +1,253 @@
+#include "cli/command_line.h"
+
+#include <QByteArray>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <expected>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "calculation/column_schedule.h"
+#include "calculation/design_materials.h"
+#include "calculation/numeric_text.h"
+#include "calculation/schedule_csv.h"
+#include "cli/command_line_texts.h"
+#include "cli/schedule_pdf_output.h"
+#include "sheet/program_version.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace coldesign {
+namespace {
+
+constexpr int kEveryLevelDesigned = 0;
+constexpr int kSomeLevelFailed = 1;
+constexpr int kBadInput = 2;
+
+// At most this many repeated marks are named, each with at most this many of its lines.
+constexpr std::size_t kMostRepeatedMarksShown = 20;
+constexpr std::size_t kMostLinesShown = 10;
+
+int Refuse(const Message& message) {
+  std::fputs((message.arabic + '\n' + message.english + '\n').c_str(), stderr);
+  return kBadInput;
+}
+
+void Warn(const Message& message) {
+  std::fputs((message.arabic + '\n' + message.english + '\n').c_str(), stderr);
+}
+
+struct Options {
+  QCommandLineOption fcu{u"fcu"_s, {}, u"N"_s};
+  QCommandLineOption fy{u"fy"_s, {}, u"N"_s};
+  QCommandLineOption width{u"width"_s, {}, u"N"_s};
+  QCommandLineOption bar{u"bar"_s, {}, u"N"_s};
+  QCommandLineOption load_factor{u"load-factor"_s, {}, u"N"_s};
+  QCommandLineOption floor_height{u"floor-height"_s, {}, u"M"_s};
+  QCommandLineOption output{{u"o"_s, u"output"_s}, {}, u"FILE"_s};
+};
+
+// The option's number in any of the accepted digits; nothing when the option is not given.
+std::expected<std::optional<double>, Message> OptionNumber(const QCommandLineParser& parser,
+                                                           const QCommandLineOption& option,
+                                                           bool whole) {
+  if (!parser.isSet(option)) return std::nullopt;
+  const std::string text = parser.value(option).toStdString();
+  const std::string name = "--" + option.names().constLast().toStdString();
+  const auto value = ParseNumberStrict(text);
+  if (!value) {
+    return std::unexpected(
+        ArgumentMessage({name, name}, text, ProblemMessage(ScheduleProblem::NotANumber)));
+  }
+  if (whole && *value != std::floor(*value)) {
+    return std::unexpected(
+        ArgumentMessage({name, name}, text, ProblemMessage(ScheduleProblem::NotWholeNumber)));
+  }
+  return *value;
+}
+
+// A whole option value, out of range of an int, is kept out of range.
+int ToInt(double value) {
+  constexpr double kBeyond = 1e9;
+  return static_cast<int>(std::fmax(-kBeyond, std::fmin(kBeyond, value)));
+}
+
+std::expected<DesignMaterials, Message> ReadMaterials(const QCommandLineParser& parser,
+                                                      const Options& options) {
+  DesignMaterials materials;
+  const struct {
+    const QCommandLineOption& option;
+    bool whole;
+    void (*set)(DesignMaterials&, double);
+  } choices[] = {
+      {options.fcu, false,
+       [](DesignMaterials& m, double v) { m.concrete_strength_kg_per_cm2 = v; }},
+      {options.fy, false, [](DesignMaterials& m, double v) { m.steel_yield_kg_per_cm2 = v; }},
+      {options.width, true, [](DesignMaterials& m, double v) { m.width_cm = ToInt(v); }},
+      {options.bar, true, [](DesignMaterials& m, double v) { m.bar_diameter_mm = ToInt(v); }},
+      {options.load_factor, false, [](DesignMaterials& m, double v) { m.load_factor = v; }},
+  };
+  for (const auto& choice : choices) {
+    const auto value = OptionNumber(parser, choice.option, choice.whole);
+    if (!value) return std::unexpected(value.error());
+    if (*value) choice.set(materials, **value);
+  }
+  if (const auto choice = CheckMaterials(materials)) {
+    return std::unexpected(MaterialsMessage(*choice));
+  }
+  return materials;
+}
+
+// Everything or nothing: stdout when no file is named, else the file replaced whole.
+int Write(std::string_view bytes, const QString& path) {
+  if (path.isEmpty()) {
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
+                         std::fflush(stdout) == 0;
+    return written ? 0 : Refuse(FileMessage("stdout", "", true));
+  }
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+          static_cast<qint64>(bytes.size()) ||
+      !file.commit()) {
+    return Refuse(FileMessage(path.toStdString(), file.errorString().toStdString(), true));
+  }
+  return 0;
+}
+
+// Names each mark that more than one row has, with its lines.
+void WarnOfRepeatedMarks(std::string_view file, const Schedule& schedule,
+                         const std::vector<std::size_t>& lines) {
+  std::unordered_map<std::string_view, std::vector<std::size_t>> lines_of_mark;
+  std::vector<std::string_view> marks;  // in the order of their first row
+  for (std::size_t i = 0; i < schedule.columns.size(); ++i) {
+    if (!schedule.columns[i].repeated_mark) continue;
+    auto& mark_lines = lines_of_mark[schedule.columns[i].input.mark];
+    if (mark_lines.empty()) marks.push_back(schedule.columns[i].input.mark);
+    mark_lines.push_back(lines[i]);
+  }
+  for (std::size_t m = 0; m < marks.size() && m < kMostRepeatedMarksShown; ++m) {
+    const std::span<const std::size_t> mark_lines = lines_of_mark[marks[m]];
+    Warn(RepeatedMarkMessage(file, CutForMessage(marks[m]),
+                             mark_lines.first(std::min(mark_lines.size(), kMostLinesShown)),
+                             mark_lines.size() > kMostLinesShown));
+  }
+}
+
+bool Parse(QCommandLineParser& parser, const Options& options, const QStringList& arguments,
+           bool schedule) {
+  parser.addOptions({options.fcu, options.fy, options.width, options.bar, options.load_factor});
+  if (schedule) parser.addOptions({options.floor_height, options.output});
+  parser.addPositionalArgument(u"command"_s, {});
+  return parser.parse(arguments);
+}
+
+int RunDesign(const QStringList& arguments) {
+  QCommandLineParser parser;
+  const Options options;
+  if (!Parse(parser, options, arguments, false)) {
+    return Refuse(UsageMessage(parser.errorText().toStdString()));
+  }
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() != 3) return Refuse(UsageMessage("design LOAD FLOORS"));
+  const auto materials = ReadMaterials(parser, options);
+  if (!materials) return Refuse(materials.error());
+
+  const ColumnEntry entry{.mark = {},
+                          .load_text = positional[1].toStdString(),
+                          .floors_text = positional[2].toStdString(),
+                          .count_text = {}};
+  auto column = ReadEntry(entry);
+  if (!column) {
+    const bool load = column.error().field == ScheduleField::Load;
+    return Refuse(ArgumentMessage(load ? Message{"الحمل", "LOAD"} : Message{"الأدوار", "FLOORS"},
+                                  load ? entry.load_text : entry.floors_text,
+                                  ProblemMessage(column.error().problem)));
+  }
+  const Schedule schedule = DesignSchedule({std::move(*column)}, *materials);
+  const std::string csv = WriteScheduleCsv(schedule, CsvLevels::LowestOnly);
+  if (const int status = Write(csv, {}); status != 0) return status;
+  return schedule.Level(schedule.columns.front(), 1).failure ? kSomeLevelFailed
+                                                             : kEveryLevelDesigned;
+}
+
+int RunSchedule(const QStringList& arguments) {
+  QCommandLineParser parser;
+  const Options options;
+  if (!Parse(parser, options, arguments, true)) {
+    return Refuse(UsageMessage(parser.errorText().toStdString()));
+  }
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() != 2) return Refuse(UsageMessage("schedule FILE.csv"));
+  const QString output = parser.value(options.output);
+  const bool pdf = output.endsWith(u".pdf"_s, Qt::CaseInsensitive);
+  if (!output.isEmpty() && !pdf && !output.endsWith(u".csv"_s, Qt::CaseInsensitive)) {
+    return Refuse(UsageMessage("-o OUT.csv|OUT.pdf"));
+  }
+  const auto materials = ReadMaterials(parser, options);
+  if (!materials) return Refuse(materials.error());
+  const auto floor_height = OptionNumber(parser, options.floor_height, false);
+  if (!floor_height) return Refuse(floor_height.error());
+  const double height = floor_height->value_or(rules::kFloorHeightM);
+  if (!FloorHeightInRange(height)) return Refuse(FloorHeightMessage());
+
+  const QString input_path = positional[1];
+  const std::string input_name = input_path.toStdString();
+  QFile input(input_path);
+  if (!input.open(QIODevice::ReadOnly)) {
+    return Refuse(FileMessage(input_name, input.errorString().toStdString(), false));
+  }
+  // One byte more than a schedule may have, so that a larger file is seen and refused.
+  const QByteArray text = input.read(rules::kMostScheduleFileBytes + 1);
+  auto csv = ReadScheduleCsv(std::string_view(text.constData(), text.size()));
+  if (!csv) return Refuse(CsvErrorMessage(input_name, csv.error()));
+
+  const Schedule schedule = DesignSchedule(std::move(csv->columns), *materials, height);
+  WarnOfRepeatedMarks(input_name, schedule, csv->lines);
+  const int status = pdf ? Write(SchedulePdfWithoutDisplay(schedule).toStdString(), output)
+                         : Write(WriteScheduleCsv(schedule), output);
+  if (status != 0) return status;
+  return schedule.all_designed ? kEveryLevelDesigned : kSomeLevelFailed;
+}
+
+QStringList Arguments(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments.push_back(QString::fromLocal8Bit(argv[i]));
+  return arguments;
+}
+
+}  // namespace
+
+bool IsCommandLine(int argc, char* argv[]) {
+  if (argc < 2) return false;
+  const std::string_view first = argv[1];
+  return first == "design" || first == "schedule" || first == "--help" || first == "-h" ||
+         first == "--version";
+}
+
+int RunCommandLine(int argc, char* argv[]) {
+  const QStringList arguments = Arguments(argc, argv);
+  if (arguments.contains(u"--help"_s) || arguments.contains(u"-h"_s)) {
+    std::fputs(HelpText().c_str(), stdout);
+    return 0;
+  }
+  if (arguments.contains(u"--version"_s)) {
+    std::fputs(("column-designer " + kProgramVersion.toString().toStdString() + '\n').c_str(),
+               stdout);
+    return 0;
+  }
+  return arguments[1] == u"design"_s ? RunDesign(arguments) : RunSchedule(arguments);
+}
+
+}  // namespace coldesign

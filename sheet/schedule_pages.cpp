@@ -1,0 +1,328 @@
+#include "sheet/schedule_pages.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "resources/fonts/embedded_fonts.h"
+#include "sheet/calculation_sheet.h"
+#include "sheet/page_output.h"
+#include "sheet/page_painter.h"
+#include "sheet/program_version.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace coldesign {
+namespace {
+
+constexpr int kPdfResolution = 300;
+constexpr qreal kMargin = 36;  // points
+constexpr qreal kRowHeight = 14;
+constexpr qreal kTextSize = 8;
+constexpr qreal kPadding = 3;
+const QColor kRuleColour(0x80, 0x80, 0x80);
+const QColor kHeaderFill(0xE8, 0xE8, 0xE8);
+const QColor kFailureColour(0xB0, 0x00, 0x20);
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Figure(double value) { return Text(FormatNumber(value)); }
+
+// One cell of a row: its text, whether it reads left to right (numbers), and whether it is
+// centred in its column (numbers and titles).
+struct Cell {
+  QString text;
+  bool numeric = false;
+  bool centred = numeric;
+};
+
+struct Column {
+  QString title;
+  qreal width;  // points
+};
+
+// A table: its columns from the right, and its rows.
+struct Table {
+  QString caption;
+  std::vector<Column> columns;
+  std::vector<std::vector<Cell>> rows;
+  std::vector<bool> failed;  // rows drawn in the failure colour
+};
+
+QString SectionText(int width_cm, const std::string& length_text) {
+  return Figure(width_cm) + u" × "_s + Text(length_text);
+}
+
+QString BarsText(const std::string& bar_count_text, int bar_diameter_mm) {
+  return Text(bar_count_text) + u" Φ"_s + Figure(bar_diameter_mm);
+}
+
+QString FailureText() { return u"قيم كبيرة جدا"_s; }
+
+Table LevelsTable(const Schedule& schedule) {
+  Table table{u"المستويات"_s,
+              {{u"الرمز"_s, 70},
+               {u"العدد"_s, 34},
+               {u"المستوى"_s, 38},
+               {u"الأدوار المحمولة"_s, 56},
+               {u"المساحة المطلوبة cm²"_s, 84},
+               {u"المقطع cm"_s, 58},
+               {u"الحديد cm²"_s, 84},
+               {u"الأسياخ"_s, 49},
+               {u"الحالة"_s, 50}},
+              {},
+              {}};
+  const DesignMaterials& materials = schedule.materials;
+  for (const ScheduleColumn& column : schedule.columns) {
+    const QString mark =
+        Text(column.input.mark) + (column.repeated_mark ? u" (مكرر)"_s : QString());
+    for (int number = 1; number <= static_cast<int>(column.levels.size()); ++number) {
+      const LevelDesign& level = schedule.Level(column, number);
+      std::vector<Cell> row = {{mark},
+                               {Figure(column.input.count), true},
+                               {Figure(number), true},
+                               {Figure(level.floors_carried), true}};
+      if (level.failure) {
+        row.insert(row.end(), {{}, {}, {}, {}, {FailureText()}});
+      } else {
+        row.insert(row.end(), {{Text(level.required_area_text), true},
+                               {SectionText(materials.width_cm, level.length_text), true},
+                               {Text(level.steel_area_text), true},
+                               {BarsText(level.bar_count_text, materials.bar_diameter_mm), true},
+                               {u"سليم"_s}});
+      }
+      table.rows.push_back(std::move(row));
+      table.failed.push_back(level.failure.has_value());
+    }
+  }
+  return table;
+}
+
+QString LevelsText(const ColumnSegment& segment) {
+  return segment.first_level == segment.last_level
+             ? Figure(segment.first_level)
+             : Figure(segment.first_level) + u"–"_s + Figure(segment.last_level);
+}
+
+Table TypesTable(const Schedule& schedule) {
+  Table table{u"الأنواع والكميات (دون وصلات أو هالك)"_s,
+              {{u"النوع"_s, 34},
+               {u"الأعمدة"_s, 120},
+               {u"العدد"_s, 40},
+               {u"المستويات"_s, 50},
+               {u"المقطع cm"_s, 62},
+               {u"الأسياخ"_s, 55},
+               {u"الخرسانة m³"_s, 80},
+               {u"الحديد kg"_s, 82}},
+              {},
+              {}};
+  const DesignMaterials& materials = schedule.materials;
+  for (const ColumnType& type : schedule.types) {
+    QStringList marks;
+    for (const std::size_t index : type.columns) {
+      marks.push_back(Text(schedule.columns[index].input.mark));
+    }
+    for (std::size_t s = 0; s < type.segments.size(); ++s) {
+      const ColumnSegment& segment = type.segments[s];
+      const bool first = s == 0;
+      std::vector<Cell> row = {{first ? Text(type.name) : QString(), true},
+                               {first ? marks.join(u"، "_s) : QString()},
+                               {first ? Figure(static_cast<double>(type.count)) : QString(), true},
+                               {LevelsText(segment), true}};
+      if (segment.failure) {
+        row.insert(row.end(), {{FailureText()}, {}});
+      } else {
+        row.insert(row.end(),
+                   {{SectionText(materials.width_cm, segment.length_text), true},
+                    {BarsText(segment.bar_count_text, materials.bar_diameter_mm), true}});
+      }
+      row.push_back({first ? Text(QuantityText(type.quantities.concrete_m3, 2)) : QString(), true});
+      row.push_back({first ? Text(QuantityText(type.quantities.steel_kg, 1)) : QString(), true});
+      table.rows.push_back(std::move(row));
+      table.failed.push_back(segment.failure.has_value());
+    }
+  }
+  table.rows.push_back({{u"المجموع"_s},
+                        {},
+                        {},
+                        {},
+                        {},
+                        {},
+                        {Text(QuantityText(schedule.total.concrete_m3, 2)), true},
+                        {Text(QuantityText(schedule.total.steel_kg, 1)), true}});
+  table.failed.push_back(false);
+  return table;
+}
+
+// Left-to-right text kept whole inside the right-to-left line.
+QString Ltr(const QString& text) { return u'\u2066' + text + u'\u2069'; }
+
+QString MaterialsText(const Schedule& schedule) {
+  const DesignMaterials& m = schedule.materials;
+  return u"الخرسانة "_s + Ltr(u"fcu = "_s + Figure(m.concrete_strength_kg_per_cm2) + u" kg/cm²"_s) +
+         u"، الحديد "_s + Ltr(u"fy = "_s + Figure(m.steel_yield_kg_per_cm2) + u" kg/cm²"_s) +
+         u"، العرض "_s + Ltr(Figure(m.width_cm) + u" cm"_s) + u"، الأسياخ "_s +
+         Ltr(u"Φ"_s + Figure(m.bar_diameter_mm)) + u"، معامل زيادة الحمل "_s +
+         Ltr(Figure(m.load_factor)) + u"، ارتفاع الدور "_s +
+         Ltr(Figure(schedule.floor_height_m) + u" m"_s) + u"، كثافة الحديد "_s +
+         Ltr(Figure(rules::kSteelDensityKgPerM3) + u" kg/m³"_s);
+}
+
+// Lays the tables out on pages: a page's title, the running table's caption and header, its
+// rows, and the page number at the foot.
+class SchedulePainter {
+ public:
+  SchedulePainter(PagePainter& page, const Schedule& schedule, std::function<void()> next_page)
+      : page_(page), schedule_(schedule), next_page_(std::move(next_page)) {}
+
+  void paint(const std::vector<Table>& tables) {
+    page_count_ = countPages(tables);
+    startPage();
+    for (const Table& table : tables) {
+      if (y_ + 3 * kRowHeight > bottom()) newPage();
+      tableHeader(table);
+      for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        if (y_ + kRowHeight > bottom()) {
+          newPage();
+          tableHeader(table);
+        }
+        row(table, table.rows[r], table.failed[r]);
+      }
+      y_ += kRowHeight;
+    }
+  }
+
+ private:
+  [[nodiscard]] static qreal bottom() { return kSheetPageSize.height() - kMargin - kRowHeight; }
+  [[nodiscard]] static qreal top() { return kMargin + 44; }
+
+  // The same walk as paint(), without drawing.
+  static int countPages(const std::vector<Table>& tables) {
+    int pages = 1;
+    qreal y = top();
+    for (const Table& table : tables) {
+      if (y + 3 * kRowHeight > bottom()) ++pages, y = top();
+      y += 2 * kRowHeight;
+      for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        if (y + kRowHeight > bottom()) ++pages, y = top() + 2 * kRowHeight;
+        y += kRowHeight;
+      }
+      y += kRowHeight;
+    }
+    return pages;
+  }
+
+  void newPage() {
+    next_page_();
+    startPage();
+  }
+
+  void startPage() {
+    ++page_number_;
+    const qreal width = kSheetPageSize.width() - 2 * kMargin;
+    page_.text({kMargin, kMargin, width, 20}, u"جدول الأعمدة"_s, SheetFont(14));
+    page_.text({kMargin, kMargin + 22, width, 14}, MaterialsText(schedule_), SheetFont(kTextSize));
+    page_.text({kMargin, kSheetPageSize.height() - kMargin - 10, width, 12},
+               u"صفحة "_s + Figure(page_number_) + u" من "_s + Figure(page_count_),
+               SheetFont(kTextSize), Qt::AlignHCenter | Qt::AlignTop);
+    y_ = top();
+  }
+
+  void tableHeader(const Table& table) {
+    const qreal width = kSheetPageSize.width() - 2 * kMargin;
+    page_.text({kMargin, y_, width, kRowHeight}, table.caption, SheetFont(10));
+    y_ += kRowHeight;
+    page_.rect({kMargin, y_, width, kRowHeight}, 0.5, kRuleColour, kHeaderFill);
+    std::vector<Cell> titles;
+    for (const Column& column : table.columns) titles.push_back({column.title, false, true});
+    cells(table, titles, Qt::black);
+    y_ += kRowHeight;
+  }
+
+  void row(const Table& table, const std::vector<Cell>& row, bool failed) {
+    const qreal width = kSheetPageSize.width() - 2 * kMargin;
+    page_.line({kMargin, y_ + kRowHeight}, {kMargin + width, y_ + kRowHeight}, 0.3, kRuleColour);
+    cells(table, row, failed ? kFailureColour : Qt::black);
+    y_ += kRowHeight;
+  }
+
+  // The cells from the right, each cut to its width.
+  void cells(const Table& table, const std::vector<Cell>& row, const QColor& colour) {
+    const QFont font = SheetFont(kTextSize);
+    qreal right = kSheetPageSize.width() - kMargin;
+    for (std::size_t c = 0; c < table.columns.size() && c < row.size(); ++c) {
+      const qreal width = table.columns[c].width;
+      const QRectF box(right - width + kPadding, y_ + 2, width - 2 * kPadding, kRowHeight - 2);
+      const Cell& cell = row[c];
+      page_.text(box, fitted(cell.text, font, box.width()), font,
+                 (cell.centred ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignTop,
+                 cell.numeric ? Qt::LeftToRight : Qt::RightToLeft, colour);
+      right -= width;
+    }
+  }
+
+  // The text, or as much of it as fits with "…".
+  QString fitted(const QString& text, const QFont& font, qreal width) {
+    if (page_.textWidth(text, font) <= width) return text;
+    qsizetype low = 0;
+    qsizetype high = text.size();
+    while (low < high) {  // the longest start that fits with the ellipsis
+      const qsizetype middle = (low + high + 1) / 2;
+      if (page_.textWidth(text.left(middle) + u'…', font) <= width) {
+        low = middle;
+      } else {
+        high = middle - 1;
+      }
+    }
+    return text.left(low) + u'…';
+  }
+
+  PagePainter& page_;
+  const Schedule& schedule_;
+  std::function<void()> next_page_;
+  int page_number_ = 0;
+  int page_count_ = 0;
+  qreal y_ = 0;
+};
+
+}  // namespace
+
+void PaintSchedulePages(const Schedule& schedule, QPagedPaintDevice& device) {
+  RegisterEmbeddedFonts();  // the pages look the same where no Noto font is installed
+  QPainter painter(&device);
+  PainterPageOutput output(painter);
+  const qreal dots_per_inch = device.logicalDpiX();
+  const QRectF page(0, 0, device.width(), device.height());
+  const qreal points_per_pixel = kPointsPerInch / dots_per_inch;
+  const qreal scale = std::min({1.0, page.width() * points_per_pixel / kSheetPageSize.width(),
+                                page.height() * points_per_pixel / kSheetPageSize.height()});
+  PagePainter page_painter(output, page, dots_per_inch, scale);
+  SchedulePainter(page_painter, schedule, [&device] {
+    device.newPage();
+  }).paint({LevelsTable(schedule), TypesTable(schedule)});
+}
+
+QByteArray SchedulePdf(const Schedule& schedule) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly)) return {};
+  {
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins({0, 0, 0, 0});
+    writer.setResolution(kPdfResolution);
+    writer.setTitle(u"جدول الأعمدة"_s);
+    writer.setCreator(u"زركولت "_s + kProgramVersion.toString());
+    PaintSchedulePages(schedule, writer);
+  }
+  return bytes;
+}
+
+}  // namespace coldesign

@@ -1,0 +1,172 @@
+#!/usr/bin/env python3
+"""Runs `column-designer design …` and `column-designer schedule …` without a display: their
+output, their exit statuses, and that a refused input writes nothing.
+
+Usage: check_command_line.py PATH/TO/column-designer
+"""
+
+import os
+import pathlib
+import subprocess
+import sys
+import tempfile
+import unicodedata
+import unittest
+
+PROGRAM = None
+BOM = "\ufeff"
+HEADER = ("mark,count,level,floors_carried,required_area_cm2,width_cm,length_cm,steel_area_cm2,"
+          "bars,bar_diameter_mm,status\n")
+GOOD_CSV = "الرمز;الحمل;الأدوار;العدد\r\nC1;30;4;2\r\nC2;١٠;١;\r\n"
+GOOD_SCHEDULE = BOM + HEADER + (
+    "C1,2,1,4,1182.58376635012,30,40,11.8258376635012,6,16,ok\n"
+    "C1,2,2,3,886.937824762587,30,30,8.86937824762587,4,16,ok\n"
+    "C1,2,3,2,591.291883175058,30,30,5.91291883175058,4,16,ok\n"
+    "C1,2,4,1,295.645941587529,30,30,5.4,4,16,ok\n"
+    "C2,1,1,1,98.548647195843,30,30,5.4,4,16,ok\n")
+FAILING_CSV = "mark,load,floors\nC1,10,1\nC2,1e300,1\n"
+BAD_CSV = "mark,load,floors\nC1,10,2\n\nC2,10,0\n"
+
+
+def run(*arguments, display=None):
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    if display:
+        env["DISPLAY"] = display
+    return subprocess.run([PROGRAM, *arguments], capture_output=True, env=env, timeout=60,
+                          check=False)
+
+
+class Design(unittest.TestCase):
+    CASES = [
+        # arguments, exit status, stdout, words stderr holds
+        (["design", "100", "7"], 0,
+         BOM + HEADER + ",1,1,7,6898.40530370901,30,230,68.9840530370901,34,16,ok\n", []),
+        # fcu 300, fy 4000, b 25, Φ20: 7 × 110 × 1000 / 131.8, 234 → 235 cm, 58.42 / 3.1 → 20.
+        (["design", "100", "7", "--fcu", "300", "--fy", "4000", "--width", "25", "--bar", "20"],
+         0, BOM + HEADER + ",1,1,7,5842.18512898331,25,235,58.4218512898331,20,20,ok\n", []),
+        (["design", "١٠٠", "٧", "--load-factor", "1.1"], 0,
+         BOM + HEADER + ",1,1,7,6898.40530370901,30,230,68.9840530370901,34,16,ok\n", []),
+        (["design", "1e300", "1"], 1, BOM + HEADER + ",1,1,1,,,,,,,overflow\n", []),
+        (["design", "abc", "7"], 2, "", ["الحمل", "LOAD", "not a number"]),
+        (["design", "10", "0"], 2, "", ["الأدوار", "FLOORS", "1–200"]),
+        (["design", "10", "5", "--bar", "15"], 2, "", ["قطر السيخ", "bar diameter"]),
+        (["design", "10", "5", "--width", "25.5"], 2, "", ["--width", "whole number"]),
+        (["design", "10", "5", "--fcu", "900"], 2, "", ["fcu", "150–600"]),
+        (["design", "10", "5", "--floor-height", "3"], 2, "", ["usage error", "floor-height"]),
+        (["design", "10"], 2, "", ["خطأ في الأوامر", "usage error"]),
+    ]
+
+    def test_cases(self):
+        for arguments, status, stdout, words in self.CASES:
+            with self.subTest(arguments=arguments):
+                result = run(*arguments)
+                self.assertEqual(status, result.returncode, result.stderr.decode())
+                self.assertEqual(stdout, result.stdout.decode())
+                for word in words:
+                    self.assertIn(word, result.stderr.decode())
+
+    def test_an_unreachable_display_is_never_looked_for(self):
+        result = run("design", "100", "7", display=":4242")
+        self.assertEqual(0, result.returncode, result.stderr.decode())
+        self.assertEqual(b"", result.stderr)
+
+    def test_help_and_version(self):
+        for argument, words in (("--help", ["column-designer schedule", "--floor-height"]),
+                                ("--version", ["column-designer 1."])):
+            result = run(argument)
+            self.assertEqual(0, result.returncode)
+            for word in words:
+                self.assertIn(word, result.stdout.decode())
+
+
+class Schedule(unittest.TestCase):
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.dir = pathlib.Path(self.folder.name)
+
+    def tearDown(self):
+        self.folder.cleanup()
+
+    def file(self, name, text):
+        path = self.dir / name
+        path.write_bytes(text if isinstance(text, bytes) else text.encode())
+        return str(path)
+
+    def test_writes_stdout_or_the_file_and_tells_failures(self):
+        good = self.file("good.csv", GOOD_CSV)
+        result = run("schedule", good)
+        self.assertEqual((0, GOOD_SCHEDULE), (result.returncode, result.stdout.decode()))
+        out = self.dir / "out.csv"
+        result = run("schedule", good, "-o", str(out))
+        self.assertEqual((0, b""), (result.returncode, result.stdout))
+        self.assertEqual(GOOD_SCHEDULE, out.read_text())
+
+        result = run("schedule", self.file("failing.csv", FAILING_CSV), "--output", str(out))
+        self.assertEqual(1, result.returncode)
+        self.assertTrue(out.read_text().endswith(",1,1,1,,,,,,,overflow\n"))
+
+    def test_refused_input_writes_nothing(self):
+        good = self.file("good.csv", GOOD_CSV)
+        kept = self.dir / "kept.csv"
+        cases = [
+            # input file, extra arguments, words stderr holds
+            (self.file("bad.csv", BAD_CSV), [], ["bad.csv", "line 4", '"floors"', "السطر 4"]),
+            (self.file("empty.csv", ""), [], ["empty.csv", "the file is empty", "الملف فارغ"]),
+            (self.file("header.csv", "mark,load,floors\n"), [], ["line 1", "no columns"]),
+            (self.file("unknown.csv", "mark,load,height\nC1,1,1\n"), [], ['"height"']),
+            (self.file("long.csv", "mark,load,floors\n" + "9" * 10_000_000 + "x,1,1\n"), [],
+             ["line 2", "mark is longer"]),
+            (self.file("latin1.csv", b"mark,load,floors\nC\xe9,1,1\n"), [], ["line 2", "UTF-8"]),
+            (str(self.dir / "missing.csv"), [], ["missing.csv", "could not read"]),
+            (good, ["--floor-height", "12"], ["floor height", "2–10 m"]),
+            (good, ["--fy", "x"], ["--fy", "not a number"]),
+        ]
+        for path, extra, words in cases:
+            for output in (kept, self.dir / "new.csv", self.dir / "new.pdf"):
+                with self.subTest(input=pathlib.Path(path).name, extra=extra, output=output.name):
+                    kept.write_text("what was there")
+                    result = run("schedule", path, "-o", str(output), *extra)
+                    self.assertEqual(2, result.returncode)
+                    for word in words:
+                        self.assertIn(word, result.stderr.decode())
+                    self.assertEqual("what was there", kept.read_text())
+                    self.assertFalse((self.dir / "new.csv").exists())
+                    self.assertFalse((self.dir / "new.pdf").exists())
+        for output in ("out.txt", str(self.dir / "no-folder" / "out.csv")):
+            with self.subTest(output=output):
+                result = run("schedule", good, "-o", output)
+                self.assertEqual((2, b""), (result.returncode, result.stdout))
+        inputs = {pathlib.Path(path).name for path, _, _ in cases}
+        self.assertEqual({"kept.csv"}, {p.name for p in self.dir.iterdir()} - inputs)
+
+    def test_repeated_marks_are_a_warning(self):
+        result = run("schedule", self.file("twice.csv", "mark,load,floors\nC1,1,1\nC1,2,1\n"))
+        self.assertEqual(0, result.returncode)
+        self.assertIn('the mark "C1" is repeated on lines 2, 3', result.stderr.decode())
+
+    def test_pdf_pages_each_carry_a_table_header(self):
+        rows = "".join(f"C{i},{10 * (i % 9 + 1)},{i % 9 + 1},{i % 3 + 1}\n" for i in range(90))
+        csv = self.file("big.csv", "mark,load,floors,count\n" + rows)
+        pdf = self.dir / "big.pdf"
+        result = run("schedule", csv, "-o", str(pdf))
+        self.assertEqual(0, result.returncode, result.stderr.decode())
+        self.assertEqual(b"", result.stderr)
+        info = subprocess.run(["pdfinfo", str(pdf)], capture_output=True, text=True, check=True)
+        pages = int(next(line.split()[1] for line in info.stdout.splitlines()
+                         if line.startswith("Pages:")))
+        self.assertGreater(pages, 5)
+        for page in range(1, pages + 1):
+            text = subprocess.run(["pdftotext", "-f", str(page), "-l", str(page), str(pdf), "-"],
+                                  capture_output=True, text=True, check=True).stdout
+            letters = unicodedata.normalize("NFKC", text)
+            with self.subTest(page=page):
+                self.assertIn("جدول الأعمدة", letters)
+                self.assertTrue("الرمز" in letters or "النوع" in letters)
+        first = subprocess.run(["pdftotext", "-l", "1", str(pdf), "-"], capture_output=True,
+                               text=True, check=True).stdout
+        self.assertIn("985.48647195843", first)  # C0: 10 t on one floor
+
+
+if __name__ == "__main__":
+    PROGRAM = sys.argv.pop(1)
+    unittest.main(verbosity=1)
