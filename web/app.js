@@ -69,7 +69,8 @@ const MATERIAL_FIELDS = { fcu: 'Fcu', fy: 'Fy', width: 'Width', barDiameter: 'Ba
 calculationLoading.then((calculation) => {
   const materials = createMaterialsPanel({
     panel: byId('Materials'),
-    fields: Object.fromEntries(Object.entries(MATERIAL_FIELDS).map(([name, id]) => [name, byId(id)])),
+    fields: Object.fromEntries(Object.entries(MATERIAL_FIELDS)
+      .map(([name, id]) => [name, byId(id)])),
     problem: byId('materials-problem'),
     reset: byId('MaterialsReset'),
   }, calculation);
@@ -86,9 +87,11 @@ calculationLoading.then((calculation) => {
     version: byId('sheet-page').dataset.version,
   }, calculation.rules);
   byId('design-form').removeAttribute('aria-busy');
-  // The schedule's module, which the design view does not wait for.
-  return loadSchedule().then((schedule) => ({ calculation, materials, schedule }));
-}).then(({ calculation, materials, schedule }) => {
+  // The schedule's module, which the design view does not wait for; a page left while it loads
+  // loses nothing, and a schedule asked for without it gets the message.
+  const scheduleLoading = loadSchedule();
+  scheduleLoading.catch((error) => console.warn('The schedule could not be loaded:', error))
+    .finally(() => byId('Schedule').removeAttribute('aria-busy'));
   scheduleView = createScheduleView({
     entries: byId('ScheduleColumns').tBodies[0],
     addRow: byId('ScheduleAddRow'),
@@ -102,10 +105,9 @@ calculationLoading.then((calculation) => {
     notes: byId('ScheduleNotes'),
     download: byId('ScheduleDownload'),
     print: byId('SchedulePrint'),
-  }, calculation, schedule, { materials, showMessage });
+  }, calculation, scheduleLoading, { materials, showMessage });
   if (!byId('Schedule').hidden) scheduleView.opened();
-  byId('Schedule').removeAttribute('aria-busy');
-}).catch((error) => console.error('The calculation could not be loaded:', error));
+}, (error) => console.error('The calculation could not be loaded:', error));
 
 wireViews({
   design: { element: byId('columns') },

@@ -107,7 +107,8 @@ export const floorHeightProblemText = ({ texts: r }) =>
   `ارتفاع الدور ${range(r.leastFloorHeight, r.mostFloorHeight)} m`;
 
 // The materials a schedule was designed with, on one line.
-export const materialsLine = (m) => [ltr(`fcu = ${m.fcuText} kg/cm²`), ltr(`fy = ${m.fyText} kg/cm²`),
+export const materialsLine = (m) => [ltr(`fcu = ${m.fcuText} kg/cm²`),
+  ltr(`fy = ${m.fyText} kg/cm²`),
   ltr(`b = ${m.widthText} cm`), ltr(`Φ${m.barDiameterText}`),
   `معامل زيادة الحمل ${ltr(m.loadFactorText)}`].join('، ');
 
@@ -153,12 +154,15 @@ export const repeatedMarkNote = (count) => `رموز مكررة في الجدو�
 export const failedLevelsNote = (count) =>
   `مستويات لم تصمم (overflow: القيم كبيرة جدا ولا يمكن حسابها): ${count}`;
 export const quantitiesNote = (r, floorHeight) =>
-  `الكميات من ارتفاع طابق ${ltr(`${floorHeight} m`)} وكثافة حديد ${ltr(`${r.steelDensity} kg/m³`)}، ` +
+  `الكميات من ارتفاع طابق ${ltr(`${floorHeight} m`)} ` +
+  `وكثافة حديد ${ltr(`${r.steelDensity} kg/m³`)}، ` +
   'بدون وصلات أو هالك.';
 export const segmentText = ({ firstLevel, lastLevel, failed, lengthText, barCountText }, m) => {
-  const levels = firstLevel === lastLevel ? `المستوى ${firstLevel}` : `المستويات ${ltr(`${firstLevel}–${lastLevel}`)}`;
+  const levels = firstLevel === lastLevel ? `المستوى ${firstLevel}`
+    : `المستويات ${ltr(`${firstLevel}–${lastLevel}`)}`;
   return failed ? `${levels}: overflow`
-    : `${levels}: ${ltr(`${m.widthText} × ${lengthText}`)}، ${ltr(`${barCountText} Φ${m.barDiameterText}`)}`;
+    : `${levels}: ${ltr(`${m.widthText} × ${lengthText}`)}، ` +
+      ltr(`${barCountText} Φ${m.barDiameterText}`);
 };
 
 // --- The calculation sheet, as the desktop's.
@@ -169,7 +173,8 @@ export const sheetTitle = (d) => `${SHEET_TITLE} ${d.materials.widthText} × ${d
 
 const stressFormula = (m, r) =>
   `σ = ${r.concreteStressShare} fcu + ${r.steelStressShare} fy × ${r.steelSharePercent}% = ` +
-  `${r.concreteStressShare} × ${m.fcuText} + ${r.steelStressShare} × ${m.fyText} × ${r.steelShare} = ` +
+  `${r.concreteStressShare} × ${m.fcuText} + ` +
+  `${r.steelStressShare} × ${m.fyText} × ${r.steelShare} = ` +
   `${m.carryingStressText} kg/cm²`;
 
 const step1Note = (m, r) =>
@@ -178,14 +183,14 @@ const step1Note = (m, r) =>
 
 function lengthNote(w, m, r, length) {
   const least = m.widthText;
-  const rule = `يقرب الناتج لأقرب سنتيمتر، ولا يقل الطول عن ${ltr(`${least} cm`)} ويكون من مضاعفات ` +
-    `${ltr(`${r.lengthStep} cm`)}. `;
+  const rule = `يقرب الناتج لأقرب سنتيمتر، ولا يقل الطول عن ${ltr(`${least} cm`)} ` +
+    `ويكون من مضاعفات ${ltr(`${r.lengthStep} cm`)}. `;
   switch (w.lengthRule) {
     case 'raised-to-least':
       return `${rule}الناتج أقل من ${least}، فرفع الطول إلى الحد الأدنى ${ltr(`${least} cm`)}.`;
     case 'raised-to-multiple':
-      return `${rule}قرب الناتج إلى ${w.roundedLengthText} ثم رفع إلى مضاعف ${r.lengthStep}، فصار الطول ` +
-        `${ltr(`${length} cm`)}.`;
+      return `${rule}قرب الناتج إلى ${w.roundedLengthText} ثم رفع إلى مضاعف ${r.lengthStep}، ` +
+        `فصار الطول ${ltr(`${length} cm`)}.`;
     default:
       return `${rule}لم ترفع القاعدة الطول.`;
   }
@@ -196,11 +201,13 @@ const steelNote = (w, r) => (w.steelRule === 'share-of-required-area'
   : `حكم الحد الأدنى ${ltr(`${r.leastSteelSharePercent}%`)} من مساحة القطاع المختار.`);
 
 function barNote(w, m, r, bars) {
-  const rule = `يحسب لكل سيخ قطر ${ltr(`${m.barDiameterText} mm`)} مساحة ${ltr(`${m.barAreaText} cm²`)}، ` +
+  const rule = `يحسب لكل سيخ قطر ${ltr(`${m.barDiameterText} mm`)} ` +
+    `مساحة ${ltr(`${m.barAreaText} cm²`)}، ` +
     `ويقرب الناتج لأقرب عدد صحيح، ولا يقل عدد الأسياخ عن ${r.leastBars} ويكون زوجيا. `;
   switch (w.barRule) {
     case 'raised-to-least':
-      return `${rule}الناتج أقل من ${r.leastBars}، فرفع العدد إلى الحد الأدنى ${r.leastBars} أسياخ.`;
+      return `${rule}الناتج أقل من ${r.leastBars}، ` +
+        `فرفع العدد إلى الحد الأدنى ${r.leastBars} أسياخ.`;
     case 'raised-to-even':
       return `${rule}قرب الناتج إلى ${w.roundedBarText} ثم رفع إلى العدد الزوجي ${bars}.`;
     default:
@@ -238,7 +245,8 @@ export function sheetTexts({ load, floors, design, clearSpacing }, r, version, d
       title: 'خطوات الحساب',
       steps: [
         { title: '1. مساحة الخرسانة المطلوبة Ac', result: `Ac = ${area} cm²`,
-          formula: [`Ac = n × (${m.loadFactorText} × P) × ${r.kilogramsPerTon} ÷ ${m.carryingStressText}`,
+          formula: [
+            `Ac = n × (${m.loadFactorText} × P) × ${r.kilogramsPerTon} ÷ ${m.carryingStressText}`,
             `= ${floors} × (${m.loadFactorText} × ${load}) × ${r.kilogramsPerTon} ÷ ` +
               `${m.carryingStressText} = ${area} cm²`],
           note: step1Note(m, r) },

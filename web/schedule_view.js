@@ -4,9 +4,9 @@
 
 import { fillInSlices } from './table_rendering.js';
 import {
-  PAGE_TEXTS, SCHEDULE_FILE_UNREADABLE, SCHEDULE_MATERIALS_NOTE, failedLevelsNote,
-  floorHeightProblemText, materialsLine, quantitiesNote, repeatedMarkNote, scheduleProblemText,
-  segmentText,
+  CALCULATION_UNAVAILABLE, PAGE_TEXTS, SCHEDULE_FILE_UNREADABLE, SCHEDULE_MATERIALS_NOTE,
+  failedLevelsNote, floorHeightProblemText, materialsLine, quantitiesNote, repeatedMarkNote,
+  scheduleProblemText, segmentText,
 } from './messages.js';
 
 const STORAGE_KEY = 'column-designer.schedule';
@@ -39,7 +39,9 @@ function textCell(name, attributes = {}) {
   return cell;
 }
 
-export function createScheduleView(elements, calculation, schedule, { materials, showMessage }) {
+// `scheduleLoading`: the promise of the schedule's module.
+export function createScheduleView(elements, calculation, scheduleLoading,
+                                   { materials, showMessage }) {
   const {
     entries, addRow, file, floorHeight, materialsNote, design, results, levels, types, notes,
     download, print,
@@ -145,7 +147,8 @@ export function createScheduleView(elements, calculation, schedule, { materials,
     }))());
   };
 
-  const LEVEL_NAMES = [PAGE_TEXTS.mark, PAGE_TEXTS.count, PAGE_TEXTS.level, PAGE_TEXTS.floorsCarried,
+  const LEVEL_NAMES = [PAGE_TEXTS.mark, PAGE_TEXTS.count, PAGE_TEXTS.level,
+    PAGE_TEXTS.floorsCarried,
     PAGE_TEXTS.requiredArea, PAGE_TEXTS.widthCm, PAGE_TEXTS.lengthCm, PAGE_TEXTS.steelArea,
     PAGE_TEXTS.bars, PAGE_TEXTS.barDiameterMm, PAGE_TEXTS.status];
 
@@ -194,7 +197,8 @@ export function createScheduleView(elements, calculation, schedule, { materials,
     notes.replaceChildren(...[
       failed ? failedLevelsNote(failed) : '', repeated ? repeatedMarkNote(repeated) : '',
       quantitiesNote(ruleTexts, floorHeight.value.trim()),
-    ].filter(Boolean).map((text) => Object.assign(document.createElement('p'), { textContent: text })));
+    ].filter(Boolean).map((text) => Object.assign(document.createElement('p'),
+      { textContent: text })));
   };
 
   // The design's materials, for the line above the table (from a design of nothing, which the
@@ -209,10 +213,16 @@ export function createScheduleView(elements, calculation, schedule, { materials,
       : materials.problemText(calculation.checkMaterials(materials.materials()))}`;
   };
 
-  // Designs the schedule of `read(materials, floor height)` and shows it; a refusal gets the
-  // engine's message and leaves the tables as they were. Returns the schedule, or null.
-  function run(read, focusRefused) {
-    const designed = read(materials.materials(), floorHeight.value);
+  // Designs the schedule of `read(schedule module, materials, floor height)` and shows it; a
+  // refusal gets the engine's message and leaves the tables as they were. Resolves to the
+  // schedule, or null.
+  async function run(read, focusRefused) {
+    const schedule = await scheduleLoading.catch(() => null);
+    if (!schedule) {
+      showMessage(CALCULATION_UNAVAILABLE);
+      return null;
+    }
+    const designed = read(schedule, materials.materials(), floorHeight.value);
     if (designed.ok) {
       showSchedule(designed, usedMaterials());
       return designed;
@@ -230,7 +240,7 @@ export function createScheduleView(elements, calculation, schedule, { materials,
   const focusEntry = ({ row, field }) => {
     entries.rows[row - 1]?.querySelector(`[data-field="${field}"]`)?.focus();
   };
-  design.addEventListener('click', () => run((chosen, height) =>
+  design.addEventListener('click', () => run((schedule, chosen, height) =>
     schedule.designScheduleRows(rows, chosen, height), focusEntry));
 
   // A file read fills the table of columns too, to be edited and designed again.
@@ -245,7 +255,7 @@ export function createScheduleView(elements, calculation, schedule, { materials,
       showMessage(SCHEDULE_FILE_UNREADABLE);
       return;
     }
-    const designed = run((chosenMaterials, height) => ({
+    const designed = await run((schedule, chosenMaterials, height) => ({
       file: chosen.name, ...schedule.designSchedule(bytes, chosenMaterials, height) }));
     if (!designed) return;
     rows = designed.columns.map((column) => [column.mark, column.loadText, column.floorsText,

@@ -1,7 +1,7 @@
 // One view at a time: the design view, the notes, the calculation sheet or the column schedule.
 // Opening a view adds a history entry with its address (#notes, #sheet, #schedule), so the
 // phone's own Back button returns to the design as the page's Back buttons do; the address
-// #schedule opens the schedule at once.
+// #schedule opens the schedule, at load or typed later.
 
 // `views`: by name, { element, title(), heading (when not the title), button (opens it), back
 // (returns), focus (on opening), available() (false: the view cannot open, as the sheet before
@@ -49,8 +49,13 @@ export function wireViews(views, heading) {
     if (name === 'design') opener?.focus();
   });
 
-  if (location.hash === '#schedule' && history.state?.view !== 'schedule') {
-    history.replaceState({ view: 'schedule' }, '', '#schedule');
-  }
-  show(stateView());
+  // The schedule's address, given at load or typed over the page's: the schedule on show.
+  const followAddress = () => {
+    if (location.hash === '#schedule' && history.state?.view !== 'schedule') {
+      history.replaceState({ view: 'schedule' }, '', '#schedule');
+    }
+    show(stateView());
+  };
+  window.addEventListener('hashchange', followAddress);
+  followAddress();
 }

@@ -177,7 +177,8 @@ const scheduleInputs = [
   { csv: "", height: "3" },
   { csv: "mark,load,floors\n", height: "3" },
   { csv: "mark,load\nC1,5\n", height: "3" },
-  ...texts(400, (r) => ({ csv: scheduleCsv(r), height: r.next() < 0.9 ? "3" : r.pick(["3.2", "1", "x"]) })),
+  ...texts(400, (r) => ({ csv: scheduleCsv(r),
+    height: r.next() < 0.9 ? "3" : r.pick(["3.2", "1", "x"]) })),
 ].map((input, i) => ({ ...input, materials: i < 7 || random.next() < 0.8
   ? materialsText({ next: () => 0 }) : materialsText(random) }));
 
@@ -248,7 +249,8 @@ test("guardText leaves the native text and caret", () => {
 });
 
 test("layOutSection places the native bars", () => {
-  expectSameAnswers(layoutInputs, layoutInputs.map(({ widthCm, lengthCm, barCount, barDiameterMm }) =>
+  expectSameAnswers(layoutInputs, layoutInputs.map(({ widthCm, lengthCm, barCount,
+    barDiameterMm }) =>
     `layout ${numberArg(widthCm)} ${numberArg(lengthCm)} ${numberArg(barCount)} ` +
     numberArg(barDiameterMm)),
   (input) => calculation.layOutSection(input));
@@ -291,9 +293,11 @@ test("every function refuses arguments the page never passes", () => {
     [() => calculation.guardText("5", 1, "1a"), RangeError],
     [() => calculation.layOutSection(), TypeError],
     [() => calculation.layOutSection({ widthCm: "30", lengthCm: 45, barCount: 6 }), TypeError],
-    [() => calculation.layOutSection({ widthCm: 30, lengthCm: 45, barCount: 6, barDiameterMm: "20" }),
+    [() => calculation.layOutSection({ widthCm: 30, lengthCm: 45, barCount: 6,
+      barDiameterMm: "20" }),
       TypeError],
-    [() => calculation.checkMaterials({ ...calculation.rules.defaultMaterials, fcu: 250 }), TypeError],
+    [() => calculation.checkMaterials({ ...calculation.rules.defaultMaterials, fcu: 250 }),
+      TypeError],
     [() => calculation.designWithWorking("50", "7"), TypeError],
     [() => schedule.designSchedule("mark,load,floors\nC1,5,2", calculation.rules.defaultMaterials,
       "3"), TypeError],
