@@ -18,9 +18,8 @@ double Read(std::string_view text) {
 // A whole number that fits an int, or 0, which no whole choice allows.
 int ReadWhole(std::string_view text) {
   const double value = Read(text);
-  if (!(value == std::trunc(value) && std::fabs(value) <= std::numeric_limits<int>::max())) {
-    return 0;
-  }
+  // NaN, not equal to itself, is refused here too.
+  if (value != std::trunc(value) || std::fabs(value) > std::numeric_limits<int>::max()) return 0;
   return static_cast<int>(value);
 }
 

@@ -328,10 +328,20 @@ function bind(module, imports) {
     designColumn(loadText, floorsText) {
       checkText(loadText, "loadText");
       checkText(floorsText, "floorsText");
-      const { ok, failure, requiredAreaText, lengthText, steelAreaText, barCountText, partial } =
-        designWithWorking(loadText, floorsText, defaultMaterials);
-      if (ok) return { ok, requiredAreaText, lengthText, steelAreaText, barCountText };
-      return { ok, failure, partial };
+      writeTexts(loadText, floorsText);
+      const answer = exports.design_column(scratch, sizes[0], scratch + sizes[0], sizes[1]) >>> 2;
+      refreshViews();
+      const requiredAreaText = readTextAt(answer + 1);
+      const lengthText = readTextAt(answer + 3);
+      const steelAreaText = readTextAt(answer + 5);
+      const barCountText = readTextAt(answer + 7);
+      const outcome = words[answer];
+      recycleAfterHugeInput();
+      if (outcome === 0) {
+        return { ok: true, requiredAreaText, lengthText, steelAreaText, barCountText };
+      }
+      return { ok: false, failure: FAILURES[outcome - 1],
+        partial: { requiredAreaText, lengthText, steelAreaText, barCountText } };
     },
 
     // The design with the engineer's materials (texts as typed), with its working and the

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "calculation/design_calculation.h"
 #include "calculation/design_rules.h"
 #include "calculation/input_check.h"
 #include "calculation/input_guard.h"
@@ -24,6 +25,16 @@ std::string_view View(const char* text, std::size_t size) { return {text, size};
 
 using coldesign::web::TextView;
 using coldesign::web::ViewOf;
+
+enum class DesignOutcome : std::uint32_t { Ok, Overflow, TypeMismatch };
+
+struct DesignAnswer {
+  DesignOutcome outcome;
+  TextView required_area;
+  TextView length;
+  TextView steel_area;
+  TextView bar_count;
+};
 
 enum class InputAnswer : std::uint32_t { Accepted, LoadEmpty, FloorsEmpty, Negative, Unfinished };
 
@@ -43,6 +54,7 @@ struct LayoutAnswer {
   double tie_corner_radius_mm;  // of the tie round a bar of the diameter given
 };
 
+static_assert(offsetof(DesignAnswer, required_area) == 4 && sizeof(DesignAnswer) == 36);
 static_assert(offsetof(GuardAnswer, caret) == 8 && sizeof(GuardAnswer) == 16);
 static_assert(offsetof(LayoutAnswer, bars) == 8 && offsetof(LayoutAnswer, outcome) == 16 &&
               offsetof(LayoutAnswer, tie_corner_radius_mm) == 24);
@@ -52,6 +64,30 @@ static_assert(sizeof(coldesign::BarCentre) == 16);
 
 COLDESIGN_EXPORT("is_numeric_text") bool IsNumericTextExport(const char* text, std::size_t size) {
   return coldesign::IsNumericText(View(text, size));
+}
+
+// The answer's texts are those of the design, or on a failure what the steps before it wrote.
+COLDESIGN_EXPORT("design_column")
+const DesignAnswer* DesignColumnExport(const char* load, std::size_t load_size, const char* floors,
+                                       std::size_t floors_size) {
+  static coldesign::ColumnDesignResult texts;
+  static DesignAnswer answer{};
+  auto result = coldesign::DesignColumn({.load_text = std::string(View(load, load_size)),
+                                         .floors_text = std::string(View(floors, floors_size))});
+  if (result) {
+    texts = std::move(*result);
+    answer.outcome = DesignOutcome::Ok;
+  } else {
+    texts = std::move(result.error().partial);
+    answer.outcome = result.error().kind == coldesign::NumericFailure::Overflow
+                         ? DesignOutcome::Overflow
+                         : DesignOutcome::TypeMismatch;
+  }
+  answer.required_area = ViewOf(texts.required_area_text);
+  answer.length = ViewOf(texts.length_text);
+  answer.steel_area = ViewOf(texts.steel_area_text);
+  answer.bar_count = ViewOf(texts.bar_count_text);
+  return &answer;
 }
 
 COLDESIGN_EXPORT("check_inputs")

@@ -52,14 +52,29 @@ function readSchedule(exports, answer) {
   }
   const csv = new Uint8Array(memory, words[at + 7], words[at + 8]).slice();
   const header = readText(words[at + 9], words[at + 10]).split(',');
-  const texts = words[at + 13];
-  const ends = words.subarray(words[at + 14] >>> 2);
-  const numbers = words.subarray(words[at + 15] >>> 2);
+  // The texts, decoded at once; each is cut out at the UTF-16 offsets of its ends, counted from
+  // the UTF-8 bytes (the same when all are ASCII).
+  const textBytes = new Uint8Array(memory, words[at + 13], words[at + 14]);
+  const all = decoder.decode(textBytes);
+  const ascii = all.length === textBytes.length;
+  const ends = words.subarray(words[at + 15] >>> 2);
+  const numbers = words.subarray(words[at + 16] >>> 2);
   let text = 0;
   let number = 0;
+  let byte = 0;
+  let unit = 0;
   const nextText = () => {
-    const start = text === 0 ? 0 : ends[text - 1];
-    return readText(texts + start, ends[text++] - start);
+    const end = ends[text++];
+    const start = unit;
+    if (ascii) {
+      unit = end;
+    } else {
+      for (; byte < end; byte++) {
+        const lead = textBytes[byte];
+        if ((lead & 0xc0) !== 0x80) unit += lead >= 0xf0 ? 2 : 1;
+      }
+    }
+    return all.slice(start, unit);
   };
   const nextNumbers = (count) => numbers.subarray(number, number += count);
   const columns = Array.from({ length: words[at + 11] }, () => {

@@ -40,8 +40,8 @@ enum class ScheduleOutcome : std::uint32_t { Designed, SomeLevelFailed, Input, M
 // the first level's give the column's mark, count and floors); then for each type its name, count,
 // concrete m³ and steel kg (texts), its numbers of segments and of columns, for each segment its
 // first and last levels and whether it failed (numbers) and its length and bars (texts), and its
-// columns' indices; last the total concrete and steel (texts). Text i spans [text_ends[i - 1],
-// text_ends[i]).
+// columns' indices; last the total concrete and steel (texts). The texts stand one after the
+// other; text i spans [text_ends[i - 1], text_ends[i]).
 struct ScheduleAnswer {
   ScheduleOutcome outcome;
   std::uint32_t choice;   // for Materials: 1 + the choice out of range
@@ -53,13 +53,13 @@ struct ScheduleAnswer {
   TextView header;        // kScheduleCsvHeader
   std::uint32_t column_count;
   std::uint32_t type_count;
-  const char* texts;
+  TextView texts;
   const std::uint32_t* text_ends;
   const std::uint32_t* numbers;
 };
 
 static_assert(offsetof(ScheduleAnswer, column) == 20 &&
-              offsetof(ScheduleAnswer, column_count) == 44 && sizeof(ScheduleAnswer) == 64);
+              offsetof(ScheduleAnswer, column_count) == 44 && sizeof(ScheduleAnswer) == 68);
 
 // Everything the answer points into, kept until the next schedule.
 struct ScheduleStore {
@@ -169,7 +169,7 @@ const ScheduleAnswer* Answer(std::vector<coldesign::ColumnInput> inputs,
   answer.header = ViewOf(coldesign::kScheduleCsvHeader);
   answer.column_count = static_cast<std::uint32_t>(schedule.columns.size());
   answer.type_count = static_cast<std::uint32_t>(schedule.types.size());
-  answer.texts = store.texts.data();
+  answer.texts = ViewOf(store.texts);
   answer.text_ends = store.text_ends.data();
   answer.numbers = store.numbers.data();
   return &answer;

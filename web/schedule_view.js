@@ -26,9 +26,12 @@ function remembered() {
   }
 }
 
-// A table row whose cells are made from a template row, which is faster than cell by cell.
+// A table row whose cells are made from a template row, which is faster than cell by cell. Its
+// roles are told, since the levels' rows are laid out as grids rather than table rows.
 function rowMaker(cells) {
   const template = document.createElement('tr');
+  template.setAttribute('role', 'row');
+  for (const cell of cells) cell.setAttribute('role', cell.tagName === 'TH' ? 'columnheader' : 'cell');
   for (const cell of cells) template.append(cell);
   return () => template.cloneNode(true);
 }
@@ -90,7 +93,9 @@ export function createScheduleView(elements, calculation, scheduleLoading,
     });
     return row;
   };
-  const showEntries = () => fillInSlices(entries, rows.length, (i) => entryRow(rows[i]));
+  // The table of columns, filled once `after` has resolved.
+  const showEntries = (after) => fillInSlices(entries, rows.length, (i) => entryRow(rows[i]),
+                                              after);
 
   entries.addEventListener('input', (event) => {
     const input = event.target;
@@ -160,7 +165,7 @@ export function createScheduleView(elements, calculation, scheduleLoading,
     const levelRows = designed.columns.flatMap((column) =>
       column.rows.map((values) => ({ values, repeated: column.repeatedMark })));
     const status = designed.header.indexOf('status');
-    fillInSlices(levels.tBodies[0], levelRows.length, (i) => {
+    const levelsShown = fillInSlices(levels.tBodies[0], levelRows.length, (i) => {
       const { values, repeated } = levelRows[i];
       const row = newLevel();
       row.dataset.mark = values[0];
@@ -199,6 +204,7 @@ export function createScheduleView(elements, calculation, scheduleLoading,
       quantitiesNote(ruleTexts, floorHeight.value.trim()),
     ].filter(Boolean).map((text) => Object.assign(document.createElement('p'),
       { textContent: text })));
+    return levelsShown;
   };
 
   // The design's materials, for the line above the table (from a design of nothing, which the
@@ -215,7 +221,7 @@ export function createScheduleView(elements, calculation, scheduleLoading,
 
   // Designs the schedule of `read(schedule module, materials, floor height)` and shows it; a
   // refusal gets the engine's message and leaves the tables as they were. Resolves to the
-  // schedule, or null.
+  // schedule with the promise of its levels shown, or null.
   async function run(read, focusRefused) {
     const schedule = await scheduleLoading.catch(() => null);
     if (!schedule) {
@@ -223,10 +229,7 @@ export function createScheduleView(elements, calculation, scheduleLoading,
       return null;
     }
     const designed = read(schedule, materials.materials(), floorHeight.value);
-    if (designed.ok) {
-      showSchedule(designed, usedMaterials());
-      return designed;
-    }
+    if (designed.ok) return { ...designed, shown: showSchedule(designed, usedMaterials()) };
     if (designed.problem === 'materials') {
       showMessage(materials.problemText(designed.choice));
     } else if (designed.problem === 'floor-height') {
@@ -261,7 +264,8 @@ export function createScheduleView(elements, calculation, scheduleLoading,
     rows = designed.columns.map((column) => [column.mark, column.loadText, column.floorsText,
       column.countText]);
     save();
-    showEntries();
+    // After the levels, which the user waits for.
+    showEntries(designed.shown);
   });
 
   download.addEventListener('click', () => {

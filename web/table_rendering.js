@@ -5,16 +5,16 @@
 const FRAME_BUDGET_MS = 6;
 const fills = new WeakMap();
 
-// Appends makeRow(i) for i from 0 to count - 1 to `body`, after emptying it; resolves to true
-// once every row is in, false when a newer fill took over.
-export function fillInSlices(body, count, makeRow) {
+// Empties `body` at once, then, once `start` has resolved, appends makeRow(i) for i from 0 to
+// count - 1; resolves to true once every row is in, false when a newer fill took over.
+export function fillInSlices(body, count, makeRow, start = Promise.resolve()) {
   const table = body.closest('table');
   const fill = {};
   fills.set(body, fill);
   body.replaceChildren();
   table.setAttribute('aria-busy', 'true');
   let next = 0;
-  return new Promise((resolve) => {
+  return start.then(() => new Promise((resolve) => {
     const slice = () => {
       if (fills.get(body) !== fill) {
         resolve(false);
@@ -34,5 +34,5 @@ export function fillInSlices(body, count, makeRow) {
       resolve(true);
     };
     slice();
-  });
+  }));
 }
