@@ -1,10 +1,6 @@
 #include "sheet/schedule_pages.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -16,6 +12,7 @@
 #include "sheet/calculation_sheet.h"
 #include "sheet/page_output.h"
 #include "sheet/page_painter.h"
+#include "sheet/pdf_page.h"
 #include "sheet/program_version.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -294,35 +291,39 @@ class SchedulePainter {
 
 }  // namespace
 
-void PaintSchedulePages(const Schedule& schedule, QPagedPaintDevice& device) {
+namespace {
+
+// The pages on `output`, each `page` pixels at `dots_per_inch`; `next_page` starts a new one.
+void PaintPages(const Schedule& schedule, PageOutput& output, const QRectF& page,
+                qreal dots_per_inch, const std::function<void()>& next_page) {
   RegisterEmbeddedFonts();  // the pages look the same where no Noto font is installed
-  QPainter painter(&device);
-  PainterPageOutput output(painter);
-  const qreal dots_per_inch = device.logicalDpiX();
-  const QRectF page(0, 0, device.width(), device.height());
   const qreal points_per_pixel = kPointsPerInch / dots_per_inch;
   const qreal scale = std::min({1.0, page.width() * points_per_pixel / kSheetPageSize.width(),
                                 page.height() * points_per_pixel / kSheetPageSize.height()});
   PagePainter page_painter(output, page, dots_per_inch, scale);
-  SchedulePainter(page_painter, schedule, [&device] {
-    device.newPage();
+  // Each page goes to the output whole before the next one starts.
+  SchedulePainter(page_painter, schedule, [&page_painter, &next_page] {
+    page_painter.draw();
+    next_page();
   }).paint({LevelsTable(schedule), TypesTable(schedule)});
+  page_painter.draw();
+}
+
+}  // namespace
+
+void PaintSchedulePages(const Schedule& schedule, QPagedPaintDevice& device) {
+  QPainter painter(&device);
+  PainterPageOutput output(painter);
+  PaintPages(schedule, output, QRectF(0, 0, device.width(), device.height()), device.logicalDpiX(),
+             [&device] { device.newPage(); });
 }
 
 QByteArray SchedulePdf(const Schedule& schedule) {
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  if (!buffer.open(QIODevice::WriteOnly)) return {};
-  {
-    QPdfWriter writer(&buffer);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins({0, 0, 0, 0});
-    writer.setResolution(kPdfResolution);
-    writer.setTitle(u"جدول الأعمدة"_s);
-    writer.setCreator(u"زركولت "_s + kProgramVersion.toString());
-    PaintSchedulePages(schedule, writer);
-  }
-  return bytes;
+  PdfPage pdf(kSheetPageSize, kPdfResolution);
+  PaintPages(schedule, pdf,
+             QRectF(QPointF(0, 0), kSheetPageSize * (kPdfResolution / kPointsPerInch)),
+             kPdfResolution, [&pdf] { pdf.newPage(); });
+  return pdf.document({u"جدول الأعمدة"_s, u"زركولت "_s + kProgramVersion.toString()});
 }
 
 }  // namespace coldesign
