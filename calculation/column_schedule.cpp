@@ -1,11 +1,9 @@
 #include "calculation/column_schedule.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <numbers>
 #include <string_view>
-#include <system_error>
 #include <unordered_map>
 #include <utility>
 
@@ -199,12 +197,6 @@ bool FloorHeightInRange(double floor_height_m) {
   return floor_height_m >= rules::kLeastFloorHeightM && floor_height_m <= rules::kMostFloorHeightM;
 }
 
-std::string QuantityText(double value, int decimals) {
-  char text[64];
-  const auto [end, error] =
-      std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-  if (error != std::errc{}) return {};
-  return {text, end};
-}
+std::string QuantityText(double value, int decimals) { return FormatFixed(value, decimals); }
 
 }  // namespace coldesign

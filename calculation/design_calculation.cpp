@@ -1,8 +1,6 @@
 #include "calculation/design_calculation.h"
 
-#include <charconv>
 #include <cmath>
-#include <system_error>
 #include <utility>
 
 namespace coldesign {
@@ -44,13 +42,7 @@ std::expected<Whole, NumericFailure> WholeAtLeast(double quotient, std::int32_t 
   return whole;
 }
 
-std::string FormatPercent(double fraction) {
-  char text[64];
-  const auto [end, error] =
-      std::to_chars(text, text + sizeof text, fraction * 100, std::chars_format::fixed, 2);
-  if (error != std::errc{}) return {};
-  return {text, end};
-}
+std::string FormatPercent(double fraction) { return FormatFixed(fraction * 100, 2); }
 
 // The column design: each step writes its text into `result` and later steps read
 // it back from there. On a failure `result` keeps what the earlier steps wrote.

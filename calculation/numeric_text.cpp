@@ -263,6 +263,24 @@ std::string FormatInteger(std::int64_t value) {
   return {buffer, detail::FormatIntegerTo(value, buffer)};
 }
 
+std::string FormatFixed(double value, int decimals) {
+  const double magnitude = std::fabs(value);
+  if (!(magnitude < 0x1p64)) return FormatNumber(value);
+  const detail::FixedDigits fixed = detail::RoundToDecimals(magnitude, decimals);
+  char buffer[2 * detail::kNumberTextCapacity];
+  char* o = buffer;
+  if (std::signbit(value)) *o++ = '-';
+  o = std::to_chars(o, buffer + sizeof buffer, fixed.whole).ptr;
+  if (decimals > 0) {
+    *o++ = '.';
+    char fraction[detail::kNumberTextCapacity];
+    const char* end = std::to_chars(fraction, fraction + sizeof fraction, fixed.fraction).ptr;
+    o = std::fill_n(o, decimals - (end - fraction), '0');
+    o = std::copy(static_cast<const char*>(fraction), end, o);
+  }
+  return {buffer, o};
+}
+
 std::expected<std::int16_t, NumericFailure> RoundToInteger16(double value) {
   // Also rejects NaN. Inside these bounds the arithmetic below is exact in any rounding mode.
   // NOLINTNEXTLINE(readability-simplify-boolean-expr): the negated form is what rejects NaN.

@@ -25,6 +25,11 @@ std::string FormatNumber(double value);
 
 std::string FormatInteger(std::int64_t value);
 
+// Fixed with exactly `decimals` decimals (0 to 15), correctly rounded, ties to even: "12.35",
+// "-0.50" (C's "%.*f"). Magnitudes of 2^64 and more, and values that are not finite, never met
+// by the schedule, are written as FormatNumber writes them.
+std::string FormatFixed(double value, int decimals);
+
 // Nearest whole number, halves to even; outside the signed 16-bit range is an overflow.
 std::expected<std::int16_t, NumericFailure> RoundToInteger16(double value);
 

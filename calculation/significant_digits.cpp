@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 #include <cassert>
+#include <cmath>
 #include <cstddef>
 
 namespace coldesign::detail {
@@ -196,6 +197,33 @@ FifteenDigits RoundToFifteenDigits(double magnitude) {
   const std::uint64_t digits = scaled.whole + (scaled.round_up ? 1 : 0);
   if (digits == kDigitsLimit) return {kLeastDigits, exponent + 1};  // 9.99...95 became 10
   return {digits, exponent};
+}
+
+FixedDigits RoundToDecimals(double magnitude, int decimals) {
+  assert(magnitude >= 0 && magnitude < 0x1p64 && decimals >= 0 && decimals <= 15);
+  // Below 2^64 the whole part is exact in 64 bits, and the fraction that is left exact in a
+  // double; only the fraction needs scaling.
+  const double whole_part = std::floor(magnitude);
+  FixedDigits fixed{static_cast<std::uint64_t>(whole_part), 0};
+  const double fraction = magnitude - whole_part;
+  // Below 2^-60 a fraction is less than half of the 15th decimal: nothing to round.
+  if (fraction < 0x1p-60) return fixed;
+  bool round_up = false;
+  if (decimals == 0) {
+    round_up = fraction > 0.5 || (fraction == 0.5 && (fixed.whole & 1) != 0);
+  } else {
+    const Scaled scaled = Scale(Decompose(fraction), decimals);
+    fixed.fraction = scaled.whole;
+    round_up = scaled.round_up;
+  }
+  if (!round_up) return fixed;
+  std::uint64_t limit = 1;
+  for (int i = 0; i < decimals; ++i) limit *= 10;
+  if (++fixed.fraction == limit || decimals == 0) {
+    fixed.fraction = 0;
+    ++fixed.whole;
+  }
+  return fixed;
 }
 
 }  // namespace coldesign::detail

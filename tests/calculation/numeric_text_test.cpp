@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -408,6 +409,34 @@ INSTANTIATE_TEST_SUITE_P(
                       IntegerCase{std::numeric_limits<std::int64_t>::max(), "9223372036854775807"},
                       IntegerCase{std::numeric_limits<std::int64_t>::min(),
                                   "-9223372036854775808"}));
+
+// FormatFixed: the C library's "%.*f" (std::to_chars, fixed) on ties, carries and signs, and on
+// values drawn over the range a schedule's quantities and percentages take.
+TEST(FormatFixed, WritesWhatToCharsWrites) {
+  const auto reference = [](double value, int decimals) {
+    char text[128];
+    return std::string(
+        text,
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr);
+  };
+  const std::pair<double, int> cases[] = {
+      {0, 2},      {-0.0, 2},     {0.125, 2},   {0.375, 2},     {2.5, 0},    {3.5, 0},
+      {0.5, 0},    {9.995, 2},    {9.9999, 2},  {99.5, 0},      {1.005, 2},  {-0.001, 2},
+      {-2.675, 2}, {350.39, 2},   {1e-300, 3},  {0x1p53, 2},    {0x1p63, 1}, {1.23456e18, 2},
+      {0.1, 15},   {2.0 / 3, 15}, {123.456, 0}, {1e15 + 0.5, 1}};
+  for (const auto& [value, decimals] : cases) {
+    EXPECT_EQ(reference(value, decimals), FormatFixed(value, decimals)) << value;
+  }
+  std::uint64_t state = 20130907;
+  for (int i = 0; i < 20000; ++i) {
+    state = state * 6364136223846793005U + 1442695040888963407U;
+    const double value = std::ldexp(static_cast<double>(state >> 11), -40 - (i % 24) + (i % 7) * 8);
+    const int decimals = i % 4;
+    ASSERT_EQ(reference(value, decimals), FormatFixed(value, decimals)) << value;
+  }
+  EXPECT_EQ("1.84467440737096E+19", FormatFixed(0x1p64, 2));
+  EXPECT_EQ("inf", FormatFixed(kInf, 2));
+}
 
 // ---------------------------------------------------------------------------------------------
 // RoundToInteger16
