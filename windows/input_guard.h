@@ -2,13 +2,12 @@
 
 #include <QLineEdit>
 #include <QString>
-#include <QStringView>
 
 namespace coldesign {
 
 // The hint shown by a number field when the guard removed a comma or a space typed as a
 // decimal mark or a group separator.
-inline constexpr QStringView kDecimalMarkHint = u"العلامة العشرية هي النقطة «.» أو «٫»";
+QString DecimalMarkHint();
 
 // Keeps a number field numeric as the user edits it. Each edit by the user (typing, paste,
 // drop, deletion) is settled at once: the characters before the caret that keep the text from

@@ -1,10 +1,12 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QApplication>
+#include <cstdio>
 #include <thread>
 
 #include "windows/application_setup.h"
 #include "windows/graphical_session.h"
+#include "windows/language_choice.h"
 #include "windows/program_windows.h"
 
 int main(int argc, char* argv[]) {
@@ -18,6 +20,12 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   font_configuration.join();
   coldesign::SetUpApplication(app);
+  const auto language = coldesign::LanguageArgument(QCoreApplication::arguments());
+  if (!language) {
+    std::fputs(language.error().toUtf8().constData(), stderr);
+    return 2;
+  }
+  coldesign::UseLanguage(language->value_or(coldesign::RememberedLanguage()));
   coldesign::ProgramWindows windows;
   windows.showDesignWindow();
   return QApplication::exec();

@@ -5,7 +5,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -17,6 +16,7 @@
 #include "sheet/calculation_sheet.h"
 #include "sheet/program_version.h"
 #include "sheet/results_text.h"
+#include "translations/texts.h"
 #include "windows/message_boxes.h"
 
 namespace coldesign {
@@ -25,7 +25,8 @@ namespace {
 using namespace Qt::Literals::StringLiterals;
 
 QString AskWithSaveDialog(QWidget* window, const QString& suggested) {
-  return QFileDialog::getSaveFileName(window, u"حفظ ورقة الحساب"_s, suggested, u"PDF (*.pdf)"_s);
+  return QFileDialog::getSaveFileName(window, Texts::tr("حفظ ورقة الحساب", "sheet.save-title"),
+                                      suggested, u"PDF (*.pdf)"_s);
 }
 
 // Why a file could not be written, in words the user can act on, with the system's reason.
@@ -33,15 +34,15 @@ QString FailureReason(const QSaveFile& file, const QString& path) {
   const QFileInfo folder(QFileInfo(path).absolutePath());
   QString reason;
   if (!folder.exists()) {
-    reason = u"المجلد غير موجود."_s;
+    reason = Texts::tr("المجلد غير موجود.", "file.no-folder");
   } else if (!folder.isDir()) {
-    reason = u"المسار لا يشير إلى مجلد."_s;
+    reason = Texts::tr("المسار لا يشير إلى مجلد.", "file.not-a-folder");
   } else if (file.error() == QFileDevice::WriteError) {
-    reason = u"تعذرت الكتابة، وقد يكون القرص ممتلئا."_s;
+    reason = Texts::tr("تعذرت الكتابة، وقد يكون القرص ممتلئا.", "file.write-failed");
   } else if (!folder.isWritable()) {
-    reason = u"لا توجد صلاحية للكتابة في هذا المجلد."_s;
+    reason = Texts::tr("لا توجد صلاحية للكتابة في هذا المجلد.", "file.no-permission");
   } else {
-    reason = u"تعذر إنشاء الملف."_s;
+    reason = Texts::tr("تعذر إنشاء الملف.", "file.not-created");
   }
   return reason + u"\n("_s + file.errorString() + u')';
 }
@@ -63,8 +64,8 @@ QString WriteSheetFile(const SheetContent& content, const QString& path) {
   return {};
 }
 
-QAction* MakeAction(QWidget* window, const QString& text, const QKeySequence& keys) {
-  auto* action = new QAction(text, window);
+QAction* MakeAction(QWidget* window, const QKeySequence& keys) {
+  auto* action = new QAction(window);
   action->setShortcut(keys);
   action->setShortcutVisibleInContextMenu(true);
   window->addAction(action);
@@ -77,9 +78,9 @@ SheetActions::SheetActions(QWidget* window, QWidget* results_button)
     : QObject(window),
       window_(window),
       results_button_(results_button),
-      save_(MakeAction(window, u"حفظ ورقة الحساب بصيغة PDF…"_s, QKeySequence(u"Ctrl+S"_s))),
-      print_(MakeAction(window, u"طباعة ورقة الحساب…"_s, QKeySequence(u"Ctrl+P"_s))),
-      copy_(MakeAction(window, u"نسخ النتائج"_s, QKeySequence(u"Ctrl+Shift+C"_s))),
+      save_(MakeAction(window, QKeySequence(u"Ctrl+S"_s))),
+      print_(MakeAction(window, QKeySequence(u"Ctrl+P"_s))),
+      copy_(MakeAction(window, QKeySequence(u"Ctrl+Shift+C"_s))),
       ask_file_name_(AskWithSaveDialog) {
   setObjectName(u"sheetActions"_s);
   for (QAction* action : {save_, print_, copy_}) {
@@ -88,14 +89,22 @@ SheetActions::SheetActions(QWidget* window, QWidget* results_button)
     before_results_.append(shortcut);
   }
   setAvailable(false);
+  retranslate();
 
   connect(save_, &QAction::triggered, this, &SheetActions::saveSheet);
   connect(print_, &QAction::triggered, this, &SheetActions::printSheet);
   connect(copy_, &QAction::triggered, this, &SheetActions::copyResults);
+}
 
-  // The fields keep their own menus; everywhere else on the window, this one.
-  window->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(window, &QWidget::customContextMenuRequested, this, &SheetActions::showContextMenu);
+void SheetActions::retranslate() {
+  save_->setText(Texts::tr("حفظ ورقة الحساب بصيغة PDF…", "sheet.save"));
+  print_->setText(Texts::tr("طباعة ورقة الحساب…", "sheet.print"));
+  copy_->setText(Texts::tr("نسخ النتائج", "sheet.copy-results"));
+}
+
+bool SheetActions::event(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  return QObject::event(event);
 }
 
 QString SheetActions::suggestedPath() const {
@@ -125,17 +134,9 @@ void SheetActions::setAvailable(bool available) {
   }
 }
 
-void SheetActions::showContextMenu(QPoint position) {
-  QMenu menu(window_);
-  menu.addActions({save_, print_});
-  menu.addSeparator();
-  menu.addAction(copy_);
-  menu.exec(window_->mapToGlobal(position));
-}
-
 void SheetActions::noteResultsFirst() {
   QToolTip::showText(results_button_->mapToGlobal(results_button_->rect().center()),
-                     u"اضغط «النتائج» أولا"_s, window_);
+                     Texts::tr("اضغط «النتائج» أولا", "sheet.results-first"), window_);
 }
 
 void SheetActions::saveSheet() {
@@ -151,16 +152,18 @@ void SheetActions::saveSheet() {
     path += u".pdf"_s;
     // The dialog asked about the name as typed, not about this one.
     if (QFileInfo::exists(path) &&
-        AskUser(window_, QMessageBox::NoIcon, kProgramCaption.toString(),
-                u"الملف "_s + QFileInfo(path).fileName() + u" موجود. هل تريد استبداله؟"_s,
+        AskUser(window_, QMessageBox::NoIcon, ProgramName(),
+                Texts::tr("الملف %1 موجود. هل تريد استبداله؟", "file.replace")
+                    .arg(QFileInfo(path).fileName()),
                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
       return;
     }
   }
   const QString reason = WriteSheetFile(design, path);
   if (!reason.isEmpty()) {
-    AskUser(window_, QMessageBox::NoIcon, kProgramCaption.toString(),
-            u"تعذر حفظ ورقة الحساب في\n"_s + QDir::toNativeSeparators(path) + u"\n\n"_s + reason);
+    AskUser(window_, QMessageBox::NoIcon, ProgramName(),
+            Texts::tr("تعذر حفظ ورقة الحساب في\n%1\n\n%2", "file.save-failed")
+                .arg(QDir::toNativeSeparators(path), reason));
   }
 }
 
@@ -174,9 +177,9 @@ void SheetActions::printSheet() {
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setFullPage(true);
   printer.setDocName(SheetTitle(design));
-  printer.setCreator(u"زركولت "_s + kProgramVersion.toString());
+  printer.setCreator(ProgramName() + u' ' + kProgramVersion.toString());
   QPrintPreviewDialog preview(&printer, window_);
-  preview.setWindowTitle(u"معاينة ورقة الحساب قبل الطباعة"_s);
+  preview.setWindowTitle(Texts::tr("معاينة ورقة الحساب قبل الطباعة", "sheet.print-preview"));
   preview.resize(760, 900);  // the whole page large enough to read
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&design](QPrinter* device) {
     QPainter painter(device);
