@@ -14,6 +14,8 @@ export function createDesignView(elements, showMessage) {
     caption.textContent = '';
   };
 
+  let drawn = null;  // the layout and rules of the drawing on show, for its caption
+
   const showDrawing = (calculation, design) => {
     const layout = calculation.layOutSection
       ? layOutForDrawing(calculation.layOutSection,
@@ -24,8 +26,16 @@ export function createDesignView(elements, showMessage) {
       return;
     }
     drawSection(drawing, layout, calculation.rules);
+    drawn = { layout, rules: calculation.rules };
     caption.textContent = sectionCaption(layout, calculation.rules);
     figure.hidden = false;
+  };
+
+  // The caption in the page's language, after a change of it.
+  const retranslate = () => {
+    if (!figure.hidden && drawn) {
+      caption.textContent = sectionCaption(drawn.layout, drawn.rules);
+    }
   };
 
   // Writes every result field; a field the calculation did not reach becomes empty.
@@ -56,5 +66,5 @@ export function createDesignView(elements, showMessage) {
     showMessage(failureText(design.failure));
   };
 
-  return { runResults };
+  return { runResults, retranslate };
 }

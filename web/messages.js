@@ -1,26 +1,17 @@
-// The texts of the design's message boxes, as the desktop program words them.
+// The texts of the design's message boxes, as the desktop program words them: from the
+// catalogue, by key.
 
-const EMPTY_FIELD = 'لا يمكن ترك هذا الحقل فارغا';
+import { tr } from './language.js';
 
-const INPUT_PROBLEM_TEXTS = {
-  'load-empty': EMPTY_FIELD,
-  'floors-empty': EMPTY_FIELD,
-  negative: 'لا يمكن أن تكون القيمة سالبة',
-};
+export const calculationUnavailable = () => tr('page.calculation-unavailable');
 
-const FAILURE_TEXTS = {
-  overflow: 'القيم المدخلة كبيرة جدا ولا يمكن حسابها',
-  'type-mismatch': 'القيمة المدخلة ليست رقما',
-};
+export const separatorHint = () => tr('input.decimal-mark-hint');
 
-export const CALCULATION_UNAVAILABLE = 'تعذر تحميل الحساب في هذا المتصفح، أعد تحميل الصفحة';
-
-export const SEPARATOR_HINT = 'العلامة العشرية هي النقطة «.» أو «٫»';
-
+// 'load-empty', 'floors-empty' or 'negative'.
 export function inputProblemText(problem) {
-  return INPUT_PROBLEM_TEXTS[problem];
+  return problem === 'negative' ? tr('message.negative') : tr('message.empty-field');
 }
 
 export function failureText(failure) {
-  return FAILURE_TEXTS[failure] ?? FAILURE_TEXTS['type-mismatch'];
+  return failure === 'overflow' ? tr('message.overflow') : tr('message.not-a-number');
 }

@@ -50,6 +50,8 @@ const bars = Array.from({ length: 18 }, (_, i) =>
   ({ xMm: 41 + (i % 9) * 133.5, yMm: i < 9 ? 41 : 259 }));
 export default async function loadCalculation() {
   return {
+    rules: { sectionWidthCm: 30, barDiameterMm: 16, tieDiameterMm: 8, clearCoverMm: 25,
+             tieCornerRadiusMm: 12, floorNoteLimit: 7 },
     isNumericText: () => true,
     checkInputs: () => null,
     designColumn: () => design,
