@@ -11,15 +11,26 @@ using namespace Qt::Literals::StringLiterals;
 
 Language current_language = Language::Arabic;
 
-// Each catalogue is loaded once, kept by the application under its own name.
-QTranslator* Catalogue(const QString& name, const QString& folder) {
-  QCoreApplication* app = QCoreApplication::instance();
-  auto* catalogue = app->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly);
+const QString kQtArabic = u"qtbase_ar"_s;
+const QString kProgramEnglish = u"column-designer_en"_s;
+
+QTranslator* Loaded(const QString& name) {
+  return QCoreApplication::instance()->findChild<QTranslator*>(name, Qt::FindDirectChildrenOnly);
+}
+
+// Each catalogue is loaded when first used, then kept by the application under its own name.
+QTranslator* Catalogue(const QString& name) {
+  QTranslator* catalogue = Loaded(name);
   if (catalogue == nullptr) {
-    catalogue = new QTranslator(app);
+    catalogue = new QTranslator(QCoreApplication::instance());
     catalogue->setObjectName(name);
-    if (!catalogue->load(name, folder)) {
-      qWarning("The translation %s was not found in %s", qPrintable(name), qPrintable(folder));
+    // Qt's own Arabic comes with Qt's translations where they are installed, and without them
+    // Qt speaks English; the program's English is built in.
+    const bool qt_arabic = name == kQtArabic;
+    if (!catalogue->load(name, qt_arabic ? QLibraryInfo::path(QLibraryInfo::TranslationsPath)
+                                         : u":/translations"_s) &&
+        !qt_arabic) {
+      qWarning("The program's catalogue %s is missing", qPrintable(name));
     }
   }
   return catalogue;
@@ -28,12 +39,13 @@ QTranslator* Catalogue(const QString& name, const QString& folder) {
 }  // namespace
 
 void UseLanguage(Language language) {
-  QTranslator* qt_arabic =
-      Catalogue(u"qtbase_ar"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-  QTranslator* program_english = Catalogue(u"column-designer_en"_s, u":/translations"_s);
   const bool arabic = language == Language::Arabic;
-  QCoreApplication::removeTranslator(arabic ? program_english : qt_arabic);
-  QCoreApplication::installTranslator(arabic ? qt_arabic : program_english);
+  if (QTranslator* other = Loaded(arabic ? kProgramEnglish : kQtArabic)) {
+    QCoreApplication::removeTranslator(other);
+  }
+  QTranslator* chosen = Catalogue(arabic ? kQtArabic : kProgramEnglish);
+  QCoreApplication::removeTranslator(chosen);  // installed once, however often it is chosen
+  QCoreApplication::installTranslator(chosen);
   QGuiApplication::setLayoutDirection(arabic ? Qt::RightToLeft : Qt::LeftToRight);
   current_language = language;
 }

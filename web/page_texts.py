@@ -50,7 +50,7 @@ def read_catalogue(folder):
                 source = message.findtext('source')
                 translation = message.find('translation')
                 if context.findtext('name') != CONTEXT:
-                    # lupdate puts a text here when it cannot tell Texts' context: a function
+                    # lupdate files a text elsewhere when it cannot resolve Texts: a function
                     # whose return type is qualified (QMessageBox::StandardButton F()) misleads it.
                     raise CatalogueError(f'{path}: "{source}" is not in the context {CONTEXT}')
                 if not key:
