@@ -35,7 +35,9 @@ const std::vector<Paste>& Pastes() {
       {"digits", Repeated("7", kPasteBytes)},
       {"arabic_digits", Repeated("\xD9\xA3", kPasteBytes)},
       {"digits_with_exponent", Repeated("7", kPasteBytes - 5) + "e-300"},
-      {"mixed", Repeated("1a2b3c ,", kPasteBytes)},
+      {"mixed", Repeated("1a2b3c ", kPasteBytes)},
+      {"digits_in_marks", "\xE2\x80\x8F" + Repeated("7", kPasteBytes) + "\xC2\xA0"},
+      {"thousands", Repeated("1,000", kPasteBytes)},
   };
   return pastes;
 }

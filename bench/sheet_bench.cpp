@@ -29,7 +29,10 @@ void BM_CalculationSheet(benchmark::State& state) {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
-    if (!coldesign::WriteCalculationSheetPdf(content, buffer)) state.SkipWithError("not written");
+    if (coldesign::WriteCalculationSheetPdf(content, buffer) !=
+        coldesign::SheetPdfResult::Written) {
+      state.SkipWithError("not written");
+    }
     benchmark::DoNotOptimize(pdf.data());
   }
 }

@@ -17,6 +17,9 @@ std::optional<InputProblem> CheckDesignInputs(std::string_view load_text,
                                               std::string_view floors_text) {
   if (load_text.empty()) return InputProblem::LoadEmpty;
   if (floors_text.empty()) return InputProblem::FloorsEmpty;
+  if (IsUnfinishedNumber(load_text) || IsUnfinishedNumber(floors_text)) {
+    return InputProblem::Unfinished;
+  }
   if (IsNegative(load_text) || IsNegative(floors_text)) return InputProblem::Negative;
   return std::nullopt;
 }

@@ -6,177 +6,26 @@
 #include <cstdint>
 #include <optional>
 
+#include "calculation/number_grammar.h"
 #include "calculation/numeric_text.h"
 
-// The guard looks for the longest prefix before the caret that, joined to the text after the
-// caret, gives a number. Testing each prefix with IsNumericText would take quadratic time, so
-// the grammar of a number (the one IsNumericText reads) runs as an automaton: one forward pass
-// over the prefix gives its state at every character boundary, and one pass over the text after
-// the caret from each state tells which states it completes to a number. A candidate that
-// passes the grammar must also lie within the range of a double; its decimal magnitude follows
-// from counters kept along the way, and only a magnitude of exactly 308 needs a look at the
-// digits, which the first 309 significant ones decide.
+// The guard looks for the longest prefix of the edit that, joined to the text after the caret,
+// can still become a number. Testing each prefix on its own would take quadratic time, so the
+// number grammar runs as an automaton: one forward pass over the prefix gives its state at every
+// character boundary, and one pass over the text after the caret from each state tells where it
+// leads. A text whose exponent can no longer fall must also lie within the range of a double;
+// its decimal magnitude follows from counters kept along the way, and only a magnitude of
+// exactly 308 needs a look at the digits, which the first 309 significant ones decide.
 namespace coldesign {
 namespace {
 
-enum class Kind : std::uint8_t {
-  kSpace,
-  kSign,
-  kDigit,
-  kPoint,
-  kExponent,
-  kSeparator,
-  kOther,
-  kKindCount
-};
+using grammar::Char;
+using grammar::Kind;
+using grammar::State;
 
-struct Char {
-  Kind kind = Kind::kOther;
-  std::uint8_t length = 1;  // in bytes
-  char ascii = 0;           // the ASCII form of a digit, or the sign
-};
-
-constexpr Kind AsciiKind(char c) {
-  if (c >= '0' && c <= '9') return Kind::kDigit;
-  switch (c) {
-    case ' ':
-      return Kind::kSpace;
-    case '+':
-    case '-':
-      return Kind::kSign;
-    case '.':
-      return Kind::kPoint;
-    case 'e':
-    case 'E':
-      return Kind::kExponent;
-    case ',':
-      return Kind::kSeparator;
-    default:
-      return Kind::kOther;
-  }
-}
-
-constexpr auto kAsciiKinds = [] {
-  std::array<Kind, 0x80> kinds{};
-  for (int c = 0; c < 0x80; ++c) kinds[c] = AsciiKind(static_cast<char>(c));
-  return kinds;
-}();
-
-// A character of two to four bytes that starts at p; a malformed sequence is read byte by byte.
-Char ReadMultibyteChar(const char* p, const char* end) {
-  const auto lead = static_cast<unsigned char>(*p);
-  std::uint8_t length = 1;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-  }
-  if (end - p < length) return {};
-  for (int i = 1; i < length; ++i) {
-    if ((static_cast<unsigned char>(p[i]) & 0xC0) != 0x80) return {};
-  }
-  if (length == 2) {
-    const auto trail = static_cast<unsigned char>(p[1]);
-    if (lead == 0xD9 && trail >= 0xA0 && trail <= 0xA9) {  // U+0660..U+0669
-      return {Kind::kDigit, 2, static_cast<char>('0' + (trail - 0xA0))};
-    }
-    if (lead == 0xDB && trail >= 0xB0 && trail <= 0xB9) {  // U+06F0..U+06F9
-      return {Kind::kDigit, 2, static_cast<char>('0' + (trail - 0xB0))};
-    }
-    if (lead == 0xD9 && trail == 0xAB) return {Kind::kPoint, 2, '.'};          // U+066B
-    if ((lead == 0xD8 && trail == 0x8C) || (lead == 0xD9 && trail == 0xAC)) {  // U+060C, U+066C
-      return {Kind::kSeparator, 2, ','};
-    }
-  }
-  return {Kind::kOther, length, 0};
-}
-
-// The character that starts at p (p < end).
-inline Char ReadChar(const char* p, const char* end) {
-  if (static_cast<unsigned char>(*p) < 0x80)
-    return {kAsciiKinds[static_cast<unsigned char>(*p)], 1, *p};
-  return ReadMultibyteChar(p, end);
-}
-
-// The automaton of "[spaces][sign]digits[point digits][exponent [sign] digits][spaces]" with
-// at least one mantissa digit.
-enum State : std::uint8_t {
-  kStart,           // nothing but spaces yet
-  kSign,            // the mantissa's sign
-  kInteger,         // digits before any point
-  kLonePoint,       // a point with no digit before it
-  kIntegerPoint,    // a point after digits
-  kFraction,        // digits after the point
-  kExponentLetter,  // "e" or "E"
-  kExponentSign,    // the exponent's sign
-  kExponentDigits,  // the exponent's digits
-  kTrailing,        // spaces after the number
-  kDead,            // no longer a number, whatever follows
-  kStateCount
-};
-
-constexpr bool IsAccepting(State state) {
-  return state == kInteger || state == kIntegerPoint || state == kFraction ||
-         state == kExponentDigits || state == kTrailing;
-}
-
-constexpr bool IsMantissa(State state) { return state <= kFraction; }
-
-constexpr State Transition(State state, Kind kind) {
-  switch (kind) {
-    case Kind::kSpace:
-      if (state == kStart) return kStart;
-      return IsAccepting(state) ? kTrailing : kDead;
-    case Kind::kSign:
-      if (state == kStart) return kSign;
-      return state == kExponentLetter ? kExponentSign : kDead;
-    case Kind::kDigit:
-      switch (state) {
-        case kStart:
-        case kSign:
-        case kInteger:
-          return kInteger;
-        case kLonePoint:
-        case kIntegerPoint:
-        case kFraction:
-          return kFraction;
-        case kExponentLetter:
-        case kExponentSign:
-        case kExponentDigits:
-          return kExponentDigits;
-        default:
-          return kDead;
-      }
-    case Kind::kPoint:
-      if (state == kStart || state == kSign) return kLonePoint;
-      return state == kInteger ? kIntegerPoint : kDead;
-    case Kind::kExponent:
-      return state == kInteger || state == kIntegerPoint || state == kFraction ? kExponentLetter
-                                                                               : kDead;
-    case Kind::kSeparator:
-    case Kind::kOther:
-    case Kind::kKindCount:
-      return kDead;
-  }
-  return kDead;
-}
-
-constexpr auto kTransitions = [] {
-  constexpr auto kKinds = static_cast<std::size_t>(Kind::kKindCount);
-  std::array<std::array<State, kKinds>, kStateCount> table{};
-  for (std::size_t s = 0; s < kStateCount; ++s) {
-    for (std::size_t k = 0; k < kKinds; ++k) {
-      table[s][k] = Transition(static_cast<State>(s), static_cast<Kind>(k));
-    }
-  }
-  return table;
-}();
-
-constexpr State Next(State state, Kind kind) {
-  return kTransitions[state][static_cast<std::size_t>(kind)];
-}
+// The guard's one reader of characters: ReadChar's inline reading of the regional digits is
+// compiled once here rather than at each use, which keeps the WebAssembly module small.
+Char ReadAt(const char* p, const char* end) { return grammar::ReadChar(p, end); }
 
 // Far beyond any exponent that matters; exponent values saturate here.
 constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
@@ -190,7 +39,7 @@ constexpr std::size_t kBorderDigits = 320;
 
 // What a run of characters read from some state adds to a number.
 struct NumberRun {
-  State state = kStart;
+  State state = grammar::kStart;
   std::int64_t integer_digits = 0;  // mantissa digits before the point
   std::int64_t mantissa_digits = 0;
   std::int64_t first_nonzero = -1;  // index of the first non-zero mantissa digit
@@ -199,15 +48,15 @@ struct NumberRun {
   std::int64_t exponent_digits = 0;
 
   void Feed(const Char& c) {
-    const State next = Next(state, c.kind);
-    if (next == kInteger || next == kFraction) {
+    const State next = grammar::Next(state, c.kind);
+    if (next == grammar::kInteger || next == grammar::kFraction) {
       if (first_nonzero < 0 && c.ascii != '0') first_nonzero = mantissa_digits;
       ++mantissa_digits;
-      if (next == kInteger) ++integer_digits;
-    } else if (next == kExponentDigits) {
+      if (next == grammar::kInteger) ++integer_digits;
+    } else if (next == grammar::kExponentDigits) {
       if (exponent < kExponentCap) exponent = exponent * 10 + (c.ascii - '0');
       ++exponent_digits;
-    } else if (next == kExponentSign) {
+    } else if (next == grammar::kExponentSign) {
       exponent_negative = c.ascii == '-';
     }
     state = next;
@@ -228,23 +77,23 @@ std::int64_t Shifted(std::int64_t value, std::int64_t digits) {
 struct Suffix {
   const char* begin;
   const char* end;
-  std::array<NumberRun, kStateCount> runs;
+  std::array<NumberRun, grammar::kStateCount> runs;
   const char* first_significant;  // its first non-zero mantissa digit, or end
 };
 
 Suffix ReadSuffix(const char* begin, const char* end) {
   Suffix suffix{begin, end, {}, end};
-  for (std::uint8_t s = 0; s < kStateCount; ++s) {
+  for (std::uint8_t s = 0; s < grammar::kStateCount; ++s) {
     NumberRun& run = suffix.runs[s];
     run.state = static_cast<State>(s);
-    for (const char* p = begin; p < end && run.state != kDead;) {
-      const Char c = ReadChar(p, end);
+    for (const char* p = begin; p < end && run.state != grammar::kDead;) {
+      const Char c = ReadAt(p, end);
       run.Feed(c);
       p += c.length;
     }
   }
   for (const char* p = begin; p < end;) {
-    const Char c = ReadChar(p, end);
+    const Char c = ReadAt(p, end);
     if (c.kind == Kind::kDigit && c.ascii != '0') {
       suffix.first_significant = p;
       break;
@@ -261,7 +110,7 @@ Suffix ReadSuffix(const char* begin, const char* end) {
 // Appends the mantissa digits from p up to the exponent, the end of the number or a full buffer.
 void AppendMantissaDigits(const char* p, const char* end, std::string& digits) {
   while (p < end && digits.size() < kBorderDigits) {
-    const Char c = ReadChar(p, end);
+    const Char c = ReadAt(p, end);
     if (c.kind == Kind::kDigit) {
       digits += c.ascii;
     } else if (c.kind != Kind::kPoint) {
@@ -284,8 +133,16 @@ bool OverflowsAtLargestMagnitude(const std::string& digits) {
   return !value && value.error() == NumericFailure::Overflow;
 }
 
-// Walks the prefixes before the caret and tells which of them, joined to the suffix, is a
-// number.
+// Only a number whose exponent can no longer fall must lie within the range of a double: more
+// mantissa digits may still be followed by a negative exponent.
+constexpr bool HasLowestValue(State state, bool negative_exponent) {
+  return state == grammar::kTrailing ||
+         ((state == grammar::kExponentSign || state == grammar::kExponentDigits) &&
+          !negative_exponent);
+}
+
+// Walks the prefixes before the caret and tells which of them, joined to the suffix, can still
+// become a number.
 class CandidateChecker {
  public:
   explicit CandidateChecker(const Suffix& suffix) : suffix_(suffix) {
@@ -296,16 +153,18 @@ class CandidateChecker {
 
   void Feed(const Char& c) {
     prefix_.Feed(c);
-    if ((prefix_.state == kInteger || prefix_.state == kFraction) && prefix_.first_nonzero >= 0 &&
-        leading_digits_.size() < kBorderDigits) {
+    if ((prefix_.state == grammar::kInteger || prefix_.state == grammar::kFraction) &&
+        prefix_.first_nonzero >= 0 && leading_digits_.size() < kBorderDigits) {
       leading_digits_ += c.ascii;
     }
   }
 
-  // True when the prefix read so far, joined to the suffix, is a number.
-  bool IsNumber() {
+  // True when the prefix read so far, joined to the suffix, can still become a number.
+  bool CanBecomeNumber() {
     const NumberRun& rest = suffix_.runs[prefix_.state];
-    if (!IsAccepting(rest.state)) return false;
+    if (rest.state == grammar::kDead) return false;
+    const bool negative = prefix_.exponent_negative || rest.exponent_negative;
+    if (!HasLowestValue(rest.state, negative)) return true;
     std::int64_t first_nonzero = prefix_.first_nonzero;
     if (first_nonzero < 0 && rest.first_nonzero >= 0) {
       first_nonzero = prefix_.mantissa_digits + rest.first_nonzero;
@@ -313,7 +172,6 @@ class CandidateChecker {
     if (first_nonzero < 0) return true;  // zero, whatever its exponent
     std::int64_t exponent = rest.exponent;
     if (prefix_.exponent != 0) exponent += Shifted(prefix_.exponent, rest.exponent_digits);
-    const bool negative = prefix_.exponent_negative || rest.exponent_negative;
     const std::int64_t magnitude = prefix_.integer_digits + rest.integer_digits - 1 -
                                    first_nonzero + (negative ? -exponent : exponent);
     if (magnitude != kLargestMagnitude) return magnitude < kLargestMagnitude;
@@ -330,7 +188,7 @@ class CandidateChecker {
     const BorderKey key{prefix_.state, significant};
     if (border_key_ != key) {
       std::string digits(leading_digits_, 0, significant);
-      if (IsMantissa(prefix_.state)) {
+      if (grammar::IsMantissa(prefix_.state)) {
         AppendMantissaDigits(significant > 0 ? suffix_.begin : suffix_.first_significant,
                              suffix_.end, digits);
       }
@@ -354,35 +212,68 @@ class CandidateChecker {
   bool border_overflows_ = false;
 };
 
-// True when the bytes at `at` end a digit.
-bool DigitEndsAt(std::string_view text, std::size_t at) {
-  if (at >= 1 && text[at - 1] >= '0' && text[at - 1] <= '9') return true;
-  if (at < 2) return false;
-  const auto lead = static_cast<unsigned char>(text[at - 2]);
-  const auto trail = static_cast<unsigned char>(text[at - 1]);
-  return (lead == 0xD9 && trail >= 0xA0 && trail <= 0xA9) ||
-         (lead == 0xDB && trail >= 0xB0 && trail <= 0xB9);
+// The longest prefix text[0, k), from <= k <= caret at a character boundary, that joined to the
+// text after the caret can still become a number.
+std::optional<std::size_t> LongestKept(std::string_view text, std::size_t from, std::size_t caret) {
+  const char* const begin = text.data();
+  const char* const split = begin + caret;
+  const Suffix suffix = ReadSuffix(split, begin + text.size());
+  CandidateChecker checker(suffix);
+  std::optional<std::size_t> kept;
+  for (const char* p = begin; checker.prefix().state != grammar::kDead;) {
+    const auto at = static_cast<std::size_t>(p - begin);
+    if (at >= from && checker.CanBecomeNumber()) kept = at;
+    if (p == split) break;
+    const Char c = ReadAt(p, split);
+    checker.Feed(c);
+    p += c.length;
+  }
+  return kept;
 }
 
-// True when the characters in [from, to) hold a comma-like separator or a space after a digit.
-// (Every byte of those characters is one that no other character of valid UTF-8 starts with.)
-bool HoldsSeparator(std::string_view text, std::size_t from, std::size_t to) {
-  for (std::size_t i = from; i < to; ++i) {
-    switch (text[i]) {
-      case ',':
-        return true;
-      case ' ':
-        if (DigitEndsAt(text, i)) return true;
-        break;
-      case '\xD8':
-      case '\xD9':
-        if (i + 1 < to && ReadChar(text.data() + i, text.data() + to).kind == Kind::kSeparator) {
-          return true;
-        }
-        break;
-      default:
-        break;
-    }
+bool CanBecomeNumber(std::string_view text) {
+  return LongestKept(text, text.size(), text.size()).has_value();
+}
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// Where the character that ends at `at` (> 0) starts.
+std::size_t PreviousCharStart(std::string_view text, std::size_t at) {
+  do {
+    --at;
+  } while (at > 0 && IsContinuationByte(text[at]));
+  return at;
+}
+
+Char CharAt(std::string_view text, std::size_t at) {
+  return ReadAt(text.data() + at, text.data() + text.size());
+}
+
+// True when the character that ends at `at` is a digit.
+bool DigitEndsAt(std::string_view text, std::size_t at) {
+  return at > 0 && CharAt(text, PreviousCharStart(text, at)).kind == Kind::kDigit;
+}
+
+bool IsBlank(const Char& c) { return c.kind == Kind::kSpace || c.kind == Kind::kBlank; }
+
+// A character that stands inside a number, or that a number is written with.
+bool IsOfANumber(const Char& c) {
+  return c.kind == Kind::kDigit || c.kind == Kind::kPoint || c.kind == Kind::kComma ||
+         c.kind == Kind::kSign;
+}
+
+// The typed character is a decimal mark: a comma, or the Arabic layout's period key "ز"
+// (U+0632) or comma key "و" (U+0648) right after a digit.
+bool IsTypedDecimalMark(std::string_view text, std::size_t at, const Char& c) {
+  if (c.kind == Kind::kComma) return true;
+  const std::string_view typed = text.substr(at, c.length);
+  return (typed == "\xD8\xB2" || typed == "\xD9\x88") && DigitEndsAt(text, at);
+}
+
+// True when [from, to) holds a space after a digit, typed as a group separator.
+bool HoldsSpaceAfterDigit(std::string_view text, std::size_t from, std::size_t to) {
+  for (std::size_t at = from; at < to; ++at) {
+    if (text[at] == ' ' && DigitEndsAt(text, at)) return true;
   }
   return false;
 }
@@ -399,38 +290,114 @@ bool StrandsDigitsAfterBlank(std::string_view text, std::size_t kept, std::size_
   return false;
 }
 
+// Where the user's edit starts: the text after the caret is what followed the edit in `before`,
+// and what stands in front of the edit is what both texts start with.
+std::size_t EditStart(std::string_view text, std::size_t caret, std::string_view before) {
+  std::size_t limit = caret;
+  if (before.ends_with(text.substr(caret))) {
+    limit = std::min(limit, before.size() - (text.size() - caret));
+  }
+  std::size_t start = 0;
+  while (start < limit && start < before.size() && text[start] == before[start]) ++start;
+  while (start > 0 && start < text.size() && IsContinuationByte(text[start])) --start;
+  return start;
+}
+
+// A paste with a blank or invisible mark between two characters of a number: "1 000".
+bool HasBlankInsideNumber(std::string_view text, std::size_t start, std::size_t caret) {
+  std::size_t at = start;
+  while (at > 0 && IsBlank(CharAt(text, PreviousCharStart(text, at)))) {
+    at = PreviousCharStart(text, at);
+  }
+  bool number_before = at > 0 && IsOfANumber(CharAt(text, PreviousCharStart(text, at)));
+  bool blank_between = false;
+  for (at = start; at < text.size();) {
+    const Char c = CharAt(text, at);
+    if (IsBlank(c)) {
+      blank_between = at < caret || blank_between;
+    } else {
+      if (blank_between && number_before && IsOfANumber(c)) return true;
+      if (at >= caret) return false;
+      number_before = IsOfANumber(c);
+      blank_between = false;
+    }
+    at += c.length;
+  }
+  return false;
+}
+
+// The text with [from, to) replaced by `middle`.
+std::string Spliced(std::string_view text, std::size_t from, std::size_t to,
+                    std::string_view middle) {
+  std::string spliced;
+  spliced.reserve(text.size() - (to - from) + middle.size());
+  spliced.append(text.substr(0, from)).append(middle).append(text.substr(to));
+  return spliced;
+}
+
+// The characters of the edit [start, caret) removed one by one, nearest the caret first, until
+// the text can become a number; when none can, the edit is refused.
+GuardedInput KeptOfEdit(std::string_view text, std::size_t start, std::size_t caret,
+                        std::string_view before) {
+  const std::optional<std::size_t> kept = LongestKept(text, start, caret);
+  if (!kept) return {std::string(before), start, HoldsSpaceAfterDigit(text, start, caret)};
+  return {Spliced(text, *kept, caret, {}), *kept,
+          HoldsSpaceAfterDigit(text, *kept, caret) || StrandsDigitsAfterBlank(text, *kept, caret)};
+}
+
+// One character typed at `start`.
+GuardedInput Typed(std::string_view text, std::size_t start, std::size_t caret,
+                   std::string_view before) {
+  if (CanBecomeNumber(text)) return {std::string(text), caret, false};
+  if (!IsTypedDecimalMark(text, start, CharAt(text, start))) {
+    return KeptOfEdit(text, start, caret, before);
+  }
+  std::string marked = Spliced(text, start, caret, ".");
+  if (CanBecomeNumber(marked)) return {std::move(marked), start + 1, true};
+  std::string without = Spliced(text, start, caret, {});
+  if (CanBecomeNumber(without)) return {std::move(without), start, true};
+  return {std::string(before), start, true};
+}
+
+// A text pasted or dropped at `start`: blanks and invisible marks around it go; a comma, or a
+// blank inside a number, makes it ambiguous.
+GuardedInput Pasted(std::string_view text, std::size_t start, std::size_t caret,
+                    std::string_view before) {
+  std::size_t first = caret;
+  std::size_t last = start;
+  for (std::size_t at = start; at < caret;) {
+    const Char c = CharAt(text, at);
+    if (c.kind == Kind::kComma) return {std::string(before), start, true};
+    if (!IsBlank(c)) {
+      first = std::min(first, at);
+      last = at + c.length;
+    }
+    at += c.length;
+  }
+  if (HasBlankInsideNumber(text, start, caret)) return {std::string(before), start, true};
+  if (first > last) first = last;  // nothing but blanks
+  std::string stripped = Spliced(text, start, caret, text.substr(first, last - first));
+  const std::size_t stripped_caret = start + (last - first);
+  if (CanBecomeNumber(stripped)) return {std::move(stripped), stripped_caret, false};
+  return KeptOfEdit(stripped, start, stripped_caret, before);
+}
+
 }  // namespace
 
-GuardedInput GuardedText(std::string_view text, std::size_t caret, std::string_view last_numeric) {
+GuardedInput GuardedText(std::string_view text, std::size_t caret, std::string_view before) {
   caret = std::min(caret, text.size());
-  if (text.empty() || IsNumericText(text)) return {std::string(text), caret, false};
-
-  const char* begin = text.data();
-  const char* split = begin + caret;
-  const Suffix suffix = ReadSuffix(split, begin + text.size());
-  CandidateChecker checker(suffix);
-  std::optional<std::size_t> kept;  // the longest prefix that gives a number
-  for (const char* p = begin; p < split && checker.prefix().state != kDead;) {
-    if (checker.IsNumber()) kept = static_cast<std::size_t>(p - begin);
-    const Char c = ReadChar(p, split);
-    checker.Feed(c);
-    p += c.length;
-  }
-
+  while (caret > 0 && caret < text.size() && IsContinuationByte(text[caret])) --caret;
+  const std::size_t start = EditStart(text, caret, before);
   GuardedInput guarded;
-  if (kept) {
-    guarded.text.reserve(*kept + text.size() - caret);
-    guarded.text.append(text.substr(0, *kept)).append(text.substr(caret));
-    guarded.caret = *kept;
-  } else if (caret == text.size()) {  // all of it removed
-    guarded.caret = 0;
+  if (start == caret) {  // a deletion
+    guarded = CanBecomeNumber(text) ? GuardedInput{std::string(text), caret, false}
+                                    : GuardedInput{std::string(before), start, false};
+  } else if (start + CharAt(text, start).length == caret) {
+    guarded = Typed(text, start, caret, before);
   } else {
-    guarded.text = last_numeric;
-    guarded.caret = last_numeric.size();
+    guarded = Pasted(text, start, caret, before);
   }
-  guarded.dropped_separator = HoldsSeparator(text, kept.value_or(0), caret) ||
-                              (kept && StrandsDigitsAfterBlank(text, *kept, caret));
-  assert(guarded.text.empty() || IsNumericText(guarded.text) || guarded.text == last_numeric);
+  assert(guarded.text == before || CanBecomeNumber(guarded.text));
   return guarded;
 }
 

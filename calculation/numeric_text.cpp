@@ -9,50 +9,14 @@
 #include <limits>
 #include <system_error>
 
+#include "calculation/number_grammar.h"
 #include "calculation/numeric_text_detail.h"
 #include "calculation/significant_digits.h"
 
 namespace coldesign {
 namespace {
 
-// UTF-8 lead bytes of the regional characters that stand for an ASCII digit or the point:
-// U+0660..U+0669 (D9 A0..D9 A9), U+06F0..U+06F9 (DB B0..DB B9), U+066B (D9 AB).
-constexpr unsigned char kArabicLead = 0xD9;
-constexpr unsigned char kEasternLead = 0xDB;
-constexpr unsigned char kArabicZero = 0xA0;
-constexpr unsigned char kEasternZero = 0xB0;
-constexpr unsigned char kArabicPoint = 0xAB;
-
 constexpr bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Length in bytes (1 or 2) of the digit that starts at p, or 0 when none does; its ASCII
-// form goes to *ascii.
-inline int DigitAt(const char* p, const char* end, char* ascii) {
-  if (IsAsciiDigit(*p)) {
-    *ascii = *p;
-    return 1;
-  }
-  const auto lead = static_cast<unsigned char>(*p);
-  if ((lead == kArabicLead || lead == kEasternLead) && end - p >= 2) {
-    const auto trail = static_cast<unsigned char>(p[1]);
-    const unsigned char zero = lead == kArabicLead ? kArabicZero : kEasternZero;
-    if (trail >= zero && trail <= zero + 9) {
-      *ascii = static_cast<char>('0' + (trail - zero));
-      return 2;
-    }
-  }
-  return 0;
-}
-
-// Length in bytes (1 or 2) of the decimal point that starts at p, or 0 when none does.
-inline int PointAt(const char* p, const char* end) {
-  if (*p == '.') return 1;
-  if (static_cast<unsigned char>(*p) == kArabicLead && end - p >= 2 &&
-      static_cast<unsigned char>(p[1]) == kArabicPoint) {
-    return 2;
-  }
-  return 0;
-}
 
 // The one reader of decimal text, in every build: ASCII [-]digits[.digits][(e|E)[sign]digits]
 // with at least one digit, correctly rounded whatever the number of digits. It reports no range
@@ -62,8 +26,7 @@ inline fast_float::from_chars_result ReadAscii(const char* begin, const char* en
   return fast_float::from_chars(begin, end, value, fast_float::chars_format::general);
 }
 
-// The longest number that starts at the scanned position: [sign] digits [point digits]
-// (at least one digit) [e|E [sign] digits (at least one)].
+// The longest number that starts at the scanned position, by the number grammar.
 struct NumberScan {
   const char* end = nullptr;  // one past the number; nullptr when no number starts there
   bool negative = false;
@@ -73,43 +36,21 @@ struct NumberScan {
 
 NumberScan ScanNumber(const char* p, const char* end) {
   NumberScan scan;
-  if (p != end && (*p == '+' || *p == '-')) {
-    scan.negative = *p == '-';
-    scan.plus = *p == '+';
-    ++p;
-  }
-  char ascii = 0;
-  int n = 0;
-  bool any_digit = false;
-  while (p != end && (n = DigitAt(p, end, &ascii)) != 0) {
-    any_digit = true;
-    scan.ascii &= n == 1;
-    p += n;
-  }
-  if (const int point = p != end ? PointAt(p, end) : 0; point != 0) {
-    scan.ascii &= point == 1;
-    p += point;
-    while (p != end && (n = DigitAt(p, end, &ascii)) != 0) {
-      any_digit = true;
-      scan.ascii &= n == 1;
-      p += n;
+  grammar::State state = grammar::kStart;
+  bool ascii = true;
+  for (const char* at = p; at != end;) {
+    const grammar::Char c = grammar::ReadChar(at, end);
+    state = grammar::Next(state, c.kind);
+    if (state == grammar::kDead || state == grammar::kTrailing) break;
+    if (state == grammar::kSign) {
+      scan.negative = c.ascii == '-';
+      scan.plus = c.ascii == '+';
     }
-  }
-  if (!any_digit) return scan;  // no number: end stays nullptr
-  scan.end = p;
-
-  if (p != end && (*p == 'e' || *p == 'E')) {
-    const char* q = p + 1;
-    if (q != end && (*q == '+' || *q == '-')) ++q;
-    const char* const first_digit = q;
-    bool exponent_ascii = true;
-    while (q != end && (n = DigitAt(q, end, &ascii)) != 0) {
-      exponent_ascii &= n == 1;
-      q += n;
-    }
-    if (q != first_digit) {  // an exponent letter without digits is not part of the number
-      scan.end = q;
-      scan.ascii &= exponent_ascii;
+    ascii &= c.length == 1;
+    at += c.length;
+    if (grammar::IsAccepting(state)) {  // an exponent letter or sign alone is not taken
+      scan.end = at;
+      scan.ascii = ascii;
     }
   }
   return scan;
@@ -118,17 +59,10 @@ NumberScan ScanNumber(const char* p, const char* end) {
 // Writes the ASCII form of the scanned number to out (without a leading '+'); returns its end.
 char* Normalise(const char* p, const NumberScan& scan, char* out) {
   if (scan.plus) ++p;
-  char ascii = 0;
   while (p != scan.end) {
-    if (const int n = DigitAt(p, scan.end, &ascii); n != 0) {
-      *out++ = ascii;
-      p += n;
-    } else if (const int m = PointAt(p, scan.end); m != 0) {
-      *out++ = '.';
-      p += m;
-    } else {
-      *out++ = *p++;
-    }
+    const grammar::Char c = grammar::ReadChar(p, scan.end);
+    *out++ = c.kind == grammar::Kind::kPoint ? '.' : c.ascii;
+    p += c.length;
   }
   return out;
 }
@@ -249,6 +183,16 @@ double ParseLeadingNumber(std::string_view text) {
 }
 
 bool IsNumericText(std::string_view text) { return ParseNumberStrict(text).has_value(); }
+
+bool IsUnfinishedNumber(std::string_view text) {
+  grammar::State state = grammar::kStart;
+  for (const char *p = text.data(), *end = p + text.size(); p != end && state != grammar::kDead;) {
+    const grammar::Char c = grammar::ReadChar(p, end);
+    state = grammar::Next(state, c.kind);
+    p += c.length;
+  }
+  return grammar::IsUnfinished(state);
+}
 
 namespace detail {
 

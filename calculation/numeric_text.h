@@ -30,4 +30,9 @@ std::expected<std::int16_t, NumericFailure> RoundToInteger16(double value);
 
 bool IsNumericText(std::string_view text);
 
+// True when the text is no number yet but the beginning of one: a sign, a point or an exponent
+// (with its sign) that still waits for digits ("-", ".", "-.", "5e", "5e-"), after optional
+// spaces.
+bool IsUnfinishedNumber(std::string_view text);
+
 }  // namespace coldesign

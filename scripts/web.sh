@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the calculation for WebAssembly, assembles the page in
-# build/web/ and serves it at http://127.0.0.1:${PORT:-8080}/ until stopped (Ctrl+C).
+# build/web/ and serves it at http://127.0.0.1:${PORT:-8080}/ until stopped (Ctrl+C), with the
+# headers the README asks of any host (scripts/serve_web.py).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # shellcheck source=scripts/deps.sh
@@ -12,4 +13,4 @@ cmake --build --preset wasm
 
 port=${PORT:-8080}
 echo "Column Designer: http://127.0.0.1:${port}/ (Ctrl+C stops the server)"
-exec python3 -m http.server --bind 127.0.0.1 --directory build/web "$port"
+exec python3 scripts/serve_web.py build/web "$port"

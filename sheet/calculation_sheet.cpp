@@ -1,6 +1,7 @@
 #include "sheet/calculation_sheet.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "calculation/design_rules.h"
@@ -87,9 +88,14 @@ QString BarRuleNote(const DesignWorking& working, const QString& bars) {
 
 class SheetPainter {
  public:
-  SheetPainter(PagePainter& page, const SheetContent& content)
+  // `page_height` in points: taller than A4 when the sheet is shrunk to fit its page.
+  // `drawing_height` keeps the section drawing as tall as in an earlier laying out.
+  SheetPainter(PagePainter& page, const SheetContent& content, qreal page_height,
+               std::optional<qreal> drawing_height = std::nullopt)
       : page_(page),
         content_(content),
+        page_height_(page_height),
+        drawing_height_(drawing_height),
         load_(Text(content.input.load_text)),
         floors_(Text(content.input.floors_text)),
         width_(Text(content.input.width_text)),
@@ -98,14 +104,19 @@ class SheetPainter {
         steel_(Text(content.result.steel_area_text)),
         bars_(Text(content.result.bar_count_text)) {}
 
-  void paint() {
+  // Lays the sheet out on the page painter, which holds it until drawn. Gives the foot of its
+  // last text, in points from the top of the page.
+  qreal paint() {
     heading();
     inputs();
     steps();
     chosenSection();
     drawing();
     limits();
+    return y_;
   }
+
+  [[nodiscard]] qreal drawingHeight() const { return drawing_height_.value_or(0); }
 
  private:
   void heading() {
@@ -142,25 +153,39 @@ class SheetPainter {
     y_ += height + kGap;
   }
 
-  // A label on the right of its half of the row, the value to its left.
-  void labelledValue(qreal right, const QString& label, const QString& value) {
+  // A label on the right of its half of the row, [left, right], and the value to its left:
+  // smaller when it is too long for its cell, and wrapped inside it when even that is not enough.
+  // Gives the row's height.
+  qreal labelledValue(qreal left, qreal right, const QString& label, const QString& value) {
     const qreal label_width = 150;
-    page_.text({right - label_width, y_, label_width, 18}, label, SheetFont(10.5));
-    page_.text({right - label_width - 110, y_, 105, 18}, value, SheetFont(11), kRight,
-               Qt::LeftToRight, kEmphasis);
+    const QRectF cell(left + 4, y_, right - label_width - 5 - (left + 4), 18);
+    constexpr qreal kValueSize = 11;
+    constexpr qreal kSmallestValueSize = 8;
+    const qreal fits = cell.width() / page_.textWidth(value, SheetFont(kValueSize));
+    const QFont value_font = SheetFont(
+        fits >= 1 ? kValueSize
+                  : std::max(kSmallestValueSize, std::floor(kValueSize * fits * 10) / 10));
+    const qreal label_height =
+        page_.text({right - label_width, y_, label_width, 18}, label, SheetFont(10.5));
+    const qreal value_height =
+        page_.text(cell, value, value_font, kRight, Qt::LeftToRight, kEmphasis,
+                   QTextOption::WrapAnywhere);  // full lines of digits
+    return std::max({label_height, value_height + 4, qreal{20}});
   }
 
   void inputs() {
     band(Texts::tr("المدخلات", "sheet.inputs"));
     const qreal right = kMargin + kWidth - 6;
     const qreal middle = kMargin + kWidth / 2;
-    labelledValue(right, Texts::tr("حمل العمود لكل طابق P", "sheet.load"), load_ + u" t"_s);
-    labelledValue(middle, Texts::tr("عرض القطاع b", "sheet.width"), width_ + u" cm"_s);
-    y_ += 20;
-    labelledValue(right, Texts::tr("عدد الطوابق n", "sheet.floors"), floors_);
-    labelledValue(middle, Texts::tr("قطر الأسياخ", "sheet.bar-diameter"),
-                  Text(content_.bar_diameter_text) + u" mm"_s);
-    y_ += 20 + kGap;
+    y_ += std::max(labelledValue(middle, right, Texts::tr("حمل العمود لكل طابق P", "sheet.load"),
+                                 load_ + u" t"_s),
+                   labelledValue(kMargin, middle, Texts::tr("عرض القطاع b", "sheet.width"),
+                                 width_ + u" cm"_s));
+    y_ +=
+        std::max(labelledValue(middle, right, Texts::tr("عدد الطوابق n", "sheet.floors"), floors_),
+                 labelledValue(kMargin, middle, Texts::tr("قطر الأسياخ", "sheet.bar-diameter"),
+                               Text(content_.bar_diameter_text) + u" mm"_s));
+    y_ += kGap;
   }
 
   // One step: its title with the result on the left, the formula and the numbers put in, one
@@ -170,9 +195,10 @@ class SheetPainter {
     const QFont emphasis = SheetFont(11);
     const qreal title_height = page_.text({kMargin + 6, y_, kWidth - 12, 20}, title, emphasis,
                                           kRight, Qt::RightToLeft, kEmphasis);
-    page_.text({kMargin + 6, y_, kWidth / 2, 20}, result, emphasis, Qt::AlignLeft | Qt::AlignTop,
-               Qt::LeftToRight, kEmphasis);
-    y_ += title_height;
+    const qreal result_height =
+        page_.text({kMargin + 6, y_, kWidth / 2, 20}, result, emphasis,
+                   Qt::AlignLeft | Qt::AlignTop, Qt::LeftToRight, kEmphasis);
+    y_ += std::max(title_height, result_height);
     for (const QString& line : formula) {
       y_ += page_.text({kMargin + 18, y_, kWidth - 24, 40}, line, SheetFont(9.5),
                        Qt::AlignRight | Qt::AlignTop, Qt::LeftToRight);
@@ -254,9 +280,10 @@ class SheetPainter {
     section.tie_diameter_mm = rules::kTieDiameterMm;
     section.clear_cover_mm = rules::kClearCoverMm;
     const qreal drawing_width = kWidth - legend_width - 10;
-    const qreal most = kSheetPageSize.height() - kMargin - 95 - y_;
-    const qreal height = std::clamp(SectionDrawingHeight(section, drawing_width, most), 110.0,
-                                    std::max(most, 110.0));
+    const qreal most = page_height_ - kMargin - 95 - y_;
+    const qreal height = drawing_height_.value_or(std::clamp(
+        SectionDrawingHeight(section, drawing_width, most), 110.0, std::max(most, 110.0)));
+    drawing_height_ = height;
     const SectionDrawing drawn = DrawSection(page_, {kMargin, y_, drawing_width, height}, section);
 
     QString legend =
@@ -298,6 +325,8 @@ class SheetPainter {
 
   PagePainter& page_;
   const SheetContent& content_;
+  const qreal page_height_;
+  std::optional<qreal> drawing_height_;
   const QString load_, floors_, width_, length_, area_, steel_, bars_;
   qreal y_ = kMargin;
 };
@@ -310,18 +339,35 @@ QString SheetTitle(const SheetContent& content) {
 
 namespace {
 
+// The sheet is laid out right to left; a left-to-right language reads it mirrored.
+void MirrorForLanguage(PagePainter& painter) {
+  if (CurrentLanguage() == Language::English) painter.mirror(kSheetPageSize.width());
+}
+
 void PaintSheet(PageOutput& output, const QRectF& page, qreal dots_per_inch,
                 const SheetContent& content) {
   RegisterEmbeddedFonts();  // the sheet looks the same where no Noto font is installed
   const qreal points_per_pixel = kPointsPerInch / dots_per_inch;
-  const qreal scale = std::min({1.0, page.width() * points_per_pixel / kSheetPageSize.width(),
-                                page.height() * points_per_pixel / kSheetPageSize.height()});
-  PagePainter page_painter(output, page, dots_per_inch, scale);
-  // The sheet is laid out right to left; a left-to-right language reads it mirrored.
-  if (CurrentLanguage() == Language::English) {
-    page_painter.mirror(kSheetPageSize.width());
+  const qreal paper_fit = std::min({1.0, page.width() * points_per_pixel / kSheetPageSize.width(),
+                                    page.height() * points_per_pixel / kSheetPageSize.height()});
+  PagePainter page_painter(output, page, dots_per_inch, paper_fit);
+  MirrorForLanguage(page_painter);
+  SheetPainter sheet(page_painter, content, kSheetPageSize.height());
+  const qreal height = sheet.paint() + kMargin;
+  if (height <= kSheetPageSize.height()) {
+    page_painter.draw();
+    return;
   }
-  SheetPainter(page_painter, content).paint();
+  // Inputs of many digits, wrapped in their cells, made the sheet taller than its page: it is
+  // laid out again smaller, centred.
+  const qreal shrink = kSheetPageSize.height() / height;
+  const qreal unit = paper_fit / points_per_pixel;  // device pixels per point of the sheet
+  const QRectF shrunk_page = page.translated(kSheetPageSize.width() * (1 - shrink) / 2 * unit, 0);
+  PagePainter shrunk_painter(output, shrunk_page, dots_per_inch, paper_fit * shrink);
+  MirrorForLanguage(shrunk_painter);
+  SheetPainter(shrunk_painter, content, kSheetPageSize.height() / shrink, sheet.drawingHeight())
+      .paint();
+  shrunk_painter.draw();
 }
 
 }  // namespace
@@ -332,13 +378,14 @@ void PaintCalculationSheet(QPainter& painter, const QRectF& page, qreal dots_per
   PaintSheet(output, page, dots_per_inch, content);
 }
 
-bool WriteCalculationSheetPdf(const SheetContent& content, QIODevice& device) {
+SheetPdfResult WriteCalculationSheetPdf(const SheetContent& content, QIODevice& device) {
   PdfPage pdf(kSheetPageSize, kPdfResolution);
   PaintSheet(pdf, QRectF(QPointF(0, 0), kSheetPageSize * (kPdfResolution / kPointsPerInch)),
              kPdfResolution, content);
   const QByteArray file =
       pdf.document({SheetTitle(content), ProgramName() + u' ' + kProgramVersion.toString()});
-  return !file.isEmpty() && device.write(file) == file.size();
+  if (file.isEmpty()) return SheetPdfResult::NotMade;
+  return device.write(file) == file.size() ? SheetPdfResult::Written : SheetPdfResult::WriteFailed;
 }
 
 }  // namespace coldesign

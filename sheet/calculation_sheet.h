@@ -20,7 +20,14 @@ void PaintCalculationSheet(QPainter& painter, const QRectF& page, qreal dots_per
 // The title of the sheet's document: "ورقة حساب عمود خرساني مسلح 30 × 230 cm".
 QString SheetTitle(const SheetContent& content);
 
-// Writes the sheet as a one-page A4 PDF with its fonts embedded. False when the device fails.
-bool WriteCalculationSheetPdf(const SheetContent& content, QIODevice& device);
+// How writing the sheet's PDF ended.
+enum class SheetPdfResult {
+  Written,
+  NotMade,      // the file could not be made: a font of the sheet could not be embedded
+  WriteFailed,  // the device did not take the whole file
+};
+
+// Writes the sheet as a one-page A4 PDF with its fonts embedded; nothing when it cannot be made.
+SheetPdfResult WriteCalculationSheetPdf(const SheetContent& content, QIODevice& device);
 
 }  // namespace coldesign

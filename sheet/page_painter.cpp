@@ -4,8 +4,8 @@
 #include <QPainterPath>
 #include <QTextLayout>
 #include <cmath>
-
-#include "sheet/pdf_text_map.h"
+#include <memory>
+#include <utility>
 
 namespace coldesign {
 QFont SheetFont(qreal point_size) {
@@ -40,7 +40,7 @@ QFont PagePainter::deviceFont(const QFont& font) const {
 
 qreal PagePainter::text(const QRectF& box, const QString& text, const QFont& font,
                         Qt::Alignment alignment, Qt::LayoutDirection direction,
-                        const QColor& colour) {
+                        const QColor& colour, QTextOption::WrapMode wrap) {
   if (mirror_width_) {
     const Qt::Alignment horizontal = alignment & (Qt::AlignLeft | Qt::AlignRight);
     if (horizontal == Qt::AlignLeft || horizontal == Qt::AlignRight) {
@@ -48,13 +48,15 @@ qreal PagePainter::text(const QRectF& box, const QString& text, const QFont& fon
     }
     direction = Qt::LeftToRight;
   }
-  QString lines = WithLamAlefLigatures(text);
+  QString lines = text;
   lines.replace(u'\n', QChar::LineSeparator);
-  QTextLayout layout(lines, deviceFont(font), &output_.layoutDevice());
+  auto shared_layout =
+      std::make_shared<QTextLayout>(lines, deviceFont(font), &output_.layoutDevice());
+  QTextLayout& layout = *shared_layout;
   layout.setCacheEnabled(true);  // drawn once laid out: the glyphs are kept, not shaped again
   QTextOption option((alignment & Qt::AlignHorizontal_Mask) | Qt::AlignAbsolute);
   option.setTextDirection(direction);
-  option.setWrapMode(QTextOption::WordWrap);
+  option.setWrapMode(wrap);
   layout.setTextOption(option);
   const QRectF device_box = toDevice(box);
   const qreal leading = QFontMetricsF(layout.font(), &output_.layoutDevice()).leading();
@@ -73,42 +75,55 @@ qreal PagePainter::text(const QRectF& box, const QString& text, const QFont& fon
   } else if ((alignment & Qt::AlignBottom) != 0) {
     position.ry() += device_box.height() - height;
   }
-  output_.text(layout, position, colour);
+  hold([this, shared_layout, position, colour] { output_.text(*shared_layout, position, colour); });
   return height / unit_;
 }
 
 qreal PagePainter::textWidth(const QString& text, const QFont& font) {
-  return QFontMetricsF(deviceFont(font), &output_.layoutDevice())
-             .horizontalAdvance(WithLamAlefLigatures(text)) /
-         unit_;
+  return QFontMetricsF(deviceFont(font), &output_.layoutDevice()).horizontalAdvance(text) / unit_;
 }
 
 void PagePainter::line(QPointF from, QPointF to, qreal width, const QColor& colour) {
   QPainterPath path(toDevice(from));
   path.lineTo(toDevice(to));
-  output_.stroke(path, QPen(colour, width * unit_, Qt::SolidLine, Qt::FlatCap));
+  stroke(path, QPen(colour, width * unit_, Qt::SolidLine, Qt::FlatCap));
 }
 
 void PagePainter::rect(const QRectF& box, qreal line_width, const QColor& line,
                        const QColor& fill) {
   QPainterPath path;
   path.addRect(toDevice(box));
-  output_.fill(path, fill);
-  if (line_width > 0) output_.stroke(path, QPen(line, line_width * unit_));
+  this->fill(path, fill);
+  if (line_width > 0) stroke(path, QPen(line, line_width * unit_));
 }
 
 void PagePainter::roundedRect(const QRectF& box, qreal radius, qreal line_width,
                               const QColor& line) {
   QPainterPath path;
   path.addRoundedRect(toDevice(box), radius * unit_, radius * unit_);
-  output_.stroke(path, QPen(line, line_width * unit_));
+  stroke(path, QPen(line, line_width * unit_));
 }
 
 void PagePainter::disc(QPointF centre, qreal diameter, const QColor& colour) {
   const qreal radius = diameter / 2 * unit_;
   QPainterPath path;
   path.addEllipse(toDevice(centre), radius, radius);
-  output_.fill(path, colour);
+  fill(path, colour);
+}
+
+void PagePainter::draw() {
+  for (const std::function<void()>& step : held_) step();
+  held_.clear();
+}
+
+void PagePainter::hold(std::function<void()> step) { held_.push_back(std::move(step)); }
+
+void PagePainter::fill(const QPainterPath& path, const QColor& colour) {
+  hold([this, path, colour] { output_.fill(path, colour); });
+}
+
+void PagePainter::stroke(const QPainterPath& path, const QPen& pen) {
+  hold([this, path, pen] { output_.stroke(path, pen); });
 }
 
 }  // namespace coldesign

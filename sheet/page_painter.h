@@ -3,7 +3,10 @@
 #include <QFont>
 #include <QRectF>
 #include <QString>
+#include <QTextOption>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include "sheet/page_output.h"
 
@@ -17,7 +20,9 @@ inline constexpr QStringView kSheetArabicFamily = u"Noto Naskh Arabic";
 QFont SheetFont(qreal point_size);
 
 // Draws on a page in points (1/72 inch) from the page's top-left corner, whatever the device's
-// resolution; text is laid out right to left unless asked otherwise.
+// resolution; text is laid out right to left unless asked otherwise. What it is asked to draw is
+// laid out at once and held, and goes to the output on draw(): a page found too tall can be
+// dropped and laid out again smaller, with nothing drawn twice.
 class PagePainter {
  public:
   // `page` is the page's rectangle in device pixels; `scale` shrinks the page to fit it.
@@ -28,10 +33,12 @@ class PagePainter {
   // right. A page laid out for Arabic so reads in a left-to-right language.
   void mirror(qreal width) { mirror_width_ = width; }
 
-  // Draws wrapped text in `box` and gives the height it took, in points.
+  // Draws wrapped text in `box` and gives the height it took, in points. Lines break between
+  // words, and inside a word (a long number) only where it is wider than the box.
   qreal text(const QRectF& box, const QString& text, const QFont& font,
              Qt::Alignment alignment = Qt::AlignRight | Qt::AlignTop,
-             Qt::LayoutDirection direction = Qt::RightToLeft, const QColor& colour = Qt::black);
+             Qt::LayoutDirection direction = Qt::RightToLeft, const QColor& colour = Qt::black,
+             QTextOption::WrapMode wrap = QTextOption::WrapAtWordBoundaryOrAnywhere);
   // The width of a single line of text.
   qreal textWidth(const QString& text, const QFont& font);
 
@@ -40,7 +47,14 @@ class PagePainter {
   void roundedRect(const QRectF& box, qreal radius, qreal line_width, const QColor& line);
   void disc(QPointF centre, qreal diameter, const QColor& colour);
 
+  // Draws what is held, in the order it was asked for.
+  void draw();
+
  private:
+  void hold(std::function<void()> step);
+  void fill(const QPainterPath& path, const QColor& colour);
+  void stroke(const QPainterPath& path, const QPen& pen);
+
   [[nodiscard]] QPointF toDevice(QPointF point) const;
   [[nodiscard]] QRectF toDevice(const QRectF& box) const;
   [[nodiscard]] QFont deviceFont(const QFont& font) const;
@@ -49,6 +63,7 @@ class PagePainter {
   QPointF origin_;
   qreal unit_;   // device pixels per point
   qreal scale_;  // the page's shrink, applied to fonts too
+  std::vector<std::function<void()>> held_;
   std::optional<qreal> mirror_width_;
 };
 

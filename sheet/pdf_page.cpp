@@ -6,11 +6,13 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <map>
+#include <set>
 #include <string_view>
+#include <vector>
 
-#include "sheet/pdf_text_map.h"
-#include "sheet/truetype_subset.h"
+#include "sheet/font_subset.h"
 
 namespace coldesign {
 namespace {
@@ -67,26 +69,46 @@ QByteArray Stream(const QByteArray& data, const QByteArray& entries = {}) {
          " >>\nstream\n" + compressed + "\nendstream";
 }
 
+// The order a run's glyphs are written in: the run's own, which keeps the letters of a word in
+// reading order for text extraction, except that a glyph of no width drawn where the one before
+// it stands (the alef that a lam draws over) comes first. Readers of the text take glyphs that
+// start at the same place in the order they come, and a line reads on only from the narrow one
+// to the one it lies over.
+std::vector<qsizetype> WritingOrder(const QList<QPointF>& positions,
+                                    const QList<QPointF>& advances) {
+  std::vector<qsizetype> order;
+  for (qsizetype i = 0; i < positions.size(); ++i) {
+    auto at = order.end();
+    while (advances.value(i).x() == 0 && at != order.begin() && advances.value(at[-1]).x() != 0 &&
+           (positions[i] - positions[at[-1]]).manhattanLength() <= kTolerance) {
+      --at;
+    }
+    order.insert(at, i);
+  }
+  return order;
+}
+
 QByteArray Reference(int object) { return QByteArray::number(object) + " 0 R"; }
 
-// The map from glyphs to the text they stand for.
-QByteArray TextMap(const std::map<quint32, char32_t>& characters) {
+// The map from glyphs to the text they stand for; glyphs that stand for none are left out.
+QByteArray TextMap(const std::map<quint32, QString>& texts) {
   QByteArray map =
       "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
       "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
       "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
       "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
+  std::vector<std::pair<quint32, QString>> mapped;
+  std::ranges::copy_if(texts, std::back_inserter(mapped),
+                       [](const auto& glyph) { return !glyph.second.isEmpty(); });
   constexpr std::size_t kMostPerSection = 100;
-  auto character = characters.begin();
-  while (character != characters.end()) {
-    const std::size_t count =
-        std::min<std::size_t>(kMostPerSection, std::distance(character, characters.end()));
+  for (std::size_t first = 0; first < mapped.size(); first += kMostPerSection) {
+    const std::size_t count = std::min(kMostPerSection, mapped.size() - first);
     map += QByteArray::number(count) + " beginbfchar\n";
-    for (std::size_t i = 0; i < count; ++i, ++character) {
+    for (std::size_t i = first; i < first + count; ++i) {
       map += '<';
-      AppendHex16(map, character->first);
+      AppendHex16(map, mapped[i].first);
       map += "> <";
-      for (const QChar c : PlainText(character->second)) AppendHex16(map, c.unicode());
+      for (const QChar c : mapped[i].second) AppendHex16(map, c.unicode());
       map += ">\n";
     }
     map += "endbfchar\n";
@@ -105,8 +127,9 @@ QByteArray SubsetTag(const std::map<quint32, qreal>& widths) {
 
 // The five objects of an embedded font from `first` on: the font, its glyphs' font, their
 // descriptor, the font program and the text map.
-std::vector<QByteArray> FontObjects(const QRawFont& raw, const TrueTypeSubset& subset,
-                                    const std::map<quint32, qreal>& widths, int first) {
+std::vector<QByteArray> FontObjects(const QRawFont& raw, const FontSubset& subset,
+                                    const std::map<quint32, qreal>& widths,
+                                    const std::map<quint32, QString>& texts, int first) {
   const auto thousandths = [&](qreal units) {
     return Number(std::round(units * 1000 / subset.units_per_em));
   };
@@ -132,7 +155,7 @@ std::vector<QByteArray> FontObjects(const QRawFont& raw, const TrueTypeSubset& s
           thousandths(subset.ascent) + " /Descent " + thousandths(subset.descent) + " /CapHeight " +
           thousandths(subset.ascent) + " /StemV 80 /FontFile2 " + Reference(first + 3) + " >>",
       Stream(subset.program, " /Length1 " + QByteArray::number(subset.program.size())),
-      Stream(TextMap(subset.characters)),
+      Stream(TextMap(texts)),
   };
 }
 
@@ -222,15 +245,23 @@ void PdfPage::stroke(const QPainterPath& path, const QPen& pen) {
 }
 
 PdfPage::Font& PdfPage::fontFor(const QRawFont& raw) {
+  for (const auto& font : fonts_) {
+    if (std::ranges::find(font->sizes, raw) != font->sizes.end()) return *font;
+  }
+  // A size not seen yet: of a font seen at another size, or of a new one.
   const QByteArray key =
       raw.familyName().toUtf8() + '\0' + raw.styleName().toUtf8() + '\0' + raw.fontTable("head");
   for (const auto& font : fonts_) {
-    if (font->key == key) return *font;
+    if (font->key == key) {
+      font->sizes.push_back(raw);
+      return *font;
+    }
   }
   auto font = std::make_unique<Font>();
   font->key = key;
   font->index = static_cast<int>(fonts_.size());
   font->raw = raw;
+  font->sizes = {raw};
   font->outlines = !raw.fontTable("loca").isEmpty();
   fonts_.push_back(std::move(font));
   return *fonts_.back();
@@ -240,7 +271,9 @@ void PdfPage::text(const QTextLayout& layout, QPointF position, const QColor& co
   for (int line = 0; line < layout.lineCount(); ++line) {
     // The runs come left to right; those of right-to-left text are written from the right, in
     // reading order, for readers that take the text in the order it is drawn.
-    QList<QGlyphRun> runs = layout.lineAt(line).glyphRuns();
+    const QTextLine text_line = layout.lineAt(line);
+    QList<QGlyphRun> runs = text_line.glyphRuns();
+    if (!knowsTexts(runs)) learnTexts(layout.text(), text_line);
     for (auto run = runs.begin(); run != runs.end();) {
       const auto end = std::find_if(run, runs.end(), [&](const QGlyphRun& next) {
         return next.isRightToLeft() != run->isRightToLeft();
@@ -250,6 +283,80 @@ void PdfPage::text(const QTextLayout& layout, QPointF position, const QColor& co
     }
     for (const QGlyphRun& run : runs) glyphRun(run, position, colour);
   }
+}
+
+bool PdfPage::knowsTexts(const QList<QGlyphRun>& runs) {
+  return std::ranges::all_of(runs, [&](const QGlyphRun& run) {
+    const Font& font = fontFor(run.rawFont());
+    return !font.outlines || std::ranges::all_of(run.glyphIndexes(), [&](quint32 glyph) {
+      return font.texts.contains(glyph);
+    });
+  });
+}
+
+void PdfPage::learnTexts(const QString& text, const QTextLine& line) {
+  // Word by word, each with the blanks after it (no cluster reaches over a blank): only a word with
+  // a glyph not known yet is read character by character.
+  const int end = line.textStart() + line.textLength();
+  for (int from = line.textStart(); from < end;) {
+    int to = from;
+    while (to < end && !text[to].isSpace()) ++to;
+    while (to < end && text[to].isSpace()) ++to;
+    if (!knowsTexts(line.glyphRuns(from, to - from))) learnClusters(text, line, from, to);
+    from = to;
+  }
+}
+
+void PdfPage::learnClusters(const QString& text, const QTextLine& line, int from, int end) {
+  // The shaping's clusters, from the glyphs of each character: those of a cluster's characters
+  // start at the same glyph. Its characters go to its glyphs one by one in order and the rest to
+  // the last, so that a ligature stands for all its letters, and a glyph that only adds to
+  // another (the second part of a letter) for none.
+  struct Placed {  // a glyph where it stands
+    Font* font;
+    quint32 glyph;
+    QPointF at;
+  };
+  std::vector<Placed> cluster;
+  std::vector<QString> letters;  // of each glyph of the cluster
+  std::size_t given = 0;         // characters of the cluster given to its glyphs so far
+  // The first letters found for a glyph stay its letters; a glyph never given any has none.
+  const auto learn = [&] {
+    for (std::size_t i = 0; i < cluster.size(); ++i) {
+      QString& known = cluster[i].font->texts.try_emplace(cluster[i].glyph).first->second;
+      if (known.isEmpty()) known = letters[i];
+    }
+  };
+  std::vector<Placed> glyphs;
+  for (int at = from; at < end;) {
+    const int length = text[at].isHighSurrogate() && at + 1 < end ? 2 : 1;
+    glyphs.clear();
+    for (const QGlyphRun& run : line.glyphRuns(at, length)) {
+      Font& font = fontFor(run.rawFont());
+      const QList<quint32> indexes = run.glyphIndexes();
+      const QList<QPointF> positions = run.positions();
+      for (qsizetype i = 0; i < indexes.size(); ++i) {
+        glyphs.push_back({&font, indexes[i], positions[i]});
+      }
+    }
+    if (!glyphs.empty()) {
+      const Placed& first = glyphs.front();
+      if (cluster.empty() || first.font != cluster.front().font ||
+          first.glyph != cluster.front().glyph || first.at != cluster.front().at) {
+        learn();
+        cluster.clear();
+        letters.clear();
+        given = 0;
+      }
+      if (glyphs.size() > cluster.size()) {
+        cluster = glyphs;
+        letters.resize(glyphs.size());
+      }
+      letters[std::min(given++, letters.size() - 1)] += text.sliced(at, length);
+    }
+    at += length;
+  }
+  learn();
 }
 
 void PdfPage::glyphRun(const QGlyphRun& run, QPointF position, const QColor& colour) {
@@ -263,8 +370,7 @@ void PdfPage::glyphRun(const QGlyphRun& run, QPointF position, const QColor& col
     }
     return;
   }
-  // In the run's order, which keeps the letters of a word in reading order for text
-  // extraction; each glyph placed by the width of the one before it where it can be.
+  // Each glyph placed by the width of the one before it where it can be.
   const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
   const qreal size = raw.pixelSize();
   content_ += Colour(colour) + " rg\nBT\n/F" + QByteArray::number(font.index) + ' ' + Number(size) +
@@ -272,7 +378,7 @@ void PdfPage::glyphRun(const QGlyphRun& run, QPointF position, const QColor& col
   bool placed = false;
   qreal pen = 0;  // where the last glyph's width leaves the next
   qreal baseline = 0;
-  for (qsizetype i = 0; i < glyphs.size(); ++i) {
+  for (const qsizetype i : WritingOrder(positions, advances)) {
     const QPointF at = position + positions[i];
     if (!placed || std::abs(at.y() - baseline) > kTolerance) {
       content_ += placed ? "] TJ\n1 0 0 -1 " : "1 0 0 -1 ";
@@ -305,11 +411,11 @@ QByteArray PdfPage::document(const PdfInfo& info) const {
     if (!font.outlines || font.widths.empty()) continue;
     std::set<quint32> glyphs;
     for (const auto& [glyph, width] : font.widths) glyphs.insert(glyph);
-    const auto subset = SubsetTrueType(font.raw, glyphs);
+    const auto subset = SubsetFont(font.raw, glyphs);
     if (!subset) return {};
     const int first = kFirstFont + static_cast<int>(font_objects.size());
     resources += "/F" + QByteArray::number(font.index) + ' ' + Reference(first) + ' ';
-    for (QByteArray& object : FontObjects(font.raw, *subset, font.widths, first)) {
+    for (QByteArray& object : FontObjects(font.raw, *subset, font.widths, font.texts, first)) {
       font_objects.push_back(std::move(object));
     }
   }

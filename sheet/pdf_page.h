@@ -38,8 +38,8 @@ struct PdfInfo {
 };
 
 // One page written straight as a PDF file: shapes as paths, text as the glyphs it was laid out
-// with, in subsets of its TrueType fonts embedded with a map back to their characters, so that
-// the text can be searched and copied.
+// with, in subsets of its TrueType fonts embedded with a map from each glyph to the letters it
+// stands for, so that the text can be searched and copied.
 class PdfPage final : public PageOutput {
  public:
   PdfPage(QSizeF points, int dots_per_inch);
@@ -49,19 +49,27 @@ class PdfPage final : public PageOutput {
   void stroke(const QPainterPath& path, const QPen& pen) override;
   void text(const QTextLayout& layout, QPointF position, const QColor& colour) override;
 
-  // The whole file.
+  // The whole file; empty when a font of the page cannot be embedded.
   [[nodiscard]] QByteArray document(const PdfInfo& info) const;
 
  private:
   struct Font {
     QByteArray key;
-    int index = 0;  // its name on the page: /F0, /F1 ...
-    QRawFont raw;
-    bool outlines = false;            // TrueType outlines, which can be embedded
-    std::map<quint32, qreal> widths;  // of the glyphs used, in thousandths of the em
+    int index = 0;                     // its name on the page: /F0, /F1 ...
+    QRawFont raw;                      // at the first size it is drawn at
+    std::vector<QRawFont> sizes;       // at each size it is drawn at
+    bool outlines = false;             // TrueType outlines, which can be embedded
+    std::map<quint32, qreal> widths;   // of the glyphs used, in thousandths of the em
+    std::map<quint32, QString> texts;  // the letters of the glyphs used; empty for none
   };
 
   Font& fontFor(const QRawFont& raw);
+  // Whether the letters of every glyph of the runs are known.
+  [[nodiscard]] bool knowsTexts(const QList<QGlyphRun>& runs);
+  // The letters the glyphs of a line of `text` stand for, as its layout shaped them.
+  void learnTexts(const QString& text, const QTextLine& line);
+  // Those of the characters from `from` to `end` (whole clusters), one character at a time.
+  void learnClusters(const QString& text, const QTextLine& line, int from, int end);
   // One run of glyphs of one font, as the layout gives it: a word, or the blanks between words.
   void glyphRun(const QGlyphRun& run, QPointF position, const QColor& colour);
   void appendPath(const QPainterPath& path);

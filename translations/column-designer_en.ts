@@ -499,5 +499,40 @@
         <comment>exit.title</comment>
         <translation>Exit</translation>
     </message>
+    <message>
+        <source>نسخة جديدة متاحة</source>
+        <comment>page.new-version</comment>
+        <translation>A new version is available</translation>
+    </message>
+    <message>
+        <source>إعادة التحميل</source>
+        <comment>page.reload</comment>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>الرقم المدخل غير مكتمل</source>
+        <comment>message.unfinished-number</comment>
+        <translation>The number is not complete</translation>
+    </message>
+    <message>
+        <source>النتائج للقيم السابقة، اضغط «النتائج» للتحديث</source>
+        <comment>design.stale-results</comment>
+        <translation>Results of earlier values: press “Results”</translation>
+    </message>
+    <message>
+        <source>القرص ممتلئ، ولا مكان فيه لورقة الحساب.</source>
+        <comment>file.disk-full</comment>
+        <translation>The disk is full: there is no room for the calculation sheet.</translation>
+    </message>
+    <message>
+        <source>تعذر إنشاء ورقة الحساب.</source>
+        <comment>file.sheet-not-made</comment>
+        <translation>The calculation sheet could not be made.</translation>
+    </message>
+    <message>
+        <source>تعذر حفظ ورقة الحساب: اسم الملف فارغ، أو فيه سطر جديد أو رمز تحكم. اختر اسما غيره.</source>
+        <comment>file.bad-name</comment>
+        <translation>The calculation sheet could not be saved: the file name is empty, or holds a new line or a control character. Choose another name.</translation>
+    </message>
 </context>
 </TS>

@@ -19,3 +19,6 @@ QT_TRANSLATE_NOOP('ColumnDesigner', 'تعذر تحميل الحساب في هذ�
 QT_TRANSLATE_NOOP('ColumnDesigner',
   'مقطع العمود %1 سم، %2 أسياخ قطر %3 مم، المسافة الصافية بين الأسياخ %4 مم',
   'page.section-caption');
+// The banner that offers a new build of the page.
+QT_TRANSLATE_NOOP('ColumnDesigner', 'نسخة جديدة متاحة', 'page.new-version');
+QT_TRANSLATE_NOOP('ColumnDesigner', 'إعادة التحميل', 'page.reload');

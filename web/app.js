@@ -8,6 +8,7 @@ import {
 } from './language.js';
 import { createMessageBox } from './message_box.js';
 import { calculationUnavailable, separatorHint } from './messages.js';
+import { workOffline } from './offline.js';
 import { wireViews } from './views.js';
 
 const byId = (id) => document.getElementById(id);
@@ -18,6 +19,7 @@ const designView = createDesignView({
   load: byId('Text1'),
   floors: byId('Text3'),
   results: byId('results'),
+  staleNote: byId('results-note'),
   width: byId('Text4'),
   length: byId('Text5'),
   barDiameter: byId('Text7'),
@@ -69,7 +71,7 @@ wireViews({
 });
 
 if ('serviceWorker' in navigator) {
-  navigator.serviceWorker.register('service-worker.js').catch((error) => {
+  workOffline(navigator.serviceWorker, byId('update-banner')).catch((error) => {
     console.warn('Working offline is not available:', error);
   });
 }

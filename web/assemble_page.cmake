@@ -1,7 +1,7 @@
 # Assembles the page into OUTPUT_DIR beside the calculation module (calculation.js and
 # calculation.wasm, already there): the page's files with the credits filled in, its texts from
-# the program's catalogue, the font subsets, the icons, and last the service worker, whose cache
-# name changes with any file.
+# the program's catalogue, the font subsets, the icons, and last the service worker, whose build
+# hash changes with any file.
 #
 # cmake -DSOURCE_DIR=<repo> -DOUTPUT_DIR=<dir> -DDEVELOPER_NAME=<text> -DSUPPORT_PHONE=<text>
 #       -DPYTHON=<program> -DPYFTSUBSET=<program> -DRSVG_CONVERT=<program> -P assemble_page.cmake
@@ -56,6 +56,25 @@ foreach(size 192 512)
     COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
+# The maskable icon, which a launcher cuts to its own shape: the same drawing shrunk into the
+# safe zone (the middle circle, 80 % of the size across), on the tile's colours to the edges.
+file(READ ${SOURCE_DIR}/resources/icons/column-designer.svg icon)
+string(REGEX MATCH "<rect [^>]*fill=\"url\\(#tile\\)\"/>" tile "${icon}")
+if(NOT tile)
+  message(FATAL_ERROR "column-designer.svg has no tile (a rect filled with url(#tile))")
+endif()
+set(bleed "<rect width=\"256\" height=\"256\" fill=\"url(#tile)\"/>")
+set(shrink "<g transform=\"translate(128 128) scale(0.75) translate(-128 -128)\">")
+string(REPLACE "${tile}" "${bleed}${shrink}" icon "${icon}")
+string(REPLACE "</svg>" "</g></svg>" icon "${icon}")
+set(maskable_source ${OUTPUT_DIR}/.maskable.svg)
+file(WRITE ${maskable_source} "${icon}")
+execute_process(
+  COMMAND ${RSVG_CONVERT} --width 512 --height 512
+          --output ${OUTPUT_DIR}/icons/column-designer-maskable-512.png ${maskable_source}
+  COMMAND_ERROR_IS_FATAL ANY)
+file(REMOVE ${maskable_source})
+
 # The fonts hold only the characters the page can show: its own texts, and the digits, signs
 # and decimal marks a user may type.
 set(subset_text_file ${OUTPUT_DIR}/.font-text.txt)
@@ -74,7 +93,9 @@ foreach(font NotoNaskhArabic-Regular NotoNaskhArabic-Bold NotoSans-Regular NotoS
 endforeach()
 file(REMOVE ${subset_text_file})
 
-# Every file served, for the service worker to keep; "./" is the page as the address bar asks.
+# Every file served, for the service worker to keep ("./" is the page as the address bar asks),
+# but the launcher's PNG icons: the browser fetches those itself when it installs the page, so a
+# first visit need not download them. The build hash covers every file.
 file(REMOVE ${OUTPUT_DIR}/service-worker.js)
 file(GLOB_RECURSE served_files RELATIVE ${OUTPUT_DIR} ${OUTPUT_DIR}/*)
 list(SORT served_files)
@@ -83,10 +104,12 @@ set(quoted_files "'./'")
 foreach(file IN LISTS served_files)
   file(SHA256 ${OUTPUT_DIR}/${file} hash)
   string(APPEND content_hashes "${file} ${hash}\n")
-  string(APPEND quoted_files ", '${file}'")
+  if(NOT file MATCHES "^icons/.*\\.png$")
+    string(APPEND quoted_files ", '${file}'")
+  endif()
 endforeach()
 string(SHA256 build_hash "${content_hashes}")
 string(SUBSTRING ${build_hash} 0 16 build_hash)
-set(CACHE_NAME "column-designer-${build_hash}")
+set(BUILD_HASH ${build_hash})
 set(PAGE_FILES "${quoted_files}")
 configure_file(${page_dir}/service-worker.js.in ${OUTPUT_DIR}/service-worker.js @ONLY)

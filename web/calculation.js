@@ -39,7 +39,7 @@ async function moduleBytes() {
 }
 
 const FAILURES = ["overflow", "type-mismatch"];
-const INPUT_PROBLEMS = [null, "load-empty", "floors-empty", "negative"];
+const INPUT_PROBLEMS = [null, "load-empty", "floors-empty", "negative", "unfinished"];
 const LAYOUT_FAILURES = ["invalid-input", "bars-do-not-fit"];
 
 // Inputs up to this many UTF-16 code units are encoded here rather than by TextEncoder, whose
@@ -48,14 +48,30 @@ const HAND_ENCODED_UNITS = 128;
 // Answers up to this many bytes are read here when they are ASCII, as the calculation's are.
 const HAND_DECODED_BYTES = 64;
 
-function bind(exports) {
+// A WebAssembly memory never shrinks: after a call on a huge input (a pasted megabyte, say)
+// has grown it past this, the module starts afresh with a new instance and a small memory.
+const KEPT_MEMORY_BYTES = 4 * 1024 * 1024;
+
+function checkText(text, name) {
+  if (typeof text !== "string") throw new TypeError(`${name} must be a string`);
+}
+
+function checkNumber(value, name) {
+  if (typeof value !== "number") throw new TypeError(`${name} must be a number`);
+}
+
+function bind(module, imports) {
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
-  const memory = exports.memory;
-
+  let exports;
+  let memory;
   // Views of the module's memory; a growing memory detaches them (their length becomes 0).
-  let heap = new Uint8Array(memory.buffer);
-  let words = new Uint32Array(memory.buffer);
+  let heap;
+  let words;
+  // One block of the module's heap holds the inputs of every call; it grows to the longest.
+  let scratch = 0;
+  let scratchSize = 0;
+
   function refreshViews() {
     if (heap.byteLength === 0) {
       heap = new Uint8Array(memory.buffer);
@@ -63,9 +79,6 @@ function bind(exports) {
     }
   }
 
-  // One block of the module's heap holds the inputs of every call; it grows to the longest.
-  let scratch = 0;
-  let scratchSize = 0;
   function reserveScratch(size) {
     if (size <= scratchSize) return;
     if (scratch !== 0) exports.free(scratch);
@@ -76,13 +89,29 @@ function bind(exports) {
     if (scratch === 0) throw new Error("calculation.wasm is out of memory");
     scratchSize = wanted;
   }
-  reserveScratch(1);
+
+  function start() {
+    exports = new WebAssembly.Instance(module, imports).exports;
+    exports._initialize();
+    memory = exports.memory;
+    heap = new Uint8Array(memory.buffer);
+    words = new Uint32Array(memory.buffer);
+    scratch = 0;
+    scratchSize = 0;
+    reserveScratch(1);
+  }
+  start();
+
+  // Called once a call's answer has been read.
+  function recycleAfterHugeInput() {
+    if (memory.buffer.byteLength > KEPT_MEMORY_BYTES) start();
+  }
 
   // Writes the text's UTF-8 bytes at address, as TextEncoder does (a lone surrogate becomes
-  // U+FFFD); returns their count. Room for three bytes a code unit must be there.
+  // U+FFFD); returns their count. The room roomFor() gives must be there.
   function writeText(text, address) {
     if (text.length > HAND_ENCODED_UNITS) {
-      return encoder.encodeInto(text, heap.subarray(address, address + 3 * text.length)).written;
+      return encoder.encodeInto(text, heap.subarray(address, scratch + scratchSize)).written;
     }
     let at = address;
     for (let i = 0; i < text.length; i++) {
@@ -114,10 +143,15 @@ function bind(exports) {
     return at - address;
   }
 
+  // Bytes enough for the text's UTF-8: exact for a long text, whose block should not be three
+  // times its size.
+  const roomFor = (text) =>
+    text.length > HAND_ENCODED_UNITS ? utf8Length(text, text.length) : 3 * text.length;
+
   // Puts one or two texts into the scratch block; their lengths in bytes go to `sizes`.
   const sizes = [0, 0];
   function writeTexts(first, second = "") {
-    reserveScratch(3 * (first.length + second.length));
+    reserveScratch(roomFor(first) + roomFor(second));
     refreshViews();
     sizes[0] = writeText(first, scratch);
     sizes[1] = writeText(second, scratch + sizes[0]);
@@ -160,6 +194,7 @@ function bind(exports) {
     return size;
   }
 
+  // Numbers copied out of the module: they outlive a fresh instance.
   const ruleValues = new Float64Array(memory.buffer, exports.design_rules(), 6);
   const rules = Object.freeze({
     sectionWidthCm: ruleValues[0],
@@ -170,17 +205,28 @@ function bind(exports) {
     floorNoteLimit: ruleValues[5],
   });
 
+  const isNumeric = (text) => {
+    writeTexts(text);
+    return exports.is_numeric_text(scratch, sizes[0]) !== 0;
+  };
+
+  // Each function checks its arguments as the page passes them: texts as strings (TypeError),
+  // a caret within its text and a last numeric text the guard could have left (RangeError).
   return {
     // The design's rules that the page shows and draws with, as the engine holds them.
     rules,
 
     isNumericText(text) {
-      writeTexts(String(text));
-      return exports.is_numeric_text(scratch, sizes[0]) !== 0;
+      checkText(text, "text");
+      const numeric = isNumeric(text);
+      recycleAfterHugeInput();
+      return numeric;
     },
 
     designColumn(loadText, floorsText) {
-      writeTexts(String(loadText), String(floorsText));
+      checkText(loadText, "loadText");
+      checkText(floorsText, "floorsText");
+      writeTexts(loadText, floorsText);
       const answer = exports.design_column(scratch, sizes[0], scratch + sizes[0], sizes[1]) >>> 2;
       refreshViews();
       const requiredAreaText = readTextAt(answer + 1);
@@ -188,6 +234,7 @@ function bind(exports) {
       const steelAreaText = readTextAt(answer + 5);
       const barCountText = readTextAt(answer + 7);
       const outcome = words[answer];
+      recycleAfterHugeInput();
       if (outcome === 0) {
         return { ok: true, requiredAreaText, lengthText, steelAreaText, barCountText };
       }
@@ -196,18 +243,31 @@ function bind(exports) {
     },
 
     checkInputs(loadText, floorsText) {
-      writeTexts(String(loadText), String(floorsText));
-      return INPUT_PROBLEMS[exports.check_inputs(scratch, sizes[0], scratch + sizes[0], sizes[1])];
+      checkText(loadText, "loadText");
+      checkText(floorsText, "floorsText");
+      writeTexts(loadText, floorsText);
+      const problem = exports.check_inputs(scratch, sizes[0], scratch + sizes[0], sizes[1]);
+      recycleAfterHugeInput();
+      return INPUT_PROBLEMS[problem];
     },
 
     // The caret counts UTF-16 code units, as a text field's selectionStart; the module counts
-    // UTF-8 bytes.
+    // UTF-8 bytes. The last numeric text is empty, numeric, or the beginning of a number that
+    // one more digit completes.
     guardText(text, caret, lastNumeric) {
-      const field = String(text);
-      let at = Number.isFinite(caret) ? Math.min(Math.max(Math.trunc(caret), 0), field.length) : 0;
-      if (at > 0 && /[\uD800-\uDBFF][\uDC00-\uDFFF]/.test(field.slice(at - 1, at + 1))) at -= 1;
-      const caretBytes = utf8Length(field, at);
-      writeTexts(field, String(lastNumeric));
+      checkText(text, "text");
+      checkNumber(caret, "caret");
+      checkText(lastNumeric, "lastNumeric");
+      if (!Number.isInteger(caret) || caret < 0 || caret > text.length) {
+        throw new RangeError(`caret ${caret} is outside the text (0 to ${text.length})`);
+      }
+      if (lastNumeric !== "" && !isNumeric(lastNumeric) && !isNumeric(`${lastNumeric}1`)) {
+        throw new RangeError("lastNumeric is not a numeric text");
+      }
+      let at = caret;
+      if (at > 0 && /[\uD800-\uDBFF][\uDC00-\uDFFF]/.test(text.slice(at - 1, at + 1))) at -= 1;
+      const caretBytes = utf8Length(text, at);
+      writeTexts(text, lastNumeric);
       const answer =
         exports.guard_text(scratch, sizes[0], caretBytes, scratch + sizes[0], sizes[1]) >>> 2;
       refreshViews();
@@ -215,15 +275,21 @@ function bind(exports) {
       const size = words[answer + 1];
       const caretAt = words[answer + 2];
       const guarded = readText(address, size);
-      return {
-        text: guarded,
-        caret: guarded.length === size ? caretAt
-          : decoder.decode(heap.subarray(address, address + caretAt)).length,
-        droppedSeparator: words[answer + 3] !== 0,
-      };
+      const guardedCaret = guarded.length === size ? caretAt
+        : decoder.decode(heap.subarray(address, address + caretAt)).length;
+      const droppedSeparator = words[answer + 3] !== 0;
+      recycleAfterHugeInput();
+      return { text: guarded, caret: guardedCaret, droppedSeparator };
     },
 
-    layOutSection({ widthCm, lengthCm, barCount }) {
+    layOutSection(section) {
+      if (typeof section !== "object" || section === null) {
+        throw new TypeError("layOutSection takes { widthCm, lengthCm, barCount }");
+      }
+      const { widthCm, lengthCm, barCount } = section;
+      checkNumber(widthCm, "widthCm");
+      checkNumber(lengthCm, "lengthCm");
+      checkNumber(barCount, "barCount");
       const answer = exports.lay_out_section(widthCm, lengthCm, barCount);
       const view = new DataView(memory.buffer, answer, 24);
       const outcome = view.getUint32(16, true);
@@ -236,12 +302,15 @@ function bind(exports) {
       }
       return { ok: true, bars, clearSpacingMm: view.getFloat64(0, true) };
     },
+
+    // The module's memory now, in bytes: for the tests and the figures.
+    memoryBytes() {
+      return memory.buffer.byteLength;
+    },
   };
 }
 
 export default async function loadCalculation() {
   const module = await WebAssembly.compile(await moduleBytes());
-  const instance = await WebAssembly.instantiate(module, systemStubs(module));
-  instance.exports._initialize();
-  return Object.freeze(bind(instance.exports));
+  return Object.freeze(bind(module, systemStubs(module)));
 }

@@ -43,7 +43,7 @@ TextView ViewOf(const std::string& text) {
   return {text.data(), static_cast<std::uint32_t>(text.size())};
 }
 
-enum class InputAnswer : std::uint32_t { Accepted, LoadEmpty, FloorsEmpty, Negative };
+enum class InputAnswer : std::uint32_t { Accepted, LoadEmpty, FloorsEmpty, Negative, Unfinished };
 
 struct GuardAnswer {
   TextView text;
@@ -126,6 +126,8 @@ InputAnswer CheckInputsExport(const char* load, std::size_t load_size, const cha
       return InputAnswer::LoadEmpty;
     case coldesign::InputProblem::FloorsEmpty:
       return InputAnswer::FloorsEmpty;
+    case coldesign::InputProblem::Unfinished:
+      return InputAnswer::Unfinished;
     case coldesign::InputProblem::Negative:
       return InputAnswer::Negative;
   }

@@ -7,9 +7,12 @@ export const calculationUnavailable = () => tr('page.calculation-unavailable');
 
 export const separatorHint = () => tr('input.decimal-mark-hint');
 
-// 'load-empty', 'floors-empty' or 'negative'.
+// 'load-empty', 'floors-empty', 'unfinished' or 'negative'.
 export function inputProblemText(problem) {
-  return problem === 'negative' ? tr('message.negative') : tr('message.empty-field');
+  if (problem === 'negative') {
+    return tr('message.negative');
+  }
+  return problem === 'unfinished' ? tr('message.unfinished-number') : tr('message.empty-field');
 }
 
 export function failureText(failure) {

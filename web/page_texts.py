@@ -29,9 +29,10 @@ PLACE = re.compile(r'%(\d)')
 START_TAG = re.compile(r'<[a-z][^>]*>')
 ATTRIBUTE_KEY = re.compile(r'\sdata-text-([a-z-]+)="([^"]*)"')
 ARGUMENT = re.compile(r'\sdata-arg="([^"]*)"')
-# An element whose text is a key's: it stands empty in the source.
+# An element whose text is a key's: it stands empty (or blank) in the source.
 ELEMENT_TEXT = re.compile(
-    r'(?P<start><(?P<tag>[a-z0-9]+)\b[^>]*\sdata-text="(?P<key>[^"]*)"[^>]*>)(?P<end></(?P=tag)>)')
+    r'(?P<start><(?P<tag>[a-z0-9]+)\b[^>]*\sdata-text="(?P<key>[^"]*)"[^>]*>)\s*'
+    r'(?P<end></(?P=tag)>)')
 
 
 class CatalogueError(Exception):

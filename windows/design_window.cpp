@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMenu>
+#include <QStyle>
 
 #include "calculation/design_calculation.h"
 #include "calculation/input_check.h"
@@ -49,6 +50,19 @@ SkinLabel* PlaceDesignLabel(QWidget* window, const char* name, QRect geometry) {
   return label;
 }
 
+QString InputProblemText(InputProblem problem) {
+  switch (problem) {
+    case InputProblem::Negative:
+      return Texts::tr("لا يمكن أن تكون القيمة سالبة", "message.negative");
+    case InputProblem::Unfinished:
+      return Texts::tr("الرقم المدخل غير مكتمل", "message.unfinished-number");
+    case InputProblem::LoadEmpty:
+    case InputProblem::FloorsEmpty:
+      break;
+  }
+  return Texts::tr("لا يمكن ترك هذا الحقل فارغا", "message.empty-field");
+}
+
 }  // namespace
 
 DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags) {
@@ -79,6 +93,12 @@ DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags)
   diameter_field_ = PlaceResultField(this, "Text7", FromTwips(720, 2880, 975, 375), u"16"_s);
   bar_count_field_ = PlaceResultField(this, "Text8", FromTwips(2040, 2880, 975, 375));
 
+  // Between the bar fields and Results, in the window's one free strip.
+  stale_note_ =
+      PlaceLabel(this, "StaleResultsNote", {}, StaleNoteFont(), FromTwips(0, 3255, 3600, 225));
+  stale_note_->setAlignment(Qt::AlignCenter);
+  stale_note_->hide();
+
   results_button_ = PlaceButton(this, "Command1", {}, FromTwips(1200, 3480, 1095, 375));
   exit_button_ = PlaceButton(this, "Command2", {}, FromTwips(120, 3960, 1095, 375));
   notes_button_ = PlaceButton(this, "Command3", {}, FromTwips(2400, 3960, 1095, 375));
@@ -93,6 +113,8 @@ DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags)
   GuardNumericInput(floors_field_);
   connect(load_field_, &QLineEdit::returnPressed, results_button_, &QPushButton::click);
   connect(floors_field_, &QLineEdit::returnPressed, results_button_, &QPushButton::click);
+  connect(load_field_, &QLineEdit::textChanged, this, &DesignWindow::markStaleResults);
+  connect(floors_field_, &QLineEdit::textChanged, this, &DesignWindow::markStaleResults);
   connect(results_button_, &QPushButton::clicked, this, &DesignWindow::showResults);
   connect(exit_button_, &QPushButton::clicked, this, &DesignWindow::exitRequested);
   connect(notes_button_, &QPushButton::clicked, this, &DesignWindow::notesRequested);
@@ -132,6 +154,8 @@ void DesignWindow::retranslate() {
   results_button_->setText(Texts::tr("النتائج", "design.results"));
   exit_button_->setText(ExitTitle());
   notes_button_->setText(NotesTitle());
+  stale_note_->setText(
+      Texts::tr("النتائج للقيم السابقة، اضغط «النتائج» للتحديث", "design.stale-results"));
   // The other language, named in its own words.
   language_->setText(Texts::tr("English", "language.other"));
 }
@@ -164,6 +188,7 @@ void DesignWindow::closeEvent(QCloseEvent* event) {
 }
 
 void DesignWindow::showResults() {
+  setResultsInputs(std::nullopt);
   if (!inputsAccepted()) {
     return;
   }
@@ -174,6 +199,7 @@ void DesignWindow::showResults() {
   const auto result = DesignColumn(input);
   if (result) {
     writeResult(*result);
+    setResultsInputs(std::pair(load_field_->text(), floors_field_->text()));
     emit designed(input, *result);
     return;
   }
@@ -191,10 +217,8 @@ bool DesignWindow::inputsAccepted() {
   const auto problem =
       CheckDesignInputs(load_field_->text().toStdString(), floors_field_->text().toStdString());
   if (!problem) return true;
-  AskUser(this, QMessageBox::NoIcon, ProgramName(),
-          *problem == InputProblem::Negative
-              ? Texts::tr("لا يمكن أن تكون القيمة سالبة", "message.negative")
-              : Texts::tr("لا يمكن ترك هذا الحقل فارغا", "message.empty-field"));
+  writeResult({});  // no earlier result stands beside inputs that were refused
+  AskUser(this, QMessageBox::NoIcon, ProgramName(), InputProblemText(*problem));
   return false;
 }
 
@@ -211,6 +235,25 @@ void DesignWindow::writeResult(const ColumnDesignResult& result) {
   length_field_->setText(QString::fromStdString(result.length_text));
   steel_area_field_->setText(QString::fromStdString(result.steel_area_text));
   bar_count_field_->setText(QString::fromStdString(result.bar_count_text));
+}
+
+void DesignWindow::setResultsInputs(std::optional<std::pair<QString, QString>> inputs) {
+  results_inputs_ = std::move(inputs);
+  markStaleResults();
+}
+
+void DesignWindow::markStaleResults() {
+  const bool stale =
+      results_inputs_ && *results_inputs_ != std::pair(load_field_->text(), floors_field_->text());
+  if (stale != stale_note_->isHidden()) return;
+  stale_note_->setVisible(stale);
+  for (QLineEdit* field : {required_area_field_, width_field_, length_field_, steel_area_field_,
+                           diameter_field_, bar_count_field_}) {
+    field->setProperty("stale", stale);  // the skin greys them
+    field->setAccessibleDescription(stale ? stale_note_->text() : QString());
+    field->style()->unpolish(field);
+    field->style()->polish(field);
+  }
 }
 
 }  // namespace coldesign

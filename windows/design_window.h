@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <optional>
+#include <utility>
 
 #include "skin/skin_label.h"
 
@@ -44,6 +46,10 @@ class DesignWindow : public QWidget {
   bool inputsAccepted();
   void revealResultsArea();
   void writeResult(const ColumnDesignResult& result);
+  // Results on show belong to `inputs` (the load and the floors), or there are none.
+  void setResultsInputs(std::optional<std::pair<QString, QString>> inputs);
+  // Greys the results and shows the note while the inputs differ from those of the results.
+  void markStaleResults();
 
   SkinLabel* load_label_;
   SkinLabel* floors_label_;
@@ -63,6 +69,8 @@ class DesignWindow : public QWidget {
   QPushButton* notes_button_;
   QAction* language_;
   SheetActions* sheet_actions_;
+  SkinLabel* stale_note_;
+  std::optional<std::pair<QString, QString>> results_inputs_;
 };
 
 }  // namespace coldesign

@@ -2,12 +2,14 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
 #include <QValidator>
 #include <algorithm>
+#include <limits>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -39,6 +41,9 @@ class NumberFieldGuard : public QValidator {
  public:
   explicit NumberFieldGuard(QLineEdit* field)
       : QValidator(field), field_(field), settled_{field->text(), field->cursorPosition()} {
+    // A long paste is taken whole or refused by the guard, never cut short by the field into
+    // another number.
+    field->setMaxLength(std::numeric_limits<int>::max());
     field->setValidator(this);
     field->installEventFilter(this);
     connect(field, &QLineEdit::textChanged, this, &NumberFieldGuard::takeChange);
@@ -70,6 +75,9 @@ class NumberFieldGuard : public QValidator {
         }
         break;
       }
+      case QEvent::Drop:
+        takeDrop(static_cast<QDropEvent*>(event));
+        return true;
       case QEvent::ContextMenu:
         showContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
@@ -93,20 +101,29 @@ class NumberFieldGuard : public QValidator {
         QStringView(text).first(std::clamp<qsizetype>(caret, 0, text.size()));
     const auto caret_bytes = static_cast<std::size_t>(before_caret.toUtf8().size());
     const GuardedInput guarded = GuardedText(View(edited), caret_bytes, View(before));
-    if (guarded.text != View(edited)) {
+    discarded_ = guarded.text != View(edited);
+    if (discarded_) {
       text = QString::fromStdString(guarded.text);
       caret = static_cast<int>(
           QString::fromUtf8(guarded.text.data(), static_cast<qsizetype>(guarded.caret)).size());
     }
-    edit_under_way_ = true;
-    dropped_separator_ = guarded.dropped_separator;
+    // A refused edit leaves the text as it was: no change follows, and no undo step.
+    edit_under_way_ = text != settled_.text;
+    if (guarded.dropped_separator) showHint();
+  }
+
+  // The field takes the drop through the guard; a source told Move would delete the text it
+  // gave, so a drop the guard did not take whole is a Copy.
+  void takeDrop(QDropEvent* drop) {
+    discarded_ = false;
+    static_cast<QObject*>(field_)->event(drop);
+    if (discarded_ && drop->isAccepted()) drop->setDropAction(Qt::CopyAction);
   }
 
   // Every change of the text, settled: an edit by the user is one undo step; text set by the
   // program starts the history anew, as in any line edit.
   void takeChange(const QString& text) {
     const bool user_edit = std::exchange(edit_under_way_, false);
-    const bool hint = std::exchange(dropped_separator_, false) && user_edit;
     if (text != settled_.text && !restoring_) {
       if (user_edit) {
         undo_.push_back(settled_);
@@ -116,7 +133,6 @@ class NumberFieldGuard : public QValidator {
       redo_.clear();
     }
     settled_.text = text;
-    if (hint) showHint();
   }
 
   void undo() { restore(undo_, redo_); }
@@ -161,7 +177,8 @@ class NumberFieldGuard : public QValidator {
     action->setEnabled(enabled);
   }
 
-  // A note below the field, centred on it and kept inside the window.
+  // A note on a ground of its own next to the field, centred on it: below it, or above, where it
+  // covers none of the window's other controls and captions.
   void showHint() {
     QWidget* window = field_->window();
     if (hint_ == nullptr) {
@@ -173,11 +190,31 @@ class NumberFieldGuard : public QValidator {
     hint_->adjustSize();
     const QRect field_box(field_->mapTo(window, QPoint(0, 0)), field_->size());
     const int widest_left = std::max(0, window->width() - hint_->width());
-    hint_->move(std::clamp(field_box.center().x() - hint_->width() / 2, 0, widest_left),
-                field_box.bottom() + 1 + kHintGap);
+    const int left = std::clamp(field_box.center().x() - hint_->width() / 2, 0, widest_left);
+    hint_->move(freeSpot(window, field_box, left));
     hint_->raise();
     hint_->show();
     hint_timer_.start();
+  }
+
+  // The nearest place below or above the field where the hint, its left edge at `left`, lies
+  // inside the window and over no other visible control; below the field when there is none.
+  QPoint freeSpot(const QWidget* window, const QRect& field_box, int left) const {
+    const QList<QWidget*> others = window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const auto free = [&](const QRect& place) {
+      return window->rect().contains(place) &&
+             std::ranges::none_of(others, [&](const QWidget* other) {
+               return other != hint_ && other->isVisible() && other->geometry().intersects(place);
+             });
+    };
+    const int below = field_box.bottom() + 1 + kHintGap;
+    const int above = field_box.top() - kHintGap - hint_->height();
+    for (int distance = 0; distance <= window->height(); ++distance) {
+      for (const int top : {below + distance, above - distance}) {
+        if (free(QRect(QPoint(left, top), hint_->size()))) return {left, top};
+      }
+    }
+    return {left, below};
   }
 
   void hideHint() {
@@ -187,7 +224,7 @@ class NumberFieldGuard : public QValidator {
   QLineEdit* field_;
   FieldState settled_;  // the text before the edit under way, and its caret
   bool edit_under_way_ = false;
-  bool dropped_separator_ = false;
+  bool discarded_ = false;  // the guard took out or changed some of the user's edit
   bool restoring_ = false;
   std::vector<FieldState> undo_;
   std::vector<FieldState> redo_;

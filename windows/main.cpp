@@ -17,7 +17,9 @@ int main(int argc, char* argv[]) {
   // Reading the user's font configuration, the longest step before the first text can be drawn,
   // runs on another core while Qt connects to the display; Qt then finds it ready.
   std::thread font_configuration(FcInit);
+  coldesign::BeginDisplayConnection();
   QApplication app(argc, argv);
+  coldesign::EndDisplayConnection();
   font_configuration.join();
   coldesign::SetUpApplication(app);
   const auto language = coldesign::LanguageArgument(QCoreApplication::arguments());

@@ -20,4 +20,6 @@ QFont DesignLabelFont() { return ProgramFont(8.25, QFont::Normal); }
 
 QFont NotesLabelFont() { return ProgramFont(9.75, QFont::Bold); }
 
+QFont StaleNoteFont() { return ProgramFont(7.5, QFont::Normal); }
+
 }  // namespace coldesign

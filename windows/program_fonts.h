@@ -19,5 +19,6 @@ QFont WindowFont();       // buttons, frames and message boxes
 QFont FieldFont();        // the design window's text fields
 QFont DesignLabelFont();  // the design window's labels
 QFont NotesLabelFont();   // the notes window's labels
+QFont StaleNoteFont();    // the design window's note on results of earlier inputs
 
 }  // namespace coldesign

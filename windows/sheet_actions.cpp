@@ -9,8 +9,11 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QToolTip>
 
 #include "sheet/calculation_sheet.h"
@@ -29,6 +32,9 @@ QString AskWithSaveDialog(QWidget* window, const QString& suggested) {
                                       suggested, u"PDF (*.pdf)"_s);
 }
 
+// Less room than this is a full disk: the sheet takes a few tens of kilobytes.
+constexpr qint64 kRoomForASheet = qint64{64} * 1024;
+
 // Why a file could not be written, in words the user can act on, with the system's reason.
 QString FailureReason(const QSaveFile& file, const QString& path) {
   const QFileInfo folder(QFileInfo(path).absolutePath());
@@ -37,6 +43,10 @@ QString FailureReason(const QSaveFile& file, const QString& path) {
     reason = Texts::tr("المجلد غير موجود.", "file.no-folder");
   } else if (!folder.isDir()) {
     reason = Texts::tr("المسار لا يشير إلى مجلد.", "file.not-a-folder");
+  } else if (file.error() == QFileDevice::ResourceError ||
+             QStorageInfo(folder.absoluteFilePath()).bytesAvailable() < kRoomForASheet) {
+    // Qt reports a full disk as a resource error, but a write the disk cut short as no error.
+    reason = Texts::tr("القرص ممتلئ، ولا مكان فيه لورقة الحساب.", "file.disk-full");
   } else if (file.error() == QFileDevice::WriteError) {
     reason = Texts::tr("تعذرت الكتابة، وقد يكون القرص ممتلئا.", "file.write-failed");
   } else if (!folder.isWritable()) {
@@ -44,7 +54,8 @@ QString FailureReason(const QSaveFile& file, const QString& path) {
   } else {
     reason = Texts::tr("تعذر إنشاء الملف.", "file.not-created");
   }
-  return reason + u"\n("_s + file.errorString() + u')';
+  return file.error() == QFileDevice::NoError ? reason
+                                              : reason + u"\n("_s + file.errorString() + u')';
 }
 
 // Writes the sheet in full or not at all. Gives the reason of a failure, empty on success.
@@ -53,8 +64,11 @@ QString WriteSheetFile(const SheetContent& content, const QString& path) {
   if (!file.open(QIODevice::WriteOnly)) {
     return FailureReason(file, path);
   }
-  if (!WriteCalculationSheetPdf(content, file)) {
-    QString reason = FailureReason(file, path);
+  const SheetPdfResult written = WriteCalculationSheetPdf(content, file);
+  if (written != SheetPdfResult::Written) {
+    QString reason = written == SheetPdfResult::NotMade
+                         ? Texts::tr("تعذر إنشاء ورقة الحساب.", "file.sheet-not-made")
+                         : FailureReason(file, path);
     file.cancelWriting();
     return reason;
   }
@@ -62,6 +76,13 @@ QString WriteSheetFile(const SheetContent& content, const QString& path) {
     return FailureReason(file, path);
   }
   return {};
+}
+
+// "trail.pdf " is meant as "trail.pdf": blanks pasted or typed after a name are not part of it.
+QString WithoutTrailingBlanks(const QString& path) {
+  qsizetype end = path.size();
+  while (end > 0 && path[end - 1].isSpace()) --end;
+  return path.first(end);
 }
 
 QAction* MakeAction(QWidget* window, const QKeySequence& keys) {
@@ -144,20 +165,29 @@ void SheetActions::saveSheet() {
     return;
   }
   const SheetContent design = *design_;  // the dialog's events cannot change what is saved
-  QString path = ask_file_name_(window_, suggestedPath());
-  if (path.isEmpty()) {
+  const QString asked = ask_file_name_(window_, suggestedPath());
+  if (asked.isEmpty()) {
+    return;
+  }
+  QString path = WithoutTrailingBlanks(asked);
+  const QString name = QFileInfo(path).fileName();
+  if (name.isEmpty() || name.contains(QRegularExpression(u"[\\x{0}-\\x{1F}\\x{7F}]"_s))) {
+    AskUser(window_, QMessageBox::NoIcon, ProgramName(),
+            Texts::tr("تعذر حفظ ورقة الحساب: اسم الملف فارغ، أو فيه سطر جديد أو رمز تحكم. اختر "
+                      "اسما غيره.",
+                      "file.bad-name"));
     return;
   }
   if (!path.endsWith(u".pdf"_s, Qt::CaseInsensitive)) {
     path += u".pdf"_s;
-    // The dialog asked about the name as typed, not about this one.
-    if (QFileInfo::exists(path) &&
-        AskUser(window_, QMessageBox::NoIcon, ProgramName(),
-                Texts::tr("الملف %1 موجود. هل تريد استبداله؟", "file.replace")
-                    .arg(QFileInfo(path).fileName()),
-                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
-      return;
-    }
+  }
+  // The dialog asked about the name as typed, not about this one.
+  if (path != asked && QFileInfo::exists(path) &&
+      AskUser(window_, QMessageBox::NoIcon, ProgramName(),
+              Texts::tr("الملف %1 موجود. هل تريد استبداله؟", "file.replace")
+                  .arg(QFileInfo(path).fileName()),
+              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+    return;
   }
   const QString reason = WriteSheetFile(design, path);
   if (!reason.isEmpty()) {
@@ -180,7 +210,12 @@ void SheetActions::printSheet() {
   printer.setCreator(ProgramName() + u' ' + kProgramVersion.toString());
   QPrintPreviewDialog preview(&printer, window_);
   preview.setWindowTitle(Texts::tr("معاينة ورقة الحساب قبل الطباعة", "sheet.print-preview"));
-  preview.resize(760, 900);  // the whole page large enough to read
+  // The whole page large enough to read, within the screen and clear of its edges, where the
+  // window's frame and title go.
+  const QRect screen = window_->screen()->availableGeometry();
+  QRect placed(QPoint(0, 0), QSize(760, 900).boundedTo(screen.size() * 0.9));
+  placed.moveCenter(screen.center());
+  preview.setGeometry(placed);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&design](QPrinter* device) {
     QPainter painter(device);
     const QRectF paper = device->paperRect(QPrinter::DevicePixel);

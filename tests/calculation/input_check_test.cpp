@@ -45,6 +45,16 @@ INSTANTIATE_TEST_SUITE_P(Negative, CheckDesignInputsFinds,
                                            InputCase{"-١٠", "٥", InputProblem::Negative},
                                            InputCase{"10", "-۵٫۵", InputProblem::Negative}));
 
+// A number still waiting for its digits, in either field, before a negative value.
+INSTANTIATE_TEST_SUITE_P(Unfinished, CheckDesignInputsFinds,
+                         ::testing::Values(InputCase{"-", "5", InputProblem::Unfinished},
+                                           InputCase{"10", ".", InputProblem::Unfinished},
+                                           InputCase{"-10", "5e-", InputProblem::Unfinished},
+                                           InputCase{" +", "5", InputProblem::Unfinished},
+                                           InputCase{"1E", "5", InputProblem::Unfinished},
+                                           InputCase{"-\xD9\xAB", "5", InputProblem::Unfinished},
+                                           InputCase{"", "-", InputProblem::LoadEmpty}));
+
 // Texts that are not negative numbers pass: zero, and what the calculation itself reports
 // (blanks, not a number, beyond the range of a double).
 INSTANTIATE_TEST_SUITE_P(
@@ -52,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(InputCase{"10", "5", kAccepted}, InputCase{"0", "0", kAccepted},
                       InputCase{"-0", "5", kAccepted}, InputCase{"10", "-0.0", kAccepted},
                       InputCase{"١٠", "٥", kAccepted}, InputCase{" ", "5", kAccepted},
-                      InputCase{"10", " ", kAccepted}, InputCase{"-", "5", kAccepted},
+                      InputCase{"10", " ", kAccepted}, InputCase{"-x", "5", kAccepted},
                       InputCase{"abc", "-x", kAccepted}, InputCase{"-1e400", "5", kAccepted},
                       InputCase{"-1e-400", "5", kAccepted}));
 

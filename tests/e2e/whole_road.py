@@ -6,7 +6,7 @@ import sys
 
 from desktop_driver import (ON_WAYLAND, Checks, Program, click, icon_sides, screenshot,
                             screenshot_around, text_of, type_into, wait_for, window_extent,
-                            window_id, window_size)
+                            window_id, window_size, xdotool)
 
 DESIGN_TITLE = "زركولت"
 NOTES_TITLE = "ملاحظات"
@@ -18,6 +18,7 @@ DIAMETER = "(mm) قطر السيخ"
 BARS = "عدد الأسياخ"
 EMPTY_FIELD = "لا يمكن ترك هذا الحقل فارغا"
 CONFIRM = " هل أنت متأكد من الخروج من البرنامج؟؟؟"
+STALE_NOTE = "النتائج للقيم السابقة، اضغط «النتائج» للتحديث"
 
 
 def field(program, name):
@@ -90,6 +91,21 @@ def main():
         click(button(program, "رجوع"))
         check("Back brings the results back unchanged",
               text_of(field(program, LENGTH)) == "30" and text_of(field(program, LOAD)) == "10")
+
+        type_into(field(program, LOAD), "0")
+        check("a load edited after Results marks the results as those of the inputs before",
+              program.find(STALE_NOTE, role="label") and text_of(field(program, LENGTH)) == "30")
+        screenshot(os.path.join(outdir, f"design-stale{suffix}.png"), design)
+        xdotool("key", "ctrl+a", "BackSpace")
+        click(button(program, "النتائج"))
+        check("Results with the load emptied asks for it", EMPTY_FIELD in answer(program, "موافق"))
+        check("and leaves no result of the inputs before",
+              text_of(field(program, LENGTH)) == "" and text_of(field(program, BARS)) == ""
+              and program.absent(STALE_NOTE))
+        type_into(field(program, LOAD), "10")
+        click(button(program, "النتائج"))
+        check("Results again gives the results",
+              wait_for("the bar count", lambda: text_of(field(program, BARS)) == "4"))
 
         click(button(program, "خروج"))
         box, _ = program.dialog()

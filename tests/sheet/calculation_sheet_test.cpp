@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -35,7 +37,7 @@ class SheetPdf {
   explicit SheetPdf(const SheetContent& content) {
     QBuffer buffer(&bytes_);
     buffer.open(QIODevice::WriteOnly);
-    written_ = WriteCalculationSheetPdf(content, buffer);
+    written_ = WriteCalculationSheetPdf(content, buffer) == SheetPdfResult::Written;
     path_ = dir_.filePath(u"sheet.pdf"_s);
     QFile file(path_);
     if (file.open(QIODevice::WriteOnly)) file.write(bytes_);
@@ -50,6 +52,18 @@ class SheetPdf {
     process.start(tool, arguments);
     process.waitForFinished();
     return QString::fromUtf8(process.readAllStandardOutput());
+  }
+
+  // What a strict reader finds wrong with the file, which poppler would repair unseen (a wrong
+  // cross-reference table, a stream of the wrong length); empty when nothing.
+  [[nodiscard]] QString faults() const {
+    QProcess process;
+    process.start(u"qpdf"_s, {u"--check"_s, path_});
+    if (!process.waitForFinished()) return u"qpdf did not run"_s;
+    const QString warnings = QString::fromUtf8(process.readAllStandardError());
+    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) return warnings;
+    return u"qpdf exit code %1\n"_s.arg(process.exitCode()) + warnings +
+           QString::fromUtf8(process.readAllStandardOutput());
   }
 
  private:
@@ -84,13 +98,22 @@ TEST(CalculationSheet, OneA4PageWithItsTitleAndFontsEmbedded) {
   EXPECT_TRUE(all_fonts.contains(u"NotoSans-"_s)) << all_fonts.toStdString();
 }
 
-// Arabic words read back in their plain letters, not as positional forms.
+// A device that takes nothing fails the writing, not the making of the sheet.
+TEST(CalculationSheet, ADeviceThatTakesNothingIsAWriteFailure) {
+  QBuffer closed;
+  EXPECT_EQ(WriteCalculationSheetPdf(Design("100", "7"), closed), SheetPdfResult::WriteFailed);
+}
+
+// Arabic words read back in their plain letters as they are written, lam-alef as its two letters,
+// never as presentation forms.
 TEST(CalculationSheet, ArabicReadsBackInPlainLetters) {
   const QString text = SheetPdf(Design("10", "5")).run(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s});
-  for (const QString& words :
-       {u"زركولت"_s, u"ورقة حساب عمود خرساني مسلح"_s, u"تصميم مبدئي"_s, u"مساحة حديد التسليح"_s}) {
+  for (const QString& words : {u"زركولت"_s, u"ورقة حساب عمود خرساني مسلح"_s, u"تصميم مبدئي"_s,
+                               u"مساحة حديد التسليح"_s, u"المدخلات"_s, u"الأدوار"_s}) {
     EXPECT_TRUE(text.contains(words)) << words.toStdString() << "\nin\n" << text.toStdString();
   }
+  static const QRegularExpression kPresentationForms(u"[\\x{FB50}-\\x{FDFF}\\x{FE70}-\\x{FEFF}]"_s);
+  EXPECT_FALSE(text.contains(kPresentationForms)) << text.toStdString();
 }
 
 // In English the sheet reads left to right in English words only, its heading at the left
@@ -143,27 +166,76 @@ TEST(CalculationSheet, FitsThePaperItIsPrintedOn) {
   }
 }
 
+// The print preview records the page as a picture and draws that in its window, where the
+// program reads right to left: it must show the pixels the page has when drawn directly.
+TEST(CalculationSheet, ThePrintPreviewShowsWhatPrints) {
+  QPicture picture;
+  const int dots_per_inch = picture.logicalDpiX();
+  const QSize size = kSheetPageSize.toSize() * dots_per_inch / 72;
+  const SheetContent content = Design("100", "7");
+  QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+  {
+    QPainter painter(&picture);
+    PaintCalculationSheet(painter, QRect(QPoint(0, 0), size), dots_per_inch, content);
+  }
+  QImage previewed(size, QImage::Format_RGB32);
+  previewed.fill(Qt::white);
+  {
+    QPainter painter(&previewed);
+    picture.play(&painter);
+  }
+  QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+  QImage printed(size, QImage::Format_RGB32);
+  printed.setDotsPerMeterX(qRound(dots_per_inch / 0.0254));
+  printed.setDotsPerMeterY(qRound(dots_per_inch / 0.0254));
+  printed.fill(Qt::white);
+  {
+    QPainter painter(&printed);
+    PaintCalculationSheet(painter, printed.rect(), dots_per_inch, content);
+  }
+  int ink = 0;
+  int differing = 0;
+  for (int y = 0; y < size.height(); ++y) {
+    for (int x = 0; x < size.width(); ++x) {
+      const int shown = qGray(previewed.pixel(x, y));
+      const int printed_here = qGray(printed.pixel(x, y));
+      ink += printed_here < 128 ? 1 : 0;
+      differing += std::abs(shown - printed_here) > 128 ? 1 : 0;
+    }
+  }
+  EXPECT_LT(differing, ink / 100) << differing << " of " << ink << " pixels of ink differ";
+}
+
 struct SheetCase {
   std::string load;
   std::string floors;
   QStringList words;  // on the page, as text
   friend std::ostream& operator<<(std::ostream& os, const SheetCase& c) {
-    return os << c.load << " t x " << c.floors << " floors";
+    const auto shown = [](const std::string& text) {
+      return text.size() <= 20
+                 ? text
+                 : text.substr(0, 12) + "… (" + std::to_string(text.size()) + " characters)";
+    };
+    return os << shown(c.load) << " t x " << shown(c.floors) << " floors";
   }
 };
 
 class SheetText : public ::testing::TestWithParam<SheetCase> {};
 
 // What the words say, whatever the blanks, direction marks and sentence stops the reader puts
-// between the runs of Arabic and of figures; a lam-alef reads back as its ligature character.
-QString Squeezed(const QString& text) {
+// between the runs of Arabic and of figures.
+QString Squeezed(QString text) {
   static const QRegularExpression kLayout(u"[\\s\\x{202A}-\\x{202E}.:،]"_s);
-  return text.normalized(QString::NormalizationForm_KC).remove(kLayout);
+  return text.remove(kLayout);
 }
 
+// The sheet's text, in a file a strict reader finds nothing wrong with.
 TEST_P(SheetText, HoldsTheResultTextsAndTheRulesThatRaisedThem) {
   const SheetContent content = Design(GetParam().load, GetParam().floors);
-  const QString text = Squeezed(SheetPdf(content).run(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s}));
+  const SheetPdf pdf(content);
+  const QString faults = pdf.faults();
+  EXPECT_TRUE(faults.isEmpty()) << faults.toStdString();
+  const QString text = Squeezed(pdf.run(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s}));
   for (const std::string& result :
        {content.result.required_area_text, content.result.length_text,
         content.result.steel_area_text, content.result.bar_count_text}) {
@@ -174,6 +246,52 @@ TEST_P(SheetText, HoldsTheResultTextsAndTheRulesThatRaisedThem) {
                                                << text.toStdString();
   }
 }
+
+// A word's box as pdftotext -bbox gives it, in points from the page's top-left corner.
+struct WordBox {
+  QRectF box;
+  QString word;
+};
+
+std::vector<WordBox> WordBoxes(const QString& bbox_html, QSizeF& page) {
+  static const QRegularExpression kPage(u"<page width=\"([-\\d.]+)\" height=\"([-\\d.]+)\""_s);
+  static const QRegularExpression kWord(
+      u"<word xMin=\"([-\\d.]+)\" yMin=\"([-\\d.]+)\" xMax=\"([-\\d.]+)\" "
+      u"yMax=\"([-\\d.]+)\">([^<]*)</word>"_s);
+  const QRegularExpressionMatch size = kPage.match(bbox_html);
+  page = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble());
+  std::vector<WordBox> words;
+  for (const QRegularExpressionMatch& word : kWord.globalMatch(bbox_html)) {
+    const QPointF top_left(word.captured(1).toDouble(), word.captured(2).toDouble());
+    const QPointF bottom_right(word.captured(3).toDouble(), word.captured(4).toDouble());
+    words.push_back({QRectF(top_left, bottom_right), word.captured(5)});
+  }
+  return words;
+}
+
+// Every word on the page, and none printed over another. A box reaches from the font's ascent to
+// its descent, so lines overlap a little: only the middle of each box counts.
+TEST_P(SheetText, StaysOnThePageWithNoTextOverAnother) {
+  QSizeF page;
+  const std::vector<WordBox> words = WordBoxes(
+      SheetPdf(Design(GetParam().load, GetParam().floors)).run(u"pdftotext"_s, {u"-bbox"_s}), page);
+  ASSERT_GT(words.size(), 100U);
+  std::vector<QRectF> middles;
+  for (const WordBox& word : words) {
+    EXPECT_TRUE(QRectF(QPointF(0, 0), page).contains(word.box))
+        << "off the page: " << word.word.toStdString();
+    const qreal height = word.box.height();
+    middles.push_back(word.box.adjusted(0.5, height * 0.3, -0.5, -height * 0.3));
+  }
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    for (std::size_t j = i + 1; j < words.size(); ++j) {
+      EXPECT_FALSE(middles[i].intersects(middles[j]))
+          << words[i].word.toStdString() << " over " << words[j].word.toStdString();
+    }
+  }
+}
+
+const std::string kLong83 = "100." + std::string(79, '0');
 
 INSTANTIATE_TEST_SUITE_P(
     Designs, SheetText,
@@ -190,7 +308,12 @@ INSTANTIATE_TEST_SUITE_P(
         SheetCase{"30", "4", {u"فصار الطول 40 cm"_s, u"30 × 40 cm"_s}},
         SheetCase{"50", "7", {u"العدد الزوجي 18"_s}},
         // Eight floors: beyond the limit the notes state; the load as typed, in Arabic digits.
-        SheetCase{"١٠", "8", {u"يتجاوز هذا الحد"_s, u"١٠ t"_s}}));
+        SheetCase{"١٠", "8", {u"يتجاوز هذا الحد"_s, u"١٠ t"_s}},
+        // Inputs as long as the fields take: wrapped in their cells, the sheet shrunk to its page.
+        SheetCase{"100.000000000001", "7.00000000000001", {u"100.000000000001 t"_s}},
+        SheetCase{kLong83, "7", {QString::fromStdString(kLong83)}},
+        SheetCase{kLong83, "7." + std::string(78, '0') + "1", {QString::fromStdString(kLong83)}},
+        SheetCase{"1." + std::string(1000, '0') + "1", "7", {u"4 Φ16"_s}}));
 
 // The formulas are written from the design's rules: a changed rule changes the printed formula.
 TEST(CalculationSheet, WritesItsFormulasFromTheDesignRules) {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "resources/fonts/embedded_fonts.h"
@@ -27,6 +28,13 @@ QString RunTool(const QString& tool, const QStringList& arguments) {
   return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The page saved as a PDF file in `dir`.
+QString Saved(const PdfPage& page, const QTemporaryDir& dir) {
+  QFile file(dir.filePath(u"page.pdf"_s));
+  if (file.open(QIODevice::WriteOnly)) file.write(page.document({u"عنوان"_s, u"Test"_s}));
+  return file.fileName();
+}
+
 TEST(PdfPage, ShapesAndTextLandWhereTheyWereDrawn) {
   RegisterEmbeddedFonts();
   PdfPage page(QSizeF(200, 100), kDotsPerInch);
@@ -43,13 +51,9 @@ TEST(PdfPage, ShapesAndTextLandWhereTheyWereDrawn) {
   page.text(text, QPointF(80, 20) * kUnit, Qt::black);
 
   const QTemporaryDir dir;
-  QFile file(dir.filePath(u"page.pdf"_s));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(page.document({u"عنوان"_s, u"Test"_s}));
-  file.close();
-
-  RunTool(u"pdftoppm"_s, {u"-r"_s, u"72"_s, u"-png"_s, u"-singlefile"_s, file.fileName(),
-                          dir.filePath(u"page"_s)});
+  const QString file = Saved(page, dir);
+  RunTool(u"pdftoppm"_s,
+          {u"-r"_s, u"72"_s, u"-png"_s, u"-singlefile"_s, file, dir.filePath(u"page"_s)});
   const QImage image(dir.filePath(u"page.png"_s));
   ASSERT_EQ(image.size(), QSize(200, 100));
   EXPECT_EQ(image.pixelColor(40, 30), QColor(Qt::red));
@@ -62,11 +66,39 @@ TEST(PdfPage, ShapesAndTextLandWhereTheyWereDrawn) {
   }
   EXPECT_GT(ink, 50);
 
-  const QString words = RunTool(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, file.fileName(), u"-"_s});
+  const QString words = RunTool(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, file, u"-"_s});
   for (const QString& word : {u"Sheet"_s, u"ورقة"_s, u"30"_s, u"cm"_s}) {
     EXPECT_TRUE(words.contains(word)) << word.toStdString() << " not in " << words.toStdString();
   }
-  EXPECT_TRUE(RunTool(u"pdfinfo"_s, {file.fileName()}).contains(u"عنوان"_s));
+  EXPECT_TRUE(RunTool(u"pdfinfo"_s, {file}).contains(u"عنوان"_s));
+}
+
+// More glyphs than one section of the text map holds (a hundred): each reads back as its letter,
+// those at the ends of the sections too.
+TEST(PdfPage, EveryGlyphReadsBackAsItsLetter) {
+  RegisterEmbeddedFonts();
+  PdfPage page(QSizeF(400, 200), kDotsPerInch);
+  QString letters;
+  for (char16_t c = u'!'; c <= u'~'; ++c) letters += QChar(c);
+  for (char16_t c = u'\u00C0'; c <= u'\u00FF'; ++c) letters += QChar(c);
+  letters += u"office"_s;  // "ffi" drawn as one glyph where the font has the ligature
+  QTextLayout text(letters, SheetFont(10), &page.layoutDevice());
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAnywhere);
+  text.setTextOption(option);
+  text.beginLayout();
+  qreal y = 0;
+  for (QTextLine line = text.createLine(); line.isValid(); line = text.createLine()) {
+    line.setLineWidth(380 * kUnit);
+    line.setPosition({0, y});
+    y += line.height();
+  }
+  text.endLayout();
+  page.text(text, QPointF(10, 10) * kUnit, Qt::black);
+
+  const QTemporaryDir dir;
+  QString read = RunTool(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s, Saved(page, dir), u"-"_s});
+  EXPECT_EQ(letters.toStdString(), read.remove(QRegularExpression(u"\\s"_s)).toStdString());
 }
 
 // The page's content stream, inflated.

@@ -5,6 +5,7 @@ import { spawn } from 'node:child_process';
 import { mkdtemp, rm } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { once } from 'node:events';
 import { chromium } from 'playwright-core';
 
@@ -17,10 +18,12 @@ const CHROMIUM_FLAGS = [
   '--disable-background-networking', '--disable-component-update', '--disable-sync',
 ];
 
-// Serves `directory` on 127.0.0.1 at a port the system picks; stop() ends that process by pid.
+const PAGE_SERVER = fileURLToPath(new URL('../../scripts/serve_web.py', import.meta.url));
+
+// Serves `directory` on 127.0.0.1 at a port the system picks, as scripts/web.sh does; stop()
+// ends that process by pid.
 export async function startServer(directory) {
-  const server = spawn('python3', ['-u', '-m', 'http.server', '--bind', '127.0.0.1',
-                                   '--directory', directory, '0'],
+  const server = spawn('python3', ['-u', PAGE_SERVER, directory, '0'],
                        { stdio: ['ignore', 'pipe', 'ignore'] });
   let output = '';
   const port = await new Promise((resolve, reject) => {

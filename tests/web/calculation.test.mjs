@@ -92,6 +92,7 @@ const designInputs = [
 ];
 const numericInputs = ["", " ", "-", ".", "٫", "1e", "1e400", "-0", ...texts(2000, anyText)];
 const checkInputs = [["", ""], ["", "-1"], ["-1", ""], ["-1", "1"], ["1", "-1"], ["-0", "0"],
+  ["-", "1"], ["1", "5e-"],
   ...texts(500, (r) => [r.next() < 0.1 ? "" : anyText(r), r.next() < 0.1 ? "" : anyText(r)])];
 
 // Edits of a numeric text as a person makes them: a key typed or a text pasted at the caret, or
@@ -193,6 +194,38 @@ test("layOutSection places the native bars", () => {
   (input) => calculation.layOutSection(input));
 });
 
+test("every function refuses arguments the page never passes", () => {
+  const refusals = [
+    [() => calculation.isNumericText(5), TypeError],
+    [() => calculation.designColumn("50"), TypeError],
+    [() => calculation.checkInputs(null, "7"), TypeError],
+    [() => calculation.guardText(12, 0, ""), TypeError],
+    [() => calculation.guardText("12", "2", ""), TypeError],
+    [() => calculation.guardText("12", 2), TypeError],
+    [() => calculation.guardText("12", 3, ""), RangeError],
+    [() => calculation.guardText("12", -1, ""), RangeError],
+    [() => calculation.guardText("12", 1.5, ""), RangeError],
+    [() => calculation.guardText("e5", 0, "abc"), RangeError],
+    [() => calculation.guardText("5", 1, "1a"), RangeError],
+    [() => calculation.layOutSection(), TypeError],
+    [() => calculation.layOutSection({ widthCm: "30", lengthCm: 45, barCount: 6 }), TypeError],
+  ];
+  for (const [call, error] of refusals) assert.throws(call, error, String(call));
+  // The beginnings of a number are texts a field may hold.
+  for (const last of ["", "-", ".", "5e", "5e-", "٫"]) {
+    assert.doesNotThrow(() => calculation.guardText(`${last}1`, last.length + 1, last), last);
+  }
+});
+
+test("a huge input leaves the module's memory no larger than it was", () => {
+  const before = calculation.memoryBytes();
+  const huge = "1".repeat(10_000_000);
+  calculation.guardText(huge, huge.length, "");
+  calculation.designColumn(huge, huge);
+  assert.ok(calculation.memoryBytes() <= before, `${calculation.memoryBytes()} bytes`);
+  assert.equal(calculation.designColumn("50", "7").barCountText, "18");
+});
+
 // The shapes the page relies on, on the worked examples.
 test("the worked examples, as the page reads them", () => {
   assert.deepStrictEqual(calculation.designColumn("50", "7"), { ok: true,
@@ -203,6 +236,7 @@ test("the worked examples, as the page reads them", () => {
       steelAreaText: "", barCountText: "" } });
   assert.equal(calculation.checkInputs("10", "-5"), "negative");
   assert.equal(calculation.checkInputs("10", "5"), null);
+  assert.equal(calculation.checkInputs("-", "5"), "unfinished");
   assert.deepStrictEqual(calculation.guardText("١a٢", 2, "١٢"),
     { text: "١٢", caret: 1, droppedSeparator: false });
   assert.equal(calculation.layOutSection({ widthCm: 30, lengthCm: 45, barCount: 6 }).bars.length,

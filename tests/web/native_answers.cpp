@@ -99,6 +99,8 @@ std::string Check(const std::string& load, const std::string& floors) {
       return "\"load-empty\"";
     case coldesign::InputProblem::FloorsEmpty:
       return "\"floors-empty\"";
+    case coldesign::InputProblem::Unfinished:
+      return "\"unfinished\"";
     case coldesign::InputProblem::Negative:
       return "\"negative\"";
   }

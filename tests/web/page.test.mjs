@@ -3,6 +3,8 @@
 
 import assert from 'node:assert/strict';
 import { existsSync } from 'node:fs';
+import { cp, mkdtemp, readFile, rm, symlink, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { DESKTOP, PHONE, launchBrowser, startServer, waitUntilOffline } from './browser.mjs';
@@ -11,6 +13,8 @@ const WEB_DIR = process.env.COLDESIGN_WEB_DIR;
 const EMPTY = 'لا يمكن ترك هذا الحقل فارغا';
 const NEGATIVE = 'لا يمكن أن تكون القيمة سالبة';
 const OVERFLOW = 'القيم المدخلة كبيرة جدا ولا يمكن حسابها';
+const STALE = 'النتائج للقيم السابقة، اضغط «النتائج» للتحديث';
+const UNFINISHED = 'الرقم المدخل غير مكتمل';
 
 let server;
 let phone;
@@ -40,7 +44,7 @@ async function typeInto(page, id, text) {
   await page.keyboard.type(text);
 }
 
-// Pastes each input whole (a lone "-" typed first would not stay) and presses Results.
+// Puts each input in whole, as one paste, and presses Results.
 async function pressResults(page, load, floors) {
   for (const [id, text] of [['Text1', load], ['Text3', floors]]) {
     await page.fill(`#${id}`, '');
@@ -64,6 +68,34 @@ const readMessage = (page) => page.evaluate(() => ({
   focused: document.activeElement?.id,
   button: document.getElementById('message-ok').textContent,
 }));
+
+// The lowest contrast of an element's text with what lies behind it: the background colours of
+// the element and its ancestors over white, a gradient taken at each of its colours.
+const lowestContrast = (page, selector) => page.evaluate((selector) => {
+  const colours = (text) => [...text.matchAll(/rgba?\(([^)]+)\)/g)].map((match) => {
+    const [r, g, b, a = 1] = match[1].split(/[\s,/]+/).map(Number);
+    return [r, g, b, a];
+  });
+  const over = ([r, g, b, a], below) => [r, g, b].map((c, i) => c * a + below[i] * (1 - a));
+  const luminance = (rgb) => rgb.map((c) => c / 255)
+    .map((c) => (c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4))
+    .reduce((sum, c, i) => sum + c * [0.2126, 0.7152, 0.0722][i], 0);
+  const element = document.querySelector(selector);
+  const layers = [];
+  for (let e = element; e; e = e.parentElement) layers.unshift(getComputedStyle(e));
+  let behind = [[255, 255, 255]];
+  for (const style of layers) {
+    const gradient = colours(style.backgroundImage);
+    if (gradient.length > 0) behind = gradient.flatMap((c) => behind.map((b) => over(c, b)));
+    const [colour] = colours(style.backgroundColor);
+    behind = behind.map((b) => over(colour, b));
+  }
+  const [text] = colours(getComputedStyle(element).color);
+  return Math.min(...behind.map((b) => {
+    const [lighter, darker] = [luminance(over(text, b)), luminance(b)].sort((x, y) => y - x);
+    return (lighter + 0.05) / (darker + 0.05);
+  }));
+}, selector);
 
 before(async () => {
   assert.ok(WEB_DIR && existsSync(join(WEB_DIR, 'index.html')),
@@ -119,9 +151,13 @@ describe('the guard keeps each field numeric', () => {
     { typed: '12a', kept: '12' },
     { typed: '1.5', kept: '1.5' },
     { typed: '1a2b3c', kept: '123' },
-    { typed: '-', kept: '' },
-    { typed: '.', kept: '' },
+    { typed: '-', kept: '-' },
+    { typed: '.', kept: '.' },
+    { typed: '.5', kept: '.5' },
+    { typed: '-5', kept: '-5' },
+    { typed: '5e-3', kept: '5e-3' },
     { typed: '٤x٢', kept: '٤٢' },
+    { typed: '12,5', kept: '12.5' },
   ];
   for (const { typed, kept } of typings) {
     test(`typing ${typed} leaves "${kept}"`, async () => {
@@ -147,35 +183,93 @@ describe('the guard keeps each field numeric', () => {
     await page.close();
   });
 
-  test('a comma is dropped with a hint about the decimal mark, gone at the next key', async () => {
+  test('a typed comma is the point, with a hint that covers no control, gone at the next key',
+       async () => {
+         const page = await openPage();
+         await typeInto(page, 'Text1', '1,');
+         assert.equal(await page.inputValue('#Text1'), '1.');
+         assert.equal(await page.isVisible('#Text1-hint'), true);
+         assert.match(await page.textContent('#Text1-hint'), /«\.» أو «٫»/);
+         const covered = await page.evaluate(() => {
+           const hint = document.getElementById('Text1-hint').getBoundingClientRect();
+           const under = (box) => !(box.right <= hint.left || hint.right <= box.left ||
+                                    box.bottom <= hint.top || hint.bottom <= box.top);
+           const controls = [...document.querySelectorAll('button, input')]
+             .filter((control) => control.offsetParent !== null);
+           const results = document.getElementById('Command1').getBoundingClientRect();
+           const tapped = document.elementFromPoint((results.left + results.right) / 2,
+                                                    (results.top + results.bottom) / 2);
+           return { top: hint.top, covered: controls.filter((c) => under(c.getBoundingClientRect()))
+             .map((control) => control.id), tapped: tapped.id };
+         });
+         assert.deepEqual(covered, { top: covered.top, covered: [], tapped: 'Command1' });
+         assert.ok(covered.top >= 0, `the hint starts ${covered.top} px above the page`);
+         await page.keyboard.type('5');
+         assert.equal(await page.inputValue('#Text1'), '1.5');
+         assert.equal(await page.isVisible('#Text1-hint'), false);
+         await page.keyboard.insertText('1,000');
+         assert.equal(await page.inputValue('#Text1'), '1.5', 'a pasted comma is ambiguous');
+         assert.equal(await page.isVisible('#Text1-hint'), true);
+         await page.close();
+       });
+
+  test('undo takes back the kept edits, as if the refused letter was never typed', async () => {
     const page = await openPage();
-    await typeInto(page, 'Text1', '1,');
-    assert.equal(await page.inputValue('#Text1'), '1');
-    assert.equal(await page.isVisible('#Text1-hint'), true);
-    assert.match(await page.textContent('#Text1-hint'), /«\.» أو «٫»/);
+    await typeInto(page, 'Text1', '12a');
+    await page.keyboard.press('Control+z');
     await page.keyboard.type('5');
     assert.equal(await page.inputValue('#Text1'), '15');
-    assert.equal(await page.isVisible('#Text1-hint'), false);
+    await page.keyboard.press('Control+z');
+    await page.keyboard.press('Control+Shift+z');
+    assert.deepEqual(await page.evaluate(() => {
+      const field = document.getElementById('Text1');
+      return [field.value, field.selectionStart];
+    }), ['15', 2]);
+    await page.close();
+  });
+
+  test('an input method composes undisturbed; what it commits is guarded', async () => {
+    const page = await openPage();
+    await page.click('#Text3');
+    const devTools = await page.context().newCDPSession(page);
+    for (const text of ['3', '3a']) {
+      await devTools.send('Input.imeSetComposition',
+                          { text, selectionStart: text.length, selectionEnd: text.length });
+    }
+    assert.equal(await page.inputValue('#Text3'), '3a');
+    await devTools.send('Input.insertText', { text: '34' });
+    assert.equal(await page.inputValue('#Text3'), '34');
     await page.close();
   });
 });
 
 describe('messages', () => {
+  // `before`: the inputs of a successful Results first, whose results must not stay standing.
   const cases = [
     { load: '', floors: '', message: EMPTY, focusAfter: 'Text1' },
     { load: '10', floors: '', message: EMPTY, focusAfter: 'Text3' },
     { load: '-10', floors: '5', message: NEGATIVE },
     { load: '10', floors: '-5', message: NEGATIVE },
+    { before: ['100', '7'], load: '', floors: '7', message: EMPTY, focusAfter: 'Text1' },
+    { before: ['100', '7'], load: '-100', floors: '7', message: NEGATIVE },
+    { load: '-', floors: '5', message: UNFINISHED },
+    { load: '10', floors: '5e', message: UNFINISHED },
   ];
-  for (const { load, floors, message, focusAfter } of cases) {
-    test(`"${load}" and "${floors}": ${message}, results still hidden`, async () => {
+  for (const { before: earlier, load, floors, message, focusAfter } of cases) {
+    const after = earlier ? ` after ${earlier.join(' and ')}` : '';
+    test(`"${load}" and "${floors}"${after}: ${message}, no results shown`, async () => {
       const page = await openPage();
+      if (earlier) {
+        await pressResults(page, ...earlier);
+      }
       await pressResults(page, load, floors);
       assert.deepEqual(await readMessage(page),
                        { open: true, text: message, focused: 'message-ok', button: 'موافق' });
       await page.keyboard.press('Enter');
       assert.equal((await readMessage(page)).open, false);
-      assert.equal((await readResults(page)).shown, false);
+      const { shown, length, bars } = await readResults(page);
+      assert.deepEqual({ shown, length, bars }, { shown: false, length: '', bars: '' });
+      assert.equal(await page.locator('#section-drawing circle').count(), 0);
       if (focusAfter) {
         await page.waitForFunction((id) => document.activeElement?.id === id, focusAfter,
                                    { timeout: 5000 });
@@ -195,6 +289,36 @@ describe('messages', () => {
     assert.equal(await page.isVisible('#section-figure'), false);
     await page.close();
   });
+});
+
+describe('results belong to their inputs', () => {
+  const edits = [
+    { edit: 'a digit typed into the load', id: 'Text1', keys: ['5'], stale: true },
+    { edit: 'a digit deleted from the floors', id: 'Text3', keys: ['Backspace'], stale: true },
+    { edit: 'a digit deleted and typed back', id: 'Text3', keys: ['Backspace', '7'], stale: false },
+    { edit: 'a letter the guard refuses', id: 'Text1', keys: ['a'], stale: false },
+  ];
+  const readStaleness = (page) => page.evaluate(() => ({
+    note: document.getElementById('results-note').hidden ? ''
+      : document.getElementById('results-note').textContent,
+    colour: getComputedStyle(document.getElementById('Text8')).color,
+  }));
+  for (const { edit, id, keys, stale } of edits) {
+    test(`${edit} ${stale ? 'greys' : 'keeps'} the results until Results`, async () => {
+      const page = await openPage();
+      await pressResults(page, '100', '7');
+      const fresh = await readStaleness(page);
+      await page.click(`#${id}`);
+      await page.keyboard.press('End');
+      for (const key of keys) await page.keyboard.press(key);
+      const edited = await readStaleness(page);
+      assert.equal(edited.note, stale ? STALE : '');
+      assert.equal(edited.colour !== fresh.colour, stale);
+      await page.click('#Command1');
+      assert.deepEqual(await readStaleness(page), fresh);
+      await page.close();
+    });
+  }
 });
 
 describe('notes and back', () => {
@@ -302,6 +426,82 @@ describe('sizes', () => {
          await page.close();
        });
 
+  // Each control is what a tap at its middle reaches: the hint lies over none.
+  const coveredControls = (page) => page.evaluate(() => [...document.querySelectorAll(
+    'button, input')].filter((control) => {
+    if (control.offsetParent === null) return false;
+    control.scrollIntoView({ block: 'center' });
+    const box = control.getBoundingClientRect();
+    return !control.contains(document.elementFromPoint(box.x + box.width / 2,
+                                                       box.y + box.height / 2));
+  }).map((control) => control.id));
+  // Each number shown stands whole on one line, within its box.
+  const brokenNumbers = (page) => page.evaluate(() => [...document.querySelectorAll(
+    'input, output')].filter((field) => {
+    if (field.offsetParent === null || field.value === '') return false;
+    const range = document.createRange();
+    range.selectNodeContents(field);
+    const lines = new Set([...range.getClientRects()].map((line) => Math.round(line.top)));
+    return field.scrollWidth > field.clientWidth || lines.size > 1;
+  }).map((field) => field.id));
+
+  for (const width of [360, 180]) {
+    test(`at 200 % text on a ${width} px screen nothing scrolls sideways, numbers stay whole, ` +
+         'the hint covers no control and the message stays on screen', async () => {
+      const browser = await launchBrowser({ ...PHONE, viewport: { width, height: 640 } });
+      try {
+        const page = await openPage(browser);
+        await page.evaluate(() => { document.documentElement.style.fontSize = '200%'; });
+        await pressResults(page, '426', '7');
+        await typeInto(page, 'Text1', ',');
+        assert.equal(await page.isVisible('#Text1-hint'), true);
+        assert.deepEqual(await coveredControls(page), []);
+        assert.deepEqual(await brokenNumbers(page), []);
+        assert.equal(await noHorizontalScroll(page), true);
+        await pressResults(page, '', '7');
+        const box = await page.locator('#message').boundingBox();
+        assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.width <= width &&
+                  box.y + box.height <= 640, JSON.stringify(box));
+        await page.keyboard.press('Enter');
+        await page.click('#Command3');
+        assert.equal(await noHorizontalScroll(page), true);
+      } finally {
+        await browser.close();
+      }
+    });
+  }
+
+  test('"-5" reads left to right in its field', async () => {
+    const page = await openPage();
+    await page.click('#Text1');
+    await page.keyboard.insertText('-5');
+    // The text's offsets at the field's left and right ends.
+    const offsets = await page.evaluate(() => {
+      const box = document.getElementById('Text1').getBoundingClientRect();
+      return [box.left + 2, box.right - 2].map(
+        (x) => document.caretPositionFromPoint(x, box.y + box.height / 2).offset);
+    });
+    assert.deepEqual(offsets, [0, 2]);
+    await page.close();
+  });
+
+  test('every text, results greyed or not, stands out 4.5:1 from what lies behind it', async () => {
+    const page = await openPage();
+    await pressResults(page, '50', '7');
+    const selectors = ['#section-caption', '.times', '#Frame1 legend', '#SkinLabel3', '#Text5'];
+    const expectContrast = async () => {
+      for (const selector of selectors) {
+        const contrast = await lowestContrast(page, selector);
+        assert.ok(contrast >= 4.5, `${selector}: ${contrast.toFixed(2)}:1`);
+      }
+    };
+    await expectContrast();
+    await typeInto(page, 'Text1', '5');
+    selectors.push('#results-note');
+    await expectContrast();
+    await page.close();
+  });
+
   test('a desktop window shows the page without horizontal scroll', async () => {
     const desktop = await launchBrowser(DESKTOP);
     try {
@@ -326,6 +526,19 @@ test('after one visit the page is installable, and loads and calculates with the
     const devTools = await browser.context.newCDPSession(page);
     const { installabilityErrors } = await devTools.send('Page.getInstallabilityErrors');
     assert.deepEqual(installabilityErrors, []);
+    // The maskable icon fills its square to the corners, which a launcher's mask cuts away.
+    const cornerAlphas = await page.evaluate(async () => {
+      const manifest = await (await fetch('manifest.webmanifest')).json();
+      const icon = manifest.icons.find(({ purpose }) => purpose === 'maskable');
+      const bitmap = await createImageBitmap(await (await fetch(icon.src)).blob());
+      const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+      canvas.getContext('2d').drawImage(bitmap, 0, 0);
+      const { data } = canvas.getContext('2d').getImageData(0, 0, bitmap.width, bitmap.height);
+      const alpha = (x, y) => data[4 * (y * bitmap.width + x) + 3];
+      const last = bitmap.width - 1;
+      return [alpha(0, 0), alpha(last, 0), alpha(0, last), alpha(last, last)];
+    });
+    assert.deepEqual(cornerAlphas, [255, 255, 255, 255]);
     await ownServer.stop();
     await page.reload();
     await pressResults(page, '50', '7');
@@ -335,6 +548,83 @@ test('after one visit the page is installable, and loads and calculates with the
     await browser.close();
     await ownServer.stop();
   }
+});
+
+// A site holding the page in three folders: a/ and b/ the same build, c/ a copy to update.
+describe('the service worker', () => {
+  let site;
+  let siteServer;
+  let browser;
+  before(async () => {
+    site = await mkdtemp(join(tmpdir(), 'coldesign-site-'));
+    await symlink(WEB_DIR, join(site, 'a'));
+    await symlink(WEB_DIR, join(site, 'b'));
+    await cp(WEB_DIR, join(site, 'c'), { recursive: true });
+    siteServer = await startServer(site);
+    browser = await launchBrowser(PHONE);
+  });
+  after(async () => {
+    await browser?.close();
+    await siteServer?.stop();
+    await rm(site, { recursive: true, force: true });
+  });
+  const cacheNames = (page) => page.evaluate(() => caches.keys());
+
+  test("deletes its own older caches, and no other app's nor another folder's", async () => {
+    const page = await browser.context.newPage();
+    await page.goto(`${siteServer.origin}/a/`);
+    await waitUntilOffline(page);
+    const [folderA] = await cacheNames(page);
+    const olderB = folderA.replace('/a/', '/b/').replace(/[0-9a-f]{16}$/, '0'.repeat(16));
+    // name: the page's folder whose file the cache holds, and whether b/'s page deletes it.
+    const caches = [
+      { name: folderA, deleted: false },
+      { name: 'another-app', holds: 'b/', deleted: false },
+      { name: olderB, holds: 'b/', deleted: true },
+      { name: 'column-designer-00000000000000a0', holds: 'a/', deleted: false },
+      { name: 'column-designer-00000000000000b0', holds: 'b/', deleted: true },
+    ];
+    await page.evaluate(async (made) => {
+      for (const { name, holds } of made) {
+        await (await caches.open(name)).put(new URL(`../${holds}`, location), new Response(''));
+      }
+    }, caches.slice(1));
+    await page.goto(`${siteServer.origin}/b/`);
+    await waitUntilOffline(page);
+    const left = await cacheNames(page);
+    for (const { name, deleted } of caches) assert.equal(!left.includes(name), deleted, name);
+    await page.close();
+  });
+
+  test('a new version waits, offered by a banner, and its reload shows it whole', async () => {
+    const page = await browser.context.newPage();
+    await page.goto(`${siteServer.origin}/c/`);
+    await waitUntilOffline(page);
+    const ownCaches = async () => (await cacheNames(page)).filter((name) => name.includes('/c/'));
+    const [before] = await ownCaches();
+    assert.equal(await page.isVisible('#update-banner'), false);
+    // The next build: another page and another build hash.
+    const file = (name) => join(site, 'c', name);
+    await writeFile(file('index.html'), (await readFile(file('index.html'), 'utf8'))
+      .replace('<title', '<meta name="build" content="next"><title'));
+    await writeFile(file('service-worker.js'), (await readFile(file('service-worker.js'), 'utf8'))
+      .replace(/'[0-9a-f]{16}'/, `'${'f'.repeat(16)}'`));
+    await page.evaluate(async () => (await navigator.serviceWorker.ready).update());
+    await page.waitForSelector('#update-banner:not([hidden])');
+    assert.equal(await page.textContent('#update-banner span'), 'نسخة جديدة متاحة');
+    // Until asked, the page and its cache stay those of the version it started with.
+    const other = await browser.context.newPage();
+    await other.goto(`${siteServer.origin}/c/`);
+    assert.equal(await other.locator('meta[name=build]').count(), 0);
+    await other.close();
+    assert.ok((await ownCaches()).includes(before));
+    await Promise.all([page.waitForEvent('load'), page.click('#update-reload')]);
+    await page.waitForSelector('#design-form:not([aria-busy])');
+    assert.equal(await page.locator('meta[name=build]').count(), 1);
+    assert.equal(await page.isVisible('#update-banner'), false);
+    assert.deepEqual((await ownCaches()).map((name) => name.slice(-16)), ['f'.repeat(16)]);
+    await page.close();
+  });
 });
 
 test('a host that does not serve the module gets a message at Results, not silence', async () => {
@@ -355,11 +645,15 @@ test('a host that does not serve the module gets a message at Results, not silen
 });
 
 // In a browser of its own: the attempts it makes are not the page's.
-test('the page refuses inline script and anything from another host', async () => {
+test('the page refuses framing, inline script and anything from another host', async () => {
   const browser = await launchBrowser(DESKTOP);
   try {
     const page = await browser.context.newPage();
-    await page.goto(`${server.origin}/`);
+    const response = await page.goto(`${server.origin}/`);
+    // Sent by the server, as scripts/web.sh serves the page: no other site may frame it.
+    const headers = response.headers();
+    assert.deepEqual([headers['content-security-policy'], headers['x-content-type-options']],
+                     ["frame-ancestors 'none'", 'nosniff']);
     const refused = await page.evaluate(() => new Promise((resolve) => {
       const directives = [];
       document.addEventListener('securitypolicyviolation', (event) => {

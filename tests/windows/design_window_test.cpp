@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
@@ -31,12 +32,25 @@ const QString kEmptyField = u"لا يمكن ترك هذا الحقل فارغا"
 const QString kNegative = u"لا يمكن أن تكون القيمة سالبة"_s;
 const QString kOverflow = u"القيم المدخلة كبيرة جدا ولا يمكن حسابها"_s;
 const QString kNotANumber = u"القيمة المدخلة ليست رقما"_s;
+const QString kUnfinished = u"الرقم المدخل غير مكتمل"_s;
+const QString kStaleNote = u"النتائج للقيم السابقة، اضغط «النتائج» للتحديث"_s;
 
 const QStringList kResultsArea = {u"Text4"_s,  u"Text5"_s,      u"Text7"_s,     u"Text8"_s,
                                   u"Frame1"_s, u"SkinLabel3"_s, u"SkinLabel4"_s};
 
 QLineEdit* Field(const QWidget& window, const QString& name) {
   return window.findChild<QLineEdit*>(name);
+}
+
+// Types the keys one by one; "↶" is the undo key, "↷" the redo key.
+void TypeKeys(QLineEdit* field, const QString& keys) {
+  for (const QChar key : keys) {
+    if (key == u'↶' || key == u'↷') {
+      QTest::keySequence(field, key == u'↶' ? QKeySequence::Undo : QKeySequence::Redo);
+    } else {
+      TypeInto(field, QString(key));
+    }
+  }
 }
 
 void PressResults(const QWidget& window) {
@@ -53,6 +67,21 @@ bool ResultsAreaHidden(const QWidget& window) {
   return std::ranges::none_of(kResultsArea, [&](const QString& name) {
     return window.findChild<QWidget*>(name)->isVisible();
   });
+}
+
+bool StaleNoteShown(const QWidget& window) {
+  const auto* note = window.findChild<SkinLabel*>(u"StaleResultsNote"_s);
+  return note != nullptr && note->isVisible() && note->text() == kStaleNote;
+}
+
+// The grey level of the darkest pixel the widget draws: its text's ink.
+int DarkestInk(QWidget& widget) {
+  const QImage image = widget.grab().toImage();
+  int darkest = 255;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) darkest = std::min(darkest, qGray(image.pixel(x, y)));
+  }
+  return darkest;
 }
 
 // The design window shown on the offscreen screen, with the load and floors typed in.
@@ -91,16 +120,21 @@ class DesignWindowTest : public QObject {
     QTest::newRow("a letter after digits") << u"Text1"_s << u"12a"_s << u"12"_s;
     QTest::newRow("a point then a digit") << u"Text1"_s << u"1.5"_s << u"1.5"_s;
     QTest::newRow("a letter first") << u"Text1"_s << u"a"_s << u""_s;
-    QTest::newRow("a lone minus") << u"Text1"_s << u"-"_s << u""_s;
-    QTest::newRow("a lone point") << u"Text3"_s << u"."_s << u""_s;
+    QTest::newRow("a lone minus") << u"Text1"_s << u"-"_s << u"-"_s;
+    QTest::newRow("a lone point") << u"Text3"_s << u"."_s << u"."_s;
+    QTest::newRow("a point first") << u"Text1"_s << u".5"_s << u".5"_s;
+    QTest::newRow("a minus first") << u"Text1"_s << u"-5"_s << u"-5"_s;
     QTest::newRow("letters between digits") << u"Text3"_s << u"4xy2"_s << u"42"_s;
-    // "1e" is not yet a number, so the exponent cannot be typed.
-    QTest::newRow("an exponent letter") << u"Text3"_s << u"1e5"_s << u"15"_s;
+    QTest::newRow("an exponent") << u"Text3"_s << u"1e5"_s << u"1e5"_s;
+    QTest::newRow("a negative exponent") << u"Text3"_s << u"5e-3"_s << u"5e-3"_s;
     QTest::newRow("Arabic-Indic digits") << u"Text1"_s << u"١٢٫٥"_s << u"١٢٫٥"_s;
     QTest::newRow("a letter after Arabic-Indic digits") << u"Text3"_s << u"٣ب٤"_s << u"٣٤"_s;
     QTest::newRow("letters between digits, fast") << u"Text1"_s << u"1a2b3c"_s << u"123"_s;
     QTest::newRow("a letter among digits, fast") << u"Text1"_s << u"12w34"_s << u"1234"_s;
-    QTest::newRow("a decimal comma") << u"Text1"_s << u"7,5"_s << u"75"_s;
+    QTest::newRow("a decimal comma") << u"Text1"_s << u"12,5"_s << u"12.5"_s;
+    QTest::newRow("the Arabic layout's period key") << u"Text1"_s << u"12ز5"_s << u"12.5"_s;
+    QTest::newRow("undo after a refused letter") << u"Text1"_s << u"12a↶5"_s << u"15"_s;
+    QTest::newRow("undo and redo of a mended paste") << u"Text1"_s << u"1↶↷2"_s << u"12"_s;
   }
 
   void typingKeepsOnlyNumbers() {
@@ -108,8 +142,10 @@ class DesignWindowTest : public QObject {
     QFETCH(QString, keys);
     QFETCH(QString, kept);
     ShownDesignWindow window;
-    TypeInto(Field(*window, field), keys);
-    QCOMPARE(window.text(field), kept);
+    QLineEdit* typed = Field(*window, field);
+    TypeKeys(typed, keys);
+    QCOMPARE(typed->text(), kept);
+    QCOMPARE(typed->cursorPosition(), kept.size());
   }
 
   void pastedTextLosesCharactersFromTheCaret_data() {
@@ -121,7 +157,10 @@ class DesignWindowTest : public QObject {
     QTest::newRow("nothing numeric") << u""_s << u"abc"_s << u""_s;
     QTest::newRow("a negative number") << u""_s << u"-5"_s << u"-5"_s;
     QTest::newRow("100 kB of letters") << u"7"_s << QString(100'000, u'a') << u"7"_s;
-    QTest::newRow("100 kB of digits") << u""_s << QString(100'000, u'1') << QString(309, u'1');
+    QTest::newRow("100 kB of digits") << u""_s << QString(100'000, u'1') << QString(100'000, u'1');
+    QTest::newRow("a thousands comma") << u"7"_s << u"1,000"_s << u"7"_s;
+    QTest::newRow("marks around") << u""_s << u"\u200F\u00A0100\t"_s << u"100"_s;
+    QTest::newRow("a no-break space inside") << u""_s << u"1\u00A0000"_s << u""_s;
   }
 
   void pastedTextLosesCharactersFromTheCaret() {
@@ -135,6 +174,36 @@ class DesignWindowTest : public QObject {
     load->paste();
     QCOMPARE(load->text(), kept);
     QCOMPARE(load->cursorPosition(), kept.size());
+  }
+
+  void dropTellsTheSourceWhatItTook_data() {
+    QTest::addColumn<QString>("dropped");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<Qt::DropAction>("action");
+    QTest::newRow("all of it") << u"75"_s << u"75"_s << Qt::MoveAction;
+    QTest::newRow("part of it") << u"7x5"_s << u"7"_s << Qt::CopyAction;
+    QTest::newRow("none of it") << u"1,5"_s << u""_s << Qt::CopyAction;
+  }
+
+  // A source that honours a Move deletes what it gave: only a drop taken whole is one.
+  void dropTellsTheSourceWhatItTook() {
+    QFETCH(QString, dropped);
+    QFETCH(QString, kept);
+    QFETCH(Qt::DropAction, action);
+    ShownDesignWindow window;
+    QLineEdit* load = Field(*window, u"Text1"_s);
+    QMimeData data;
+    data.setText(dropped);
+    // Shift held proposes a Move, as a source that honours one offers it.
+    const QPoint at = load->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                          Qt::ShiftModifier);
+    QApplication::sendEvent(load, &enter);
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(load, &drop);
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(load->text(), kept);
+    QCOMPARE(drop.dropAction(), action);
   }
 
   // A paste into a field without the focus mends that field alone; text the program sets is
@@ -196,6 +265,7 @@ class DesignWindowTest : public QObject {
     QTest::addColumn<bool>("shown");
     QTest::newRow("comma") << u"7,"_s << true;
     QTest::newRow("Arabic comma") << u"٧،"_s << true;
+    QTest::newRow("the Arabic layout's comma key") << u"7و"_s << true;
     QTest::newRow("space inside a number") << u"75← "_s << true;
     QTest::newRow("letter") << u"7a"_s << false;
     QTest::newRow("point") << u"7."_s << false;
@@ -204,8 +274,12 @@ class DesignWindowTest : public QObject {
   void decimalMarkHint() {
     QFETCH(QString, keys);
     QFETCH(bool, shown);
-    ShownDesignWindow window;
+    // With the results shown, below the fields stand the results.
+    ShownDesignWindow window(u""_s, u"5"_s);
     QLineEdit* load = Field(*window, u"Text1"_s);
+    load->setText(u"10"_s);
+    PressResults(*window);
+    load->clear();
     for (const QChar key : keys) {
       if (key == u'←') {  // the caret one character back
         load->cursorBackward(false);
@@ -217,6 +291,17 @@ class DesignWindowTest : public QObject {
     QCOMPARE(hint != nullptr && hint->isVisible(), shown);
     if (shown) {
       QCOMPARE(hint->text(), DecimalMarkHint());
+      // On a ground of its own, inside the window, over no other control or caption.
+      const QImage shot = window->grab().toImage();
+
+      QCOMPARE(shot.pixelColor(hint->geometry().topLeft() + QPoint(3, hint->height() / 2)),
+               window->palette().color(QPalette::ToolTipBase));
+      QVERIFY(window->rect().contains(hint->geometry()));
+      for (const QWidget* other : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY2(
+            other == hint || !other->isVisible() || !other->geometry().intersects(hint->geometry()),
+            qPrintable(other->objectName()));
+      }
       TypeInto(load, u"5"_s);
       QVERIFY(!hint->isVisible());
     }
@@ -246,30 +331,35 @@ class DesignWindowTest : public QObject {
     QCOMPARE(window.text(u"Text2"_s), u""_s);
   }
 
-  void negativeInputIsRefused_data() {
+  // A refused Results clears the results of the inputs before, the hidden ones too.
+  void refusedInputClearsTheEarlierResults_data() {
     QTest::addColumn<QString>("load");
     QTest::addColumn<QString>("floors");
-    QTest::newRow("negative load") << u"-10"_s << u"5"_s;
-    QTest::newRow("negative floors") << u"10"_s << u"-5"_s;
-    QTest::newRow("negative with a point") << u"-0.5"_s << u"5"_s;
+    QTest::addColumn<QString>("message");
+    QTest::newRow("negative load") << u"-10"_s << u"5"_s << kNegative;
+    QTest::newRow("negative floors") << u"10"_s << u"-5"_s << kNegative;
+    QTest::newRow("negative with a point") << u"-0.5"_s << u"5"_s << kNegative;
+    QTest::newRow("empty load") << u""_s << u"7"_s << kEmptyField;
+    QTest::newRow("empty floors") << u"100"_s << u""_s << kEmptyField;
   }
 
-  void negativeInputIsRefused() {
+  void refusedInputClearsTheEarlierResults() {
     QFETCH(QString, load);
     QFETCH(QString, floors);
-    ShownDesignWindow window(u"30"_s, u"4"_s);
+    QFETCH(QString, message);
+    ShownDesignWindow window(u"100"_s, u"7"_s);
     PressResults(*window);
     Field(*window, u"Text1"_s)->setText(load);
     Field(*window, u"Text3"_s)->setText(floors);
     ModalBoxAnswerer answerer({QMessageBox::Ok});
     PressResults(*window);
     QCOMPARE(answerer.seen().size(), 1);
-    QCOMPARE(answerer.seen().front().text, kNegative);
+    QCOMPARE(answerer.seen().front().text, message);
     QCOMPARE(answerer.seen().front().title, kCaption);
-    // The earlier results stand untouched.
-    QCOMPARE(window.text(u"Text2"_s), u"1182.58376635012"_s);
-    QCOMPARE(window.text(u"Text5"_s), u"40"_s);
-    QCOMPARE(window.text(u"Text8"_s), u"6"_s);
+    for (const QString& name : {u"Text2"_s, u"Text5"_s, u"Text6"_s, u"Text8"_s}) {
+      QCOMPARE(window.text(name), u""_s);
+    }
+    QVERIFY(!StaleNoteShown(*window));
   }
 
   void resultsOfTheDesign_data() {
@@ -320,12 +410,49 @@ class DesignWindowTest : public QObject {
     QCOMPARE(window.text(u"Text8"_s), u"18"_s);
   }
 
-  void editingAnInputLeavesTheResults() {
+  // Results stand for the inputs they were worked out from: edited inputs grey them and show a
+  // note, until Results is pressed again or the inputs are as they were.
+  void editedInputsMarkTheResultsAsOld_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys");  // '<' is Backspace
+    QTest::addColumn<bool>("press_results");
+    QTest::addColumn<bool>("old");
+    QTest::newRow("a floor digit added") << u"Text3"_s << u"0"_s << false << true;
+    QTest::newRow("the load emptied") << u"Text1"_s << u"<<"_s << false << true;
+    QTest::newRow("typed and taken back") << u"Text1"_s << u"5<"_s << false << false;
+    QTest::newRow("edited, then Results") << u"Text3"_s << u"0"_s << true << false;
+  }
+
+  void editedInputsMarkTheResultsAsOld() {
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(bool, press_results);
+    QFETCH(bool, old);
     ShownDesignWindow window(u"50"_s, u"7"_s);
     PressResults(*window);
-    TypeInto(Field(*window, u"Text3"_s), u"0"_s);
-    QCOMPARE(window.text(u"Text3"_s), u"70"_s);
-    QCOMPARE(window.text(u"Text5"_s), u"115"_s);
+    const int fresh_ink = DarkestInk(*Field(*window, u"Text5"_s));
+    for (const QChar key : keys) {
+      if (key == u'<') {
+        QTest::keyClick(Field(*window, field), Qt::Key_Backspace);
+      } else {
+        TypeInto(Field(*window, field), QString(key));
+      }
+    }
+    if (press_results) {
+      ModalBoxAnswerer answerer({QMessageBox::Ok});
+      PressResults(*window);
+    }
+    QCOMPARE(window.text(u"Text5"_s), press_results ? u"1150"_s : u"115"_s);
+    QCOMPARE(StaleNoteShown(*window), old);
+    QCOMPARE(DarkestInk(*Field(*window, u"Text5"_s)) > fresh_ink + 30, old);
+    // The note covers no control.
+    const auto* note = window->findChild<QWidget*>(u"StaleResultsNote"_s);
+    for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (control != note && control->isVisible()) {
+        QVERIFY2(!note->geometry().intersects(control->geometry()),
+                 qPrintable(control->objectName()));
+      }
+    }
   }
 
   void enterPressesResults_data() {
@@ -377,6 +504,27 @@ class DesignWindowTest : public QObject {
     load->setCursorPosition(0);
     QTest::keyClick(load, Qt::Key_Delete);
     QCOMPARE(load->text(), u"1e5"_s);
+  }
+
+  void unfinishedNumberIsRefused_data() {
+    QTest::addColumn<QString>("load");
+    QTest::addColumn<QString>("floors");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a lone minus") << u"-"_s << u"5"_s << kUnfinished;
+    QTest::newRow("an exponent without digits") << u"10"_s << u"5e"_s << kUnfinished;
+    QTest::newRow("a complete negative number") << u"-5"_s << u"5"_s << kNegative;
+  }
+
+  void unfinishedNumberIsRefused() {
+    QFETCH(QString, load);
+    QFETCH(QString, floors);
+    QFETCH(QString, message);
+    ShownDesignWindow window(load, floors);
+    ModalBoxAnswerer answerer({QMessageBox::Ok});
+    PressResults(*window);
+    QCOMPARE(answerer.seen().size(), 1);
+    QCOMPARE(answerer.seen().front().text, message);
+    QVERIFY(ResultsAreaHidden(*window));
   }
 
   // Text the program set without the guard, and not a number, is reported.

@@ -7,7 +7,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QScreen>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -144,19 +147,53 @@ class SheetActionsTest : public QObject {
     QVERIFY(copied->html().contains(u"dir=\"rtl\""_s));
   }
 
+  // The offscreen screen is 800 × 600, smaller than the page is shown at first elsewhere.
+  void printPreviewFitsTheScreen() {
+    DesignedWindow window(u"100"_s, u"7"_s);
+    QRect shown;
+    QRect available;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, [&] {
+      auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+      if (preview == nullptr) return;
+      shown = preview->frameGeometry();
+      available = preview->screen()->availableGeometry();
+      preview->reject();
+    });
+    poll.start();
+    window.actions().printAction()->trigger();
+    QVERIFY(!shown.isEmpty());
+    QVERIFY2(
+        available.contains(shown),
+        qPrintable(
+            u"%1,%2 %3×%4"_s.arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height())));
+  }
+
+  void saveWritesTheWholeSheetUnderANameEndingInPdf_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("no extension") << u"sheet"_s << u"sheet.pdf"_s;
+    QTest::newRow("capital extension") << u"a.PDF"_s << u"a.PDF"_s;
+    QTest::newRow("trailing blank") << u"trail.pdf "_s << u"trail.pdf"_s;
+    QTest::newRow("trailing blanks, no extension") << u"trail \t"_s << u"trail.pdf"_s;
+  }
+
   void saveWritesTheWholeSheetUnderANameEndingInPdf() {
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
     QTemporaryDir folder;
     DesignedWindow window(u"100"_s, u"7"_s);
     QString suggested;
     window.actions().setAskFileName([&](QWidget*, const QString& path) {
       suggested = path;
-      return folder.filePath(u"sheet"_s);
+      return folder.filePath(typed);
     });
     TypeInto(window.field(u"Text3"_s), u"0"_s);  // 70 floors typed after Results
     QTest::keyClick(&window.window(), Qt::Key_S, Qt::ControlModifier);
     QVERIFY(suggested.endsWith(u"/column-30x230.pdf"_s));
-    QCOMPARE(FilesIn(folder.path()), QStringList{u"sheet.pdf"_s});
-    QFile sheet(folder.filePath(u"sheet.pdf"_s));
+    QCOMPARE(FilesIn(folder.path()), QStringList{saved});
+    QFile sheet(folder.filePath(saved));
     QVERIFY(sheet.open(QIODevice::ReadOnly));
     const QByteArray pdf = sheet.readAll();
     QVERIFY(pdf.startsWith("%PDF-"));
@@ -186,6 +223,8 @@ class SheetActionsTest : public QObject {
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing folder") << u"missing/sheet.pdf"_s << u"المجلد غير موجود"_s;
     QTest::newRow("a file for a folder") << u"file/sheet.pdf"_s << u"لا يشير إلى مجلد"_s;
+    QTest::newRow("a line break in the name") << u"two\nlines.pdf"_s << u"سطر جديد"_s;
+    QTest::newRow("a line break, no extension") << u"two\nlines"_s << u"سطر جديد"_s;
   }
 
   void saveFailureExplainsAndLeavesNoFile() {
@@ -206,6 +245,36 @@ class SheetActionsTest : public QObject {
     QVERIFY(answerer.seen().front().text.contains(u"تعذر حفظ ورقة الحساب"_s));
     QCOMPARE(FilesIn(folder.path()), QStringList{u"file"_s});
     QVERIFY(window.window().isVisible());
+  }
+
+  // Needs a small file system of its own, which ctest mounts (sheet_actions_on_a_full_disk).
+  void saveToAFullDiskSaysSo_data() {
+    QTest::addColumn<qint64>("room");  // bytes left free, fewer than the sheet takes
+    QTest::newRow("no room at all") << qint64{0};
+    QTest::newRow("room for a part") << qint64{8192};
+  }
+
+  void saveToAFullDiskSaysSo() {
+    QFETCH(qint64, room);
+    const QString disk = qEnvironmentVariable("COLDESIGN_FULL_DISK");
+    if (disk.isEmpty()) QSKIP("no small file system to fill (COLDESIGN_FULL_DISK)");
+    QFile filler(QDir(disk).filePath(u"filler"_s));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'x');
+    while (QStorageInfo(disk).bytesAvailable() > room && filler.write(block) == block.size()) {
+      filler.flush();
+    }
+    filler.close();
+    DesignedWindow window(u"100"_s, u"7"_s);
+    window.actions().setAskFileName(
+        [&](QWidget*, const QString&) { return QDir(disk).filePath(u"sheet.pdf"_s); });
+    ModalBoxAnswerer answerer({QMessageBox::Ok});
+    window.actions().saveAction()->trigger();
+    filler.remove();
+    QCOMPARE(answerer.seen().size(), 1);
+    QVERIFY2(answerer.seen().front().text.contains(u"القرص ممتلئ"_s),
+             qPrintable(answerer.seen().front().text));
+    QCOMPARE(FilesIn(disk), QStringList());
   }
 };
 
