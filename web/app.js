@@ -3,8 +3,11 @@
 import loadCalculation from './calculation.js';
 import { createDesignView } from './design_view.js';
 import { guardField } from './field_guard.js';
+import {
+  currentLanguage, onLanguageChange, setLanguage, setTextArgument,
+} from './language.js';
 import { createMessageBox } from './message_box.js';
-import { CALCULATION_UNAVAILABLE, SEPARATOR_HINT } from './messages.js';
+import { calculationUnavailable, separatorHint } from './messages.js';
 import { workOffline } from './offline.js';
 import { wireViews } from './views.js';
 
@@ -33,20 +36,31 @@ byId('design-form').addEventListener('submit', async (event) => {
   try {
     calculation = await calculationLoading;
   } catch {
-    showMessage(CALCULATION_UNAVAILABLE);
+    showMessage(calculationUnavailable());
     return;
   }
   designView.runResults(calculation);
 });
 
 calculationLoading.then((calculation) => {
+  setTextArgument(byId('floor-limit'), calculation.rules.floorNoteLimit);
   for (const id of ['Text1', 'Text3']) {
-    // The hint's row is kept at the height of its text, shown or not.
-    byId(`${id}-hint`).textContent = SEPARATOR_HINT;
-    guardField(byId(id), byId(`${id}-hint`), SEPARATOR_HINT, calculation.guardText);
+    guardField(byId(id), byId(`${id}-hint`), separatorHint, calculation.guardText);
   }
   byId('design-form').removeAttribute('aria-busy');
 }, (error) => console.error('The calculation could not be loaded:', error));
+
+// The switch names the other language in its own words.
+const languageSwitch = byId('language');
+const labelSwitch = () => {
+  languageSwitch.lang = currentLanguage() === 'ar' ? 'en' : 'ar';
+};
+labelSwitch();
+languageSwitch.addEventListener('click', () => setLanguage(languageSwitch.lang));
+onLanguageChange(() => {
+  labelSwitch();
+  designView.retranslate();
+});
 
 wireViews({
   design: byId('columns'),

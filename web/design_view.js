@@ -3,7 +3,7 @@
 // an edit after Results marks them as the previous inputs' until Results is pressed again.
 
 import { drawSection, layOutForDrawing, sectionCaption } from './section_drawing.js';
-import { STALE_RESULTS_NOTE, failureText, inputProblemText } from './messages.js';
+import { failureText, inputProblemText } from './messages.js';
 
 export function createDesignView(elements, showMessage) {
   const {
@@ -19,6 +19,8 @@ export function createDesignView(elements, showMessage) {
     caption.textContent = '';
   };
 
+  let drawn = null;  // the layout and rules of the drawing on show, for its caption
+
   const showDrawing = (calculation, design) => {
     const layout = calculation.layOutSection
       ? layOutForDrawing(calculation.layOutSection,
@@ -29,8 +31,16 @@ export function createDesignView(elements, showMessage) {
       return;
     }
     drawSection(drawing, layout, calculation.rules);
+    drawn = { layout, rules: calculation.rules };
     caption.textContent = sectionCaption(layout, calculation.rules);
     figure.hidden = false;
+  };
+
+  // The caption in the page's language, after a change of it.
+  const retranslate = () => {
+    if (!figure.hidden && drawn) {
+      caption.textContent = sectionCaption(drawn.layout, drawn.rules);
+    }
   };
 
   // Writes every result field; a field the calculation did not reach becomes empty.
@@ -45,7 +55,6 @@ export function createDesignView(elements, showMessage) {
     results.classList.toggle('stale', stale);
     staleNote.hidden = !stale;
   };
-  staleNote.textContent = STALE_RESULTS_NOTE;
   // Listened to on the form, so the field's guard has settled the text first.
   load.form.addEventListener('input', showStaleness);
 
@@ -78,5 +87,5 @@ export function createDesignView(elements, showMessage) {
     showMessage(failureText(design.failure));
   };
 
-  return { runResults };
+  return { runResults, retranslate };
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,7 @@ namespace coldesign {
 
 struct ColumnDesignInput;
 struct ColumnDesignResult;
+class SheetActions;
 
 // The program's first window: the load and the floor count go in, the column section and its
 // bars come out. Its fields hold all the program's data.
@@ -33,8 +35,13 @@ class DesignWindow : public QWidget {
  protected:
   // Closing the window asks the same question as Exit; the answer decides.
   void closeEvent(QCloseEvent* event) override;
+  // A change of the program's language retranslates the window.
+  void changeEvent(QEvent* event) override;
 
  private:
+  void retranslate();
+  void showContextMenu(QPoint position);
+  void switchLanguage();
   void showResults();
   bool inputsAccepted();
   void revealResultsArea();
@@ -44,6 +51,8 @@ class DesignWindow : public QWidget {
   // Greys the results and shows the note while the inputs differ from those of the results.
   void markStaleResults();
 
+  SkinLabel* load_label_;
+  SkinLabel* floors_label_;
   QLineEdit* load_field_;
   QLineEdit* floors_field_;
   QLineEdit* required_area_field_;
@@ -56,6 +65,10 @@ class DesignWindow : public QWidget {
   QLineEdit* diameter_field_;
   QLineEdit* bar_count_field_;
   QPushButton* results_button_;
+  QPushButton* exit_button_;
+  QPushButton* notes_button_;
+  QAction* language_;
+  SheetActions* sheet_actions_;
   SkinLabel* stale_note_;
   std::optional<std::pair<QString, QString>> results_inputs_;
 };

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "translations/texts.h"
 #include "windows/left_to_right.h"
 #include "windows/message_boxes.h"
 #include "windows/program_credits.h"
@@ -12,9 +13,11 @@ namespace {
 using namespace Qt::Literals::StringLiterals;
 
 QString FarewellText() {
-  return u"في حاله حدوث اي مشاكل بالبرنامج يرجى الاتصال برقم"_s + u' ' +
-         LeftToRightIsolate(kSupportPhone) + u' ' + u"م/"_s + kDeveloperName.toString() + u"  "_s +
-         u"والسلام عليكم ورحمة الله وبركاته"_s;
+  return Texts::tr(
+             "في حاله حدوث اي مشاكل بالبرنامج يرجى الاتصال برقم %1 م/%2  والسلام عليكم ورحمة "
+             "الله وبركاته",
+             "exit.farewell")
+      .arg(LeftToRightIsolate(kSupportPhone), kDeveloperName);
 }
 
 }  // namespace
@@ -47,12 +50,13 @@ void ProgramWindows::showNotesWindow() {
 }
 
 void ProgramWindows::confirmExit() {
-  if (AskUser(design_.get(), QMessageBox::Information, u"رسالة تأكيد"_s,
-              u" هل أنت متأكد من الخروج من البرنامج؟؟؟"_s,
+  if (AskUser(design_.get(), QMessageBox::Information,
+              Texts::tr("رسالة تأكيد", "exit.confirmation"),
+              Texts::tr(" هل أنت متأكد من الخروج من البرنامج؟؟؟", "exit.are-you-sure"),
               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
     return;
   }
-  AskUser(design_.get(), QMessageBox::Information, u"خروج"_s, FarewellText());
+  AskUser(design_.get(), QMessageBox::Information, ExitTitle(), FarewellText());
   design_->hide();
   if (notes_) {
     notes_->hide();

@@ -12,9 +12,11 @@
 #include <QPicture>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include "calculation/design_rules.h"
+#include "translations/program_language.h"
 
 namespace coldesign {
 namespace {
@@ -112,6 +114,25 @@ TEST(CalculationSheet, ArabicReadsBackInPlainLetters) {
   }
   static const QRegularExpression kPresentationForms(u"[\\x{FB50}-\\x{FDFF}\\x{FE70}-\\x{FEFF}]"_s);
   EXPECT_FALSE(text.contains(kPresentationForms)) << text.toStdString();
+}
+
+// In English the sheet reads left to right in English words only, its heading at the left
+// margin where the Arabic sheet has it at the right.
+TEST(CalculationSheet, InEnglishReadsLeftToRight) {
+  UseLanguage(Language::English);
+  const auto back_to_arabic = qScopeGuard([] { UseLanguage(Language::Arabic); });
+  const SheetPdf pdf(Design("100", "8"));
+  const QString text = pdf.run(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s});
+  for (const QString& words : {u"Column Designer"_s, u"1. Required concrete area Ac"_s,
+                               u"Limits of the design"_s, u"meant for at most 7"_s}) {
+    EXPECT_TRUE(text.contains(words)) << words.toStdString() << "\nin\n" << text.toStdString();
+  }
+  EXPECT_FALSE(text.contains(QRegularExpression(u"[\\x{0600}-\\x{06FF}]"_s))) << text.toStdString();
+  const QRegularExpressionMatch heading =
+      QRegularExpression(u"<word xMin=\"([\\d.]+)\"[^>]*>Column</word>"_s)
+          .match(pdf.run(u"pdftotext"_s, {u"-bbox"_s}));
+  ASSERT_TRUE(heading.hasMatch());
+  EXPECT_LT(heading.captured(1).toDouble(), kSheetPageSize.width() / 4);
 }
 
 // The lowest row with ink, as a fraction of the image's height.

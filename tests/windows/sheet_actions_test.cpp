@@ -119,9 +119,9 @@ class SheetActionsTest : public QObject {
   void contextMenuOutsideTheFields() {
     DesignedWindow window({}, {});
     QWidget* label = window.window().findChild<QWidget*>(u"SkinLabel1"_s);
-    QCOMPARE(EnabledInContextMenu(label), QStringList());
+    QCOMPARE(EnabledInContextMenu(label), QStringList{u"English"_s});
     window.design(u"100"_s, u"7"_s);
-    QCOMPARE(EnabledInContextMenu(label).size(), 3);
+    QCOMPARE(EnabledInContextMenu(label).size(), 4);
     // A field keeps its own menu.
     QVERIFY(!EnabledInContextMenu(window.field(u"Text1"_s))
                  .contains(window.actions().copyAction()->text()));

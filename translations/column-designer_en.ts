@@ -1,0 +1,538 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>ColumnDesigner</name>
+    <message>
+        <source>تصميم مبدئي لعمود خرساني مسلح: أدخل حمل العمود وعدد الطوابق واحصل على أبعاد القطاع وعدد الأسياخ.</source>
+        <comment>page.description</comment>
+        <translation>Preliminary design of a reinforced-concrete column: type the column&apos;s load and the number of floors, and get the section&apos;s dimensions and the number of bars.</translation>
+    </message>
+    <message>
+        <source>زركولت — تصميم عمود خرساني</source>
+        <comment>page.app-name</comment>
+        <translation>Column Designer — concrete column design</translation>
+    </message>
+    <message>
+        <source>تصميم مبدئي لعمود خرساني مسلح: أبعاد القطاع وعدد الأسياخ من حمل العمود وعدد الطوابق.</source>
+        <comment>page.app-description</comment>
+        <translation>Preliminary design of a reinforced-concrete column: the section&apos;s dimensions and the number of bars from the column&apos;s load and the number of floors.</translation>
+    </message>
+    <message>
+        <source>مقطع العمود A-A وواجهته بين طابقين</source>
+        <comment>page.picture</comment>
+        <translation>Section A-A of the column and its elevation between two floors</translation>
+    </message>
+    <message>
+        <source>يحتاج هذا البرنامج إلى تفعيل JavaScript في المتصفح.</source>
+        <comment>page.no-script</comment>
+        <translation>This program needs JavaScript to be turned on in the browser.</translation>
+    </message>
+    <message>
+        <source>تعذر تحميل الحساب في هذا المتصفح، أعد تحميل الصفحة</source>
+        <comment>page.calculation-unavailable</comment>
+        <translation>The calculation could not be loaded in this browser; reload the page</translation>
+    </message>
+    <message>
+        <source>مقطع العمود %1 سم، %2 أسياخ قطر %3 مم، المسافة الصافية بين الأسياخ %4 مم</source>
+        <comment>page.section-caption</comment>
+        <translation>Column section %1 cm, %2 bars of %3 mm, clear spacing between the bars %4 mm</translation>
+    </message>
+    <message>
+        <source>يقرب الناتج لأقرب سنتيمتر، ولا يقل الطول عن %1 ويكون من مضاعفات %2. </source>
+        <comment>sheet.length-rule</comment>
+        <translation>The result is rounded to the nearest centimetre; the length is at least %1 and a multiple of %2. </translation>
+    </message>
+    <message>
+        <source>الناتج أقل من %1، فرفع الطول إلى الحد الأدنى %2.</source>
+        <comment>sheet.length-raised-to-least</comment>
+        <translation>The result is less than %1, so the length was raised to the least, %2.</translation>
+    </message>
+    <message>
+        <source>قرب الناتج إلى %1 ثم رفع إلى مضاعف %2، فصار الطول %3.</source>
+        <comment>sheet.length-raised-to-multiple</comment>
+        <translation>The result rounded to %1 and was raised to a multiple of %2: the length is %3.</translation>
+    </message>
+    <message>
+        <source>لم ترفع القاعدة الطول.</source>
+        <comment>sheet.length-kept</comment>
+        <translation>The rule did not raise the length.</translation>
+    </message>
+    <message>
+        <source>يحسب لكل سيخ قطر %1 مساحة %2، ويقرب الناتج لأقرب عدد صحيح، ولا يقل عدد الأسياخ عن %3 ويكون زوجيا. </source>
+        <comment>sheet.bar-rule</comment>
+        <translation>Each bar of %1 counts as %2; the result is rounded to the nearest whole number, and there are at least %3 bars, an even count. </translation>
+    </message>
+    <message>
+        <source>الناتج أقل من %1، فرفع العدد إلى الحد الأدنى %1 أسياخ.</source>
+        <comment>sheet.bars-raised-to-least</comment>
+        <translation>The result is less than %1, so the count was raised to the least, %1 bars.</translation>
+    </message>
+    <message>
+        <source>قرب الناتج إلى %1 ثم رفع إلى العدد الزوجي %2.</source>
+        <comment>sheet.bars-raised-to-even</comment>
+        <translation>The result rounded to %1 and was raised to the even count %2.</translation>
+    </message>
+    <message>
+        <source>لم ترفع القاعدة العدد.</source>
+        <comment>sheet.bars-kept</comment>
+        <translation>The rule did not raise the count.</translation>
+    </message>
+    <message>
+        <source>ورقة حساب عمود خرساني مسلح — تصميم مبدئي</source>
+        <comment>sheet.subtitle</comment>
+        <translation>Calculation sheet of a reinforced-concrete column — preliminary design</translation>
+    </message>
+    <message>
+        <source>الإصدار</source>
+        <comment>sheet.version</comment>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>التاريخ</source>
+        <comment>sheet.date</comment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>المدخلات</source>
+        <comment>sheet.inputs</comment>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>حمل العمود لكل طابق P</source>
+        <comment>sheet.load</comment>
+        <translation>Column load per floor P</translation>
+    </message>
+    <message>
+        <source>عرض القطاع b</source>
+        <comment>sheet.width</comment>
+        <translation>Section width b</translation>
+    </message>
+    <message>
+        <source>عدد الطوابق n</source>
+        <comment>sheet.floors</comment>
+        <translation>Number of floors n</translation>
+    </message>
+    <message>
+        <source>قطر الأسياخ</source>
+        <comment>sheet.bar-diameter</comment>
+        <translation>Bar diameter</translation>
+    </message>
+    <message>
+        <source>خطوات الحساب</source>
+        <comment>sheet.steps</comment>
+        <translation>Calculation steps</translation>
+    </message>
+    <message>
+        <source>1. مساحة الخرسانة المطلوبة Ac</source>
+        <comment>sheet.step-required-area</comment>
+        <translation>1. Required concrete area Ac</translation>
+    </message>
+    <message>
+        <source>%1 زيادة %2 على الحمل، %3 للتحويل من الطن إلى الكيلوجرام، ويحمل السنتيمتر المربع %4 kg.</source>
+        <comment>sheet.required-area-note</comment>
+        <translation>%1 adds %2 to the load, %3 turns tons into kilograms, and each square centimetre carries %4 kg.</translation>
+    </message>
+    <message>
+        <source>2. طول القطاع t</source>
+        <comment>sheet.step-length</comment>
+        <translation>2. Section length t</translation>
+    </message>
+    <message>
+        <source>3. مساحة حديد التسليح As</source>
+        <comment>sheet.step-steel-area</comment>
+        <translation>3. Steel area As</translation>
+    </message>
+    <message>
+        <source>حكمت نسبة %1 من مساحة الخرسانة المطلوبة.</source>
+        <comment>sheet.steel-share-governs</comment>
+        <translation>%1 of the required concrete area governs.</translation>
+    </message>
+    <message>
+        <source>حكم الحد الأدنى %1 من مساحة القطاع المختار.</source>
+        <comment>sheet.least-steel-governs</comment>
+        <translation>The least, %1 of the chosen section, governs.</translation>
+    </message>
+    <message>
+        <source>4. عدد الأسياخ N</source>
+        <comment>sheet.step-bars</comment>
+        <translation>4. Number of bars N</translation>
+    </message>
+    <message>
+        <source>القطاع المختار</source>
+        <comment>sheet.chosen-section</comment>
+        <translation>Chosen section</translation>
+    </message>
+    <message>
+        <source>أبعاد القطاع b × t</source>
+        <comment>sheet.section</comment>
+        <translation>Section b × t</translation>
+    </message>
+    <message>
+        <source>حديد التسليح الطولي</source>
+        <comment>sheet.longitudinal-steel</comment>
+        <translation>Longitudinal steel</translation>
+    </message>
+    <message>
+        <source>نسبة التسليح As ÷ (b·t)</source>
+        <comment>sheet.steel-ratio</comment>
+        <translation>Steel ratio As ÷ (b·t)</translation>
+    </message>
+    <message>
+        <source>رسم القطاع</source>
+        <comment>sheet.drawing</comment>
+        <translation>Section drawing</translation>
+    </message>
+    <message>
+        <source>افتراضات الرسم، لا فحوص للكود:</source>
+        <comment>sheet.drawing-assumptions</comment>
+        <translation>Assumptions of the drawing, not code checks:</translation>
+    </message>
+    <message>
+        <source>• غطاء خرساني صاف %1</source>
+        <comment>sheet.drawing-cover</comment>
+        <translation>• Clear concrete cover %1</translation>
+    </message>
+    <message>
+        <source>• كانات Φ%1</source>
+        <comment>sheet.drawing-ties</comment>
+        <translation>• Ties Φ%1</translation>
+    </message>
+    <message>
+        <source>• أسياخ Φ%1 مرسومة بقطرها الحقيقي</source>
+        <comment>sheet.drawing-bars</comment>
+        <translation>• Bars Φ%1 drawn at their true diameter</translation>
+    </message>
+    <message>
+        <source>• أقل تباعد صاف بين الأسياخ %1</source>
+        <comment>sheet.drawing-spacing</comment>
+        <translation>• Least clear spacing between bars %1</translation>
+    </message>
+    <message>
+        <source>• مقياس الرسم %1</source>
+        <comment>sheet.drawing-scale</comment>
+        <translation>• Scale %1</translation>
+    </message>
+    <message>
+        <source>حدود التصميم</source>
+        <comment>sheet.limits</comment>
+        <translation>Limits of the design</translation>
+    </message>
+    <message>
+        <source>، وعدد الطوابق المدخل %1 يتجاوز هذا الحد</source>
+        <comment>sheet.beyond-floor-limit</comment>
+        <translation>; the %1 floors entered are beyond it</translation>
+    </message>
+    <message>
+        <source>هذا تصميم مبدئي، يراجعه مهندس إنشائي قبل التنفيذ</source>
+        <comment>sheet.preliminary</comment>
+        <translation>This is a preliminary design, to be checked by a structural engineer before construction</translation>
+    </message>
+    <message>
+        <source>ورقة حساب عمود خرساني مسلح %1</source>
+        <comment>sheet.title</comment>
+        <translation>Calculation sheet of a reinforced-concrete column %1</translation>
+    </message>
+    <message>
+        <source>حمل العمود لكل طابق</source>
+        <comment>results.load</comment>
+        <translation>Column load per floor</translation>
+    </message>
+    <message>
+        <source>مساحة الخرسانة المطلوبة</source>
+        <comment>results.required-area</comment>
+        <translation>Required concrete area</translation>
+    </message>
+    <message>
+        <source>أبعاد القطاع</source>
+        <comment>results.section</comment>
+        <translation>Section</translation>
+    </message>
+    <message>
+        <source>مساحة حديد التسليح</source>
+        <comment>results.steel-area</comment>
+        <translation>Steel area</translation>
+    </message>
+    <message>
+        <source>قطر السيخ</source>
+        <comment>results.bar-diameter</comment>
+        <translation>Bar diameter</translation>
+    </message>
+    <message>
+        <source>زركولت — تصميم مبدئي لعمود خرساني مسلح</source>
+        <comment>results.heading</comment>
+        <translation>Column Designer — preliminary design of a reinforced-concrete column</translation>
+    </message>
+    <message>
+        <source>لا تتسع الأسياخ في هذا القطاع بالتباعد الأدنى، فلم يرسم</source>
+        <comment>sheet.bars-do-not-fit</comment>
+        <translation>The bars do not fit this section at the least spacing, so it is not drawn</translation>
+    </message>
+    <message>
+        <source>زركولت</source>
+        <comment>program.name</comment>
+        <translation>Column Designer</translation>
+    </message>
+    <message>
+        <source>عدد الطوابق</source>
+        <comment>design.floors</comment>
+        <translation>Floors</translation>
+    </message>
+    <message>
+        <source>عدد الأسياخ</source>
+        <comment>design.bar-count</comment>
+        <translation>Bars</translation>
+    </message>
+    <message>
+        <source>عدد الأدوار المسموح بها في هذا البرنامج هو %1 ادوار</source>
+        <comment>limits.floors</comment>
+        <translation>This program is meant for at most %1 floors</translation>
+    </message>
+    <message>
+        <source>لم يتم اضافة احمال الرياح والزلازل في التصميم</source>
+        <comment>limits.no-wind-loads</comment>
+        <translation>The design leaves out wind and earthquake loads</translation>
+    </message>
+    <message>
+        <source>(ton)حمل العمود</source>
+        <comment>design.load</comment>
+        <translation>Load (ton)</translation>
+    </message>
+    <message>
+        <source>(mm) قطر السيخ</source>
+        <comment>design.bar-diameter</comment>
+        <translation>Bar Φ (mm)</translation>
+    </message>
+    <message>
+        <source>مساحة الخرسانة المطلوبة (cm²)</source>
+        <comment>design.required-area</comment>
+        <translation>Required concrete area (cm²)</translation>
+    </message>
+    <message>
+        <source>مساحة حديد التسليح (cm²)</source>
+        <comment>design.steel-area</comment>
+        <translation>Steel area (cm²)</translation>
+    </message>
+    <message>
+        <source> (cm) أبعاد العمود </source>
+        <comment>design.dimensions</comment>
+        <translation> Column size (cm) </translation>
+    </message>
+    <message>
+        <source>عرض العمود (cm)</source>
+        <comment>design.width</comment>
+        <translation>Column width (cm)</translation>
+    </message>
+    <message>
+        <source>طول العمود (cm)</source>
+        <comment>design.length</comment>
+        <translation>Column length (cm)</translation>
+    </message>
+    <message>
+        <source>النتائج</source>
+        <comment>design.results</comment>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <comment>language.other</comment>
+        <translation>العربية</translation>
+    </message>
+    <message>
+        <source>القيم المدخلة كبيرة جدا ولا يمكن حسابها</source>
+        <comment>message.overflow</comment>
+        <translation>The values entered are too large to calculate</translation>
+    </message>
+    <message>
+        <source>القيمة المدخلة ليست رقما</source>
+        <comment>message.not-a-number</comment>
+        <translation>The value entered is not a number</translation>
+    </message>
+    <message>
+        <source>لا يمكن أن تكون القيمة سالبة</source>
+        <comment>message.negative</comment>
+        <translation>The value cannot be negative</translation>
+    </message>
+    <message>
+        <source>لا يمكن ترك هذا الحقل فارغا</source>
+        <comment>message.empty-field</comment>
+        <translation>This field cannot be left empty</translation>
+    </message>
+    <message>
+        <source>العلامة العشرية هي النقطة «.» أو «٫»</source>
+        <comment>input.decimal-mark-hint</comment>
+        <translation>The decimal mark is the point “.” or “٫”</translation>
+    </message>
+    <message>
+        <source>موافق</source>
+        <comment>message.ok</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>نعم</source>
+        <comment>message.yes</comment>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>لا</source>
+        <comment>message.no</comment>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>الاصدار رقم 1 لسنة 2013</source>
+        <comment>notes.release</comment>
+        <translation>Release 1 of 2013</translation>
+    </message>
+    <message>
+        <source>قريبا سيتم اصدار  لزركولت وسيكون مضافا اليها احمال الرياح والزلازل</source>
+        <comment>notes.coming-release</comment>
+        <translation>Coming soon: a release of Column Designer with wind and earthquake loads</translation>
+    </message>
+    <message>
+        <source>تصميم وبرمجة م/%1</source>
+        <comment>notes.credits</comment>
+        <translation>Design and code by Eng. %1</translation>
+    </message>
+    <message>
+        <source>للتواصل :%1</source>
+        <comment>notes.contact</comment>
+        <translation>Contact: %1</translation>
+    </message>
+    <message>
+        <source>رجوع</source>
+        <comment>notes.back</comment>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>في حاله حدوث اي مشاكل بالبرنامج يرجى الاتصال برقم %1 م/%2  والسلام عليكم ورحمة الله وبركاته</source>
+        <comment>exit.farewell</comment>
+        <translation>If the program gives you any trouble, please call %1, Eng. %2.  With our best wishes.</translation>
+    </message>
+    <message>
+        <source>رسالة تأكيد</source>
+        <comment>exit.confirmation</comment>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source> هل أنت متأكد من الخروج من البرنامج؟؟؟</source>
+        <comment>exit.are-you-sure</comment>
+        <translation>Are you sure you want to leave the program?</translation>
+    </message>
+    <message>
+        <source>حفظ ورقة الحساب</source>
+        <comment>sheet.save-title</comment>
+        <translation>Save the calculation sheet</translation>
+    </message>
+    <message>
+        <source>المجلد غير موجود.</source>
+        <comment>file.no-folder</comment>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>المسار لا يشير إلى مجلد.</source>
+        <comment>file.not-a-folder</comment>
+        <translation>The path does not name a folder.</translation>
+    </message>
+    <message>
+        <source>تعذرت الكتابة، وقد يكون القرص ممتلئا.</source>
+        <comment>file.write-failed</comment>
+        <translation>Writing failed; the disk may be full.</translation>
+    </message>
+    <message>
+        <source>لا توجد صلاحية للكتابة في هذا المجلد.</source>
+        <comment>file.no-permission</comment>
+        <translation>There is no permission to write in this folder.</translation>
+    </message>
+    <message>
+        <source>تعذر إنشاء الملف.</source>
+        <comment>file.not-created</comment>
+        <translation>The file could not be made.</translation>
+    </message>
+    <message>
+        <source>حفظ ورقة الحساب بصيغة PDF…</source>
+        <comment>sheet.save</comment>
+        <translation>Save the calculation sheet as PDF…</translation>
+    </message>
+    <message>
+        <source>طباعة ورقة الحساب…</source>
+        <comment>sheet.print</comment>
+        <translation>Print the calculation sheet…</translation>
+    </message>
+    <message>
+        <source>نسخ النتائج</source>
+        <comment>sheet.copy-results</comment>
+        <translation>Copy the results</translation>
+    </message>
+    <message>
+        <source>اضغط «النتائج» أولا</source>
+        <comment>sheet.results-first</comment>
+        <translation>Press “Results” first</translation>
+    </message>
+    <message>
+        <source>الملف %1 موجود. هل تريد استبداله؟</source>
+        <comment>file.replace</comment>
+        <translation>The file %1 exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>تعذر حفظ ورقة الحساب في
+%1
+
+%2</source>
+        <comment>file.save-failed</comment>
+        <translation>The calculation sheet could not be saved in
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>معاينة ورقة الحساب قبل الطباعة</source>
+        <comment>sheet.print-preview</comment>
+        <translation>Calculation sheet print preview</translation>
+    </message>
+    <message>
+        <source>ملاحظات</source>
+        <comment>notes.title</comment>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>خروج</source>
+        <comment>exit.title</comment>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>نسخة جديدة متاحة</source>
+        <comment>page.new-version</comment>
+        <translation>A new version is available</translation>
+    </message>
+    <message>
+        <source>إعادة التحميل</source>
+        <comment>page.reload</comment>
+        <translation>Reload</translation>
+    </message>
+    <message>
+        <source>الرقم المدخل غير مكتمل</source>
+        <comment>message.unfinished-number</comment>
+        <translation>The number is not complete</translation>
+    </message>
+    <message>
+        <source>النتائج للقيم السابقة، اضغط «النتائج» للتحديث</source>
+        <comment>design.stale-results</comment>
+        <translation>Results of earlier values: press “Results”</translation>
+    </message>
+    <message>
+        <source>القرص ممتلئ، ولا مكان فيه لورقة الحساب.</source>
+        <comment>file.disk-full</comment>
+        <translation>The disk is full: there is no room for the calculation sheet.</translation>
+    </message>
+    <message>
+        <source>تعذر إنشاء ورقة الحساب.</source>
+        <comment>file.sheet-not-made</comment>
+        <translation>The calculation sheet could not be made.</translation>
+    </message>
+    <message>
+        <source>تعذر حفظ ورقة الحساب: اسم الملف فارغ، أو فيه سطر جديد أو رمز تحكم. اختر اسما غيره.</source>
+        <comment>file.bad-name</comment>
+        <translation>The calculation sheet could not be saved: the file name is empty, or holds a new line or a control character. Choose another name.</translation>
+    </message>
+</context>
+</TS>
