@@ -37,8 +37,9 @@ QString Percent(double share) { return Figure(share * 100) + u'%'; }
 // A figure with its unit inside an Arabic sentence, kept together left to right.
 QString Ltr(const QString& figure) { return QChar(0x202A) + figure + QChar(0x202C); }
 
-QString LengthRuleNote(const DesignWorking& working, const QString& length) {
-  const QString least = Figure(rules::kLeastLengthCm);
+QString LengthRuleNote(const DesignWorking& working, const QString& length,
+                       const DesignMaterials& materials) {
+  const QString least = Figure(materials.width_cm);
   const QString step = Figure(rules::kLengthStepCm);
   const QString rule = u"يقرب الناتج لأقرب سنتيمتر، ولا يقل الطول عن "_s + Ltr(least + u" cm"_s) +
                        u" ويكون من مضاعفات "_s + Ltr(step + u" cm"_s) + u". "_s;
@@ -55,10 +56,12 @@ QString LengthRuleNote(const DesignWorking& working, const QString& length) {
   return rule + u"لم ترفع القاعدة الطول."_s;
 }
 
-QString BarRuleNote(const DesignWorking& working, const QString& bars) {
+QString BarRuleNote(const DesignWorking& working, const QString& bars,
+                    const DesignMaterials& materials) {
   const QString least = Figure(rules::kLeastBars);
-  const QString rule = u"يحسب لكل سيخ قطر "_s + Ltr(Figure(rules::kBarDiameterMm) + u" mm"_s) +
-                       u" مساحة "_s + Ltr(Figure(rules::kBarAreaCm2) + u" cm²"_s) +
+  const QString rule = u"يحسب لكل سيخ قطر "_s + Ltr(Figure(materials.bar_diameter_mm) + u" mm"_s) +
+                       u" مساحة "_s +
+                       Ltr(Figure(BarAreaCm2(materials.bar_diameter_mm)) + u" cm²"_s) +
                        u"، ويقرب الناتج لأقرب عدد صحيح، "_s
                        u"ولا يقل عدد الأسياخ عن "_s +
                        least + u" ويكون زوجيا. "_s;
@@ -146,7 +149,24 @@ class SheetPainter {
     y_ += 20;
     labelledValue(right, u"عدد الطوابق n"_s, floors_);
     labelledValue(middle, u"قطر الأسياخ"_s, Text(content_.bar_diameter_text) + u" mm"_s);
-    y_ += 20 + kGap;
+    y_ += 20;
+    // Every other value the design used, and the carrying stress worked out from them.
+    const DesignMaterials& materials = content_.input.materials;
+    const QString fcu = Figure(materials.concrete_strength_kg_per_cm2);
+    const QString fy = Figure(materials.steel_yield_kg_per_cm2);
+    labelledValue(right, u"مقاومة الخرسانة fcu"_s, fcu + u" kg/cm²"_s);
+    labelledValue(middle, u"إجهاد خضوع الحديد fy"_s, fy + u" kg/cm²"_s);
+    y_ += 20;
+    const QString stress = Figure(CarryingStressKgPerCm2(materials));
+    labelledValue(right, u"معامل زيادة الحمل"_s, Figure(materials.load_factor));
+    labelledValue(middle, u"إجهاد التحمل"_s, stress + u" kg/cm²"_s);
+    y_ += 20;
+    y_ += page_.text({kMargin + 18, y_, kWidth - 24, 20},
+                     u"%1 × fcu + %2 × fy × %3 = %1 × %4 + %2 × %5 × %3 = %6 kg/cm²"_s.arg(
+                         Figure(rules::kConcreteStressShare), Figure(rules::kSteelStressShare),
+                         Percent(rules::kSteelShareOfRequiredArea), fcu, fy, stress),
+                     SheetFont(9.5), Qt::AlignRight | Qt::AlignTop, Qt::LeftToRight);
+    y_ += kGap;
   }
 
   // One step: its title with the result on the left, the formula and the numbers put in, one
@@ -171,20 +191,21 @@ class SheetPainter {
 
   void steps() {
     band(u"خطوات الحساب"_s);
-    const QString factor = Figure(rules::kLoadFactor);
+    const DesignMaterials& materials = content_.input.materials;
+    const QString factor = Figure(materials.load_factor);
     const QString tons = Figure(rules::kKilogramsPerTon);
-    const QString stress = Figure(rules::kCarryingStressKgPerCm2);
+    const QString stress = Figure(CarryingStressKgPerCm2(materials));
     step(
         u"1. مساحة الخرسانة المطلوبة Ac"_s, u"Ac = "_s + area_ + u" cm²"_s,
         {u"Ac = n × (%1 × P) × %2 ÷ %3"_s.arg(factor, tons, stress),
          u"= %1 × (%2 × %3) × %4 ÷ %5 = %6 cm²"_s.arg(floors_, factor, load_, tons, stress, area_)},
-        factor + u" زيادة "_s + Percent(rules::kLoadFactor - 1) + u" على الحمل، "_s + tons +
+        factor + u" زيادة "_s + Percent(materials.load_factor - 1) + u" على الحمل، "_s + tons +
             u" للتحويل من الطن إلى الكيلوجرام، ويحمل السنتيمتر المربع "_s + stress + u" kg."_s);
     const DesignWorking& working = content_.result.working;
     step(u"2. طول القطاع t"_s, u"t = "_s + length_ + u" cm"_s,
          {u"Ac ÷ b = "_s + area_ + u" ÷ "_s + width_ + u" = "_s +
           Text(working.length_quotient_text)},
-         LengthRuleNote(working, length_));
+         LengthRuleNote(working, length_, materials));
     const bool share_governs = working.steel_rule == SteelRule::ShareOfRequiredArea;
     const QString share = Figure(rules::kSteelShareOfRequiredArea);
     const QString least_share = Figure(rules::kLeastSteelShareOfSection);
@@ -197,10 +218,10 @@ class SheetPainter {
                              u" من مساحة الخرسانة المطلوبة."_s
                        : u"حكم الحد الأدنى "_s + Ltr(Percent(rules::kLeastSteelShareOfSection)) +
                              u" من مساحة القطاع المختار."_s);
-    const QString bar_area = Figure(rules::kBarAreaCm2);
+    const QString bar_area = Figure(BarAreaCm2(materials.bar_diameter_mm));
     step(u"4. عدد الأسياخ N"_s, u"N = "_s + bars_,
          {u"As ÷ %1 = %2 ÷ %1 = %3"_s.arg(bar_area, steel_, Text(working.bar_quotient_text))},
-         BarRuleNote(working, bars_));
+         BarRuleNote(working, bars_, materials));
   }
 
   void chosenSection() {

@@ -1,5 +1,6 @@
 #include "windows/design_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 
 #include "calculation/design_calculation.h"
@@ -7,6 +8,7 @@
 #include "skin/skin.h"
 #include "windows/controls.h"
 #include "windows/input_guard.h"
+#include "windows/materials_dialog.h"
 #include "windows/message_boxes.h"
 #include "windows/program_fonts.h"
 #include "windows/program_icon.h"
@@ -76,8 +78,9 @@ DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags)
   dimensions_frame_->setObjectName(u"Frame1"_s);
   dimensions_frame_->setGeometry(FromTwips(720, 1320, 2295, 1215));
   dimensions_frame_->hide();
-  width_field_ = PlaceResultField(this, "Text4", u"عرض العمود (cm)"_s,
-                                  FromTwips(960, 1800, 735, 375), u"30"_s);
+  width_field_ =
+      PlaceResultField(this, "Text4", u"عرض العمود (cm)"_s, FromTwips(960, 1800, 735, 375),
+                       QString::fromStdString(FormatInteger(materials_.width_cm)));
   length_field_ =
       PlaceResultField(this, "Text5", u"طول العمود (cm)"_s, FromTwips(2040, 1800, 735, 375));
 
@@ -88,7 +91,8 @@ DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags)
   diameter_label_->hide();
   bar_count_label_->hide();
   diameter_field_ =
-      PlaceResultField(this, "Text7", diameter_caption, FromTwips(720, 2880, 975, 375), u"16"_s);
+      PlaceResultField(this, "Text7", diameter_caption, FromTwips(720, 2880, 975, 375),
+                       QString::fromStdString(FormatInteger(materials_.bar_diameter_mm)));
   bar_count_field_ =
       PlaceResultField(this, "Text8", bar_count_caption, FromTwips(2040, 2880, 975, 375));
 
@@ -116,6 +120,30 @@ DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags)
   auto* sheet_actions = new SheetActions(this, results_button_);
   connect(this, &DesignWindow::designed, sheet_actions, &SheetActions::takeDesign);
   connect(this, &DesignWindow::designFailed, sheet_actions, &SheetActions::forgetDesign);
+
+  auto* materials = new QAction(tr("المواد والاختيارات…"), this);
+  connect(materials, &QAction::triggered, this, &DesignWindow::chooseMaterials);
+  auto* schedule = new QAction(tr("جدول الأعمدة…"), this);
+  schedule->setShortcut(QKeySequence(u"Ctrl+B"_s));
+  schedule->setShortcutVisibleInContextMenu(true);
+  addAction(schedule);
+  connect(schedule, &QAction::triggered, this, &DesignWindow::scheduleRequested);
+  sheet_actions->addToContextMenu({materials, schedule});
+}
+
+void DesignWindow::setMaterials(const DesignMaterials& materials) {
+  if (materials == materials_) return;
+  materials_ = materials;
+  width_field_->setText(QString::fromStdString(FormatInteger(materials.width_cm)));
+  diameter_field_->setText(QString::fromStdString(FormatInteger(materials.bar_diameter_mm)));
+  emit materialsChanged(materials);
+  // A whole design on show belongs to the materials before: it is worked out again.
+  if (!bar_count_field_->text().isEmpty()) showResults();
+}
+
+void DesignWindow::chooseMaterials() {
+  MaterialsDialog dialog(materials_, this);
+  if (dialog.exec() == QDialog::Accepted) setMaterials(dialog.materials());
 }
 
 void DesignWindow::closeEvent(QCloseEvent* event) {
@@ -128,9 +156,8 @@ void DesignWindow::showResults() {
     return;
   }
   revealResultsArea();
-  const ColumnDesignInput input{.load_text = load_field_->text().toStdString(),
-                                .floors_text = floors_field_->text().toStdString(),
-                                .width_text = width_field_->text().toStdString()};
+  const ColumnDesignInput input = DesignInput(load_field_->text().toStdString(),
+                                              floors_field_->text().toStdString(), materials_);
   const auto result = DesignColumn(input);
   if (result) {
     writeResult(*result);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "calculation/design_materials.h"
 #include "skin/skin_label.h"
 
 namespace coldesign {
@@ -20,6 +21,11 @@ class DesignWindow : public QWidget {
  public:
   explicit DesignWindow(QWidget* parent = nullptr);
 
+  // The materials Results designs with; the width and diameter fields show them, and a design
+  // on show is worked out again with them.
+  void setMaterials(const DesignMaterials& materials);
+  [[nodiscard]] const DesignMaterials& materials() const { return materials_; }
+
  signals:
   void notesRequested();
   void exitRequested();
@@ -27,6 +33,8 @@ class DesignWindow : public QWidget {
   void designed(const coldesign::ColumnDesignInput& input,
                 const coldesign::ColumnDesignResult& result);
   void designFailed();
+  void materialsChanged(const coldesign::DesignMaterials& materials);
+  void scheduleRequested();
 
  protected:
   // Closing the window asks the same question as Exit; the answer decides.
@@ -34,6 +42,7 @@ class DesignWindow : public QWidget {
 
  private:
   void showResults();
+  void chooseMaterials();
   bool inputsAccepted();
   void revealResultsArea();
   void writeResult(const ColumnDesignResult& result);
@@ -50,6 +59,7 @@ class DesignWindow : public QWidget {
   QLineEdit* diameter_field_;
   QLineEdit* bar_count_field_;
   QPushButton* results_button_;
+  DesignMaterials materials_;
 };
 
 }  // namespace coldesign

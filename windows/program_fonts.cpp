@@ -1,5 +1,7 @@
 #include "windows/program_fonts.h"
 
+#include <QStringList>
+
 namespace coldesign {
 namespace {
 
@@ -19,5 +21,11 @@ QFont FieldFont() { return ProgramFont(12, QFont::Bold); }
 QFont DesignLabelFont() { return ProgramFont(8.25, QFont::Normal); }
 
 QFont NotesLabelFont() { return ProgramFont(9.75, QFont::Bold); }
+
+QFont FiguresFont() {
+  QFont font = ProgramFont(9, QFont::Normal);
+  font.setFamilies({kLatinFontFamily.toString(), kProgramFontFamily.toString()});
+  return font;
+}
 
 }  // namespace coldesign

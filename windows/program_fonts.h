@@ -19,5 +19,8 @@ QFont WindowFont();       // buttons, frames and message boxes
 QFont FieldFont();        // the design window's text fields
 QFont DesignLabelFont();  // the design window's labels
 QFont NotesLabelFont();   // the notes window's labels
+// Windows of many figures (the schedule, the materials): the Latin family first, whose point
+// stays a point at small sizes, where the Arabic family's looks like a comma.
+QFont FiguresFont();
 
 }  // namespace coldesign

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "windows/left_to_right.h"
+#include "windows/materials_settings.h"
 #include "windows/message_boxes.h"
 #include "windows/program_credits.h"
 
@@ -21,6 +22,14 @@ QString FarewellText() {
 
 ProgramWindows::ProgramWindows(EndProgram end_program)
     : end_program_(std::move(end_program)), design_(std::make_unique<DesignWindow>()) {
+  design_->setMaterials(RememberedMaterials());
+  QObject::connect(design_.get(), &DesignWindow::materialsChanged, design_.get(),
+                   [this](const DesignMaterials& materials) {
+                     RememberMaterials(materials);
+                     if (schedule_) schedule_->setMaterials(materials);
+                   });
+  QObject::connect(design_.get(), &DesignWindow::scheduleRequested, design_.get(),
+                   [this] { showScheduleWindow(); });
   QObject::connect(design_.get(), &DesignWindow::notesRequested, design_.get(),
                    [this] { showNotesWindow(); });
   QObject::connect(design_.get(), &DesignWindow::exitRequested, design_.get(),
@@ -46,6 +55,13 @@ void ProgramWindows::showNotesWindow() {
   design_->hide();
 }
 
+void ProgramWindows::showScheduleWindow() {
+  if (!schedule_) schedule_ = std::make_unique<ScheduleWindow>(design_->materials());
+  schedule_->show();
+  schedule_->raise();
+  schedule_->activateWindow();
+}
+
 void ProgramWindows::confirmExit() {
   if (AskUser(design_.get(), QMessageBox::Information, u"رسالة تأكيد"_s,
               u" هل أنت متأكد من الخروج من البرنامج؟؟؟"_s,
@@ -56,6 +72,9 @@ void ProgramWindows::confirmExit() {
   design_->hide();
   if (notes_) {
     notes_->hide();
+  }
+  if (schedule_) {
+    schedule_->hide();
   }
   end_program_(0);
 }

@@ -107,7 +107,9 @@ QString SheetActions::suggestedPath() const {
 }
 
 void SheetActions::takeDesign(const ColumnDesignInput& input, const ColumnDesignResult& result) {
-  design_ = SheetContent{.input = input, .result = result};
+  design_ = SheetContent{.input = input,
+                         .result = result,
+                         .bar_diameter_text = FormatInteger(input.materials.bar_diameter_mm)};
   setAvailable(true);
 }
 
@@ -130,6 +132,8 @@ void SheetActions::showContextMenu(QPoint position) {
   menu.addActions({save_, print_});
   menu.addSeparator();
   menu.addAction(copy_);
+  menu.addSeparator();
+  menu.addActions(more_actions_);
   menu.exec(window_->mapToGlobal(position));
 }
 

@@ -30,6 +30,9 @@ class SheetActions : public QObject {
 
   void setAskFileName(AskFileName ask) { ask_file_name_ = std::move(ask); }
 
+  // The window's other actions, shown after the sheet's in its context menu.
+  void addToContextMenu(const QList<QAction*>& actions) { more_actions_ += actions; }
+
   [[nodiscard]] QAction* saveAction() const { return save_; }
   [[nodiscard]] QAction* printAction() const { return print_; }
   [[nodiscard]] QAction* copyAction() const { return copy_; }
@@ -51,6 +54,7 @@ class SheetActions : public QObject {
   QAction* save_;
   QAction* print_;
   QAction* copy_;
+  QList<QAction*> more_actions_;
   QList<QShortcut*> before_results_;  // the same keys while there is nothing to take away
   AskFileName ask_file_name_;
   std::optional<SheetContent> design_;

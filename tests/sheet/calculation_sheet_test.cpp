@@ -19,9 +19,11 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-SheetContent Design(const std::string& load, const std::string& floors) {
+SheetContent Design(const std::string& load, const std::string& floors,
+                    const DesignMaterials& materials = {}) {
   SheetContent content;
-  content.input = {load, floors};
+  content.input = DesignInput(load, floors, materials);
+  content.bar_diameter_text = FormatInteger(materials.bar_diameter_mm);
   content.result = *DesignColumn(content.input);
   content.date = QDate(2026, 12, 7);
   return content;
@@ -126,8 +128,10 @@ struct SheetCase {
   std::string load;
   std::string floors;
   QStringList words;  // on the page, as text
+  DesignMaterials materials{};
   friend std::ostream& operator<<(std::ostream& os, const SheetCase& c) {
-    return os << c.load << " t x " << c.floors << " floors";
+    os << c.load << " t x " << c.floors << " floors";
+    return c.materials == DesignMaterials{} ? os : os << ", own materials";
   }
 };
 
@@ -141,7 +145,7 @@ QString Squeezed(const QString& text) {
 }
 
 TEST_P(SheetText, HoldsTheResultTextsAndTheRulesThatRaisedThem) {
-  const SheetContent content = Design(GetParam().load, GetParam().floors);
+  const SheetContent content = Design(GetParam().load, GetParam().floors, GetParam().materials);
   const QString text = Squeezed(SheetPdf(content).run(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s}));
   for (const std::string& result :
        {content.result.required_area_text, content.result.length_text,
@@ -169,7 +173,17 @@ INSTANTIATE_TEST_SUITE_P(
         SheetCase{"30", "4", {u"فصار الطول 40 cm"_s, u"30 × 40 cm"_s}},
         SheetCase{"50", "7", {u"العدد الزوجي 18"_s}},
         // Eight floors: beyond the limit the notes state; the load as typed, in Arabic digits.
-        SheetCase{"١٠", "8", {u"يتجاوز هذا الحد"_s, u"١٠ t"_s}}));
+        SheetCase{"١٠", "8", {u"يتجاوز هذا الحد"_s, u"١٠ t"_s}},
+        // Every value of the engineer's materials, and the stress worked out from them.
+        SheetCase{"100",
+                  "7",
+                  {u"300 kg/cm²"_s, u"4000 kg/cm²"_s, u"1.2 × P"_s, u"ولا يقل الطول عن 25 cm"_s,
+                   u"0.35 × 300 + 0.67 × 4000 × 1% = 131.8 kg/cm²"_s, u"As ÷ 3.1"_s, u"Φ20"_s},
+                  {.concrete_strength_kg_per_cm2 = 300,
+                   .steel_yield_kg_per_cm2 = 4000,
+                   .width_cm = 25,
+                   .bar_diameter_mm = 20,
+                   .load_factor = 1.2}}));
 
 // The formulas are written from the design's rules: a changed rule changes the printed formula.
 TEST(CalculationSheet, WritesItsFormulasFromTheDesignRules) {
