@@ -53,12 +53,14 @@ MaterialsDialog::MaterialsDialog(const DesignMaterials& materials, QWidget* pare
       chosen_(materials) {
   setObjectName(u"MaterialsDialog"_s);
   setFont(FiguresFont());
+  setMinimumWidth(380);
   setWindowTitle(tr("المواد والاختيارات"));
   bar_diameter_->setObjectName(u"BarDiameter"_s);
   for (const int diameter : rules::kBarDiametersMm) {
     bar_diameter_->addItem(Figure(diameter), diameter);
   }
   carrying_stress_->setObjectName(u"CarryingStress"_s);
+  carrying_stress_->setLayoutDirection(Qt::LeftToRight);  // a formula
 
   auto* form = new QFormLayout;
   form->addRow(tr("مقاومة الخرسانة fcu (kg/cm²)"), concrete_strength_);
@@ -66,6 +68,7 @@ MaterialsDialog::MaterialsDialog(const DesignMaterials& materials, QWidget* pare
   form->addRow(tr("عرض القطاع b (cm)"), width_);
   form->addRow(tr("قطر السيخ d (mm)"), bar_diameter_);
   form->addRow(tr("معامل زيادة الحمل"), load_factor_);
+  form->addRow(tr("إجهاد التحمل"), carrying_stress_);
 
   auto* buttons = new QDialogButtonBox(
       QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults, this);
@@ -80,7 +83,6 @@ MaterialsDialog::MaterialsDialog(const DesignMaterials& materials, QWidget* pare
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
-  layout->addWidget(carrying_stress_);
   layout->addWidget(buttons);
 
   connect(concrete_strength_, &QLineEdit::textChanged, this, &MaterialsDialog::showCarryingStress);
@@ -98,10 +100,6 @@ void MaterialsDialog::showMaterials(const DesignMaterials& materials) {
 
 // The engine's formula, and its value for the figures typed while both are numbers.
 void MaterialsDialog::showCarryingStress() {
-  const QString formula =
-      tr("إجهاد التحمل = %1 fcu + %2 fy × %3 %")
-          .arg(Figure(rules::kConcreteStressShare), Figure(rules::kSteelStressShare),
-               Figure(rules::kSteelShareOfRequiredArea * 100));
   const auto fcu = NumberIn(concrete_strength_);
   const auto fy = NumberIn(steel_yield_);
   QString value = u"—"_s;
@@ -110,7 +108,9 @@ void MaterialsDialog::showCarryingStress() {
                 {.concrete_strength_kg_per_cm2 = *fcu, .steel_yield_kg_per_cm2 = *fy})) +
             u" kg/cm²"_s;
   }
-  carrying_stress_->setText(formula + u" = "_s + value);
+  carrying_stress_->setText(u"%1 fcu + %2 fy × %3% = %4"_s.arg(
+      Figure(rules::kConcreteStressShare), Figure(rules::kSteelStressShare),
+      Figure(rules::kSteelShareOfRequiredArea * 100), value));
 }
 
 std::expected<DesignMaterials, QLineEdit*> MaterialsDialog::typed() const {

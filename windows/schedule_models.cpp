@@ -42,10 +42,13 @@ enum TypeColumn {
   kTypeColumns
 };
 
+// Figures with a sign between them, kept in their order left to right inside the Arabic table.
+QString Ltr(const QString& figures) { return u'\u2066' + figures + u'\u2069'; }
+
 QString LevelsText(const ColumnSegment& segment) {
   return segment.first_level == segment.last_level
              ? Whole(segment.first_level)
-             : Whole(segment.first_level) + u"–"_s + Whole(segment.last_level);
+             : Ltr(Whole(segment.first_level) + u"–"_s + Whole(segment.last_level));
 }
 
 }  // namespace
@@ -138,17 +141,18 @@ void TypesModel::setSchedule(const Schedule& schedule) {
       const bool first = s == 0;
       Row& row = rows_.emplace_back();
       row.failed = segment.failure.has_value();
-      row.cells = {first ? Text(type.name) : QString(),
-                   first ? marks.join(u"، "_s) : QString(),
-                   first ? Whole(type.count) : QString(),
-                   LevelsText(segment),
-                   row.failed ? tr("قيم كبيرة جدا")
-                              : Whole(materials.width_cm) + u" × "_s + Text(segment.length_text),
-                   row.failed
-                       ? QString()
-                       : Text(segment.bar_count_text) + u" Φ"_s + Whole(materials.bar_diameter_mm),
-                   first ? Text(QuantityText(type.quantities.concrete_m3, 2)) : QString(),
-                   first ? Text(QuantityText(type.quantities.steel_kg, 1)) : QString()};
+      row.cells = {
+          first ? Text(type.name) : QString(),
+          first ? marks.join(u"، "_s) : QString(),
+          first ? Whole(type.count) : QString(),
+          LevelsText(segment),
+          row.failed ? tr("قيم كبيرة جدا")
+                     : Ltr(Whole(materials.width_cm) + u" × "_s + Text(segment.length_text)),
+          row.failed
+              ? QString()
+              : Ltr(Text(segment.bar_count_text) + u" Φ"_s + Whole(materials.bar_diameter_mm)),
+          first ? Text(QuantityText(type.quantities.concrete_m3, 2)) : QString(),
+          first ? Text(QuantityText(type.quantities.steel_kg, 1)) : QString()};
     }
   }
   endResetModel();

@@ -89,6 +89,7 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
       types_(new TypesModel(this)),
       columns_view_(MakeView(columns_, "ColumnsTable")),
       levels_view_(MakeView(levels_, "LevelsTable")),
+      types_view_(MakeView(types_, "TypesTable")),
       floor_height_(new QLineEdit(Text(FormatNumber(rules::kFloorHeightM)))),
       materials_label_(new QLabel),
       summary_(new QLabel),
@@ -135,7 +136,6 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
   columns_view_->setItemDelegate(new ColumnsDelegate(columns_view_));
   columns_view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   columns_view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  levels_view_->resizeColumnsToContents();  // to the titles: the table is empty yet
 
   floor_height_->setObjectName(u"FloorHeight"_s);
   floor_height_->setLayoutDirection(Qt::LeftToRight);
@@ -148,9 +148,8 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
 
   auto* results = new QTabWidget;
   results->addTab(levels_view_, tr("المستويات"));
-  QTableView* types_view = MakeView(types_, "TypesTable");
-  types_view->resizeColumnsToContents();
-  results->addTab(types_view, tr("الأنواع والكميات"));
+  types_view_->horizontalHeader()->setMaximumSectionSize(320);  // a type's marks, in its tip
+  results->addTab(types_view_, tr("الأنواع والكميات"));
   auto* splitter = new QSplitter(Qt::Vertical);
   splitter->addWidget(columns_view_);
   splitter->addWidget(results);
@@ -219,6 +218,9 @@ void ScheduleWindow::recompute() {
   levels_->setSchedule(std::move(schedule));
   levels_view_->verticalScrollBar()->setValue(scrolled);
   types_->setSchedule(*schedule_);
+  // Every figure whole: measured on the rows in view and a sample of the others.
+  levels_view_->resizeColumnsToContents();
+  types_view_->resizeColumnsToContents();
   showSummary();
 }
 

@@ -72,6 +72,7 @@ class ScheduleWindow : public QMainWindow {
   TypesModel* types_;
   QTableView* columns_view_;
   QTableView* levels_view_;
+  QTableView* types_view_;
   QLineEdit* floor_height_;
   QLabel* materials_label_;
   QLabel* summary_;
