@@ -2,6 +2,7 @@
 
 // The benchmarks' common reporter: it shows the runs as the console reporter does and keeps the
 // CPU time per iteration of each, so that a benchmark program can print its ratios after them.
+// It keeps the real (or manual) time too, for runs whose work is done by other processes.
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -24,6 +25,7 @@ class CpuTimeReporter : public benchmark::ConsoleReporter {
     for (const Run& run : runs) {
       if (!run.error_occurred && run.run_type == Run::RT_Iteration) {
         times_[run.report_label][run.run_name.function_name] = run.GetAdjustedCPUTime();
+        real_times_[run.report_label][run.run_name.function_name] = run.GetAdjustedRealTime();
       }
     }
     ConsoleReporter::ReportRuns(runs);
@@ -33,8 +35,25 @@ class CpuTimeReporter : public benchmark::ConsoleReporter {
   // either was not run (filtered out).
   std::optional<double> Ratio(const std::string& measured, const std::string& baseline,
                               const std::string& label = {}) const {
-    const auto by_label = times_.find(label);
-    if (by_label == times_.end()) return std::nullopt;
+    return RatioOf(times_, measured, baseline, label);
+  }
+
+  // The same with the real time, or the manual time of runs that set their own.
+  std::optional<double> RealTimeRatio(const std::string& measured, const std::string& baseline,
+                                      const std::string& label = {}) const {
+    return RatioOf(real_times_, measured, baseline, label);
+  }
+
+  // The CPU times of every run, by label and then by benchmark function.
+  const std::map<std::string, std::map<std::string, double>>& Times() const { return times_; }
+
+ private:
+  using TimesByLabel = std::map<std::string, std::map<std::string, double>>;
+
+  static std::optional<double> RatioOf(const TimesByLabel& times, const std::string& measured,
+                                       const std::string& baseline, const std::string& label) {
+    const auto by_label = times.find(label);
+    if (by_label == times.end()) return std::nullopt;
     const auto top = by_label->second.find(measured);
     const auto bottom = by_label->second.find(baseline);
     if (top == by_label->second.end() || bottom == by_label->second.end() || bottom->second <= 0) {
@@ -43,11 +62,8 @@ class CpuTimeReporter : public benchmark::ConsoleReporter {
     return top->second / bottom->second;
   }
 
-  // The CPU times of every run, by label and then by benchmark function.
-  const std::map<std::string, std::map<std::string, double>>& Times() const { return times_; }
-
- private:
-  std::map<std::string, std::map<std::string, double>> times_;
+  TimesByLabel times_;
+  TimesByLabel real_times_;
 };
 
 // Runs the benchmarks the command line selects, then prints the program's ratios.

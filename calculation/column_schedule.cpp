@@ -1,7 +1,8 @@
 #include "calculation/column_schedule.h"
 
+#include <algorithm>
 #include <charconv>
-#include <map>
+#include <cstdint>
 #include <numbers>
 #include <string_view>
 #include <system_error>
@@ -15,11 +16,6 @@ namespace {
 
 constexpr double kCentimetresPerMetre = 100;
 constexpr double kMillimetresPerMetre = 1000;
-
-bool SameSegment(const ColumnSegment& segment, const LevelDesign& level) {
-  return segment.failure == level.failure && segment.length_text == level.length_text &&
-         segment.bar_count_text == level.bar_count_text;
-}
 
 // One column of these segments; its steel is the bars' own cross-section π d² / 4, not the
 // design's rounded count.
@@ -43,6 +39,7 @@ Quantities SegmentQuantities(const std::vector<ColumnSegment>& segments,
 // Flags every column whose mark another column has too; empty marks are not compared.
 void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
   std::unordered_map<std::string_view, int> uses;
+  uses.reserve(columns.size());
   for (const ScheduleColumn& column : columns) {
     if (!column.input.mark.empty()) ++uses[column.input.mark];
   }
@@ -51,44 +48,108 @@ void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
   }
 }
 
+// The design of the input's load on this many floors; the input is reused from one design to the
+// next, its width and materials set once.
+LevelDesign DesignFloors(ColumnDesignInput& input, int floors_carried) {
+  LevelDesign design;
+  design.floors_carried = floors_carried;
+  input.floors_text = FormatInteger(floors_carried);
+  auto result = DesignColumn(input);
+  if (!result) {
+    design.failure = result.error().kind;
+    return design;
+  }
+  design.required_area_text = std::move(result->required_area_text);
+  design.length_text = std::move(result->length_text);
+  design.steel_area_text = std::move(result->steel_area_text);
+  design.bar_count_text = std::move(result->bar_count_text);
+  return design;
+}
+
+// Designs each load on 1, 2 … floors once, for all the columns that carry it (the same text).
+class LevelDesigns {
+ public:
+  LevelDesigns(const DesignMaterials& materials, std::vector<LevelDesign>& designs,
+               std::size_t columns)
+      : input_(DesignInput({}, {}, materials)), designs_(designs) {
+    by_load_.reserve(columns);
+  }
+
+  // The indices in `designs` of the column's levels, level 1 first.
+  std::vector<std::uint32_t> levels(const std::string& load_text, int floors) {
+    auto& by_floors = by_load_[load_text];  // the index of each number of floors, less one
+    if (by_floors.size() < static_cast<std::size_t>(floors)) {
+      by_floors.resize(static_cast<std::size_t>(floors), kNotDesigned);
+    }
+    std::vector<std::uint32_t> levels(static_cast<std::size_t>(floors));
+    for (int level = 1; level <= floors; ++level) {
+      const int carried = floors - level + 1;
+      std::uint32_t& index = by_floors[static_cast<std::size_t>(carried - 1)];
+      if (index == kNotDesigned) {
+        index = static_cast<std::uint32_t>(designs_.size());
+        input_.load_text = load_text;
+        designs_.push_back(DesignFloors(input_, carried));
+      }
+      levels[static_cast<std::size_t>(level - 1)] = index;
+    }
+    return levels;
+  }
+
+ private:
+  static constexpr std::uint32_t kNotDesigned = UINT32_MAX;
+  ColumnDesignInput input_;
+  std::vector<LevelDesign>& designs_;
+  std::unordered_map<std::string, std::vector<std::uint32_t>> by_load_;
+};
+
+// Consecutive levels with the same section and bars, or the same failure, as one segment.
+std::vector<ColumnSegment> MergeLevels(const Schedule& schedule, const ScheduleColumn& column) {
+  std::vector<ColumnSegment> segments;
+  const int floors = static_cast<int>(column.levels.size());
+  for (int level = 1; level <= floors; ++level) {
+    const LevelDesign& design = schedule.Level(column, level);
+    if (!segments.empty()) {
+      ColumnSegment& last = segments.back();
+      if (last.failure == design.failure && last.length_text == design.length_text &&
+          last.bar_count_text == design.bar_count_text) {
+        last.last_level = level;
+        continue;
+      }
+    }
+    segments.push_back({.first_level = level,
+                        .last_level = level,
+                        .failure = design.failure,
+                        .length_text = design.length_text,
+                        .bar_count_text = design.bar_count_text});
+  }
+  return segments;
+}
+
+struct SegmentsHash {
+  std::size_t operator()(const std::vector<ColumnSegment>& segments) const {
+    std::size_t hash = segments.size();
+    const auto mix = [&hash](std::size_t value) {
+      hash ^= value + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2);
+    };
+    for (const ColumnSegment& segment : segments) {
+      mix(static_cast<std::size_t>(segment.last_level));
+      mix(std::hash<std::string>{}(segment.length_text));
+      mix(std::hash<std::string>{}(segment.bar_count_text));
+    }
+    return hash;
+  }
+};
+
 }  // namespace
 
 std::vector<LevelDesign> DesignLevels(const std::string& load_text, int floors,
                                       const DesignMaterials& materials) {
+  ColumnDesignInput input = DesignInput(load_text, {}, materials);
   std::vector<LevelDesign> levels;
-  levels.reserve(floors > 0 ? static_cast<std::size_t>(floors) : 0);
   for (int level = 1; level <= floors; ++level) {
-    LevelDesign& design = levels.emplace_back();
-    design.level = level;
-    design.floors_carried = floors - level + 1;
-    auto result =
-        DesignColumn(DesignInput(load_text, FormatInteger(design.floors_carried), materials));
-    if (!result) {
-      design.failure = result.error().kind;
-      continue;
-    }
-    design.required_area_text = std::move(result->required_area_text);
-    design.length_text = std::move(result->length_text);
-    design.steel_area_text = std::move(result->steel_area_text);
-    design.bar_count_text = std::move(result->bar_count_text);
+    levels.push_back(DesignFloors(input, floors - level + 1));
   }
   return levels;
-}
-
-std::vector<ColumnSegment> MergeLevels(const std::vector<LevelDesign>& levels) {
-  std::vector<ColumnSegment> segments;
-  for (const LevelDesign& level : levels) {
-    if (!segments.empty() && SameSegment(segments.back(), level)) {
-      segments.back().last_level = level.level;
-      continue;
-    }
-    segments.push_back({.first_level = level.level,
-                        .last_level = level.level,
-                        .failure = level.failure,
-                        .length_text = level.length_text,
-                        .bar_count_text = level.bar_count_text});
-  }
-  return segments;
 }
 
 Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials& materials,
@@ -97,26 +158,29 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
   schedule.materials = materials;
   schedule.floor_height_m = floor_height_m;
   schedule.columns.reserve(columns.size());
-  std::map<std::vector<ColumnSegment>, std::size_t> type_of_segments;
+  std::size_t levels = 0;
+  for (const ColumnInput& input : columns) levels += static_cast<std::size_t>(input.floors);
+  schedule.designs.reserve(levels);  // at most one design a level
+  LevelDesigns designs(materials, schedule.designs, columns.size());
+  std::unordered_map<std::vector<ColumnSegment>, std::size_t, SegmentsHash> type_of_segments;
+  type_of_segments.reserve(columns.size());
   for (ColumnInput& input : columns) {
     ScheduleColumn& column = schedule.columns.emplace_back();
-    column.levels = DesignLevels(input.load_text, input.floors, materials);
+    column.levels = designs.levels(input.load_text, input.floors);
     column.input = std::move(input);
-    auto segments = MergeLevels(column.levels);
+    auto segments = MergeLevels(schedule, column);
     const auto [found, added] =
         type_of_segments.try_emplace(std::move(segments), schedule.types.size());
     if (added) {
       ColumnType& type = schedule.types.emplace_back();
-      type.name = "T" + FormatInteger(static_cast<std::int64_t>(schedule.types.size()));
+      type.name.push_back('T');
+      type.name.append(FormatInteger(static_cast<std::int64_t>(schedule.types.size())));
       type.segments = found->first;
     }
     column.type = found->second;
     ColumnType& type = schedule.types[column.type];
     type.columns.push_back(schedule.columns.size() - 1);
     type.count += column.input.count;
-    for (const LevelDesign& level : column.levels) {
-      schedule.all_designed = schedule.all_designed && !level.failure;
-    }
   }
   for (ColumnType& type : schedule.types) {
     const Quantities one = SegmentQuantities(type.segments, materials, floor_height_m);
@@ -125,6 +189,8 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
     schedule.total.concrete_m3 += type.quantities.concrete_m3;
     schedule.total.steel_kg += type.quantities.steel_kg;
   }
+  schedule.all_designed = std::ranges::none_of(
+      schedule.designs, [](const LevelDesign& design) { return design.failure.has_value(); });
   FlagRepeatedMarks(schedule.columns);
   return schedule;
 }

@@ -12,10 +12,10 @@
 
 namespace coldesign {
 
-// One level of a column: the floors it carries and their design.
+// The design of a load per floor on some number of floors: a column on n floors carries
+// n − k + 1 of them at its level k (1 = the lowest).
 struct LevelDesign {
-  int level = 1;           // 1 = the lowest
-  int floors_carried = 1;  // a column on n floors carries n − level + 1 at this level
+  int floors_carried = 1;
   std::optional<NumericFailure> failure;  // none when designed
   // The design's four texts, exactly as it writes them; empty when the design failed.
   std::string required_area_text;  // cm²
@@ -39,10 +39,8 @@ struct ColumnSegment {
   std::string length_text;     // cm; the width is the materials'
   std::string bar_count_text;  // bars of the materials' diameter
 
-  friend auto operator<=>(const ColumnSegment&, const ColumnSegment&) = default;
+  friend bool operator==(const ColumnSegment&, const ColumnSegment&) = default;
 };
-
-std::vector<ColumnSegment> MergeLevels(const std::vector<LevelDesign>& levels);
 
 // Concrete and longitudinal steel over the levels that were designed, from the floor height;
 // no laps and no waste.
@@ -53,9 +51,10 @@ struct Quantities {
 
 struct ScheduleColumn {
   ColumnInput input;
-  bool repeated_mark = false;       // another column of the schedule has the same mark
-  std::vector<LevelDesign> levels;  // level 1 first
-  std::size_t type = 0;             // its index in Schedule::types
+  bool repeated_mark = false;  // another column of the schedule has the same mark
+  // Level k (1 = the lowest) is Schedule::designs[levels[k − 1]]: Schedule::Level gives it.
+  std::vector<std::uint32_t> levels;
+  std::size_t type = 0;  // its index in Schedule::types
 };
 
 // Columns with the same segments.
@@ -72,8 +71,16 @@ struct Schedule {
   double floor_height_m = rules::kFloorHeightM;
   std::vector<ScheduleColumn> columns;  // in the order given
   std::vector<ColumnType> types;
+  // Each load (as written) on each number of floors, designed once for every column that
+  // carries it.
+  std::vector<LevelDesign> designs;
   Quantities total;
   bool all_designed = true;  // no level of any column failed
+
+  // The design of the column's level (1 = the lowest).
+  [[nodiscard]] const LevelDesign& Level(const ScheduleColumn& column, int level) const {
+    return designs[column.levels[static_cast<std::size_t>(level - 1)]];
+  }
 };
 
 // The schedule of the columns. The materials are meant to pass CheckMaterials and the floor

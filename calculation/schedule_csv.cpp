@@ -259,10 +259,11 @@ std::string_view StatusText(const std::optional<NumericFailure>& failure) {
   return *failure == NumericFailure::Overflow ? "overflow" : "not_a_number";
 }
 
-void AppendLevel(std::string& out, const ScheduleColumn& column, const LevelDesign& level,
-                 const std::string& width_text, const std::string& bar_diameter_text) {
+void AppendLevel(std::string& out, const ScheduleColumn& column, int level_number,
+                 const LevelDesign& level, const std::string& width_text,
+                 const std::string& bar_diameter_text) {
   AppendValue(out, column.input.mark);
-  for (const std::int64_t number : {std::int64_t{column.input.count}, std::int64_t{level.level},
+  for (const std::int64_t number : {std::int64_t{column.input.count}, std::int64_t{level_number},
                                     std::int64_t{level.floors_carried}}) {
     out.push_back(',');
     out.append(FormatInteger(number));
@@ -350,14 +351,22 @@ std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
 std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
   const std::string width_text = FormatInteger(schedule.materials.width_cm);
   const std::string bar_diameter_text = FormatInteger(schedule.materials.bar_diameter_mm);
+  // A row is about 80 bytes: reserved once rather than grown row by row.
+  constexpr std::size_t kRowBytes = 96;
+  std::size_t rows = 0;
+  for (const ScheduleColumn& column : schedule.columns) {
+    rows += levels == CsvLevels::LowestOnly ? 1 : column.levels.size();
+  }
   std::string out;
+  out.reserve(kUtf8Bom.size() + kScheduleCsvHeader.size() + 1 + rows * kRowBytes);
   out.append(kUtf8Bom);
   out.append(kScheduleCsvHeader);
   out.push_back('\n');
   for (const ScheduleColumn& column : schedule.columns) {
-    for (const LevelDesign& level : column.levels) {
-      AppendLevel(out, column, level, width_text, bar_diameter_text);
-      if (levels == CsvLevels::LowestOnly) break;
+    const int written = levels == CsvLevels::LowestOnly ? std::min<int>(1, column.levels.size())
+                                                        : static_cast<int>(column.levels.size());
+    for (int level = 1; level <= written; ++level) {
+      AppendLevel(out, column, level, schedule.Level(column, level), width_text, bar_diameter_text);
     }
   }
   return out;

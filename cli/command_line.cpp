@@ -110,15 +110,17 @@ std::expected<DesignMaterials, Message> ReadMaterials(const QCommandLineParser& 
 }
 
 // Everything or nothing: stdout when no file is named, else the file replaced whole.
-int Write(const QByteArray& bytes, const QString& path) {
+int Write(std::string_view bytes, const QString& path) {
   if (path.isEmpty()) {
-    const bool written = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()),
-                                     stdout) == static_cast<std::size_t>(bytes.size()) &&
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
                          std::fflush(stdout) == 0;
     return written ? 0 : Refuse(FileMessage("stdout", "", true));
   }
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
+          static_cast<qint64>(bytes.size()) ||
+      !file.commit()) {
     return Refuse(FileMessage(path.toStdString(), file.errorString().toStdString(), true));
   }
   return 0;
@@ -175,8 +177,9 @@ int RunDesign(const QStringList& arguments) {
   }
   const Schedule schedule = DesignSchedule({std::move(*column)}, *materials);
   const std::string csv = WriteScheduleCsv(schedule, CsvLevels::LowestOnly);
-  if (const int status = Write(QByteArray::fromStdString(csv), {}); status != 0) return status;
-  return schedule.columns.front().levels.front().failure ? kSomeLevelFailed : kEveryLevelDesigned;
+  if (const int status = Write(csv, {}); status != 0) return status;
+  return schedule.Level(schedule.columns.front(), 1).failure ? kSomeLevelFailed
+                                                             : kEveryLevelDesigned;
 }
 
 int RunSchedule(const QStringList& arguments) {
@@ -212,9 +215,9 @@ int RunSchedule(const QStringList& arguments) {
 
   const Schedule schedule = DesignSchedule(std::move(csv->columns), *materials, height);
   WarnOfRepeatedMarks(input_name, schedule, csv->lines);
-  const QByteArray bytes = pdf ? SchedulePdfWithoutDisplay(schedule)
-                               : QByteArray::fromStdString(WriteScheduleCsv(schedule));
-  if (const int status = Write(bytes, output); status != 0) return status;
+  const int status = pdf ? Write(SchedulePdfWithoutDisplay(schedule).toStdString(), output)
+                         : Write(WriteScheduleCsv(schedule), output);
+  if (status != 0) return status;
   return schedule.all_designed ? kEveryLevelDesigned : kSomeLevelFailed;
 }
 

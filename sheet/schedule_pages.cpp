@@ -83,10 +83,11 @@ Table LevelsTable(const Schedule& schedule) {
   for (const ScheduleColumn& column : schedule.columns) {
     const QString mark =
         Text(column.input.mark) + (column.repeated_mark ? u" (مكرر)"_s : QString());
-    for (const LevelDesign& level : column.levels) {
+    for (int number = 1; number <= static_cast<int>(column.levels.size()); ++number) {
+      const LevelDesign& level = schedule.Level(column, number);
       std::vector<Cell> row = {{mark},
                                {Figure(column.input.count), true},
-                               {Figure(level.level), true},
+                               {Figure(number), true},
                                {Figure(level.floors_carried), true}};
       if (level.failure) {
         row.insert(row.end(), {{}, {}, {}, {}, {FailureText()}});

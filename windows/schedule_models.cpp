@@ -76,7 +76,8 @@ QVariant LevelsModel::data(const QModelIndex& index, int role) const {
   const auto after = std::ranges::upper_bound(first_rows_, index.row());
   const auto column_index = static_cast<std::size_t>(after - first_rows_.begin() - 1);
   const ScheduleColumn& column = schedule_->columns[column_index];
-  const LevelDesign& level = column.levels[static_cast<std::size_t>(index.row() - *(after - 1))];
+  const int level_number = index.row() - *(after - 1) + 1;
+  const LevelDesign& level = schedule_->Level(column, level_number);
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignCenter);
   if (role == Qt::ForegroundRole) return level.failure ? QVariant(QBrush(kFailure)) : QVariant();
   if (role != Qt::DisplayRole) return {};
@@ -87,7 +88,7 @@ QVariant LevelsModel::data(const QModelIndex& index, int role) const {
     case kCount:
       return Whole(column.input.count);
     case kLevel:
-      return Whole(level.level);
+      return Whole(level_number);
     case kFloorsCarried:
       return Whole(level.floors_carried);
     case kRequiredArea:

@@ -45,9 +45,10 @@ TEST_P(ScheduleOf, LevelsAreOneColumnDesignsAndTypesShareSegments) {
   for (std::size_t i = 0; i < schedule.columns.size(); ++i) {
     const ScheduleColumn& column = schedule.columns[i];
     ASSERT_EQ(static_cast<std::size_t>(column.input.floors), column.levels.size());
-    for (const LevelDesign& level : column.levels) {
-      SCOPED_TRACE(column.input.mark + " level " + std::to_string(level.level));
-      EXPECT_EQ(column.input.floors - level.level + 1, level.floors_carried);
+    for (int k = 1; k <= column.input.floors; ++k) {
+      SCOPED_TRACE(column.input.mark + " level " + std::to_string(k));
+      const LevelDesign& level = schedule.Level(column, k);
+      EXPECT_EQ(column.input.floors - k + 1, level.floors_carried);
       const auto alone = DesignColumn(DesignInput(
           column.input.load_text, std::to_string(level.floors_carried), building.materials));
       ASSERT_EQ(alone.has_value(), !level.failure);
@@ -57,6 +58,13 @@ TEST_P(ScheduleOf, LevelsAreOneColumnDesignsAndTypesShareSegments) {
       EXPECT_EQ(alone->steel_area_text, level.steel_area_text);
       EXPECT_EQ(alone->bar_count_text, level.bar_count_text);
     }
+    EXPECT_EQ(DesignLevels(column.input.load_text, column.input.floors, building.materials), [&] {
+      std::vector<LevelDesign> levels;
+      for (int k = 1; k <= column.input.floors; ++k) {
+        levels.push_back(schedule.Level(column, k));
+      }
+      return levels;
+    }());
     EXPECT_EQ(building.type_of_column[i], column.type) << column.input.mark;
   }
   ASSERT_EQ(building.type_segments.size(), schedule.types.size());

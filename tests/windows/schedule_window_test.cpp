@@ -105,9 +105,12 @@ class ScheduleWindowTest : public QObject {
     QTest::keyClick(columns, Qt::Key_V, Qt::ControlModifier);
     QTRY_COMPARE(window->schedule().columns.size(), std::size_t{2});
     QCOMPARE(window.view(u"LevelsTable"_s)->model()->rowCount(), 3 + 5);
-    const ScheduleColumn& first = window->schedule().columns[0];
-    QCOMPARE(first.input.count, 2);
-    QCOMPARE(first.levels, DesignLevels("١٠٠", 3, DesignMaterials{}));
+    const Schedule& schedule = window->schedule();
+    QCOMPARE(schedule.columns[0].input.count, 2);
+    const std::vector<LevelDesign> levels = DesignLevels("١٠٠", 3, DesignMaterials{});
+    for (int level = 1; level <= 3; ++level) {
+      QCOMPARE(schedule.Level(schedule.columns[0], level), levels[level - 1]);
+    }
     QVERIFY(window->isWindowModified());
 
     window.trigger(u"SaveCsv"_s);
