@@ -1,5 +1,6 @@
 #include "windows/schedule_window.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -308,6 +309,10 @@ void ScheduleWindow::openTable() {
 }
 
 bool ScheduleWindow::readyToWrite() {
+  // A cell still being edited is part of the table: leaving it commits what it holds.
+  if (columns_view_->viewport()->isAncestorOf(QApplication::focusWidget())) {
+    columns_view_->setFocus();
+  }
   if (recompute_timer_.isActive()) recompute();
   if (read_.first_refused) {
     const auto& [row, error] = *read_.first_refused;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -113,12 +114,18 @@ class ScheduleWindowTest : public QObject {
     }
     QVERIFY(window->isWindowModified());
 
+    // Saved while a count is still being typed: the count is saved too.
+    columns->edit(window->columnsModel()->index(1, 3));
+    auto* count = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(count != nullptr);
+    count->setText(u"٤"_s);
     window.trigger(u"SaveCsv"_s);
     QVERIFY(!window->isWindowModified());
     const QByteArray saved = Contents(folder.filePath(u"building.csv"_s));
     const auto read = ReadScheduleCsv(std::string_view(saved.constData(), saved.size()));
     QVERIFY(read.has_value());
     QCOMPARE(read->columns, window->columnsModel()->readColumns().columns);
+    QCOMPARE(read->columns[1].count, 4);
   }
 
   void aBadFileKeepsTheTable_data() {
