@@ -40,8 +40,9 @@ QString Percent(double share) { return Figure(share * 100) + u'%'; }
 // A figure with its unit inside an Arabic sentence, kept together left to right.
 QString Ltr(const QString& figure) { return QChar(0x202A) + figure + QChar(0x202C); }
 
-QString LengthRuleNote(const DesignWorking& working, const QString& length) {
-  const QString least = Figure(rules::kLeastLengthCm);
+QString LengthRuleNote(const DesignWorking& working, const QString& length,
+                       const DesignMaterials& materials) {
+  const QString least = Figure(materials.width_cm);
   const QString step = Figure(rules::kLengthStepCm);
   const QString rule =
       Texts::tr("يقرب الناتج لأقرب سنتيمتر، ولا يقل الطول عن %1 ويكون من مضاعفات %2. ",
@@ -62,15 +63,16 @@ QString LengthRuleNote(const DesignWorking& working, const QString& length) {
   return rule + Texts::tr("لم ترفع القاعدة الطول.", "sheet.length-kept");
 }
 
-QString BarRuleNote(const DesignWorking& working, const QString& bars) {
+QString BarRuleNote(const DesignWorking& working, const QString& bars,
+                    const DesignMaterials& materials) {
   const QString least = Figure(rules::kLeastBars);
   const QString rule =
       Texts::tr(
           "يحسب لكل سيخ قطر %1 مساحة %2، ويقرب الناتج لأقرب عدد صحيح، ولا يقل عدد الأسياخ "
           "عن %3 ويكون زوجيا. ",
           "sheet.bar-rule")
-          .arg(Ltr(Figure(rules::kBarDiameterMm) + u" mm"_s),
-               Ltr(Figure(rules::kBarAreaCm2) + u" cm²"_s), least);
+          .arg(Ltr(Figure(materials.bar_diameter_mm) + u" mm"_s),
+               Ltr(Figure(BarAreaCm2(materials.bar_diameter_mm)) + u" cm²"_s), least);
   switch (working.bar_rule) {
     case BarRule::RaisedToLeast:
       return rule + Texts::tr("الناتج أقل من %1، فرفع العدد إلى الحد الأدنى %1 أسياخ.",
@@ -185,6 +187,26 @@ class SheetPainter {
         std::max(labelledValue(middle, right, Texts::tr("عدد الطوابق n", "sheet.floors"), floors_),
                  labelledValue(kMargin, middle, Texts::tr("قطر الأسياخ", "sheet.bar-diameter"),
                                Text(content_.bar_diameter_text) + u" mm"_s));
+    // Every other value the design used, and the carrying stress worked out from them.
+    const DesignMaterials& materials = content_.input.materials;
+    const QString fcu = Figure(materials.concrete_strength_kg_per_cm2);
+    const QString fy = Figure(materials.steel_yield_kg_per_cm2);
+    y_ += std::max(
+        labelledValue(middle, right, Texts::tr("مقاومة الخرسانة fcu", "sheet.concrete-strength"),
+                      fcu + u" kg/cm²"_s),
+        labelledValue(kMargin, middle, Texts::tr("إجهاد خضوع الحديد fy", "sheet.steel-yield"),
+                      fy + u" kg/cm²"_s));
+    const QString stress = Figure(CarryingStressKgPerCm2(materials));
+    y_ +=
+        std::max(labelledValue(middle, right, Texts::tr("معامل زيادة الحمل", "sheet.load-factor"),
+                               Figure(materials.load_factor)),
+                 labelledValue(kMargin, middle, Texts::tr("إجهاد التحمل", "sheet.carrying-stress"),
+                               stress + u" kg/cm²"_s));
+    y_ += page_.text({kMargin + 18, y_, kWidth - 24, 20},
+                     u"%1 × fcu + %2 × fy × %3 = %1 × %4 + %2 × %5 × %3 = %6 kg/cm²"_s.arg(
+                         Figure(rules::kConcreteStressShare), Figure(rules::kSteelStressShare),
+                         Percent(rules::kSteelShareOfRequiredArea), fcu, fy, stress),
+                     SheetFont(9.5), Qt::AlignRight | Qt::AlignTop, Qt::LeftToRight);
     y_ += kGap;
   }
 
@@ -211,9 +233,10 @@ class SheetPainter {
 
   void steps() {
     band(Texts::tr("خطوات الحساب", "sheet.steps"));
-    const QString factor = Figure(rules::kLoadFactor);
+    const DesignMaterials& materials = content_.input.materials;
+    const QString factor = Figure(materials.load_factor);
     const QString tons = Figure(rules::kKilogramsPerTon);
-    const QString stress = Figure(rules::kCarryingStressKgPerCm2);
+    const QString stress = Figure(CarryingStressKgPerCm2(materials));
     step(
         Texts::tr("1. مساحة الخرسانة المطلوبة Ac", "sheet.step-required-area"),
         u"Ac = "_s + area_ + u" cm²"_s,
@@ -222,12 +245,12 @@ class SheetPainter {
         Texts::tr("%1 زيادة %2 على الحمل، %3 للتحويل من الطن إلى الكيلوجرام، ويحمل السنتيمتر "
                   "المربع %4 kg.",
                   "sheet.required-area-note")
-            .arg(factor, Percent(rules::kLoadFactor - 1), tons, stress));
+            .arg(factor, Percent(materials.load_factor - 1), tons, stress));
     const DesignWorking& working = content_.result.working;
     step(Texts::tr("2. طول القطاع t", "sheet.step-length"), u"t = "_s + length_ + u" cm"_s,
          {u"Ac ÷ b = "_s + area_ + u" ÷ "_s + width_ + u" = "_s +
           Text(working.length_quotient_text)},
-         LengthRuleNote(working, length_));
+         LengthRuleNote(working, length_, materials));
     const bool share_governs = working.steel_rule == SteelRule::ShareOfRequiredArea;
     const QString share = Figure(rules::kSteelShareOfRequiredArea);
     const QString least_share = Figure(rules::kLeastSteelShareOfSection);
@@ -242,10 +265,10 @@ class SheetPainter {
                    .arg(Ltr(Percent(rules::kSteelShareOfRequiredArea)))
              : Texts::tr("حكم الحد الأدنى %1 من مساحة القطاع المختار.", "sheet.least-steel-governs")
                    .arg(Ltr(Percent(rules::kLeastSteelShareOfSection))));
-    const QString bar_area = Figure(rules::kBarAreaCm2);
+    const QString bar_area = Figure(BarAreaCm2(materials.bar_diameter_mm));
     step(Texts::tr("4. عدد الأسياخ N", "sheet.step-bars"), u"N = "_s + bars_,
          {u"As ÷ %1 = %2 ÷ %1 = %3"_s.arg(bar_area, steel_, Text(working.bar_quotient_text))},
-         BarRuleNote(working, bars_));
+         BarRuleNote(working, bars_, materials));
   }
 
   void chosenSection() {

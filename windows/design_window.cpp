@@ -1,5 +1,6 @@
 #include "windows/design_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QStyle>
@@ -12,6 +13,7 @@
 #include "windows/controls.h"
 #include "windows/input_guard.h"
 #include "windows/language_choice.h"
+#include "windows/materials_dialog.h"
 #include "windows/message_boxes.h"
 #include "windows/program_fonts.h"
 #include "windows/program_icon.h"
@@ -83,14 +85,17 @@ DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags)
   dimensions_frame_->setObjectName(u"Frame1"_s);
   dimensions_frame_->setGeometry(FromTwips(720, 1320, 2295, 1215));
   dimensions_frame_->hide();
-  width_field_ = PlaceResultField(this, "Text4", FromTwips(960, 1800, 735, 375), u"30"_s);
+  width_field_ = PlaceResultField(this, "Text4", FromTwips(960, 1800, 735, 375),
+                                  QString::fromStdString(FormatInteger(materials_.width_cm)));
   length_field_ = PlaceResultField(this, "Text5", FromTwips(2040, 1800, 735, 375));
 
   diameter_label_ = PlaceDesignLabel(this, "SkinLabel4", FromTwips(600, 2640, 1095, 255));
   bar_count_label_ = PlaceDesignLabel(this, "SkinLabel3", FromTwips(2160, 2640, 855, 255));
   diameter_label_->hide();
   bar_count_label_->hide();
-  diameter_field_ = PlaceResultField(this, "Text7", FromTwips(720, 2880, 975, 375), u"16"_s);
+  diameter_field_ =
+      PlaceResultField(this, "Text7", FromTwips(720, 2880, 975, 375),
+                       QString::fromStdString(FormatInteger(materials_.bar_diameter_mm)));
   bar_count_field_ = PlaceResultField(this, "Text8", FromTwips(2040, 2880, 975, 375));
 
   // Between the bar fields and Results, in the window's one free strip.
@@ -124,6 +129,14 @@ DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags)
   connect(this, &DesignWindow::designed, sheet_actions_, &SheetActions::takeDesign);
   connect(this, &DesignWindow::designFailed, sheet_actions_, &SheetActions::forgetDesign);
 
+  materials_action_ = new QAction(this);
+  connect(materials_action_, &QAction::triggered, this, &DesignWindow::chooseMaterials);
+  schedule_action_ = new QAction(this);
+  schedule_action_->setShortcut(QKeySequence(u"Ctrl+B"_s));
+  schedule_action_->setShortcutVisibleInContextMenu(true);
+  addAction(schedule_action_);
+  connect(schedule_action_, &QAction::triggered, this, &DesignWindow::scheduleRequested);
+
   language_ = new QAction(this);
   language_->setObjectName(u"language"_s);
   connect(language_, &QAction::triggered, this, &DesignWindow::switchLanguage);
@@ -156,6 +169,8 @@ void DesignWindow::retranslate() {
   notes_button_->setText(NotesTitle());
   stale_note_->setText(
       Texts::tr("النتائج للقيم السابقة، اضغط «النتائج» للتحديث", "design.stale-results"));
+  materials_action_->setText(Texts::tr("المواد والاختيارات…", "design.materials"));
+  schedule_action_->setText(Texts::tr("جدول الأعمدة…", "design.schedule"));
   // The other language, named in its own words.
   language_->setText(Texts::tr("English", "language.other"));
 }
@@ -171,6 +186,8 @@ void DesignWindow::showContextMenu(QPoint position) {
   menu.addSeparator();
   menu.addAction(sheet_actions_->copyAction());
   menu.addSeparator();
+  menu.addActions({materials_action_, schedule_action_});
+  menu.addSeparator();
   menu.addAction(language_);
   menu.exec(mapToGlobal(position));
 }
@@ -180,6 +197,21 @@ void DesignWindow::switchLanguage() {
       CurrentLanguage() == Language::Arabic ? Language::English : Language::Arabic;
   UseLanguage(other);
   RememberLanguage(other);
+}
+
+void DesignWindow::setMaterials(const DesignMaterials& materials) {
+  if (materials == materials_) return;
+  materials_ = materials;
+  width_field_->setText(QString::fromStdString(FormatInteger(materials.width_cm)));
+  diameter_field_->setText(QString::fromStdString(FormatInteger(materials.bar_diameter_mm)));
+  emit materialsChanged(materials);
+  // A whole design on show belongs to the materials before: it is worked out again.
+  if (!bar_count_field_->text().isEmpty()) showResults();
+}
+
+void DesignWindow::chooseMaterials() {
+  MaterialsDialog dialog(materials_, this);
+  if (dialog.exec() == QDialog::Accepted) setMaterials(dialog.materials());
 }
 
 void DesignWindow::closeEvent(QCloseEvent* event) {
@@ -193,9 +225,8 @@ void DesignWindow::showResults() {
     return;
   }
   revealResultsArea();
-  const ColumnDesignInput input{.load_text = load_field_->text().toStdString(),
-                                .floors_text = floors_field_->text().toStdString(),
-                                .width_text = width_field_->text().toStdString()};
+  const ColumnDesignInput input = DesignInput(load_field_->text().toStdString(),
+                                              floors_field_->text().toStdString(), materials_);
   const auto result = DesignColumn(input);
   if (result) {
     writeResult(*result);

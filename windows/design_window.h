@@ -8,6 +8,7 @@
 #include <optional>
 #include <utility>
 
+#include "calculation/design_materials.h"
 #include "skin/skin_label.h"
 
 namespace coldesign {
@@ -24,6 +25,11 @@ class DesignWindow : public QWidget {
  public:
   explicit DesignWindow(QWidget* parent = nullptr);
 
+  // The materials Results designs with; the width and diameter fields show them, and a design
+  // on show is worked out again with them.
+  void setMaterials(const DesignMaterials& materials);
+  [[nodiscard]] const DesignMaterials& materials() const { return materials_; }
+
  signals:
   void notesRequested();
   void exitRequested();
@@ -31,6 +37,8 @@ class DesignWindow : public QWidget {
   void designed(const coldesign::ColumnDesignInput& input,
                 const coldesign::ColumnDesignResult& result);
   void designFailed();
+  void materialsChanged(const coldesign::DesignMaterials& materials);
+  void scheduleRequested();
 
  protected:
   // Closing the window asks the same question as Exit; the answer decides.
@@ -43,6 +51,7 @@ class DesignWindow : public QWidget {
   void showContextMenu(QPoint position);
   void switchLanguage();
   void showResults();
+  void chooseMaterials();
   bool inputsAccepted();
   void revealResultsArea();
   void writeResult(const ColumnDesignResult& result);
@@ -67,10 +76,13 @@ class DesignWindow : public QWidget {
   QPushButton* results_button_;
   QPushButton* exit_button_;
   QPushButton* notes_button_;
+  QAction* materials_action_;
+  QAction* schedule_action_;
   QAction* language_;
   SheetActions* sheet_actions_;
   SkinLabel* stale_note_;
   std::optional<std::pair<QString, QString>> results_inputs_;
+  DesignMaterials materials_;
 };
 
 }  // namespace coldesign

@@ -4,6 +4,7 @@
 
 #include "translations/texts.h"
 #include "windows/left_to_right.h"
+#include "windows/materials_settings.h"
 #include "windows/message_boxes.h"
 #include "windows/program_credits.h"
 
@@ -24,6 +25,14 @@ QString FarewellText() {
 
 ProgramWindows::ProgramWindows(EndProgram end_program)
     : end_program_(std::move(end_program)), design_(std::make_unique<DesignWindow>()) {
+  design_->setMaterials(RememberedMaterials());
+  QObject::connect(design_.get(), &DesignWindow::materialsChanged, design_.get(),
+                   [this](const DesignMaterials& materials) {
+                     RememberMaterials(materials);
+                     if (schedule_) schedule_->setMaterials(materials);
+                   });
+  QObject::connect(design_.get(), &DesignWindow::scheduleRequested, design_.get(),
+                   [this] { showScheduleWindow(); });
   QObject::connect(design_.get(), &DesignWindow::notesRequested, design_.get(),
                    [this] { showNotesWindow(); });
   QObject::connect(design_.get(), &DesignWindow::exitRequested, design_.get(),
@@ -49,6 +58,13 @@ void ProgramWindows::showNotesWindow() {
   design_->hide();
 }
 
+void ProgramWindows::showScheduleWindow() {
+  if (!schedule_) schedule_ = std::make_unique<ScheduleWindow>(design_->materials());
+  schedule_->show();
+  schedule_->raise();
+  schedule_->activateWindow();
+}
+
 void ProgramWindows::confirmExit() {
   if (AskUser(design_.get(), QMessageBox::Information,
               Texts::tr("رسالة تأكيد", "exit.confirmation"),
@@ -60,6 +76,9 @@ void ProgramWindows::confirmExit() {
   design_->hide();
   if (notes_) {
     notes_->hide();
+  }
+  if (schedule_) {
+    schedule_->hide();
   }
   end_program_(0);
 }

@@ -137,7 +137,9 @@ QString SheetActions::suggestedPath() const {
 }
 
 void SheetActions::takeDesign(const ColumnDesignInput& input, const ColumnDesignResult& result) {
-  design_ = SheetContent{.input = input, .result = result};
+  design_ = SheetContent{.input = input,
+                         .result = result,
+                         .bar_diameter_text = FormatInteger(input.materials.bar_diameter_mm)};
   setAvailable(true);
 }
 
