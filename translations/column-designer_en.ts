@@ -104,6 +104,36 @@
         <translation>Column load per floor P</translation>
     </message>
     <message>
+        <source>مقاومة الخرسانة fcu</source>
+        <comment>sheet.concrete-strength</comment>
+        <translation>Concrete strength fcu</translation>
+    </message>
+    <message>
+        <source>إجهاد خضوع الحديد fy</source>
+        <comment>sheet.steel-yield</comment>
+        <translation>Steel yield stress fy</translation>
+    </message>
+    <message>
+        <source>معامل زيادة الحمل</source>
+        <comment>sheet.load-factor</comment>
+        <translation>Load increase factor</translation>
+    </message>
+    <message>
+        <source>إجهاد التحمل</source>
+        <comment>sheet.carrying-stress</comment>
+        <translation>Carrying stress</translation>
+    </message>
+    <message>
+        <source>المواد والاختيارات…</source>
+        <comment>design.materials</comment>
+        <translation>Materials and choices…</translation>
+    </message>
+    <message>
+        <source>جدول الأعمدة…</source>
+        <comment>design.schedule</comment>
+        <translation>Column schedule…</translation>
+    </message>
+    <message>
         <source>عرض القطاع b</source>
         <comment>sheet.width</comment>
         <translation>Section width b</translation>
