@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "cli/command_line_texts.h"
+#include "translations/texts.h"
 
 namespace coldesign {
 namespace {
@@ -59,8 +60,7 @@ QVariant ColumnsModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
       return refused ? QVariant(QBrush(kRefusedCell)) : QVariant();
     case Qt::ToolTipRole:
-      return refused ? QString::fromStdString(ProblemMessage(read.error().problem).arabic)
-                     : QVariant();
+      return refused ? ProblemMessage(read.error().problem).in(InProgramLanguage) : QVariant();
     default:
       return {};
   }

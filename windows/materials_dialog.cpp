@@ -8,6 +8,7 @@
 
 #include "calculation/numeric_text.h"
 #include "cli/command_line_texts.h"
+#include "translations/texts.h"
 #include "windows/input_guard.h"
 #include "windows/message_boxes.h"
 #include "windows/program_fonts.h"
@@ -153,7 +154,7 @@ void MaterialsDialog::accept() {
                   .arg(label != nullptr ? label->text() : QString());
   } else if (const auto refused = CheckMaterials(*materials)) {
     field = fieldOf(*refused);
-    message = QString::fromStdString(MaterialsMessage(*refused).arabic);
+    message = MaterialsMessage(*refused).in(InProgramLanguage);
   } else {
     chosen_ = *materials;
     QDialog::accept();

@@ -25,6 +25,7 @@
 #include "cli/command_line_texts.h"
 #include "sheet/schedule_pages.h"
 #include "skin/skin.h"
+#include "translations/texts.h"
 #include "windows/input_guard.h"
 #include "windows/message_boxes.h"
 #include "windows/program_fonts.h"
@@ -228,7 +229,7 @@ void ScheduleWindow::recompute() {
 void ScheduleWindow::showSummary() {
   QStringList lines;
   if (!floor_height_m_) {
-    lines.append(Text(FloorHeightMessage().arabic));
+    lines.append(FloorHeightMessage().in(InProgramLanguage));
   } else {
     std::int64_t columns = 0;
     for (const ColumnType& type : schedule_->types) columns += type.count;
@@ -247,7 +248,7 @@ void ScheduleWindow::showSummary() {
                 Figure(read_.refused), Figure(row + 1),
                 columns_->headerData(static_cast<int>(error.field), Qt::Horizontal, Qt::DisplayRole)
                     .toString(),
-                Text(ProblemMessage(error.problem).arabic)));
+                ProblemMessage(error.problem).in(InProgramLanguage)));
   }
   if (!schedule_->all_designed) {
     lines.append(tr("بعض المستويات لم تصمم: القيم كبيرة جدا"));
@@ -266,19 +267,19 @@ bool ScheduleWindow::openCsv(const QString& path) {
   const std::string name = QFileInfo(path).fileName().toStdString();
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    tell(Text(FileMessage(name, file.errorString().toStdString(), false).arabic));
+    tell(FileMessage(name, file.errorString().toStdString(), false).in(InProgramLanguage));
     return false;
   }
   if (file.size() > rules::kMostScheduleFileBytes) {
     CsvError too_large;  // refused before it fills memory
     too_large.problem = ScheduleProblem::FileTooLarge;
-    tell(Text(CsvErrorMessage(name, too_large).arabic));
+    tell(CsvErrorMessage(name, too_large).in(InProgramLanguage));
     return false;
   }
   const QByteArray bytes = file.readAll();
   const auto csv = ReadScheduleCsv(std::string_view(bytes.constData(), bytes.size()));
   if (!csv) {
-    tell(Text(CsvErrorMessage(name, csv.error()).arabic));
+    tell(CsvErrorMessage(name, csv.error()).in(InProgramLanguage));
     return false;
   }
   std::vector<ColumnEntry> entries;
@@ -321,11 +322,11 @@ bool ScheduleWindow::readyToWrite() {
                   columns_
                       ->headerData(static_cast<int>(error.field), Qt::Horizontal, Qt::DisplayRole)
                       .toString(),
-                  Text(ProblemMessage(error.problem).arabic)));
+                  ProblemMessage(error.problem).in(InProgramLanguage)));
     return false;
   }
   if (!floor_height_m_) {
-    tell(Text(FloorHeightMessage().arabic));
+    tell(FloorHeightMessage().in(InProgramLanguage));
     return false;
   }
   if (read_.columns.empty()) {
@@ -368,8 +369,8 @@ bool ScheduleWindow::writeFile(const QString& path, const QByteArray& bytes) {
     return true;
   }
   const QString reason = bytes.isEmpty() ? tr("تعذر إنشاء الملف.") : file.errorString();
-  tell(Text(FileMessage(QDir::toNativeSeparators(path).toStdString(), reason.toStdString(), true)
-                .arabic));
+  tell(FileMessage(QDir::toNativeSeparators(path).toStdString(), reason.toStdString(), true)
+           .in(InProgramLanguage));
   return false;
 }
 
