@@ -72,13 +72,13 @@ QVariant ColumnsModel::headerData(int section, Qt::Orientation orientation, int 
   }
   switch (static_cast<ScheduleField>(section)) {
     case ScheduleField::Mark:
-      return tr("الرمز");
+      return MarkTitle();
     case ScheduleField::Load:
-      return tr("الحمل لكل دور (t)");
+      return Texts::tr("الحمل لكل دور (t)", "schedule.load-per-floor");
     case ScheduleField::Floors:
-      return tr("عدد الأدوار");
+      return Texts::tr("عدد الأدوار", "schedule.floors");
     case ScheduleField::Count:
-      return tr("العدد");
+      return CountTitle();
   }
   return {};
 }
