@@ -3,7 +3,8 @@
 # Needed to build and run the program, and the benchmarks built with it.
 COLDESIGN_RUN_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libfontconfig-dev libharfbuzz-dev qt6-translations-l10n fonts-noto-core fonttools
+  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  libfontconfig-dev libharfbuzz-dev qt6-translations-l10n fonts-noto-core fonttools
   libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxdamage-dev libfast-float-dev
 )
 

@@ -11,6 +11,8 @@
 #include "sheet/pdf_page.h"
 #include "sheet/program_version.h"
 #include "sheet/section_drawing.h"
+#include "translations/program_language.h"
+#include "translations/texts.h"
 
 namespace coldesign {
 namespace {
@@ -38,42 +40,52 @@ QString Percent(double share) { return Figure(share * 100) + u'%'; }
 // A figure with its unit inside an Arabic sentence, kept together left to right.
 QString Ltr(const QString& figure) { return QChar(0x202A) + figure + QChar(0x202C); }
 
-QString LengthRuleNote(const DesignWorking& working, const QString& length) {
-  const QString least = Figure(rules::kLeastLengthCm);
+QString LengthRuleNote(const DesignWorking& working, const QString& length,
+                       const DesignMaterials& materials) {
+  const QString least = Figure(materials.width_cm);
   const QString step = Figure(rules::kLengthStepCm);
-  const QString rule = u"يقرب الناتج لأقرب سنتيمتر، ولا يقل الطول عن "_s + Ltr(least + u" cm"_s) +
-                       u" ويكون من مضاعفات "_s + Ltr(step + u" cm"_s) + u". "_s;
+  const QString rule =
+      Texts::tr("يقرب الناتج لأقرب سنتيمتر، ولا يقل الطول عن %1 ويكون من مضاعفات %2. ",
+                "sheet.length-rule")
+          .arg(Ltr(least + u" cm"_s), Ltr(step + u" cm"_s));
   switch (working.length_rule) {
     case LengthRule::RaisedToLeast:
-      return rule + u"الناتج أقل من "_s + least + u"، فرفع الطول إلى الحد الأدنى "_s +
-             Ltr(least + u" cm"_s) + u'.';
+      return rule + Texts::tr("الناتج أقل من %1، فرفع الطول إلى الحد الأدنى %2.",
+                              "sheet.length-raised-to-least")
+                        .arg(least, Ltr(least + u" cm"_s));
     case LengthRule::RaisedToMultipleOfFive:
-      return rule + u"قرب الناتج إلى "_s + Text(working.rounded_length_text) +
-             u" ثم رفع إلى مضاعف "_s + step + u"، فصار الطول "_s + Ltr(length + u" cm"_s) + u'.';
+      return rule + Texts::tr("قرب الناتج إلى %1 ثم رفع إلى مضاعف %2، فصار الطول %3.",
+                              "sheet.length-raised-to-multiple")
+                        .arg(Text(working.rounded_length_text), step, Ltr(length + u" cm"_s));
     case LengthRule::None:
       break;
   }
-  return rule + u"لم ترفع القاعدة الطول."_s;
+  return rule + Texts::tr("لم ترفع القاعدة الطول.", "sheet.length-kept");
 }
 
-QString BarRuleNote(const DesignWorking& working, const QString& bars) {
+QString BarRuleNote(const DesignWorking& working, const QString& bars,
+                    const DesignMaterials& materials) {
   const QString least = Figure(rules::kLeastBars);
-  const QString rule = u"يحسب لكل سيخ قطر "_s + Ltr(Figure(rules::kBarDiameterMm) + u" mm"_s) +
-                       u" مساحة "_s + Ltr(Figure(rules::kBarAreaCm2) + u" cm²"_s) +
-                       u"، ويقرب الناتج لأقرب عدد صحيح، "_s
-                       u"ولا يقل عدد الأسياخ عن "_s +
-                       least + u" ويكون زوجيا. "_s;
+  const QString rule =
+      Texts::tr(
+          "يحسب لكل سيخ قطر %1 مساحة %2، ويقرب الناتج لأقرب عدد صحيح، ولا يقل عدد الأسياخ "
+          "عن %3 ويكون زوجيا. ",
+          "sheet.bar-rule")
+          .arg(Ltr(Figure(materials.bar_diameter_mm) + u" mm"_s),
+               Ltr(Figure(BarAreaCm2(materials.bar_diameter_mm)) + u" cm²"_s), least);
   switch (working.bar_rule) {
     case BarRule::RaisedToLeast:
-      return rule + u"الناتج أقل من "_s + least + u"، فرفع العدد إلى الحد الأدنى "_s + least +
-             u" أسياخ."_s;
+      return rule + Texts::tr("الناتج أقل من %1، فرفع العدد إلى الحد الأدنى %1 أسياخ.",
+                              "sheet.bars-raised-to-least")
+                        .arg(least);
     case BarRule::RaisedToEven:
-      return rule + u"قرب الناتج إلى "_s + Text(working.rounded_bar_text) +
-             u" ثم رفع إلى العدد الزوجي "_s + bars + u'.';
+      return rule +
+             Texts::tr("قرب الناتج إلى %1 ثم رفع إلى العدد الزوجي %2.", "sheet.bars-raised-to-even")
+                 .arg(Text(working.rounded_bar_text), bars);
     case BarRule::None:
       break;
   }
-  return rule + u"لم ترفع القاعدة العدد."_s;
+  return rule + Texts::tr("لم ترفع القاعدة العدد.", "sheet.bars-kept");
 }
 
 class SheetPainter {
@@ -110,13 +122,16 @@ class SheetPainter {
 
  private:
   void heading() {
-    const qreal title = page_.text({kMargin, y_, kWidth, 40}, u"زركولت"_s, SheetFont(22), kRight,
+    const qreal title = page_.text({kMargin, y_, kWidth, 40}, ProgramName(), SheetFont(22), kRight,
                                    Qt::RightToLeft, kEmphasis);
-    const qreal subtitle = page_.text({kMargin, y_ + title, kWidth, 30},
-                                      u"ورقة حساب عمود خرساني مسلح — تصميم مبدئي"_s, SheetFont(13));
+    const qreal subtitle = page_.text(
+        {kMargin, y_ + title, kWidth, 30},
+        Texts::tr("ورقة حساب عمود خرساني مسلح — تصميم مبدئي", "sheet.subtitle"), SheetFont(13));
     const QFont small = SheetFont(9.5);
-    labelledFigure(y_ + 4, u"الإصدار"_s, kProgramVersion.toString(), small);
-    labelledFigure(y_ + 20, u"التاريخ"_s, content_.date.toString(Qt::ISODate), small);
+    labelledFigure(y_ + 4, Texts::tr("الإصدار", "sheet.version"), kProgramVersion.toString(),
+                   small);
+    labelledFigure(y_ + 20, Texts::tr("التاريخ", "sheet.date"), content_.date.toString(Qt::ISODate),
+                   small);
     y_ += title + subtitle + 4;
     page_.line({kMargin, y_}, {kMargin + kWidth, y_}, 1.2);
     y_ += 10;
@@ -161,14 +176,35 @@ class SheetPainter {
   }
 
   void inputs() {
-    band(u"المدخلات"_s);
+    band(Texts::tr("المدخلات", "sheet.inputs"));
     const qreal right = kMargin + kWidth - 6;
     const qreal middle = kMargin + kWidth / 2;
-    y_ += std::max(labelledValue(middle, right, u"حمل العمود لكل طابق P"_s, load_ + u" t"_s),
-                   labelledValue(kMargin, middle, u"عرض القطاع b"_s, width_ + u" cm"_s));
-    y_ += std::max(labelledValue(middle, right, u"عدد الطوابق n"_s, floors_),
-                   labelledValue(kMargin, middle, u"قطر الأسياخ"_s,
-                                 Text(content_.bar_diameter_text) + u" mm"_s));
+    y_ += std::max(labelledValue(middle, right, Texts::tr("حمل العمود لكل طابق P", "sheet.load"),
+                                 load_ + u" t"_s),
+                   labelledValue(kMargin, middle, Texts::tr("عرض القطاع b", "sheet.width"),
+                                 width_ + u" cm"_s));
+    y_ +=
+        std::max(labelledValue(middle, right, Texts::tr("عدد الطوابق n", "sheet.floors"), floors_),
+                 labelledValue(kMargin, middle, Texts::tr("قطر الأسياخ", "sheet.bar-diameter"),
+                               Text(content_.bar_diameter_text) + u" mm"_s));
+    // Every other value the design used, and the carrying stress worked out from them.
+    const DesignMaterials& materials = content_.input.materials;
+    const QString fcu = Figure(materials.concrete_strength_kg_per_cm2);
+    const QString fy = Figure(materials.steel_yield_kg_per_cm2);
+    y_ += std::max(
+        labelledValue(middle, right, Texts::tr("مقاومة الخرسانة fcu", "sheet.concrete-strength"),
+                      fcu + u" kg/cm²"_s),
+        labelledValue(kMargin, middle, Texts::tr("إجهاد خضوع الحديد fy", "sheet.steel-yield"),
+                      fy + u" kg/cm²"_s));
+    const QString stress = Figure(CarryingStressKgPerCm2(materials));
+    y_ += std::max(labelledValue(middle, right, InProgramLanguage(kLoadFactorCaption),
+                                 Figure(materials.load_factor)),
+                   labelledValue(kMargin, middle, CarryingStressCaption(), stress + u" kg/cm²"_s));
+    y_ += page_.text({kMargin + 18, y_, kWidth - 24, 20},
+                     u"%1 × fcu + %2 × fy × %3 = %1 × %4 + %2 × %5 × %3 = %6 kg/cm²"_s.arg(
+                         Figure(rules::kConcreteStressShare), Figure(rules::kSteelStressShare),
+                         Percent(rules::kSteelShareOfRequiredArea), fcu, fy, stress),
+                     SheetFont(9.5), Qt::AlignRight | Qt::AlignTop, Qt::LeftToRight);
     y_ += kGap;
   }
 
@@ -194,48 +230,54 @@ class SheetPainter {
   }
 
   void steps() {
-    band(u"خطوات الحساب"_s);
-    const QString factor = Figure(rules::kLoadFactor);
+    band(Texts::tr("خطوات الحساب", "sheet.steps"));
+    const DesignMaterials& materials = content_.input.materials;
+    const QString factor = Figure(materials.load_factor);
     const QString tons = Figure(rules::kKilogramsPerTon);
-    const QString stress = Figure(rules::kCarryingStressKgPerCm2);
+    const QString stress = Figure(CarryingStressKgPerCm2(materials));
     step(
-        u"1. مساحة الخرسانة المطلوبة Ac"_s, u"Ac = "_s + area_ + u" cm²"_s,
+        Texts::tr("1. مساحة الخرسانة المطلوبة Ac", "sheet.step-required-area"),
+        u"Ac = "_s + area_ + u" cm²"_s,
         {u"Ac = n × (%1 × P) × %2 ÷ %3"_s.arg(factor, tons, stress),
          u"= %1 × (%2 × %3) × %4 ÷ %5 = %6 cm²"_s.arg(floors_, factor, load_, tons, stress, area_)},
-        factor + u" زيادة "_s + Percent(rules::kLoadFactor - 1) + u" على الحمل، "_s + tons +
-            u" للتحويل من الطن إلى الكيلوجرام، ويحمل السنتيمتر المربع "_s + stress + u" kg."_s);
+        Texts::tr("%1 زيادة %2 على الحمل، %3 للتحويل من الطن إلى الكيلوجرام، ويحمل السنتيمتر "
+                  "المربع %4 kg.",
+                  "sheet.required-area-note")
+            .arg(factor, Percent(materials.load_factor - 1), tons, stress));
     const DesignWorking& working = content_.result.working;
-    step(u"2. طول القطاع t"_s, u"t = "_s + length_ + u" cm"_s,
+    step(Texts::tr("2. طول القطاع t", "sheet.step-length"), u"t = "_s + length_ + u" cm"_s,
          {u"Ac ÷ b = "_s + area_ + u" ÷ "_s + width_ + u" = "_s +
           Text(working.length_quotient_text)},
-         LengthRuleNote(working, length_));
+         LengthRuleNote(working, length_, materials));
     const bool share_governs = working.steel_rule == SteelRule::ShareOfRequiredArea;
     const QString share = Figure(rules::kSteelShareOfRequiredArea);
     const QString least_share = Figure(rules::kLeastSteelShareOfSection);
-    step(u"3. مساحة حديد التسليح As"_s, u"As = "_s + steel_ + u" cm²"_s,
+    step(Texts::tr("3. مساحة حديد التسليح As", "sheet.step-steel-area"),
+         u"As = "_s + steel_ + u" cm²"_s,
          {u"As = max(%1 × Ac, %2 × b × t)"_s.arg(share, least_share),
           u"= max(%1 × %2, %3 × %4 × %5) = max(%6, %7) = %8 cm²"_s.arg(
               share, area_, least_share, width_, length_, Text(working.steel_share_text),
               Text(working.least_steel_text), steel_)},
-         share_governs ? u"حكمت نسبة "_s + Ltr(Percent(rules::kSteelShareOfRequiredArea)) +
-                             u" من مساحة الخرسانة المطلوبة."_s
-                       : u"حكم الحد الأدنى "_s + Ltr(Percent(rules::kLeastSteelShareOfSection)) +
-                             u" من مساحة القطاع المختار."_s);
-    const QString bar_area = Figure(rules::kBarAreaCm2);
-    step(u"4. عدد الأسياخ N"_s, u"N = "_s + bars_,
+         share_governs
+             ? Texts::tr("حكمت نسبة %1 من مساحة الخرسانة المطلوبة.", "sheet.steel-share-governs")
+                   .arg(Ltr(Percent(rules::kSteelShareOfRequiredArea)))
+             : Texts::tr("حكم الحد الأدنى %1 من مساحة القطاع المختار.", "sheet.least-steel-governs")
+                   .arg(Ltr(Percent(rules::kLeastSteelShareOfSection))));
+    const QString bar_area = Figure(BarAreaCm2(materials.bar_diameter_mm));
+    step(Texts::tr("4. عدد الأسياخ N", "sheet.step-bars"), u"N = "_s + bars_,
          {u"As ÷ %1 = %2 ÷ %1 = %3"_s.arg(bar_area, steel_, Text(working.bar_quotient_text))},
-         BarRuleNote(working, bars_));
+         BarRuleNote(working, bars_, materials));
   }
 
   void chosenSection() {
-    band(u"القطاع المختار"_s);
+    band(Texts::tr("القطاع المختار", "sheet.chosen-section"));
     const qreal cell = kWidth / 3;
     const QFont big = SheetFont(15);
     const QFont label = SheetFont(9.5);
     const std::array<std::pair<QString, QString>, 3> cells = {{
-        {u"أبعاد القطاع b × t"_s, SectionText(content_)},
-        {u"حديد التسليح الطولي"_s, BarsText(content_)},
-        {u"نسبة التسليح As ÷ (b·t)"_s,
+        {Texts::tr("أبعاد القطاع b × t", "sheet.section"), SectionText(content_)},
+        {Texts::tr("حديد التسليح الطولي", "sheet.longitudinal-steel"), BarsText(content_)},
+        {Texts::tr("نسبة التسليح As ÷ (b·t)", "sheet.steel-ratio"),
          Text(content_.result.working.steel_ratio_percent_text) + u" %"_s},
     }};
     for (std::size_t i = 0; i < cells.size(); ++i) {
@@ -248,7 +290,7 @@ class SheetPainter {
   }
 
   void drawing() {
-    band(u"رسم القطاع"_s);
+    band(Texts::tr("رسم القطاع", "sheet.drawing"));
     const qreal legend_width = 170;
     const QFont legend_font = SheetFont(9);
     SectionLayoutInput section;
@@ -266,15 +308,22 @@ class SheetPainter {
     const SectionDrawing drawn = DrawSection(page_, {kMargin, y_, drawing_width, height}, section);
 
     QString legend =
-        u"افتراضات الرسم، لا فحوص للكود:\n"_s
-        u"• غطاء خرساني صاف "_s +
-        Ltr(Figure(rules::kClearCoverMm) + u" mm"_s) + u'\n' + u"• كانات Φ"_s +
-        Figure(rules::kTieDiameterMm) + u'\n' + u"• أسياخ Φ"_s + Text(content_.bar_diameter_text) +
-        u" مرسومة بقطرها الحقيقي\n"_s;
+        QStringList{
+            Texts::tr("افتراضات الرسم، لا فحوص للكود:", "sheet.drawing-assumptions"),
+            Texts::tr("• غطاء خرساني صاف %1", "sheet.drawing-cover")
+                .arg(Ltr(Figure(rules::kClearCoverMm) + u" mm"_s)),
+            Texts::tr("• كانات Φ%1", "sheet.drawing-ties").arg(Figure(rules::kTieDiameterMm)),
+            Texts::tr("• أسياخ Φ%1 مرسومة بقطرها الحقيقي", "sheet.drawing-bars")
+                .arg(Text(content_.bar_diameter_text)),
+        }
+            .join(u'\n') +
+        u'\n';
     if (drawn.scale > 0) {
-      legend += u"• أقل تباعد صاف بين الأسياخ "_s +
-                Ltr(QString::number(drawn.clear_spacing_mm, 'f', 1) + u" mm"_s) + u'\n' +
-                u"• مقياس الرسم "_s + Ltr(u"1:"_s + QString::number(drawn.scale));
+      legend += Texts::tr("• أقل تباعد صاف بين الأسياخ %1", "sheet.drawing-spacing")
+                    .arg(Ltr(QString::number(drawn.clear_spacing_mm, 'f', 1) + u" mm"_s)) +
+                u'\n' +
+                Texts::tr("• مقياس الرسم %1", "sheet.drawing-scale")
+                    .arg(Ltr(u"1:"_s + QString::number(drawn.scale)));
     }
     page_.text({kMargin + kWidth - legend_width, y_ + 4, legend_width, height}, legend, legend_font,
                Qt::AlignRight | Qt::AlignTop, Qt::RightToLeft, kNote);
@@ -282,15 +331,16 @@ class SheetPainter {
   }
 
   void limits() {
-    band(u"حدود التصميم"_s);
-    QString floors_note = u"• عدد الأدوار المسموح بها في هذا البرنامج هو "_s +
-                          Figure(rules::kFloorNoteLimit) + u" ادوار"_s;
+    band(Texts::tr("حدود التصميم", "sheet.limits"));
+    QString floors_note = u"• "_s + FloorLimitNote();
     if (content_.result.working.beyond_floor_limit) {
-      floors_note += u"، وعدد الطوابق المدخل "_s + floors_ + u" يتجاوز هذا الحد"_s;
+      floors_note +=
+          Texts::tr("، وعدد الطوابق المدخل %1 يتجاوز هذا الحد", "sheet.beyond-floor-limit")
+              .arg(floors_);
     }
-    const QString text = floors_note +
-                         u"\n• لم يتم اضافة احمال الرياح والزلازل في التصميم"_s
-                         u"\n• هذا تصميم مبدئي، يراجعه مهندس إنشائي قبل التنفيذ"_s;
+    const QString text =
+        floors_note + u"\n• "_s + NoWindLoadsNote() + u"\n• "_s +
+        Texts::tr("هذا تصميم مبدئي، يراجعه مهندس إنشائي قبل التنفيذ", "sheet.preliminary");
     y_ += page_.text({kMargin + 6, y_, kWidth - 12, 80}, text, SheetFont(10));
   }
 
@@ -305,10 +355,15 @@ class SheetPainter {
 }  // namespace
 
 QString SheetTitle(const SheetContent& content) {
-  return u"ورقة حساب عمود خرساني مسلح "_s + SectionText(content);
+  return Texts::tr("ورقة حساب عمود خرساني مسلح %1", "sheet.title").arg(SectionText(content));
 }
 
 namespace {
+
+// The sheet is laid out right to left; a left-to-right language reads it mirrored.
+void MirrorForLanguage(PagePainter& painter) {
+  if (CurrentLanguage() == Language::English) painter.mirror(kSheetPageSize.width());
+}
 
 void PaintSheet(PageOutput& output, const QRectF& page, qreal dots_per_inch,
                 const SheetContent& content) {
@@ -317,6 +372,7 @@ void PaintSheet(PageOutput& output, const QRectF& page, qreal dots_per_inch,
   const qreal paper_fit = std::min({1.0, page.width() * points_per_pixel / kSheetPageSize.width(),
                                     page.height() * points_per_pixel / kSheetPageSize.height()});
   PagePainter page_painter(output, page, dots_per_inch, paper_fit);
+  MirrorForLanguage(page_painter);
   SheetPainter sheet(page_painter, content, kSheetPageSize.height());
   const qreal height = sheet.paint() + kMargin;
   if (height <= kSheetPageSize.height()) {
@@ -329,6 +385,7 @@ void PaintSheet(PageOutput& output, const QRectF& page, qreal dots_per_inch,
   const qreal unit = paper_fit / points_per_pixel;  // device pixels per point of the sheet
   const QRectF shrunk_page = page.translated(kSheetPageSize.width() * (1 - shrink) / 2 * unit, 0);
   PagePainter shrunk_painter(output, shrunk_page, dots_per_inch, paper_fit * shrink);
+  MirrorForLanguage(shrunk_painter);
   SheetPainter(shrunk_painter, content, kSheetPageSize.height() / shrink, sheet.drawingHeight())
       .paint();
   shrunk_painter.draw();
@@ -347,7 +404,7 @@ SheetPdfResult WriteCalculationSheetPdf(const SheetContent& content, QIODevice& 
   PaintSheet(pdf, QRectF(QPointF(0, 0), kSheetPageSize * (kPdfResolution / kPointsPerInch)),
              kPdfResolution, content);
   const QByteArray file =
-      pdf.document({SheetTitle(content), u"زركولت "_s + kProgramVersion.toString()});
+      pdf.document({SheetTitle(content), ProgramName() + u' ' + kProgramVersion.toString()});
   if (file.isEmpty()) return SheetPdfResult::NotMade;
   return device.write(file) == file.size() ? SheetPdfResult::Written : SheetPdfResult::WriteFailed;
 }

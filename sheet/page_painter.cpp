@@ -23,10 +23,13 @@ PagePainter::PagePainter(PageOutput& output, QRectF page, qreal dots_per_inch, q
       unit_(dots_per_inch / kPointsPerInch * scale),
       scale_(scale) {}
 
-QPointF PagePainter::toDevice(QPointF point) const { return origin_ + point * unit_; }
+QPointF PagePainter::toDevice(QPointF point) const {
+  if (mirror_width_) point.setX(*mirror_width_ - point.x());
+  return origin_ + point * unit_;
+}
 
 QRectF PagePainter::toDevice(const QRectF& box) const {
-  return {toDevice(box.topLeft()), box.size() * unit_};
+  return {toDevice(mirror_width_ ? box.topRight() : box.topLeft()), box.size() * unit_};
 }
 
 QFont PagePainter::deviceFont(const QFont& font) const {
@@ -38,6 +41,13 @@ QFont PagePainter::deviceFont(const QFont& font) const {
 qreal PagePainter::text(const QRectF& box, const QString& text, const QFont& font,
                         Qt::Alignment alignment, Qt::LayoutDirection direction,
                         const QColor& colour, QTextOption::WrapMode wrap) {
+  if (mirror_width_) {
+    const Qt::Alignment horizontal = alignment & (Qt::AlignLeft | Qt::AlignRight);
+    if (horizontal == Qt::AlignLeft || horizontal == Qt::AlignRight) {
+      alignment ^= Qt::AlignLeft | Qt::AlignRight;
+    }
+    direction = Qt::LeftToRight;
+  }
   QString lines = text;
   lines.replace(u'\n', QChar::LineSeparator);
   auto shared_layout =

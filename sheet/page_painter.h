@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTextOption>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "sheet/page_output.h"
@@ -26,6 +27,11 @@ class PagePainter {
  public:
   // `page` is the page's rectangle in device pixels; `scale` shrinks the page to fit it.
   PagePainter(PageOutput& output, QRectF page, qreal dots_per_inch, qreal scale = 1);
+
+  // From now on draws the page mirrored, left for right, about a page `width` points wide: each
+  // box keeps its size, its alignment left or right swaps, and right-to-left text reads left to
+  // right. A page laid out for Arabic so reads in a left-to-right language.
+  void mirror(qreal width) { mirror_width_ = width; }
 
   // Draws wrapped text in `box` and gives the height it took, in points. Lines break between
   // words, and inside a word (a long number) only where it is wider than the box.
@@ -58,6 +64,7 @@ class PagePainter {
   qreal unit_;   // device pixels per point
   qreal scale_;  // the page's shrink, applied to fonts too
   std::vector<std::function<void()>> held_;
+  std::optional<qreal> mirror_width_;
 };
 
 }  // namespace coldesign

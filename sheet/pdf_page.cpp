@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "sheet/font_subset.h"
@@ -401,9 +402,13 @@ void PdfPage::glyphRun(const QGlyphRun& run, QPointF position, const QColor& col
   content_ += placed ? "] TJ\nET\n" : "ET\n";
 }
 
+void PdfPage::newPage() { finished_pages_.push_back(std::exchange(content_, {})); }
+
 QByteArray PdfPage::document(const PdfInfo& info) const {
-  // The objects in order from 1: catalogue, page tree, page, its content, information, fonts.
-  constexpr int kFirstFont = 6;
+  // The objects in order from 1: catalogue, page tree, information, each page and its content,
+  // fonts.
+  const int page_count = static_cast<int>(finished_pages_.size()) + 1;
+  const int first_font = 4 + 2 * page_count;
   QByteArray resources;
   std::vector<QByteArray> font_objects;
   for (const auto& font_pointer : fonts_) {
@@ -413,7 +418,7 @@ QByteArray PdfPage::document(const PdfInfo& info) const {
     for (const auto& [glyph, width] : font.widths) glyphs.insert(glyph);
     const auto subset = SubsetFont(font.raw, glyphs);
     if (!subset) return {};
-    const int first = kFirstFont + static_cast<int>(font_objects.size());
+    const int first = first_font + static_cast<int>(font_objects.size());
     resources += "/F" + QByteArray::number(font.index) + ' ' + Reference(first) + ' ';
     for (QByteArray& object : FontObjects(font.raw, *subset, font.widths, font.texts, first)) {
       font_objects.push_back(std::move(object));
@@ -421,19 +426,24 @@ QByteArray PdfPage::document(const PdfInfo& info) const {
   }
   const qreal scale = kPointsPerInch / device_.dotsPerInch();
   const QSizeF points = device_.points();
-  const QByteArray page_content = Number(scale) + " 0 0 " + Number(-scale) + " 0 " +
-                                  Number(points.height()) + " cm\n" + content_;
+  const QByteArray to_points =
+      Number(scale) + " 0 0 " + Number(-scale) + " 0 " + Number(points.height()) + " cm\n";
+  QByteArray kids;
+  for (int page = 0; page < page_count; ++page) kids += Reference(4 + 2 * page) + ' ';
   std::vector<QByteArray> objects = {
       "<< /Type /Catalog /Pages 2 0 R >>",
-      "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-      "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Number(points.width()) + ' ' +
-          Number(points.height()) + "] /Resources << /Font << " + resources +
-          ">> >> /Contents 4 0 R >>",
-      Stream(page_content),
+      "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(page_count) + " >>",
       "<< /Title " + TextString(info.title) + " /Creator " + TextString(info.creator) +
           " /CreationDate (D:" + info.created.toUTC().toString(u"yyyyMMddHHmmss").toLatin1() +
           "Z) >>",
   };
+  for (int page = 0; page < page_count; ++page) {
+    objects.push_back("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Number(points.width()) +
+                      ' ' + Number(points.height()) + "] /Resources << /Font << " + resources +
+                      ">> >> /Contents " + Reference(5 + 2 * page) + " >>");
+    const QByteArray& content = page + 1 < page_count ? finished_pages_[page] : content_;
+    objects.push_back(Stream(to_points + content));
+  }
   objects.insert(objects.end(), font_objects.begin(), font_objects.end());
 
   QByteArray file = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
@@ -448,7 +458,7 @@ QByteArray PdfPage::document(const PdfInfo& info) const {
     file += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
   }
   file += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) +
-          " /Root 1 0 R /Info 5 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+          " /Root 1 0 R /Info 3 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
   return file;
 }
 

@@ -37,7 +37,7 @@ struct PdfInfo {
   QDateTime created = QDateTime::currentDateTimeUtc();
 };
 
-// One page written straight as a PDF file: shapes as paths, text as the glyphs it was laid out
+// Pages written straight as a PDF file: shapes as paths, text as the glyphs it was laid out
 // with, in subsets of its TrueType fonts embedded with a map from each glyph to the letters it
 // stands for, so that the text can be searched and copied.
 class PdfPage final : public PageOutput {
@@ -49,7 +49,10 @@ class PdfPage final : public PageOutput {
   void stroke(const QPainterPath& path, const QPen& pen) override;
   void text(const QTextLayout& layout, QPointF position, const QColor& colour) override;
 
-  // The whole file; empty when a font of the page cannot be embedded.
+  // Ends the page drawn so far; what is drawn next goes on a new page of the same size.
+  void newPage();
+
+  // The whole file; empty when a font of the pages cannot be embedded.
   [[nodiscard]] QByteArray document(const PdfInfo& info) const;
 
  private:
@@ -75,7 +78,8 @@ class PdfPage final : public PageOutput {
   void appendPath(const QPainterPath& path);
 
   PdfLayoutDevice device_;
-  QByteArray content_;
+  std::vector<QByteArray> finished_pages_;
+  QByteArray content_;  // of the page being drawn
   std::vector<std::unique_ptr<Font>> fonts_;
 };
 

@@ -3,6 +3,9 @@
 #include <array>
 #include <utility>
 
+#include "translations/program_language.h"
+#include "translations/texts.h"
+
 namespace coldesign {
 namespace {
 
@@ -13,20 +16,24 @@ using Row = std::pair<QString, QString>;
 std::array<Row, 7> Rows(const SheetContent& content) {
   const auto text = [](const std::string& s) { return QString::fromStdString(s); };
   return {{
-      {u"حمل العمود لكل طابق"_s, text(content.input.load_text) + u" t"_s},
-      {u"عدد الطوابق"_s, text(content.input.floors_text)},
-      {u"مساحة الخرسانة المطلوبة"_s, text(content.result.required_area_text) + u" cm²"_s},
-      {u"أبعاد القطاع"_s, SectionText(content)},
-      {u"مساحة حديد التسليح"_s, text(content.result.steel_area_text) + u" cm²"_s},
-      {u"عدد الأسياخ"_s, BarsText(content)},
-      {u"قطر السيخ"_s, text(content.bar_diameter_text) + u" mm"_s},
+      {Texts::tr("حمل العمود لكل طابق", "results.load"), text(content.input.load_text) + u" t"_s},
+      {FloorsCaption(), text(content.input.floors_text)},
+      {Texts::tr("مساحة الخرسانة المطلوبة", "results.required-area"),
+       text(content.result.required_area_text) + u" cm²"_s},
+      {Texts::tr("أبعاد القطاع", "results.section"), SectionText(content)},
+      {Texts::tr("مساحة حديد التسليح", "results.steel-area"),
+       text(content.result.steel_area_text) + u" cm²"_s},
+      {BarCountCaption(), BarsText(content)},
+      {InProgramLanguage(kBarDiameterCaption), text(content.bar_diameter_text) + u" mm"_s},
   }};
 }
+
+QString Heading() { return Texts::tr("زركولت — تصميم مبدئي لعمود خرساني مسلح", "results.heading"); }
 
 }  // namespace
 
 QString ResultsPlainText(const SheetContent& content) {
-  QString text = u"زركولت — تصميم مبدئي لعمود خرساني مسلح\n"_s;
+  QString text = Heading() + u'\n';
   for (const auto& [label, value] : Rows(content)) {
     text += label + u": "_s + value + u'\n';
   }
@@ -34,12 +41,14 @@ QString ResultsPlainText(const SheetContent& content) {
 }
 
 QString ResultsHtml(const SheetContent& content) {
-  QString html =
-      u"<table dir=\"rtl\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\">"_s
-      u"<caption>زركولت — تصميم مبدئي لعمود خرساني مسلح</caption>"_s;
+  const bool arabic = CurrentLanguage() == Language::Arabic;
+  QString html = u"<table dir=\""_s + (arabic ? u"rtl"_s : u"ltr"_s) +
+                 u"\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\"><caption>"_s +
+                 Heading().toHtmlEscaped() + u"</caption>"_s;
   for (const auto& [label, value] : Rows(content)) {
-    html += u"<tr><th align=\"right\">"_s + label.toHtmlEscaped() + u"</th><td dir=\"ltr\">"_s +
-            value.toHtmlEscaped() + u"</td></tr>"_s;
+    html += u"<tr><th align=\""_s + (arabic ? u"right"_s : u"left"_s) + u"\">"_s +
+            label.toHtmlEscaped() + u"</th><td dir=\"ltr\">"_s + value.toHtmlEscaped() +
+            u"</td></tr>"_s;
   }
   return html + u"</table>"_s;
 }

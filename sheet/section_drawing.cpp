@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "translations/texts.h"
+
 namespace coldesign {
 namespace {
 
@@ -57,8 +59,10 @@ qreal SectionDrawingHeight(const SectionLayoutInput& input, qreal width, qreal m
 SectionDrawing DrawSection(PagePainter& page, const QRectF& box, const SectionLayoutInput& input) {
   const auto layout = LayOutSection(input);
   if (!layout) {
-    page.text(box, u"لا تتسع الأسياخ في هذا القطاع بالتباعد الأدنى، فلم يرسم"_s, SheetFont(10),
-              Qt::AlignCenter);
+    page.text(box,
+              Texts::tr("لا تتسع الأسياخ في هذا القطاع بالتباعد الأدنى، فلم يرسم",
+                        "sheet.bars-do-not-fit"),
+              SheetFont(10), Qt::AlignCenter);
     return {};
   }
   const double length_mm = input.length_cm * 10;

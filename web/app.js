@@ -3,10 +3,13 @@
 import loadCalculation from './calculation.js';
 import { createDesignView } from './design_view.js';
 import { guardField } from './field_guard.js';
+import {
+  currentLanguage, onLanguageChange, setLanguage, setTextArgument, tr,
+} from './language.js';
 import { createMaterialsPanel } from './materials_panel.js';
 import { createMessageBox } from './message_box.js';
 import {
-  CALCULATION_UNAVAILABLE, PAGE_TEXTS, SEPARATOR_HINT, VIEW_TITLES,
+  calculationUnavailable, notesTitle, pageSheetTitle, scheduleTitle, separatorHint,
 } from './messages.js';
 import { workOffline } from './offline.js';
 import loadSchedule from './schedule.js';
@@ -16,14 +19,10 @@ import { wireViews } from './views.js';
 
 const byId = (id) => document.getElementById(id);
 
-// The texts of the elements that name theirs in data-text.
-for (const element of document.querySelectorAll('[data-text]')) {
-  element.textContent = PAGE_TEXTS[element.dataset.text];
-}
-
 const calculationLoading = loadCalculation();
 const showMessage = createMessageBox(byId('message'));
-// The calculation sheet and the schedule, once the calculation has loaded.
+// The materials, the calculation sheet and the schedule, once the calculation has loaded.
+let materials = null;
 let sheetView = null;
 let scheduleView = null;
 const sheetButton = byId('SheetButton');
@@ -57,7 +56,7 @@ byId('design-form').addEventListener('submit', async (event) => {
   try {
     calculation = await calculationLoading;
   } catch {
-    showMessage(CALCULATION_UNAVAILABLE);
+    showMessage(calculationUnavailable());
     return;
   }
   designView.runResults(calculation);
@@ -67,7 +66,8 @@ const MATERIAL_FIELDS = { fcu: 'Fcu', fy: 'Fy', width: 'Width', barDiameter: 'Ba
   loadFactor: 'LoadFactor' };
 
 calculationLoading.then((calculation) => {
-  const materials = createMaterialsPanel({
+  setTextArgument(byId('floor-limit'), calculation.rules.floorNoteLimit);
+  materials = createMaterialsPanel({
     panel: byId('Materials'),
     fields: Object.fromEntries(Object.entries(MATERIAL_FIELDS)
       .map(([name, id]) => [name, byId(id)])),
@@ -75,9 +75,7 @@ calculationLoading.then((calculation) => {
     reset: byId('MaterialsReset'),
   }, calculation);
   for (const id of ['Text1', 'Text3', 'Fcu', 'Fy', 'Width', 'LoadFactor', 'FloorHeight']) {
-    // The hint's row is kept at the height of its text, shown or not.
-    byId(`${id}-hint`).textContent = SEPARATOR_HINT;
-    guardField(byId(id), byId(`${id}-hint`), SEPARATOR_HINT, calculation.guardText);
+    guardField(byId(id), byId(`${id}-hint`), separatorHint, calculation.guardText);
   }
   designView.useMaterials(materials);
   sheetView = createSheetView({
@@ -109,15 +107,30 @@ calculationLoading.then((calculation) => {
   if (!byId('Schedule').hidden) scheduleView.opened();
 }, (error) => console.error('The calculation could not be loaded:', error));
 
+// The switch names the other language in its own words.
+const languageSwitch = byId('language');
+const labelSwitch = () => {
+  languageSwitch.lang = currentLanguage() === 'ar' ? 'en' : 'ar';
+};
+labelSwitch();
+languageSwitch.addEventListener('click', () => setLanguage(languageSwitch.lang));
+onLanguageChange(() => {
+  labelSwitch();
+  designView.retranslate();
+  materials?.retranslate();
+  sheetView?.retranslate();
+  scheduleView?.retranslate();
+});
+
 wireViews({
-  design: { element: byId('columns') },
-  notes: { element: byId('Form1'), title: () => VIEW_TITLES.notes, button: byId('Command3'),
+  design: { element: byId('columns'), title: () => tr('program.name') },
+  notes: { element: byId('Form1'), title: notesTitle, button: byId('Command3'),
     back: byId('Form1-Command1'), focus: byId('Form1-Command1') },
-  sheet: { element: byId('Sheet'), title: () => sheetView.title(), heading: VIEW_TITLES.sheet,
+  sheet: { element: byId('Sheet'), title: () => sheetView.title(), heading: pageSheetTitle,
     button: sheetButton, back: byId('SheetBack'), focus: byId('SheetPrint'),
     available: () => sheetView?.available() ?? false },
-  schedule: { element: byId('Schedule'), title: () => VIEW_TITLES.schedule,
-    button: byId('ScheduleButton'), back: byId('ScheduleBack'), focus: byId('ScheduleDesign'),
+  schedule: { element: byId('Schedule'), title: scheduleTitle, button: byId('ScheduleButton'),
+    back: byId('ScheduleBack'), focus: byId('ScheduleDesign'),
     shown: () => scheduleView?.opened() },
 }, document.querySelector('.title-bar h1'));
 

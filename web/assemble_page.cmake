@@ -1,15 +1,15 @@
 # Assembles the page into OUTPUT_DIR beside the modules and their glue (calculation.js,
 # calculation.wasm, schedule.js and schedule.wasm, already there): the page's files with the
-# credits filled in, the font subsets, the icons, and last the service worker, whose build hash
-# changes with any file.
+# credits filled in, its texts from the program's catalogue, the font subsets, the icons, and last
+# the service worker, whose build hash changes with any file.
 #
 # cmake -DSOURCE_DIR=<repo> -DOUTPUT_DIR=<dir> -DDEVELOPER_NAME=<text> -DSUPPORT_PHONE=<text>
-#       -DPROGRAM_VERSION=<version> -DPYFTSUBSET=<program> -DRSVG_CONVERT=<program>
-#       -P assemble_page.cmake
+#       -DPROGRAM_VERSION=<version> -DPYTHON=<program> -DPYFTSUBSET=<program>
+#       -DRSVG_CONVERT=<program> -P assemble_page.cmake
 cmake_minimum_required(VERSION 3.25)
 
-foreach(variable SOURCE_DIR OUTPUT_DIR DEVELOPER_NAME SUPPORT_PHONE PROGRAM_VERSION PYFTSUBSET
-                 RSVG_CONVERT)
+foreach(variable SOURCE_DIR OUTPUT_DIR DEVELOPER_NAME SUPPORT_PHONE PROGRAM_VERSION PYTHON
+                 PYFTSUBSET RSVG_CONVERT)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "assemble_page.cmake needs -D${variable}=...")
   endif()
@@ -41,6 +41,11 @@ escape_html("${DEVELOPER_NAME}" COLDESIGN_DEVELOPER_NAME)
 escape_html("${SUPPORT_PHONE}" COLDESIGN_SUPPORT_PHONE)
 escape_html("${PROGRAM_VERSION}" COLDESIGN_VERSION)
 configure_file(${page_dir}/index.html ${OUTPUT_DIR}/index.html @ONLY)
+# texts.js, and the Arabic texts in index.html and the manifest; fails on a key the catalogue
+# lacks.
+execute_process(
+  COMMAND ${PYTHON} ${page_dir}/page_texts.py ${SOURCE_DIR}/translations ${OUTPUT_DIR}
+  COMMAND_ERROR_IS_FATAL ANY)
 configure_file(${SOURCE_DIR}/resources/notes/notes-picture.svg
                ${OUTPUT_DIR}/notes/notes-picture.svg COPYONLY)
 configure_file(${SOURCE_DIR}/resources/icons/column-designer.svg
@@ -77,7 +82,7 @@ file(REMOVE ${maskable_source})
 # and decimal marks a user may type.
 set(subset_text_file ${OUTPUT_DIR}/.font-text.txt)
 file(WRITE ${subset_text_file} "0123456789٠١٢٣٤٥٦٧٨٩۰۱۲۳۴۵۶۷۸۹.٫,،٬-+eE ×«»\n")
-foreach(file index.html manifest.webmanifest ${page_scripts})
+foreach(file index.html manifest.webmanifest texts.js ${page_scripts})
   file(READ ${OUTPUT_DIR}/${file} text)
   file(APPEND ${subset_text_file} "${text}")
 endforeach()

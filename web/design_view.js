@@ -3,7 +3,7 @@
 // an edit after Results marks them as the previous inputs' until Results is pressed again.
 
 import { drawSection, layOutForDrawing, sectionCaption } from './section_drawing.js';
-import { STALE_RESULTS_NOTE, failureText, inputProblemText } from './messages.js';
+import { failureText, inputProblemText } from './messages.js';
 
 // `onDesigned(sheet)` gets what the calculation sheet shows of each successful Results, and
 // `onRefused()` is told of every other: the sheet belongs to the last successful Results.
@@ -24,6 +24,8 @@ export function createDesignView(elements, showMessage, { onDesigned, onRefused 
     caption.textContent = '';
   };
 
+  let drawn = null;  // the layout of the drawing on show, for its caption
+
   // Draws the section and returns its layout, or null when it cannot be drawn.
   const showDrawing = (calculation, design) => {
     const layout = layOutForDrawing(calculation.layOutSection,
@@ -33,9 +35,17 @@ export function createDesignView(elements, showMessage, { onDesigned, onRefused 
       return null;
     }
     drawSection(drawing, layout, calculation.rules);
+    drawn = layout;
     caption.textContent = sectionCaption(layout);
     figure.hidden = false;
     return layout;
+  };
+
+  // The caption in the page's language, after a change of it.
+  const retranslate = () => {
+    if (!figure.hidden && drawn) {
+      caption.textContent = sectionCaption(drawn);
+    }
   };
 
   // Writes every result field; a field the calculation did not reach becomes empty.
@@ -49,7 +59,6 @@ export function createDesignView(elements, showMessage, { onDesigned, onRefused 
     results.classList.toggle('stale', stale);
     staleNote.hidden = !stale;
   };
-  staleNote.textContent = STALE_RESULTS_NOTE;
   // Listened to on the form, so the field's guard has settled the text first.
   load.form.addEventListener('input', showStaleness);
 
@@ -93,6 +102,7 @@ export function createDesignView(elements, showMessage, { onDesigned, onRefused 
 
   return {
     runResults,
+    retranslate,
     useMaterials(panel) {
       materials = panel;
     },

@@ -24,7 +24,7 @@ export function guardField(field, hint, hintText, guardText) {
     hint.hidden = true;
   };
   const showHint = () => {
-    hint.textContent = hintText;
+    hint.textContent = hintText();
     hint.hidden = false;
     clearTimeout(hintTimer);
     hintTimer = setTimeout(hideHint, HINT_SECONDS * 1000);

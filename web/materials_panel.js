@@ -62,6 +62,8 @@ export function createMaterialsPanel({ panel, fields, problem, reset }, calculat
   return {
     materials,
     check,
+    // The refusal on show, in the page's new language.
+    retranslate: check,
     problemText,
     // Opens the panel at a refused choice.
     showChoice(choice) {

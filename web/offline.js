@@ -2,13 +2,9 @@
 // been installed: a banner with a reload button. The new build takes over only when the user
 // asks, and the page then reloads whole, so it never runs the files of two builds at once.
 
-import { NEW_VERSION_AVAILABLE, RELOAD_NEW_VERSION } from './messages.js';
-
 export async function workOffline(serviceWorker, banner) {
   const registration = await serviceWorker.register('service-worker.js');
-  const [text, reload] = banner.children;
-  text.textContent = NEW_VERSION_AVAILABLE;
-  reload.textContent = RELOAD_NEW_VERSION;
+  const reload = banner.querySelector('button');
 
   // On the first visit the first build installs with no page to replace: nothing to offer.
   const offer = () => {

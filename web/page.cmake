@@ -1,6 +1,7 @@
 # The page's part of the web folder, made after the modules and their glue are in place; its
 # stamp joins web_outputs, the files the `web` target makes.
 include(${PROJECT_SOURCE_DIR}/cmake/ProgramCredits.cmake)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
 find_program(PYFTSUBSET pyftsubset REQUIRED)
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 
@@ -9,7 +10,9 @@ file(GLOB page_sources CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/*.css
   ${CMAKE_CURRENT_SOURCE_DIR}/*.js
   ${CMAKE_CURRENT_SOURCE_DIR}/*.webmanifest
-  ${CMAKE_CURRENT_SOURCE_DIR}/*.in)
+  ${CMAKE_CURRENT_SOURCE_DIR}/*.in
+  ${CMAKE_CURRENT_SOURCE_DIR}/*.py
+  ${PROJECT_SOURCE_DIR}/translations/*.ts)
 set(page_stamp ${CMAKE_CURRENT_BINARY_DIR}/page-assembled.stamp)
 add_custom_command(
   OUTPUT ${page_stamp}
@@ -19,6 +22,7 @@ add_custom_command(
           -DDEVELOPER_NAME=${COLDESIGN_DEVELOPER_NAME}
           -DSUPPORT_PHONE=${COLDESIGN_SUPPORT_PHONE}
           -DPROGRAM_VERSION=${PROJECT_VERSION}
+          -DPYTHON=${Python3_EXECUTABLE}
           -DPYFTSUBSET=${PYFTSUBSET}
           -DRSVG_CONVERT=${RSVG_CONVERT}
           -P ${CMAKE_CURRENT_SOURCE_DIR}/assemble_page.cmake

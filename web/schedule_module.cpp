@@ -142,14 +142,14 @@ const ScheduleAnswer* Answer(std::vector<coldesign::ColumnInput> inputs,
       }
     }
   }
-  const auto quantity = [&store](double value) {
-    store.text(coldesign::QuantityText(value, coldesign::kQuantityDecimals));
+  const auto quantities = [&store](const coldesign::Quantities& quantities) {
+    store.text(coldesign::QuantityText(quantities.concrete_m3, coldesign::kConcreteDecimals));
+    store.text(coldesign::QuantityText(quantities.steel_kg, coldesign::kSteelDecimals));
   };
   for (const auto& type : schedule.types) {
     store.text(type.name);
     store.text(coldesign::FormatInteger(type.count));
-    quantity(type.quantities.concrete_m3);
-    quantity(type.quantities.steel_kg);
+    quantities(type.quantities);
     store.number(type.segments.size());
     store.number(type.columns.size());
     for (const auto& segment : type.segments) {
@@ -161,8 +161,7 @@ const ScheduleAnswer* Answer(std::vector<coldesign::ColumnInput> inputs,
     }
     for (const std::size_t index : type.columns) store.number(index);
   }
-  quantity(schedule.total.concrete_m3);
-  quantity(schedule.total.steel_kg);
+  quantities(schedule.total);
   answer.outcome =
       schedule.all_designed ? ScheduleOutcome::Designed : ScheduleOutcome::SomeLevelFailed;
   answer.csv = ViewOf(store.csv);

@@ -4,15 +4,17 @@
 
 import { fillInSlices } from './table_rendering.js';
 import {
-  CALCULATION_UNAVAILABLE, PAGE_TEXTS, SCHEDULE_FILE_UNREADABLE, SCHEDULE_MATERIALS_NOTE,
-  failedLevelsNote, floorHeightProblemText, materialsLine, quantitiesNote, repeatedMarkNote,
-  scheduleProblemText, segmentText,
+  calculationUnavailable, entryTitles, fileUnreadableText, floorHeightProblemText, levelTitles,
+  removeRowLabel, scheduleMaterialsText, scheduleProblemText, scheduleSummary, totalTitle,
+  typeRows, typeTitles,
 } from './messages.js';
 
 const STORAGE_KEY = 'column-designer.schedule';
 const ENTRY_FIELDS = ['mark', 'load', 'floors', 'count'];
 const ENTRY_INPUT_MODES = { mark: 'text', load: 'decimal', floors: 'numeric', count: 'numeric' };
 const SAVE_DELAY_MS = 400;
+// The types table's columns, as the schedule window's.
+const TYPE_KEYS = ['type', 'columns', 'count', 'levels', 'section', 'bars', 'concrete', 'steel'];
 
 function remembered() {
   try {
@@ -31,7 +33,9 @@ function remembered() {
 function rowMaker(cells) {
   const template = document.createElement('tr');
   template.setAttribute('role', 'row');
-  for (const cell of cells) cell.setAttribute('role', cell.tagName === 'TH' ? 'columnheader' : 'cell');
+  for (const cell of cells) {
+    cell.setAttribute('role', cell.tagName === 'TH' ? 'columnheader' : 'cell');
+  }
   for (const cell of cells) template.append(cell);
   return () => template.cloneNode(true);
 }
@@ -69,23 +73,29 @@ export function createScheduleView(elements, calculation, scheduleLoading,
 
   // --- The columns as typed.
 
-  const newEntryRow = rowMaker([
-    ...ENTRY_FIELDS.map((field) => {
-      const cell = textCell('td');
-      cell.append(textCell('input', { type: 'text', inputmode: ENTRY_INPUT_MODES[field],
-        spellcheck: 'false', autocomplete: 'off', 'data-field': field,
-        'aria-label': PAGE_TEXTS[field] }));
-      return cell;
-    }),
-    (() => {
-      const cell = textCell('td');
-      const remove = textCell('button', { type: 'button', class: 'remove-row',
-        'aria-label': PAGE_TEXTS.removeRow });
-      remove.textContent = '×';
-      cell.append(remove);
-      return cell;
-    })(),
-  ]);
+  // Made again when the page changes its language, for the labels of the cells.
+  let newEntryRow = null;
+  const makeEntryRows = () => {
+    const titles = entryTitles();
+    newEntryRow = rowMaker([
+      ...ENTRY_FIELDS.map((field) => {
+        const cell = textCell('td');
+        cell.append(textCell('input', { type: 'text', inputmode: ENTRY_INPUT_MODES[field],
+          spellcheck: 'false', autocomplete: 'off', 'data-field': field,
+          'aria-label': titles[field] }));
+        return cell;
+      }),
+      (() => {
+        const cell = textCell('td');
+        const remove = textCell('button', { type: 'button', class: 'remove-row',
+          'aria-label': removeRowLabel() });
+        remove.textContent = '×';
+        cell.append(remove);
+        return cell;
+      })(),
+    ]);
+  };
+  makeEntryRows();
   const entryRow = (values) => {
     const row = newEntryRow();
     row.querySelectorAll('input').forEach((input, i) => {
@@ -152,15 +162,35 @@ export function createScheduleView(elements, calculation, scheduleLoading,
     }))());
   };
 
-  const LEVEL_NAMES = [PAGE_TEXTS.mark, PAGE_TEXTS.count, PAGE_TEXTS.level,
-    PAGE_TEXTS.floorsCarried,
-    PAGE_TEXTS.requiredArea, PAGE_TEXTS.widthCm, PAGE_TEXTS.lengthCm, PAGE_TEXTS.steelArea,
-    PAGE_TEXTS.bars, PAGE_TEXTS.barDiameterMm, PAGE_TEXTS.status];
+  // The schedule on show and its materials, for its texts in another language.
+  let shown = null;
+
+  const showTypes = () => {
+    const { designed, used } = shown;
+    header(types, TYPE_KEYS, typeTitles());
+    const newType = rowMaker(TYPE_KEYS.map((key) => textCell('td', { 'data-key': key })));
+    const typeValues = typeRows(designed, used);
+    typeValues.push({ total: true, cells: [totalTitle(), '', '', '', '', '',
+      designed.total.concreteM3Text, designed.total.steelKgText] });
+    fillInSlices(types.tBodies[0], typeValues.length, (i) => {
+      const row = newType();
+      const { cells, failed, total } = typeValues[i];
+      cells.forEach((value, j) => {
+        row.cells[j].textContent = value;
+      });
+      if (failed) row.className = 'failed';
+      if (total) row.className = 'total';
+      return row;
+    });
+    notes.replaceChildren(...scheduleSummary(designed).map((text) =>
+      Object.assign(document.createElement('p'), { textContent: text })));
+  };
 
   const showSchedule = (designed, used) => {
+    shown = { designed, used };
     csv = designed.csv;
     results.hidden = false;
-    header(levels, designed.header, LEVEL_NAMES);
+    header(levels, designed.header, levelTitles());
     const newLevel = rowMaker(designed.header.map((key) => textCell('td', { 'data-key': key })));
     const levelRows = designed.columns.flatMap((column) =>
       column.rows.map((values) => ({ values, repeated: column.repeatedMark })));
@@ -177,33 +207,7 @@ export function createScheduleView(elements, calculation, scheduleLoading,
       if (repeated) row.cells[0].className = 'repeated';
       return row;
     });
-
-    const typeKeys = ['type', 'columns', 'count', 'segments', 'concrete', 'steel'];
-    header(types, typeKeys, [PAGE_TEXTS.type, PAGE_TEXTS.typeColumns, PAGE_TEXTS.count,
-      PAGE_TEXTS.segments, PAGE_TEXTS.concrete, PAGE_TEXTS.steel]);
-    const newType = rowMaker(typeKeys.map((key) => textCell('td', { 'data-key': key })));
-    const typeValues = designed.types.map((type) => [type.name,
-      type.columns.map((i) => designed.columns[i].mark).join('، '), type.countText,
-      type.segments.map((segment) => segmentText(segment, used)).join('\n'), type.concreteM3Text,
-      type.steelKgText]);
-    typeValues.push([PAGE_TEXTS.total, '', '', '', designed.total.concreteM3Text,
-      designed.total.steelKgText]);
-    fillInSlices(types.tBodies[0], typeValues.length, (i) => {
-      const row = newType();
-      typeValues[i].forEach((value, j) => {
-        row.cells[j].textContent = value;
-      });
-      if (i === typeValues.length - 1) row.className = 'total';
-      return row;
-    });
-
-    const failed = levelRows.filter(({ values }) => values[status] !== 'ok').length;
-    const repeated = designed.columns.filter((column) => column.repeatedMark).length;
-    notes.replaceChildren(...[
-      failed ? failedLevelsNote(failed) : '', repeated ? repeatedMarkNote(repeated) : '',
-      quantitiesNote(ruleTexts, floorHeight.value.trim()),
-    ].filter(Boolean).map((text) => Object.assign(document.createElement('p'),
-      { textContent: text })));
+    showTypes();
     return levelsShown;
   };
 
@@ -215,8 +219,8 @@ export function createScheduleView(elements, calculation, scheduleLoading,
   };
   const showMaterials = () => {
     const used = usedMaterials();
-    materialsNote.textContent = `${SCHEDULE_MATERIALS_NOTE} ${used ? materialsLine(used)
-      : materials.problemText(calculation.checkMaterials(materials.materials()))}`;
+    materialsNote.textContent = used ? scheduleMaterialsText(used)
+      : materials.problemText(calculation.checkMaterials(materials.materials()));
   };
 
   // Designs the schedule of `read(schedule module, materials, floor height)` and shows it; a
@@ -225,7 +229,7 @@ export function createScheduleView(elements, calculation, scheduleLoading,
   async function run(read, focusRefused) {
     const schedule = await scheduleLoading.catch(() => null);
     if (!schedule) {
-      showMessage(CALCULATION_UNAVAILABLE);
+      showMessage(calculationUnavailable());
       return null;
     }
     const designed = read(schedule, materials.materials(), floorHeight.value);
@@ -235,7 +239,8 @@ export function createScheduleView(elements, calculation, scheduleLoading,
     } else if (designed.problem === 'floor-height') {
       showMessage(floorHeightProblemText(calculation.rules), () => floorHeight.focus());
     } else {
-      showMessage(scheduleProblemText(designed, calculation.rules), () => focusRefused?.(designed));
+      showMessage(scheduleProblemText(designed, calculation.rules),
+                  () => focusRefused?.(designed));
     }
     return null;
   }
@@ -255,7 +260,7 @@ export function createScheduleView(elements, calculation, scheduleLoading,
     try {
       bytes = new Uint8Array(await chosen.arrayBuffer());
     } catch {
-      showMessage(SCHEDULE_FILE_UNREADABLE);
+      showMessage(fileUnreadableText(chosen.name));
       return;
     }
     const designed = await run((schedule, chosenMaterials, height) => ({
@@ -281,5 +286,23 @@ export function createScheduleView(elements, calculation, scheduleLoading,
   return {
     // Called as the view opens: the materials may have changed on the design view.
     opened: showMaterials,
+    // The texts in the page's new language: the tables' titles, the types and the notes, and
+    // the labels of the cells.
+    retranslate() {
+      showMaterials();
+      makeEntryRows();
+      const titles = entryTitles();
+      for (const input of entries.querySelectorAll('input')) {
+        input.setAttribute('aria-label', titles[input.dataset.field]);
+      }
+      for (const remove of entries.querySelectorAll('.remove-row')) {
+        remove.setAttribute('aria-label', removeRowLabel());
+      }
+      if (!shown) return;
+      levels.tHead.querySelectorAll('th').forEach((cell, i) => {
+        cell.textContent = levelTitles()[i];
+      });
+      showTypes();
+    },
   };
 }

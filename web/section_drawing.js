@@ -1,6 +1,8 @@
 // Draws the column's section to scale (millimetres) from the engine's bar layout: the concrete,
 // the tie and the bars, the length across and the width up, as seen from above.
 
+import { tr } from './language.js';
+
 const SVG = 'http://www.w3.org/2000/svg';
 const MARGIN_MM = 12;
 // A section with more bars than this is drawn as nothing: at phone size it would say nothing.
@@ -48,6 +50,6 @@ export function drawSection(svg, { widthCm, lengthCm, bars, barDiameterMm, tieCo
 
 export function sectionCaption({ widthCm, lengthCm, bars, barDiameterMm, clearSpacingMm }) {
   // The dimensions read left to right inside the Arabic sentence.
-  return `مقطع العمود \u2066${widthCm} × ${lengthCm}\u2069 سم، ${bars.length} أسياخ قطر ${barDiameterMm} مم، ` +
-         `المسافة الصافية بين الأسياخ ${clearSpacingMm.toFixed(1)} مم`;
+  return tr('page.section-caption', `\u2066${widthCm} × ${lengthCm}\u2069`, bars.length,
+            barDiameterMm, clearSpacingMm.toFixed(1));
 }

@@ -4,7 +4,7 @@
 // printed, which is also how it is saved as PDF; shared as text where the browser can.
 
 import { drawSection } from './section_drawing.js';
-import { SHEET_TITLE, resultsPlainText, sheetTexts, sheetTitle } from './messages.js';
+import { pageSheetTitle, resultsPlainText, sheetTexts, sheetTitle } from './messages.js';
 
 function element(name, attributes, ...children) {
   const made = document.createElement(name);
@@ -38,12 +38,11 @@ function sheetContent(sheet, rules, version) {
   drawing.setAttribute('aria-label', t.drawing.label);
   if (layout) drawSection(drawing, layout, rules);
 
-  return element('article', { class: 'sheet', 'aria-label': SHEET_TITLE },
+  return element('article', { class: 'sheet', 'aria-label': pageSheetTitle() },
     element('header', { class: 'sheet-heading' },
       element('div', {}, element('h2', {}, t.title), element('p', {}, t.subtitle)),
       pairs(t.meta, 'sheet-meta')),
-    band(t.inputs, pairs(t.inputs.rows)),
-    band(t.materials, pairs(t.materials.rows), formulaLine(t.materials.formula)),
+    band(t.inputs, pairs(t.inputs.rows), formulaLine(t.inputs.formula)),
     band(t.steps, ...t.steps.steps.map((step) => element('div', { class: 'sheet-step' },
       element('div', { class: 'sheet-step-title' }, element('h4', {}, step.title),
         element('p', { class: 'sheet-result', dir: 'ltr' }, step.result)),
@@ -58,7 +57,7 @@ function sheetContent(sheet, rules, version) {
 // `page`: where the sheet goes; `share`: the share button, shown where the browser can share.
 export function createSheetView({ page, print, share, version }, rules) {
   let sheet = null;
-  const title = () => (sheet ? sheetTitle(sheet.design) : SHEET_TITLE);
+  const title = () => (sheet ? sheetTitle(sheet.design) : pageSheetTitle());
   print.addEventListener('click', () => window.print());
   share.hidden = typeof navigator.share !== 'function';
   share.addEventListener('click', () => {
@@ -74,6 +73,10 @@ export function createSheetView({ page, print, share, version }, rules) {
     show(next) {
       sheet = next;
       page.replaceChildren(...(sheet ? [sheetContent(sheet, rules, version)] : []));
+    },
+    // The same sheet in the page's new language.
+    retranslate() {
+      this.show(sheet);
     },
   };
 }

@@ -3,22 +3,31 @@
 // phone's own Back button returns to the design as the page's Back buttons do; the address
 // #schedule opens the schedule, at load or typed later.
 
-// `views`: by name, { element, title(), heading (when not the title), button (opens it), back
-// (returns), focus (on opening), available() (false: the view cannot open, as the sheet before
-// a successful Results), shown() (told each time it shows) }; `design` is the first view.
+import { onLanguageChange } from './language.js';
+
+// `views`: by name, { element, title() (in the page's language), heading() (when not the
+// title), button (opens it), back (returns), focus (on opening), available() (false: the view
+// cannot open, as the sheet before a successful Results), shown() (told each time it shows) };
+// `design` is the first view.
 export function wireViews(views, heading) {
   const names = Object.keys(views);
-  const designTitle = document.title;
+  let current = 'design';
   const stateView = () => {
     const name = history.state?.view;
     return names.includes(name) && (views[name].available?.() ?? true) ? name : 'design';
   };
 
+  const retitle = () => {
+    const { title, heading: headingText = title } = views[current];
+    document.title = title();
+    heading.textContent = headingText();
+  };
+  onLanguageChange(retitle);
+
   const show = (name) => {
+    current = name;
     for (const other of names) views[other].element.hidden = other !== name;
-    const title = views[name].title?.() ?? designTitle;
-    document.title = title;
-    heading.textContent = views[name].heading ?? title;
+    retitle();
     window.scrollTo(0, 0);
     views[name].shown?.();
   };

@@ -1,13 +1,19 @@
 #include "windows/design_window.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QStyle>
 
 #include "calculation/design_calculation.h"
 #include "calculation/input_check.h"
 #include "skin/skin.h"
+#include "translations/program_language.h"
+#include "translations/texts.h"
 #include "windows/controls.h"
 #include "windows/input_guard.h"
+#include "windows/language_choice.h"
+#include "windows/materials_dialog.h"
 #include "windows/message_boxes.h"
 #include "windows/program_fonts.h"
 #include "windows/program_icon.h"
@@ -20,11 +26,9 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-QLineEdit* PlaceField(QWidget* window, const char* name, const QString& accessible_name,
-                      QRect geometry) {
+QLineEdit* PlaceField(QWidget* window, const char* name, QRect geometry) {
   auto* field = new QLineEdit(window);
   field->setObjectName(QString::fromLatin1(name));
-  field->setAccessibleName(accessible_name);
   field->setGeometry(geometry);
   field->setFont(FieldFont());
   field->setAlignment(Qt::AlignCenter);
@@ -32,9 +36,9 @@ QLineEdit* PlaceField(QWidget* window, const char* name, const QString& accessib
 }
 
 // A field the calculation writes and the user only reads.
-QLineEdit* PlaceResultField(QWidget* window, const char* name, const QString& accessible_name,
-                            QRect geometry, const QString& text = {}) {
-  QLineEdit* field = PlaceField(window, name, accessible_name, geometry);
+QLineEdit* PlaceResultField(QWidget* window, const char* name, QRect geometry,
+                            const QString& text = {}) {
+  QLineEdit* field = PlaceField(window, name, geometry);
   field->setReadOnly(true);
   field->setFocusPolicy(Qt::NoFocus);
   field->setText(text);
@@ -42,9 +46,8 @@ QLineEdit* PlaceResultField(QWidget* window, const char* name, const QString& ac
   return field;
 }
 
-SkinLabel* PlaceDesignLabel(QWidget* window, const char* name, const QString& text,
-                            QRect geometry) {
-  SkinLabel* label = PlaceLabel(window, name, text, DesignLabelFont(), geometry);
+SkinLabel* PlaceDesignLabel(QWidget* window, const char* name, QRect geometry) {
+  SkinLabel* label = PlaceLabel(window, name, {}, DesignLabelFont(), geometry);
   label->setAlignment(Qt::AlignCenter);
   return label;
 }
@@ -52,77 +55,63 @@ SkinLabel* PlaceDesignLabel(QWidget* window, const char* name, const QString& te
 QString InputProblemText(InputProblem problem) {
   switch (problem) {
     case InputProblem::Negative:
-      return u"لا يمكن أن تكون القيمة سالبة"_s;
+      return Texts::tr("لا يمكن أن تكون القيمة سالبة", "message.negative");
     case InputProblem::Unfinished:
-      return u"الرقم المدخل غير مكتمل"_s;  // English: "The number is not complete"
+      return Texts::tr("الرقم المدخل غير مكتمل", "message.unfinished-number");
     case InputProblem::LoadEmpty:
     case InputProblem::FloorsEmpty:
       break;
   }
-  return u"لا يمكن ترك هذا الحقل فارغا"_s;
+  return Texts::tr("لا يمكن ترك هذا الحقل فارغا", "message.empty-field");
 }
 
 }  // namespace
 
 DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags) {
   setObjectName(u"columns"_s);
-  setWindowTitle(kProgramCaption.toString());
   FixWindowSize(this, FromTwips(0, 0, 3600, 4410).size());
   setWindowIcon(ProgramIcon(devicePixelRatioF()));
 
-  const QString load_caption = u"(ton)حمل العمود"_s;
-  const QString floors_caption = u"عدد الطوابق"_s;
-  const QString diameter_caption = u"(mm) قطر السيخ"_s;
-  const QString bar_count_caption = u"عدد الأسياخ"_s;
+  load_label_ = PlaceDesignLabel(this, "SkinLabel2", FromTwips(360, 480, 1095, 255));
+  floors_label_ = PlaceDesignLabel(this, "SkinLabel1", FromTwips(2280, 480, 855, 255));
+  load_field_ = PlaceField(this, "Text1", FromTwips(240, 720, 1215, 375));
+  floors_field_ = PlaceField(this, "Text3", FromTwips(1800, 720, 1335, 375));
 
-  PlaceDesignLabel(this, "SkinLabel2", load_caption, FromTwips(360, 480, 1095, 255));
-  PlaceDesignLabel(this, "SkinLabel1", floors_caption, FromTwips(2280, 480, 855, 255));
-  load_field_ = PlaceField(this, "Text1", load_caption, FromTwips(240, 720, 1215, 375));
-  floors_field_ = PlaceField(this, "Text3", floors_caption, FromTwips(1800, 720, 1335, 375));
-
-  required_area_field_ = PlaceResultField(this, "Text2", u"مساحة الخرسانة المطلوبة (cm²)"_s,
-                                          FromTwips(-240, 1320, 615, 375));
-  steel_area_field_ = PlaceResultField(this, "Text6", u"مساحة حديد التسليح (cm²)"_s,
-                                       FromTwips(-240, 2040, 735, 375));
+  required_area_field_ = PlaceResultField(this, "Text2", FromTwips(-240, 1320, 615, 375));
+  steel_area_field_ = PlaceResultField(this, "Text6", FromTwips(-240, 2040, 735, 375));
 
   // Made before the width and length fields, which stand in front of it.
-  dimensions_frame_ = new QGroupBox(u" (cm) أبعاد العمود "_s, this);
+  dimensions_frame_ = new QGroupBox(this);
   dimensions_frame_->setObjectName(u"Frame1"_s);
   dimensions_frame_->setGeometry(FromTwips(720, 1320, 2295, 1215));
   dimensions_frame_->hide();
-  width_field_ = PlaceResultField(this, "Text4", u"عرض العمود (cm)"_s,
-                                  FromTwips(960, 1800, 735, 375), u"30"_s);
-  length_field_ =
-      PlaceResultField(this, "Text5", u"طول العمود (cm)"_s, FromTwips(2040, 1800, 735, 375));
+  width_field_ = PlaceResultField(this, "Text4", FromTwips(960, 1800, 735, 375),
+                                  QString::fromStdString(FormatInteger(materials_.width_cm)));
+  length_field_ = PlaceResultField(this, "Text5", FromTwips(2040, 1800, 735, 375));
 
-  diameter_label_ =
-      PlaceDesignLabel(this, "SkinLabel4", diameter_caption, FromTwips(600, 2640, 1095, 255));
-  bar_count_label_ =
-      PlaceDesignLabel(this, "SkinLabel3", bar_count_caption, FromTwips(2160, 2640, 855, 255));
+  diameter_label_ = PlaceDesignLabel(this, "SkinLabel4", FromTwips(600, 2640, 1095, 255));
+  bar_count_label_ = PlaceDesignLabel(this, "SkinLabel3", FromTwips(2160, 2640, 855, 255));
   diameter_label_->hide();
   bar_count_label_->hide();
   diameter_field_ =
-      PlaceResultField(this, "Text7", diameter_caption, FromTwips(720, 2880, 975, 375), u"16"_s);
-  bar_count_field_ =
-      PlaceResultField(this, "Text8", bar_count_caption, FromTwips(2040, 2880, 975, 375));
+      PlaceResultField(this, "Text7", FromTwips(720, 2880, 975, 375),
+                       QString::fromStdString(FormatInteger(materials_.bar_diameter_mm)));
+  bar_count_field_ = PlaceResultField(this, "Text8", FromTwips(2040, 2880, 975, 375));
 
   // Between the bar fields and Results, in the window's one free strip.
   stale_note_ =
-      PlaceLabel(this, "StaleResultsNote", u"النتائج للقيم السابقة، اضغط «النتائج» للتحديث"_s,
-                 StaleNoteFont(), FromTwips(0, 3255, 3600, 225));
+      PlaceLabel(this, "StaleResultsNote", {}, StaleNoteFont(), FromTwips(0, 3255, 3600, 225));
   stale_note_->setAlignment(Qt::AlignCenter);
   stale_note_->hide();
 
-  results_button_ = PlaceButton(this, "Command1", u"النتائج"_s, FromTwips(1200, 3480, 1095, 375));
-  QPushButton* exit_button =
-      PlaceButton(this, "Command2", u"خروج"_s, FromTwips(120, 3960, 1095, 375));
-  QPushButton* notes_button =
-      PlaceButton(this, "Command3", u"ملاحظات"_s, FromTwips(2400, 3960, 1095, 375));
+  results_button_ = PlaceButton(this, "Command1", {}, FromTwips(1200, 3480, 1095, 375));
+  exit_button_ = PlaceButton(this, "Command2", {}, FromTwips(120, 3960, 1095, 375));
+  notes_button_ = PlaceButton(this, "Command3", {}, FromTwips(2400, 3960, 1095, 375));
 
   setTabOrder(load_field_, floors_field_);
   setTabOrder(floors_field_, results_button_);
-  setTabOrder(results_button_, exit_button);
-  setTabOrder(exit_button, notes_button);
+  setTabOrder(results_button_, exit_button_);
+  setTabOrder(exit_button_, notes_button_);
   load_field_->setFocus();
 
   GuardNumericInput(load_field_);
@@ -132,13 +121,97 @@ DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags)
   connect(load_field_, &QLineEdit::textChanged, this, &DesignWindow::markStaleResults);
   connect(floors_field_, &QLineEdit::textChanged, this, &DesignWindow::markStaleResults);
   connect(results_button_, &QPushButton::clicked, this, &DesignWindow::showResults);
-  connect(exit_button, &QPushButton::clicked, this, &DesignWindow::exitRequested);
-  connect(notes_button, &QPushButton::clicked, this, &DesignWindow::notesRequested);
+  connect(exit_button_, &QPushButton::clicked, this, &DesignWindow::exitRequested);
+  connect(notes_button_, &QPushButton::clicked, this, &DesignWindow::notesRequested);
 
   new Skin(this);
-  auto* sheet_actions = new SheetActions(this, results_button_);
-  connect(this, &DesignWindow::designed, sheet_actions, &SheetActions::takeDesign);
-  connect(this, &DesignWindow::designFailed, sheet_actions, &SheetActions::forgetDesign);
+  sheet_actions_ = new SheetActions(this, results_button_);
+  connect(this, &DesignWindow::designed, sheet_actions_, &SheetActions::takeDesign);
+  connect(this, &DesignWindow::designFailed, sheet_actions_, &SheetActions::forgetDesign);
+
+  materials_action_ = new QAction(this);
+  connect(materials_action_, &QAction::triggered, this, &DesignWindow::chooseMaterials);
+  schedule_action_ = new QAction(this);
+  schedule_action_->setShortcut(QKeySequence(u"Ctrl+B"_s));
+  schedule_action_->setShortcutVisibleInContextMenu(true);
+  addAction(schedule_action_);
+  connect(schedule_action_, &QAction::triggered, this, &DesignWindow::scheduleRequested);
+
+  language_ = new QAction(this);
+  language_->setObjectName(u"language"_s);
+  connect(language_, &QAction::triggered, this, &DesignWindow::switchLanguage);
+  // The fields keep their own menus; everywhere else on the window, this one.
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(this, &QWidget::customContextMenuRequested, this, &DesignWindow::showContextMenu);
+  retranslate();
+}
+
+void DesignWindow::retranslate() {
+  setWindowTitle(ProgramName());
+  const QString load_caption = Texts::tr("(ton)حمل العمود", "design.load");
+  const QString diameter_caption = Texts::tr("(mm) قطر السيخ", "design.bar-diameter");
+  load_label_->setText(load_caption);
+  load_field_->setAccessibleName(load_caption);
+  floors_label_->setText(FloorsCaption());
+  floors_field_->setAccessibleName(FloorsCaption());
+  required_area_field_->setAccessibleName(
+      Texts::tr("مساحة الخرسانة المطلوبة (cm²)", "design.required-area"));
+  steel_area_field_->setAccessibleName(Texts::tr("مساحة حديد التسليح (cm²)", "design.steel-area"));
+  dimensions_frame_->setTitle(Texts::tr(" (cm) أبعاد العمود ", "design.dimensions"));
+  width_field_->setAccessibleName(Texts::tr("عرض العمود (cm)", "design.width"));
+  length_field_->setAccessibleName(Texts::tr("طول العمود (cm)", "design.length"));
+  diameter_label_->setText(diameter_caption);
+  diameter_field_->setAccessibleName(diameter_caption);
+  bar_count_label_->setText(BarCountCaption());
+  bar_count_field_->setAccessibleName(BarCountCaption());
+  results_button_->setText(Texts::tr("النتائج", "design.results"));
+  exit_button_->setText(ExitTitle());
+  notes_button_->setText(NotesTitle());
+  stale_note_->setText(
+      Texts::tr("النتائج للقيم السابقة، اضغط «النتائج» للتحديث", "design.stale-results"));
+  materials_action_->setText(Texts::tr("المواد والاختيارات…", "design.materials"));
+  schedule_action_->setText(Texts::tr("جدول الأعمدة…", "design.schedule"));
+  // The other language, named in its own words.
+  language_->setText(Texts::tr("English", "language.other"));
+}
+
+void DesignWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
+}
+
+void DesignWindow::showContextMenu(QPoint position) {
+  QMenu menu(this);
+  menu.addActions({sheet_actions_->saveAction(), sheet_actions_->printAction()});
+  menu.addSeparator();
+  menu.addAction(sheet_actions_->copyAction());
+  menu.addSeparator();
+  menu.addActions({materials_action_, schedule_action_});
+  menu.addSeparator();
+  menu.addAction(language_);
+  menu.exec(mapToGlobal(position));
+}
+
+void DesignWindow::switchLanguage() {
+  const Language other =
+      CurrentLanguage() == Language::Arabic ? Language::English : Language::Arabic;
+  UseLanguage(other);
+  RememberLanguage(other);
+}
+
+void DesignWindow::setMaterials(const DesignMaterials& materials) {
+  if (materials == materials_) return;
+  materials_ = materials;
+  width_field_->setText(QString::fromStdString(FormatInteger(materials.width_cm)));
+  diameter_field_->setText(QString::fromStdString(FormatInteger(materials.bar_diameter_mm)));
+  emit materialsChanged(materials);
+  // A whole design on show belongs to the materials before: it is worked out again.
+  if (!bar_count_field_->text().isEmpty()) showResults();
+}
+
+void DesignWindow::chooseMaterials() {
+  MaterialsDialog dialog(materials_, this);
+  if (dialog.exec() == QDialog::Accepted) setMaterials(dialog.materials());
 }
 
 void DesignWindow::closeEvent(QCloseEvent* event) {
@@ -152,9 +225,8 @@ void DesignWindow::showResults() {
     return;
   }
   revealResultsArea();
-  const ColumnDesignInput input{.load_text = load_field_->text().toStdString(),
-                                .floors_text = floors_field_->text().toStdString(),
-                                .width_text = width_field_->text().toStdString()};
+  const ColumnDesignInput input = DesignInput(load_field_->text().toStdString(),
+                                              floors_field_->text().toStdString(), materials_);
   const auto result = DesignColumn(input);
   if (result) {
     writeResult(*result);
@@ -166,10 +238,10 @@ void DesignWindow::showResults() {
   // stands beside the new inputs.
   writeResult(result.error().partial);
   emit designFailed();
-  AskUser(this, QMessageBox::Information, kProgramCaption.toString(),
+  AskUser(this, QMessageBox::Information, ProgramName(),
           result.error().kind == NumericFailure::Overflow
-              ? u"القيم المدخلة كبيرة جدا ولا يمكن حسابها"_s
-              : u"القيمة المدخلة ليست رقما"_s);
+              ? Texts::tr("القيم المدخلة كبيرة جدا ولا يمكن حسابها", "message.overflow")
+              : Texts::tr("القيمة المدخلة ليست رقما", "message.not-a-number"));
 }
 
 bool DesignWindow::inputsAccepted() {
@@ -177,7 +249,7 @@ bool DesignWindow::inputsAccepted() {
       CheckDesignInputs(load_field_->text().toStdString(), floors_field_->text().toStdString());
   if (!problem) return true;
   writeResult({});  // no earlier result stands beside inputs that were refused
-  AskUser(this, QMessageBox::NoIcon, kProgramCaption.toString(), InputProblemText(*problem));
+  AskUser(this, QMessageBox::NoIcon, ProgramName(), InputProblemText(*problem));
   return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,12 +8,14 @@
 #include <optional>
 #include <utility>
 
+#include "calculation/design_materials.h"
 #include "skin/skin_label.h"
 
 namespace coldesign {
 
 struct ColumnDesignInput;
 struct ColumnDesignResult;
+class SheetActions;
 
 // The program's first window: the load and the floor count go in, the column section and its
 // bars come out. Its fields hold all the program's data.
@@ -22,6 +25,11 @@ class DesignWindow : public QWidget {
  public:
   explicit DesignWindow(QWidget* parent = nullptr);
 
+  // The materials Results designs with; the width and diameter fields show them, and a design
+  // on show is worked out again with them.
+  void setMaterials(const DesignMaterials& materials);
+  [[nodiscard]] const DesignMaterials& materials() const { return materials_; }
+
  signals:
   void notesRequested();
   void exitRequested();
@@ -29,13 +37,21 @@ class DesignWindow : public QWidget {
   void designed(const coldesign::ColumnDesignInput& input,
                 const coldesign::ColumnDesignResult& result);
   void designFailed();
+  void materialsChanged(const coldesign::DesignMaterials& materials);
+  void scheduleRequested();
 
  protected:
   // Closing the window asks the same question as Exit; the answer decides.
   void closeEvent(QCloseEvent* event) override;
+  // A change of the program's language retranslates the window.
+  void changeEvent(QEvent* event) override;
 
  private:
+  void retranslate();
+  void showContextMenu(QPoint position);
+  void switchLanguage();
   void showResults();
+  void chooseMaterials();
   bool inputsAccepted();
   void revealResultsArea();
   void writeResult(const ColumnDesignResult& result);
@@ -44,6 +60,8 @@ class DesignWindow : public QWidget {
   // Greys the results and shows the note while the inputs differ from those of the results.
   void markStaleResults();
 
+  SkinLabel* load_label_;
+  SkinLabel* floors_label_;
   QLineEdit* load_field_;
   QLineEdit* floors_field_;
   QLineEdit* required_area_field_;
@@ -56,8 +74,15 @@ class DesignWindow : public QWidget {
   QLineEdit* diameter_field_;
   QLineEdit* bar_count_field_;
   QPushButton* results_button_;
+  QPushButton* exit_button_;
+  QPushButton* notes_button_;
+  QAction* materials_action_;
+  QAction* schedule_action_;
+  QAction* language_;
+  SheetActions* sheet_actions_;
   SkinLabel* stale_note_;
   std::optional<std::pair<QString, QString>> results_inputs_;
+  DesignMaterials materials_;
 };
 
 }  // namespace coldesign

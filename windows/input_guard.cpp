@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "calculation/input_guard.h"
+#include "translations/texts.h"
 #include "windows/controls.h"
 
 namespace coldesign {
@@ -181,10 +182,11 @@ class NumberFieldGuard : public QValidator {
   void showHint() {
     QWidget* window = field_->window();
     if (hint_ == nullptr) {
-      hint_ = new QLabel(kDecimalMarkHint.toString(), window);
+      hint_ = new QLabel(window);
       hint_->setObjectName(QStringLiteral("DecimalMarkHint"));
       hint_->setTextFormat(Qt::PlainText);
     }
+    hint_->setText(DecimalMarkHint());
     hint_->adjustSize();
     const QRect field_box(field_->mapTo(window, QPoint(0, 0)), field_->size());
     const int widest_left = std::max(0, window->width() - hint_->width());
@@ -231,6 +233,10 @@ class NumberFieldGuard : public QValidator {
 };
 
 }  // namespace
+
+QString DecimalMarkHint() {
+  return Texts::tr("العلامة العشرية هي النقطة «.» أو «٫»", "input.decimal-mark-hint");
+}
 
 void GuardNumericInput(QLineEdit* field) { new NumberFieldGuard(field); }
 

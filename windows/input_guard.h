@@ -2,13 +2,12 @@
 
 #include <QLineEdit>
 #include <QString>
-#include <QStringView>
 
 namespace coldesign {
 
 // The hint shown by a number field when the guard read a comma as the decimal mark, removed a
 // comma or a space typed as a decimal mark or a group separator, or refused a paste with one.
-inline constexpr QStringView kDecimalMarkHint = u"العلامة العشرية هي النقطة «.» أو «٫»";
+QString DecimalMarkHint();
 
 // Keeps a number field a number, or the beginning of one, as the user edits it (the engine's
 // GuardedText). Each edit by the user (typing, paste, drop, deletion) is settled at once: what

@@ -1,11 +1,13 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QApplication>
+#include <cstdio>
 #include <thread>
 
 #include "cli/command_line.h"
 #include "windows/application_setup.h"
 #include "windows/graphical_session.h"
+#include "windows/language_choice.h"
 #include "windows/program_windows.h"
 
 int main(int argc, char* argv[]) {
@@ -23,6 +25,12 @@ int main(int argc, char* argv[]) {
   coldesign::EndDisplayConnection();
   font_configuration.join();
   coldesign::SetUpApplication(app);
+  const auto language = coldesign::LanguageArgument(QCoreApplication::arguments());
+  if (!language) {
+    std::fputs(language.error().toUtf8().constData(), stderr);
+    return 2;
+  }
+  coldesign::UseLanguage(language->value_or(coldesign::RememberedLanguage()));
   coldesign::ProgramWindows windows;
   windows.showDesignWindow();
   return QApplication::exec();

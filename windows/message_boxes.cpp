@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QSpacerItem>
 
+#include "translations/texts.h"
 #include "windows/controls.h"
 
 namespace coldesign {
@@ -28,31 +29,35 @@ void MakeRoomForCaption(QMessageBox& box, const QString& caption) {
   }
 }
 
-}  // namespace
-
-QMessageBox::StandardButton AskUser(QWidget* window, QMessageBox::Icon icon, const QString& caption,
-                                    const QString& text, QMessageBox::StandardButtons buttons) {
-  QMessageBox box(icon, caption, text, buttons, window);
-  box.setTextFormat(Qt::PlainText);
-  // The program's own words, whatever Qt's catalogue is installed: its Arabic one words OK as
-  // "حسنًا", and without it Yes and No stand in English beside Arabic text. Captions also lose
-  // their mnemonics, whose underline breaks the lam-alef of "لا" into two letters.
+// The program's own words, whatever Qt's catalogue is installed: its Arabic one words OK as
+// "حسنًا", and without it Yes and No stand in English beside Arabic text. Captions also lose
+// their mnemonics, whose underline breaks the lam-alef of "لا" into two letters.
+void NameButtons(QMessageBox& box) {
   for (QAbstractButton* button : box.buttons()) {
     switch (box.standardButton(button)) {
       case QMessageBox::Ok:
-        button->setText(QStringLiteral(u"موافق"));
+        button->setText(OkCaption());
         break;
       case QMessageBox::Yes:
-        button->setText(QStringLiteral(u"نعم"));
+        button->setText(Texts::tr("نعم", "message.yes"));
         break;
       case QMessageBox::No:
-        button->setText(QStringLiteral(u"لا"));
+        button->setText(Texts::tr("لا", "message.no"));
         break;
       default:
         button->setText(WithoutMnemonics(button->text()));
         break;
     }
   }
+}
+
+}  // namespace
+
+QMessageBox::StandardButton AskUser(QWidget* window, QMessageBox::Icon icon, const QString& caption,
+                                    const QString& text, QMessageBox::StandardButtons buttons) {
+  QMessageBox box(icon, caption, text, buttons, window);
+  box.setTextFormat(Qt::PlainText);
+  NameButtons(box);
   MakeRoomForCaption(box, caption);
   // A box is a window of its own and so does not take its parent's palette by itself.
   box.setPalette(window->palette());

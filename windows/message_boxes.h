@@ -2,11 +2,8 @@
 
 #include <QMessageBox>
 #include <QString>
-#include <QStringView>
 
 namespace coldesign {
-
-inline constexpr QStringView kProgramCaption = u"زركولت";
 
 // A modal box over `window`, in the window's skin, with plain text; gives the button pressed.
 QMessageBox::StandardButton AskUser(QWidget* window, QMessageBox::Icon icon, const QString& caption,

@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "skin/skin.h"
+#include "translations/texts.h"
 #include "windows/controls.h"
 #include "windows/left_to_right.h"
 #include "windows/program_credits.h"
@@ -42,16 +43,12 @@ QPixmap NotesPicture(qreal device_pixel_ratio) {
 
 NotesWindow::NotesWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags) {
   setObjectName(u"Form1"_s);
-  setWindowTitle(u"ملاحظات"_s);
   FixWindowSize(this, FromTwips(0, 0, 5580, 6450).size());
 
   const QFont font = NotesLabelFont();
-  PlaceLabel(this, "SkinLabel6", u"الاصدار رقم 1 لسنة 2013"_s, font,
-             FromTwips(3120, 240, 2175, 375));
-  PlaceLabel(this, "SkinLabel7",
-             u"قريبا سيتم اصدار  لزركولت وسيكون مضافا اليها احمال الرياح والزلازل"_s, font,
-             FromTwips(3240, 1440, 2415, 855))
-      ->setWordWrap(true);
+  release_ = PlaceLabel(this, "SkinLabel6", {}, font, FromTwips(3120, 240, 2175, 375));
+  coming_release_ = PlaceLabel(this, "SkinLabel7", {}, font, FromTwips(3240, 1440, 2415, 855));
+  coming_release_->setWordWrap(true);
 
   auto* picture = new QLabel(this);
   picture->setObjectName(u"Picture1"_s);
@@ -60,28 +57,43 @@ NotesWindow::NotesWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags) {
   picture->setAlignment(Qt::AlignLeft | Qt::AlignTop | Qt::AlignAbsolute);
   picture->setPixmap(NotesPicture(devicePixelRatioF()));
 
-  PlaceLabel(this, "SkinLabel1", u"عدد الأدوار المسموح بها في هذا البرنامج هو 7 ادوار*"_s, font,
-             FromTwips(720, 4320, 4695, 375));
-  PlaceLabel(this, "SkinLabel2", u"لم يتم اضافة احمال الرياح والزلازل في التصميم*"_s, font,
-             FromTwips(960, 4920, 4455, 375));
-  PlaceLabel(this, "SkinLabel3", u"تصميم وبرمجة م/"_s + kDeveloperName.toString() + u'*', font,
-             FromTwips(1680, 5400, 4215, 255));
-  PlaceLabel(this, "SkinLabel4", u"للتواصل :"_s + LeftToRightIsolate(kSupportPhone) + u'*', font,
-             FromTwips(2160, 5880, 4215, 255));
+  floor_limit_ = PlaceLabel(this, "SkinLabel1", {}, font, FromTwips(720, 4320, 4695, 375));
+  wind_loads_ = PlaceLabel(this, "SkinLabel2", {}, font, FromTwips(960, 4920, 4455, 375));
+  credits_ = PlaceLabel(this, "SkinLabel3", {}, font, FromTwips(1680, 5400, 4215, 255));
+  contact_ = PlaceLabel(this, "SkinLabel4", {}, font, FromTwips(2160, 5880, 4215, 255));
 
   KeepTextInsideWindow(this);
 
-  QPushButton* back_button =
-      PlaceButton(this, "Command1", u"رجوع"_s, FromTwips(0, 5880, 1215, 495));
-  back_button->setFocus();
-  connect(back_button, &QPushButton::clicked, this, &NotesWindow::backRequested);
+  back_button_ = PlaceButton(this, "Command1", {}, FromTwips(0, 5880, 1215, 495));
+  back_button_->setFocus();
+  connect(back_button_, &QPushButton::clicked, this, &NotesWindow::backRequested);
 
   new Skin(this);
+  retranslate();
+}
+
+void NotesWindow::retranslate() {
+  setWindowTitle(NotesTitle());
+  release_->setText(Texts::tr("الاصدار رقم 1 لسنة 2013", "notes.release"));
+  coming_release_->setText(
+      Texts::tr("قريبا سيتم اصدار  لزركولت وسيكون مضافا اليها احمال الرياح والزلازل",
+                "notes.coming-release"));
+  floor_limit_->setText(FloorLimitNote() + u'*');
+  wind_loads_->setText(NoWindLoadsNote() + u'*');
+  credits_->setText(Texts::tr("تصميم وبرمجة م/%1", "notes.credits").arg(kDeveloperName) + u'*');
+  contact_->setText(
+      Texts::tr("للتواصل :%1", "notes.contact").arg(LeftToRightIsolate(kSupportPhone)) + u'*');
+  back_button_->setText(Texts::tr("رجوع", "notes.back"));
 }
 
 void NotesWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   emit backRequested();
+}
+
+void NotesWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
 }
 
 }  // namespace coldesign

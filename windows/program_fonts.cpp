@@ -1,5 +1,7 @@
 #include "windows/program_fonts.h"
 
+#include <QStringList>
+
 namespace coldesign {
 namespace {
 
@@ -21,5 +23,11 @@ QFont DesignLabelFont() { return ProgramFont(8.25, QFont::Normal); }
 QFont NotesLabelFont() { return ProgramFont(9.75, QFont::Bold); }
 
 QFont StaleNoteFont() { return ProgramFont(7.5, QFont::Normal); }
+
+QFont FiguresFont() {
+  QFont font = ProgramFont(9, QFont::Normal);
+  font.setFamilies({kLatinFontFamily.toString(), kProgramFontFamily.toString()});
+  return font;
+}
 
 }  // namespace coldesign

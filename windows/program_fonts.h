@@ -20,5 +20,8 @@ QFont FieldFont();        // the design window's text fields
 QFont DesignLabelFont();  // the design window's labels
 QFont NotesLabelFont();   // the notes window's labels
 QFont StaleNoteFont();    // the design window's note on results of earlier inputs
+// Windows of many figures (the schedule, the materials): the Latin family first, whose point
+// stays a point at small sizes, where the Arabic family's looks like a comma.
+QFont FiguresFont();
 
 }  // namespace coldesign

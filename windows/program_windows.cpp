@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "translations/texts.h"
 #include "windows/left_to_right.h"
+#include "windows/materials_settings.h"
 #include "windows/message_boxes.h"
 #include "windows/program_credits.h"
 
@@ -12,15 +14,25 @@ namespace {
 using namespace Qt::Literals::StringLiterals;
 
 QString FarewellText() {
-  return u"في حاله حدوث اي مشاكل بالبرنامج يرجى الاتصال برقم"_s + u' ' +
-         LeftToRightIsolate(kSupportPhone) + u' ' + u"م/"_s + kDeveloperName.toString() + u"  "_s +
-         u"والسلام عليكم ورحمة الله وبركاته"_s;
+  return Texts::tr(
+             "في حاله حدوث اي مشاكل بالبرنامج يرجى الاتصال برقم %1 م/%2  والسلام عليكم ورحمة "
+             "الله وبركاته",
+             "exit.farewell")
+      .arg(LeftToRightIsolate(kSupportPhone), kDeveloperName);
 }
 
 }  // namespace
 
 ProgramWindows::ProgramWindows(EndProgram end_program)
     : end_program_(std::move(end_program)), design_(std::make_unique<DesignWindow>()) {
+  design_->setMaterials(RememberedMaterials());
+  QObject::connect(design_.get(), &DesignWindow::materialsChanged, design_.get(),
+                   [this](const DesignMaterials& materials) {
+                     RememberMaterials(materials);
+                     if (schedule_) schedule_->setMaterials(materials);
+                   });
+  QObject::connect(design_.get(), &DesignWindow::scheduleRequested, design_.get(),
+                   [this] { showScheduleWindow(); });
   QObject::connect(design_.get(), &DesignWindow::notesRequested, design_.get(),
                    [this] { showNotesWindow(); });
   QObject::connect(design_.get(), &DesignWindow::exitRequested, design_.get(),
@@ -46,16 +58,27 @@ void ProgramWindows::showNotesWindow() {
   design_->hide();
 }
 
+void ProgramWindows::showScheduleWindow() {
+  if (!schedule_) schedule_ = std::make_unique<ScheduleWindow>(design_->materials());
+  schedule_->show();
+  schedule_->raise();
+  schedule_->activateWindow();
+}
+
 void ProgramWindows::confirmExit() {
-  if (AskUser(design_.get(), QMessageBox::Information, u"رسالة تأكيد"_s,
-              u" هل أنت متأكد من الخروج من البرنامج؟؟؟"_s,
+  if (AskUser(design_.get(), QMessageBox::Information,
+              Texts::tr("رسالة تأكيد", "exit.confirmation"),
+              Texts::tr(" هل أنت متأكد من الخروج من البرنامج؟؟؟", "exit.are-you-sure"),
               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
     return;
   }
-  AskUser(design_.get(), QMessageBox::Information, u"خروج"_s, FarewellText());
+  AskUser(design_.get(), QMessageBox::Information, ExitTitle(), FarewellText());
   design_->hide();
   if (notes_) {
     notes_->hide();
+  }
+  if (schedule_) {
+    schedule_->hide();
   }
   end_program_(0);
 }

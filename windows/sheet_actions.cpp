@@ -5,7 +5,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -20,6 +19,7 @@
 #include "sheet/calculation_sheet.h"
 #include "sheet/program_version.h"
 #include "sheet/results_text.h"
+#include "translations/texts.h"
 #include "windows/message_boxes.h"
 
 namespace coldesign {
@@ -28,7 +28,8 @@ namespace {
 using namespace Qt::Literals::StringLiterals;
 
 QString AskWithSaveDialog(QWidget* window, const QString& suggested) {
-  return QFileDialog::getSaveFileName(window, u"حفظ ورقة الحساب"_s, suggested, u"PDF (*.pdf)"_s);
+  return QFileDialog::getSaveFileName(window, Texts::tr("حفظ ورقة الحساب", "sheet.save-title"),
+                                      suggested, u"PDF (*.pdf)"_s);
 }
 
 // Less room than this is a full disk: the sheet takes a few tens of kilobytes.
@@ -39,19 +40,19 @@ QString FailureReason(const QSaveFile& file, const QString& path) {
   const QFileInfo folder(QFileInfo(path).absolutePath());
   QString reason;
   if (!folder.exists()) {
-    reason = u"المجلد غير موجود."_s;
+    reason = Texts::tr("المجلد غير موجود.", "file.no-folder");
   } else if (!folder.isDir()) {
-    reason = u"المسار لا يشير إلى مجلد."_s;
+    reason = Texts::tr("المسار لا يشير إلى مجلد.", "file.not-a-folder");
   } else if (file.error() == QFileDevice::ResourceError ||
              QStorageInfo(folder.absoluteFilePath()).bytesAvailable() < kRoomForASheet) {
     // Qt reports a full disk as a resource error, but a write the disk cut short as no error.
-    reason = u"القرص ممتلئ، ولا مكان فيه لورقة الحساب."_s;
+    reason = Texts::tr("القرص ممتلئ، ولا مكان فيه لورقة الحساب.", "file.disk-full");
   } else if (file.error() == QFileDevice::WriteError) {
-    reason = u"تعذرت الكتابة، وقد يكون القرص ممتلئا."_s;
+    reason = Texts::tr("تعذرت الكتابة، وقد يكون القرص ممتلئا.", "file.write-failed");
   } else if (!folder.isWritable()) {
-    reason = u"لا توجد صلاحية للكتابة في هذا المجلد."_s;
+    reason = Texts::tr("لا توجد صلاحية للكتابة في هذا المجلد.", "file.no-permission");
   } else {
-    reason = u"تعذر إنشاء الملف."_s;
+    reason = FileNotCreated();
   }
   return file.error() == QFileDevice::NoError ? reason
                                               : reason + u"\n("_s + file.errorString() + u')';
@@ -65,8 +66,9 @@ QString WriteSheetFile(const SheetContent& content, const QString& path) {
   }
   const SheetPdfResult written = WriteCalculationSheetPdf(content, file);
   if (written != SheetPdfResult::Written) {
-    QString reason = written == SheetPdfResult::NotMade ? u"تعذر إنشاء ورقة الحساب."_s
-                                                        : FailureReason(file, path);
+    QString reason = written == SheetPdfResult::NotMade
+                         ? Texts::tr("تعذر إنشاء ورقة الحساب.", "file.sheet-not-made")
+                         : FailureReason(file, path);
     file.cancelWriting();
     return reason;
   }
@@ -83,8 +85,8 @@ QString WithoutTrailingBlanks(const QString& path) {
   return path.first(end);
 }
 
-QAction* MakeAction(QWidget* window, const QString& text, const QKeySequence& keys) {
-  auto* action = new QAction(text, window);
+QAction* MakeAction(QWidget* window, const QKeySequence& keys) {
+  auto* action = new QAction(window);
   action->setShortcut(keys);
   action->setShortcutVisibleInContextMenu(true);
   window->addAction(action);
@@ -97,9 +99,9 @@ SheetActions::SheetActions(QWidget* window, QWidget* results_button)
     : QObject(window),
       window_(window),
       results_button_(results_button),
-      save_(MakeAction(window, u"حفظ ورقة الحساب بصيغة PDF…"_s, QKeySequence(u"Ctrl+S"_s))),
-      print_(MakeAction(window, u"طباعة ورقة الحساب…"_s, QKeySequence(u"Ctrl+P"_s))),
-      copy_(MakeAction(window, u"نسخ النتائج"_s, QKeySequence(u"Ctrl+Shift+C"_s))),
+      save_(MakeAction(window, QKeySequence(u"Ctrl+S"_s))),
+      print_(MakeAction(window, QKeySequence(u"Ctrl+P"_s))),
+      copy_(MakeAction(window, QKeySequence(u"Ctrl+Shift+C"_s))),
       ask_file_name_(AskWithSaveDialog) {
   setObjectName(u"sheetActions"_s);
   for (QAction* action : {save_, print_, copy_}) {
@@ -108,14 +110,22 @@ SheetActions::SheetActions(QWidget* window, QWidget* results_button)
     before_results_.append(shortcut);
   }
   setAvailable(false);
+  retranslate();
 
   connect(save_, &QAction::triggered, this, &SheetActions::saveSheet);
   connect(print_, &QAction::triggered, this, &SheetActions::printSheet);
   connect(copy_, &QAction::triggered, this, &SheetActions::copyResults);
+}
 
-  // The fields keep their own menus; everywhere else on the window, this one.
-  window->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(window, &QWidget::customContextMenuRequested, this, &SheetActions::showContextMenu);
+void SheetActions::retranslate() {
+  save_->setText(Texts::tr("حفظ ورقة الحساب بصيغة PDF…", "sheet.save"));
+  print_->setText(Texts::tr("طباعة ورقة الحساب…", "sheet.print"));
+  copy_->setText(Texts::tr("نسخ النتائج", "sheet.copy-results"));
+}
+
+bool SheetActions::event(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  return QObject::event(event);
 }
 
 QString SheetActions::suggestedPath() const {
@@ -127,7 +137,9 @@ QString SheetActions::suggestedPath() const {
 }
 
 void SheetActions::takeDesign(const ColumnDesignInput& input, const ColumnDesignResult& result) {
-  design_ = SheetContent{.input = input, .result = result};
+  design_ = SheetContent{.input = input,
+                         .result = result,
+                         .bar_diameter_text = FormatInteger(input.materials.bar_diameter_mm)};
   setAvailable(true);
 }
 
@@ -145,17 +157,9 @@ void SheetActions::setAvailable(bool available) {
   }
 }
 
-void SheetActions::showContextMenu(QPoint position) {
-  QMenu menu(window_);
-  menu.addActions({save_, print_});
-  menu.addSeparator();
-  menu.addAction(copy_);
-  menu.exec(window_->mapToGlobal(position));
-}
-
 void SheetActions::noteResultsFirst() {
   QToolTip::showText(results_button_->mapToGlobal(results_button_->rect().center()),
-                     u"اضغط «النتائج» أولا"_s, window_);
+                     Texts::tr("اضغط «النتائج» أولا", "sheet.results-first"), window_);
 }
 
 void SheetActions::saveSheet() {
@@ -170,9 +174,10 @@ void SheetActions::saveSheet() {
   QString path = WithoutTrailingBlanks(asked);
   const QString name = QFileInfo(path).fileName();
   if (name.isEmpty() || name.contains(QRegularExpression(u"[\\x{0}-\\x{1F}\\x{7F}]"_s))) {
-    AskUser(
-        window_, QMessageBox::NoIcon, kProgramCaption.toString(),
-        u"تعذر حفظ ورقة الحساب: اسم الملف فارغ، أو فيه سطر جديد أو رمز تحكم. اختر اسما غيره."_s);
+    AskUser(window_, QMessageBox::NoIcon, ProgramName(),
+            Texts::tr("تعذر حفظ ورقة الحساب: اسم الملف فارغ، أو فيه سطر جديد أو رمز تحكم. اختر "
+                      "اسما غيره.",
+                      "file.bad-name"));
     return;
   }
   if (!path.endsWith(u".pdf"_s, Qt::CaseInsensitive)) {
@@ -180,15 +185,16 @@ void SheetActions::saveSheet() {
   }
   // The dialog asked about the name as typed, not about this one.
   if (path != asked && QFileInfo::exists(path) &&
-      AskUser(window_, QMessageBox::NoIcon, kProgramCaption.toString(),
-              u"الملف "_s + QFileInfo(path).fileName() + u" موجود. هل تريد استبداله؟"_s,
+      AskUser(window_, QMessageBox::NoIcon, ProgramName(),
+              ReplaceFileQuestion().arg(QFileInfo(path).fileName()),
               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
     return;
   }
   const QString reason = WriteSheetFile(design, path);
   if (!reason.isEmpty()) {
-    AskUser(window_, QMessageBox::NoIcon, kProgramCaption.toString(),
-            u"تعذر حفظ ورقة الحساب في\n"_s + QDir::toNativeSeparators(path) + u"\n\n"_s + reason);
+    AskUser(window_, QMessageBox::NoIcon, ProgramName(),
+            Texts::tr("تعذر حفظ ورقة الحساب في\n%1\n\n%2", "file.save-failed")
+                .arg(QDir::toNativeSeparators(path), reason));
   }
 }
 
@@ -202,9 +208,9 @@ void SheetActions::printSheet() {
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setFullPage(true);
   printer.setDocName(SheetTitle(design));
-  printer.setCreator(u"زركولت "_s + kProgramVersion.toString());
+  printer.setCreator(ProgramName() + u' ' + kProgramVersion.toString());
   QPrintPreviewDialog preview(&printer, window_);
-  preview.setWindowTitle(u"معاينة ورقة الحساب قبل الطباعة"_s);
+  preview.setWindowTitle(Texts::tr("معاينة ورقة الحساب قبل الطباعة", "sheet.print-preview"));
   // The whole page large enough to read, within the screen and clear of its edges, where the
   // window's frame and title go.
   const QRect screen = window_->screen()->availableGeometry();

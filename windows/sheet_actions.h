@@ -12,8 +12,9 @@
 namespace coldesign {
 
 // What the design window offers to take a design away: save the calculation sheet as PDF
-// (Ctrl+S), print it (Ctrl+P) and copy the results (Ctrl+Shift+C), by shortcut and from the
-// window's context menu. They work on the last successful Results, whatever was typed since.
+// (Ctrl+S), print it (Ctrl+P) and copy the results (Ctrl+Shift+C), by shortcut and, through the
+// window, from its context menu. They work on the last successful Results, whatever was typed
+// since.
 class SheetActions : public QObject {
   Q_OBJECT
 
@@ -37,9 +38,13 @@ class SheetActions : public QObject {
   // The sheet's suggested path: its file name in the Documents folder, or home without one.
   [[nodiscard]] QString suggestedPath() const;
 
+ protected:
+  // The window passes on a change of the program's language: the actions are retranslated.
+  bool event(QEvent* event) override;
+
  private:
+  void retranslate();
   void setAvailable(bool available);
-  void showContextMenu(QPoint position);
   void noteResultsFirst();
 
   void saveSheet();

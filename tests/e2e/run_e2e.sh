@@ -11,6 +11,8 @@ platform=${COLDESIGN_E2E_PLATFORM:-xcb}
 mkdir -p "$outdir"
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
+# Settings of its own: the user's choice of language, say, is not the test's.
+export XDG_CONFIG_HOME="$XDG_RUNTIME_DIR/config"
 
 exec 3< <(Xvfb -displayfd 1 -noreset -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null)
 xvfb_pid=$!

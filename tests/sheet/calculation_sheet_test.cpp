@@ -12,18 +12,22 @@
 #include <QPicture>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include "calculation/design_rules.h"
+#include "translations/program_language.h"
 
 namespace coldesign {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-SheetContent Design(const std::string& load, const std::string& floors) {
+SheetContent Design(const std::string& load, const std::string& floors,
+                    const DesignMaterials& materials = {}) {
   SheetContent content;
-  content.input = {load, floors};
+  content.input = DesignInput(load, floors, materials);
+  content.bar_diameter_text = FormatInteger(materials.bar_diameter_mm);
   content.result = *DesignColumn(content.input);
   content.date = QDate(2026, 12, 7);
   return content;
@@ -114,6 +118,25 @@ TEST(CalculationSheet, ArabicReadsBackInPlainLetters) {
   EXPECT_FALSE(text.contains(kPresentationForms)) << text.toStdString();
 }
 
+// In English the sheet reads left to right in English words only, its heading at the left
+// margin where the Arabic sheet has it at the right.
+TEST(CalculationSheet, InEnglishReadsLeftToRight) {
+  UseLanguage(Language::English);
+  const auto back_to_arabic = qScopeGuard([] { UseLanguage(Language::Arabic); });
+  const SheetPdf pdf(Design("100", "8"));
+  const QString text = pdf.run(u"pdftotext"_s, {u"-enc"_s, u"UTF-8"_s});
+  for (const QString& words : {u"Column Designer"_s, u"1. Required concrete area Ac"_s,
+                               u"Limits of the design"_s, u"meant for at most 7"_s}) {
+    EXPECT_TRUE(text.contains(words)) << words.toStdString() << "\nin\n" << text.toStdString();
+  }
+  EXPECT_FALSE(text.contains(QRegularExpression(u"[\\x{0600}-\\x{06FF}]"_s))) << text.toStdString();
+  const QRegularExpressionMatch heading =
+      QRegularExpression(u"<word xMin=\"([\\d.]+)\"[^>]*>Column</word>"_s)
+          .match(pdf.run(u"pdftotext"_s, {u"-bbox"_s}));
+  ASSERT_TRUE(heading.hasMatch());
+  EXPECT_LT(heading.captured(1).toDouble(), kSheetPageSize.width() / 4);
+}
+
 // The lowest row with ink, as a fraction of the image's height.
 double LowestInk(const QImage& image) {
   for (int y = image.height() - 1; y >= 0; --y) {
@@ -189,13 +212,15 @@ struct SheetCase {
   std::string load;
   std::string floors;
   QStringList words;  // on the page, as text
+  DesignMaterials materials{};
   friend std::ostream& operator<<(std::ostream& os, const SheetCase& c) {
     const auto shown = [](const std::string& text) {
       return text.size() <= 20
                  ? text
                  : text.substr(0, 12) + "… (" + std::to_string(text.size()) + " characters)";
     };
-    return os << shown(c.load) << " t x " << shown(c.floors) << " floors";
+    os << shown(c.load) << " t x " << shown(c.floors) << " floors";
+    return c.materials == DesignMaterials{} ? os : os << ", own materials";
   }
 };
 
@@ -210,7 +235,7 @@ QString Squeezed(QString text) {
 
 // The sheet's text, in a file a strict reader finds nothing wrong with.
 TEST_P(SheetText, HoldsTheResultTextsAndTheRulesThatRaisedThem) {
-  const SheetContent content = Design(GetParam().load, GetParam().floors);
+  const SheetContent content = Design(GetParam().load, GetParam().floors, GetParam().materials);
   const SheetPdf pdf(content);
   const QString faults = pdf.faults();
   EXPECT_TRUE(faults.isEmpty()) << faults.toStdString();
@@ -292,7 +317,17 @@ INSTANTIATE_TEST_SUITE_P(
         SheetCase{"100.000000000001", "7.00000000000001", {u"100.000000000001 t"_s}},
         SheetCase{kLong83, "7", {QString::fromStdString(kLong83)}},
         SheetCase{kLong83, "7." + std::string(78, '0') + "1", {QString::fromStdString(kLong83)}},
-        SheetCase{"1." + std::string(1000, '0') + "1", "7", {u"4 Φ16"_s}}));
+        SheetCase{"1." + std::string(1000, '0') + "1", "7", {u"4 Φ16"_s}},
+        // Every value of the engineer's materials, and the stress worked out from them.
+        SheetCase{"100",
+                  "7",
+                  {u"300 kg/cm²"_s, u"4000 kg/cm²"_s, u"1.2 × P"_s, u"ولا يقل الطول عن 25 cm"_s,
+                   u"0.35 × 300 + 0.67 × 4000 × 1% = 131.8 kg/cm²"_s, u"As ÷ 3.1"_s, u"Φ20"_s},
+                  {.concrete_strength_kg_per_cm2 = 300,
+                   .steel_yield_kg_per_cm2 = 4000,
+                   .width_cm = 25,
+                   .bar_diameter_mm = 20,
+                   .load_factor = 1.2}}));
 
 // The formulas are written from the design's rules: a changed rule changes the printed formula.
 TEST(CalculationSheet, WritesItsFormulasFromTheDesignRules) {

@@ -101,9 +101,9 @@ TEST(PdfPage, EveryGlyphReadsBackAsItsLetter) {
   EXPECT_EQ(letters.toStdString(), read.remove(QRegularExpression(u"\\s"_s)).toStdString());
 }
 
-// The page's content stream, inflated.
+// The first page's content stream, inflated.
 QByteArray Content(const QByteArray& pdf) {
-  const QByteArray head = "\n4 0 obj\n<< /Length ";
+  const QByteArray head = "\n5 0 obj\n<< /Length ";  // the first page's content
   const qsizetype at = pdf.indexOf(head) + head.size();
   const qsizetype length = pdf.mid(at, pdf.indexOf(' ', at) - at).toLongLong();
   const qsizetype data = pdf.indexOf("stream\n", at) + 7;

@@ -298,8 +298,11 @@ std::string Schedule(const std::string& csv_text, const MaterialsQuestion& quest
   }
   const coldesign::Schedule schedule =
       coldesign::DesignSchedule(std::move(csv->columns), *materials, *height);
-  const auto quantity = [](double value) {
-    return Quoted(coldesign::QuantityText(value, coldesign::kQuantityDecimals));
+  const auto quantities = [](const coldesign::Quantities& q) {
+    return ",\"concreteM3Text\":" +
+           Quoted(coldesign::QuantityText(q.concrete_m3, coldesign::kConcreteDecimals)) +
+           ",\"steelKgText\":" +
+           Quoted(coldesign::QuantityText(q.steel_kg, coldesign::kSteelDecimals));
   };
   const std::string columns = List(schedule.columns, [&](const coldesign::ScheduleColumn& c) {
     std::string rows = "[";
@@ -327,9 +330,7 @@ std::string Schedule(const std::string& csv_text, const MaterialsQuestion& quest
     });
     return "{\"name\":" + Quoted(t.name) +
            ",\"countText\":" + Quoted(coldesign::FormatInteger(t.count)) +
-           ",\"concreteM3Text\":" + quantity(t.quantities.concrete_m3) +
-           ",\"steelKgText\":" + quantity(t.quantities.steel_kg) + ",\"segments\":" + segments +
-           ",\"columns\":" +
+           quantities(t.quantities) + ",\"segments\":" + segments + ",\"columns\":" +
            List(t.columns, [](std::size_t index) { return std::to_string(index); }) + "}";
   });
   std::string header = "[";
@@ -342,9 +343,8 @@ std::string Schedule(const std::string& csv_text, const MaterialsQuestion& quest
   }
   return std::string("{\"ok\":true,\"allDesigned\":") + (schedule.all_designed ? "true" : "false") +
          ",\"csv\":\"" + Hex(coldesign::WriteScheduleCsv(schedule)) + "\",\"header\":" + header +
-         "],\"columns\":" + columns + ",\"types\":" + types +
-         ",\"total\":{\"concreteM3Text\":" + quantity(schedule.total.concrete_m3) +
-         ",\"steelKgText\":" + quantity(schedule.total.steel_kg) + "}}";
+         "],\"columns\":" + columns + ",\"types\":" + types + ",\"total\":{" +
+         quantities(schedule.total).substr(1) + "}}";
 }
 
 std::string Answer(const std::vector<std::string_view>& q) {

@@ -8,6 +8,9 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "skin/skin_label.h"
@@ -15,6 +18,7 @@
 #include "tests/windows/typing.h"
 #include "windows/application_setup.h"
 #include "windows/input_guard.h"
+#include "windows/language_choice.h"
 
 namespace coldesign {
 namespace {
@@ -102,7 +106,11 @@ class DesignWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { SetUpApplication(*qApp); }
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);  // the user's own settings stay untouched
+    QSettings().clear();
+    SetUpApplication(*qApp);
+  }
 
   void typingKeepsOnlyNumbers_data() {
     QTest::addColumn<QString>("field");
@@ -282,7 +290,7 @@ class DesignWindowTest : public QObject {
     const auto* hint = window->findChild<QLabel*>(u"DecimalMarkHint"_s);
     QCOMPARE(hint != nullptr && hint->isVisible(), shown);
     if (shown) {
-      QCOMPARE(hint->text(), kDecimalMarkHint.toString());
+      QCOMPARE(hint->text(), DecimalMarkHint());
       // On a ground of its own, inside the window, over no other control or caption.
       const QImage shot = window->grab().toImage();
 
@@ -532,6 +540,61 @@ class DesignWindowTest : public QObject {
     for (const QString& name : {u"Text2"_s, u"Text5"_s, u"Text6"_s, u"Text8"_s}) {
       QCOMPARE(window.text(name), u""_s);
     }
+  }
+
+  void languageArgument_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("asked");
+    QTest::newRow("none") << QStringList{u"column-designer"_s} << u"none"_s;
+    QTest::newRow("English") << QStringList{u"p"_s, u"--language"_s, u"en"_s} << u"en"_s;
+    QTest::newRow("Arabic, one word") << QStringList{u"p"_s, u"--language=ar"_s} << u"ar"_s;
+    QTest::newRow("unknown") << QStringList{u"p"_s, u"--language"_s, u"fr"_s} << u"refused"_s;
+    QTest::newRow("no value") << QStringList{u"p"_s, u"--language"_s} << u"refused"_s;
+  }
+
+  void languageArgument() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, asked);
+    const auto language = LanguageArgument(arguments);
+    QString seen = u"refused"_s;
+    if (language) {
+      seen = !language->has_value()                   ? u"none"_s
+             : language->value() == Language::English ? u"en"_s
+                                                      : u"ar"_s;
+    }
+    QCOMPARE(seen, asked);
+  }
+
+  // The menu's entry puts the window in English at once, left to right, and back; the choice
+  // is remembered.
+  void languageSwitchesAtOnceAndIsRemembered() {
+    const auto back_to_arabic = qScopeGuard([] { UseLanguage(Language::Arabic); });
+    ShownDesignWindow window;
+    auto* language = window->findChild<QAction*>(u"language"_s);
+    const auto results_text = [&] {
+      return window->findChild<QPushButton*>(u"Command1"_s)->text();
+    };
+    language->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(window->windowTitle(), u"Column Designer"_s);
+    QCOMPARE(window->layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(results_text(), u"Results"_s);
+    QCOMPARE(language->text(), u"العربية"_s);
+    QCOMPARE(RememberedLanguage(), Language::English);
+    {
+      ModalBoxAnswerer answerer({QMessageBox::Ok});
+      PressResults(*window);
+      QCOMPARE(answerer.seen().size(), 1);
+      QCOMPARE(answerer.seen().front().text, u"This field cannot be left empty"_s);
+      QCOMPARE(answerer.seen().front().title, u"Column Designer"_s);
+      QCOMPARE(answerer.seen().front().button_captions, QStringList{u"OK"_s});
+    }
+    language->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(window->windowTitle(), kCaption);
+    QCOMPARE(window->layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(results_text(), u"النتائج"_s);
+    QCOMPARE(RememberedLanguage(), Language::Arabic);
   }
 };
 

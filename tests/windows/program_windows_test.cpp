@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTranslator>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "tests/windows/modal_box_answerer.h"
 #include "tests/windows/typing.h"
 #include "windows/application_setup.h"
+#include "windows/materials_settings.h"
 #include "windows/program_credits.h"
 
 namespace coldesign {
@@ -64,7 +66,11 @@ class ProgramWindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { SetUpApplication(*qApp); }
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);  // the materials are read from the test's settings
+    RememberMaterials({});
+    SetUpApplication(*qApp);
+  }
 
   void notesWindowIsMadeOnFirstUseOnly() {
     const Program program;

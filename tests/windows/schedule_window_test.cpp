@@ -1,0 +1,242 @@
+// The schedule window as an engineer uses it: opened from the design window, rows pasted from a
+// spreadsheet, saved and opened as CSV, thousands of columns, the schedule as PDF pages.
+
+#include "windows/schedule_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "calculation/schedule_csv.h"
+#include "tests/windows/modal_box_answerer.h"
+#include "translations/program_language.h"
+#include "windows/application_setup.h"
+#include "windows/program_windows.h"
+
+namespace coldesign {
+namespace {
+
+using testing::ModalBoxAnswerer;
+using namespace Qt::Literals::StringLiterals;
+
+QString Run(const QString& tool, const QStringList& arguments) {
+  QProcess process;
+  process.start(tool, arguments);
+  process.waitForFinished();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A schedule window shown offscreen whose file dialogs answer `path`.
+class ShownScheduleWindow {
+ public:
+  explicit ShownScheduleWindow(const QString& path = {}) : window_(DesignMaterials{}) {
+    window_.setAskFileName([path](QWidget*, const ScheduleWindow::FileQuestion&) { return path; });
+    window_.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window_));
+  }
+
+  ScheduleWindow* operator->() { return &window_; }
+  ScheduleWindow& operator*() { return window_; }
+  QTableView* view(const QString& name) { return window_.findChild<QTableView*>(name); }
+  void trigger(const QString& action) { window_.findChild<QAction*>(action)->trigger(); }
+
+  void setColumns(int count) {
+    std::vector<ColumnEntry> entries;
+    for (int i = 0; i < count; ++i) {
+      entries.push_back({"C" + std::to_string(i + 1), std::to_string(10 * (i % 9 + 1)),
+                         std::to_string(i % 9 + 1), std::to_string(i % 3 + 1)});
+    }
+    window_.columnsModel()->setEntries(std::move(entries));
+    QTRY_COMPARE(window_.schedule().columns.size(), static_cast<std::size_t>(count));
+  }
+
+ private:
+  ScheduleWindow window_;
+};
+
+}  // namespace
+
+class ScheduleWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    SetUpApplication(*qApp);
+  }
+
+  // Ctrl+B in the design window shows the one schedule window, beside it and not modal, with the
+  // materials chosen there.
+  void opensOnceFromTheDesignWindow() {
+    ProgramWindows program([](int) {});
+    program.showDesignWindow();
+    DesignWindow* design = program.designWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(design));
+    QTest::keyClick(design, Qt::Key_B, Qt::ControlModifier);
+    ScheduleWindow* schedule = program.scheduleWindow();
+    QVERIFY(schedule != nullptr);
+    QVERIFY(schedule->isVisible() && design->isVisible());
+    QCOMPARE(schedule->windowModality(), Qt::NonModal);
+    schedule->close();
+    design->setMaterials({.width_cm = 35});
+    QTest::keyClick(design, Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(program.scheduleWindow(), schedule);
+    QVERIFY(schedule->isVisible());
+    QTRY_COMPARE(schedule->schedule().materials.width_cm, 35);
+  }
+
+  // Two rows copied from a spreadsheet in Arabic-Indic digits are designed level by level, and
+  // saved as a CSV file that the engine reads back as the same columns.
+  void pastedRowsAreDesignedAndSaved() {
+    QTemporaryDir folder;
+    ShownScheduleWindow window(folder.filePath(u"building"_s));
+    QGuiApplication::clipboard()->setText(u"C1\t١٠٠\t٣\t٢\r\nC2\t٥٠٫٥\t٥\r\n"_s);
+    QTableView* columns = window.view(u"ColumnsTable"_s);
+    columns->setFocus();
+    columns->setCurrentIndex(window->columnsModel()->index(0, 0));
+    QTest::keyClick(columns, Qt::Key_V, Qt::ControlModifier);
+    QTRY_COMPARE(window->schedule().columns.size(), std::size_t{2});
+    QCOMPARE(window.view(u"LevelsTable"_s)->model()->rowCount(), 3 + 5);
+    const Schedule& schedule = window->schedule();
+    QCOMPARE(schedule.columns[0].input.count, 2);
+    const std::vector<LevelDesign> levels = DesignLevels("١٠٠", 3, DesignMaterials{});
+    for (int level = 1; level <= 3; ++level) {
+      QCOMPARE(schedule.Level(schedule.columns[0], level), levels[level - 1]);
+    }
+    QVERIFY(window->isWindowModified());
+
+    // Saved while a count is still being typed: the count is saved too.
+    columns->edit(window->columnsModel()->index(1, 3));
+    auto* count = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(count != nullptr);
+    count->setText(u"٤"_s);
+    window.trigger(u"SaveCsv"_s);
+    QVERIFY(!window->isWindowModified());
+    const QByteArray saved = Contents(folder.filePath(u"building.csv"_s));
+    const auto read = ReadScheduleCsv(std::string_view(saved.constData(), saved.size()));
+    QVERIFY(read.has_value());
+    QCOMPARE(read->columns, window->columnsModel()->readColumns().columns);
+    QCOMPARE(read->columns[1].count, 4);
+  }
+
+  void aBadFileKeepsTheTable_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not a number") << QByteArray("mark,load,floors\nC7,abc,3\n")
+                                  << u"bad.csv، السطر 2، العمود «load»: القيمة ليست رقما"_s;
+    QTest::newRow("no floors") << QByteArray("\xEF\xBB\xBFالرمز;الحمل;الأدوار\r\n\r\nC7;10;0\r\n")
+                               << u"bad.csv، السطر 3، العمود «الأدوار»: عدد الأدوار من 1 إلى 200"_s;
+    QTest::newRow("unknown column")
+        << QByteArray("mark,load,weight\n") << u"bad.csv، السطر 1، العمود «weight»"_s;
+    QTest::newRow("empty") << QByteArray() << u"bad.csv: الملف فارغ"_s;
+  }
+
+  void aBadFileKeepsTheTable() {
+    QFETCH(QByteArray, file);
+    QFETCH(QString, message);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"bad.csv"_s);
+    QFile bad(path);
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write(file);
+    bad.close();
+    ShownScheduleWindow window(path);
+    window.setColumns(3);
+    window->setWindowModified(false);
+    const auto before = window->columnsModel()->entries();
+    ModalBoxAnswerer answerer;
+    window.trigger(u"OpenCsv"_s);
+    QCOMPARE(answerer.seen().size(), 1);
+    QVERIFY2(answerer.seen().front().text.startsWith(message),
+             qPrintable(answerer.seen().front().text));
+    QCOMPARE(window->columnsModel()->entries(), before);
+    QCOMPARE(window->schedule().columns.size(), std::size_t{3});
+  }
+
+  // Put in English while open, the window speaks English at once, and so do its messages.
+  void speaksEnglishOnceChosen() {
+    const auto back_to_arabic = qScopeGuard([] { UseLanguage(Language::Arabic); });
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"bad.csv"_s);
+    QFile bad(path);
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("mark,load,floors\nC7,abc,3\n");
+    bad.close();
+    ShownScheduleWindow window(path);
+    UseLanguage(Language::English);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(window->windowTitle(), u"Column schedule[*]"_s);
+    QCOMPARE(window.view(u"LevelsTable"_s)->model()->headerData(0, Qt::Horizontal).toString(),
+             u"Mark"_s);
+    ModalBoxAnswerer answerer;
+    window.trigger(u"OpenCsv"_s);
+    QCOMPARE(answerer.seen().size(), 1);
+    QCOMPARE(answerer.seen().front().text,
+             u"bad.csv, line 2, column \"load\": the value is not a number"_s);
+  }
+
+  // The table is a model under one view: no widget is made for a cell.
+  void thousandsOfColumnsWithoutAWidgetPerCell() {
+    ShownScheduleWindow window;
+    window.setColumns(2000);
+    QTableView* columns = window.view(u"ColumnsTable"_s);
+    const QAbstractItemModel* model = columns->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+      for (int column = 0; column < model->columnCount(); ++column) {
+        QVERIFY(columns->indexWidget(model->index(row, column)) == nullptr);
+      }
+    }
+    QVERIFY(columns->viewport()->findChildren<QWidget*>().size() < 10);
+    QCOMPARE(window.view(u"LevelsTable"_s)->model()->rowCount(), 2000 / 9 * 45 + 1 + 2);
+  }
+
+  void pdfPagesReadBackWithPoppler_data() {
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QStringList>("header");
+    QTest::newRow("Arabic") << Language::Arabic << QStringList{u"الرمز"_s, u"المستوى"_s};
+    QTest::newRow("English") << Language::English
+                             << QStringList{u"Column schedule"_s, u"Mark"_s, u"Level"_s};
+  }
+
+  // A long schedule runs over several A4 pages, each with its table's header in the program's
+  // language.
+  void pdfPagesReadBackWithPoppler() {
+    QFETCH(Language, language);
+    QFETCH(QStringList, header);
+    UseLanguage(language);
+    const auto back_to_arabic = qScopeGuard([] { UseLanguage(Language::Arabic); });
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"schedule.pdf"_s);
+    ShownScheduleWindow window(path);
+    window.setColumns(60);
+    window.trigger(u"SavePdf"_s);
+    const QString info = Run(u"pdfinfo"_s, {path});
+    const QRegularExpressionMatch pages = QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(info);
+    QVERIFY2(pages.hasMatch(), qPrintable(info));
+    QVERIFY(pages.captured(1).toInt() > 1);
+    QVERIFY(info.contains(u"A4"_s));
+    const QString second = Run(u"pdftotext"_s, {u"-f"_s, u"2"_s, u"-l"_s, u"2"_s, path, u"-"_s})
+                               .normalized(QString::NormalizationForm_KC);
+    for (const QString& words : header) QVERIFY2(second.contains(words), qPrintable(second));
+    if (language == Language::English) {
+      QVERIFY2(!second.contains(QRegularExpression(u"[\\x{0600}-\\x{06FF}]"_s)),
+               qPrintable(second));
+    }
+  }
+};
+
+}  // namespace coldesign
+
+QTEST_MAIN(coldesign::ScheduleWindowTest)
+#include "schedule_window_test.moc"

@@ -1,0 +1,170 @@
+#include "windows/materials_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "calculation/numeric_text.h"
+#include "cli/command_line_texts.h"
+#include "translations/texts.h"
+#include "windows/input_guard.h"
+#include "windows/message_boxes.h"
+#include "windows/program_fonts.h"
+
+namespace coldesign {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+QString Figure(double value) { return QString::fromStdString(FormatNumber(value)); }
+
+QLineEdit* NumberField(QWidget* parent, const char* name) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QLatin1StringView(name));
+  field->setLayoutDirection(Qt::LeftToRight);  // a number reads left to right
+  GuardNumericInput(field);
+  return field;
+}
+
+// A whole number of centimetres as the materials keep it; 0 (refused by the engine's checks) for
+// a fraction or a number beyond any width.
+int WholeCentimetres(double value) {
+  constexpr double kBeyondAnyWidth = 1e6;
+  return value == std::floor(value) && std::abs(value) < kBeyondAnyWidth ? static_cast<int>(value)
+                                                                         : 0;
+}
+
+std::optional<double> NumberIn(const QLineEdit* field) {
+  const auto number = ParseNumberStrict(field->text().toStdString());
+  return number ? std::optional(*number) : std::nullopt;
+}
+
+}  // namespace
+
+MaterialsDialog::MaterialsDialog(const DesignMaterials& materials, QWidget* parent)
+    : QDialog(parent),
+      concrete_strength_(NumberField(this, "ConcreteStrength")),
+      steel_yield_(NumberField(this, "SteelYield")),
+      width_(NumberField(this, "SectionWidth")),
+      bar_diameter_(new QComboBox(this)),
+      load_factor_(NumberField(this, "LoadFactor")),
+      carrying_stress_(new QLabel(this)),
+      chosen_(materials) {
+  setObjectName(u"MaterialsDialog"_s);
+  setFont(FiguresFont());
+  setMinimumWidth(380);
+  setWindowTitle(Texts::tr("المواد والاختيارات", "materials.title"));
+  bar_diameter_->setObjectName(u"BarDiameter"_s);
+  for (const int diameter : rules::kBarDiametersMm) {
+    bar_diameter_->addItem(Figure(diameter), diameter);
+  }
+  carrying_stress_->setObjectName(u"CarryingStress"_s);
+  carrying_stress_->setLayoutDirection(Qt::LeftToRight);  // a formula
+
+  auto* form = new QFormLayout;
+  form->addRow(Texts::tr("مقاومة الخرسانة fcu (kg/cm²)", "materials.concrete-strength"),
+               concrete_strength_);
+  form->addRow(Texts::tr("إجهاد خضوع الحديد fy (kg/cm²)", "materials.steel-yield"), steel_yield_);
+  form->addRow(Texts::tr("عرض القطاع b (cm)", "materials.width"), width_);
+  form->addRow(Texts::tr("قطر السيخ d (mm)", "materials.bar-diameter"), bar_diameter_);
+  form->addRow(InProgramLanguage(kLoadFactorCaption), load_factor_);
+  form->addRow(CarryingStressCaption(), carrying_stress_);
+
+  auto* buttons = new QDialogButtonBox(
+      QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults, this);
+  buttons->button(QDialogButtonBox::Ok)->setText(OkCaption());
+  buttons->button(QDialogButtonBox::Cancel)->setText(Texts::tr("إلغاء", "materials.cancel"));
+  QPushButton* defaults = buttons->button(QDialogButtonBox::RestoreDefaults);
+  defaults->setText(Texts::tr("القيم الافتراضية", "materials.defaults"));
+  defaults->setObjectName(u"RestoreDefaults"_s);
+  connect(buttons, &QDialogButtonBox::accepted, this, &MaterialsDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &MaterialsDialog::reject);
+  connect(defaults, &QPushButton::clicked, this, [this] { showMaterials(DesignMaterials{}); });
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+
+  connect(concrete_strength_, &QLineEdit::textChanged, this, &MaterialsDialog::showCarryingStress);
+  connect(steel_yield_, &QLineEdit::textChanged, this, &MaterialsDialog::showCarryingStress);
+  showMaterials(materials);
+}
+
+void MaterialsDialog::showMaterials(const DesignMaterials& materials) {
+  concrete_strength_->setText(Figure(materials.concrete_strength_kg_per_cm2));
+  steel_yield_->setText(Figure(materials.steel_yield_kg_per_cm2));
+  width_->setText(Figure(materials.width_cm));
+  bar_diameter_->setCurrentIndex(bar_diameter_->findData(materials.bar_diameter_mm));
+  load_factor_->setText(Figure(materials.load_factor));
+}
+
+// The engine's formula, and its value for the figures typed while both are numbers.
+void MaterialsDialog::showCarryingStress() {
+  const auto fcu = NumberIn(concrete_strength_);
+  const auto fy = NumberIn(steel_yield_);
+  QString value = u"—"_s;
+  if (fcu && fy) {
+    value = Figure(CarryingStressKgPerCm2(
+                {.concrete_strength_kg_per_cm2 = *fcu, .steel_yield_kg_per_cm2 = *fy})) +
+            u" kg/cm²"_s;
+  }
+  carrying_stress_->setText(u"%1 fcu + %2 fy × %3% = %4"_s.arg(
+      Figure(rules::kConcreteStressShare), Figure(rules::kSteelStressShare),
+      Figure(rules::kSteelShareOfRequiredArea * 100), value));
+}
+
+std::expected<DesignMaterials, QLineEdit*> MaterialsDialog::typed() const {
+  for (QLineEdit* field : {concrete_strength_, steel_yield_, width_, load_factor_}) {
+    if (!NumberIn(field)) return std::unexpected(field);
+  }
+  return DesignMaterials{.concrete_strength_kg_per_cm2 = *NumberIn(concrete_strength_),
+                         .steel_yield_kg_per_cm2 = *NumberIn(steel_yield_),
+                         .width_cm = WholeCentimetres(*NumberIn(width_)),
+                         .bar_diameter_mm = bar_diameter_->currentData().toInt(),
+                         .load_factor = *NumberIn(load_factor_)};
+}
+
+QWidget* MaterialsDialog::fieldOf(MaterialsChoice choice) const {
+  switch (choice) {
+    case MaterialsChoice::ConcreteStrength:
+      return concrete_strength_;
+    case MaterialsChoice::SteelYield:
+      return steel_yield_;
+    case MaterialsChoice::Width:
+      return width_;
+    case MaterialsChoice::BarDiameter:
+      return bar_diameter_;
+    case MaterialsChoice::LoadFactor:
+      return load_factor_;
+  }
+  return nullptr;
+}
+
+void MaterialsDialog::accept() {
+  const auto materials = typed();
+  QWidget* field = nullptr;
+  QString message;
+  if (!materials) {
+    field = materials.error();
+    const auto* form = findChild<QFormLayout*>();
+    const auto* label = qobject_cast<QLabel*>(form->labelForField(field));
+    message = (materials.error()->text().trimmed().isEmpty()
+                   ? Texts::tr("%1: لا يمكن ترك هذا الحقل فارغا", "materials.empty-field")
+                   : Texts::tr("%1: القيمة المدخلة ليست رقما", "materials.not-a-number"))
+                  .arg(label != nullptr ? label->text() : QString());
+  } else if (const auto refused = CheckMaterials(*materials)) {
+    field = fieldOf(*refused);
+    message = MaterialsMessage(*refused).in(InProgramLanguage);
+  } else {
+    chosen_ = *materials;
+    QDialog::accept();
+    return;
+  }
+  AskUser(this, QMessageBox::NoIcon, windowTitle(), message);
+  field->setFocus();
+  if (auto* line = qobject_cast<QLineEdit*>(field)) line->selectAll();
+}
+
+}  // namespace coldesign

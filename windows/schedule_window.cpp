@@ -1,0 +1,494 @@
+#include "windows/schedule_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <string_view>
+
+#include "calculation/schedule_csv.h"
+#include "cli/command_line_texts.h"
+#include "sheet/schedule_pages.h"
+#include "skin/skin.h"
+#include "translations/texts.h"
+#include "windows/input_guard.h"
+#include "windows/message_boxes.h"
+#include "windows/program_fonts.h"
+
+namespace coldesign {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Figure(double value) { return Text(FormatNumber(value)); }
+
+// Numbers are typed in the load, floors and count columns as in the design window's fields.
+class ColumnsDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    auto* field = qobject_cast<QLineEdit*>(editor);
+    if (field != nullptr && index.column() != static_cast<int>(ScheduleField::Mark)) {
+      GuardNumericInput(field);
+    }
+    return editor;
+  }
+};
+
+// Its text comes with the window's other texts.
+QAction* MakeAction(QWidget* owner, const char* name, const QKeySequence& keys = {}) {
+  auto* action = new QAction(owner);
+  action->setObjectName(QLatin1StringView(name));
+  action->setShortcut(keys);
+  owner->addAction(action);
+  return action;
+}
+
+QTableView* MakeView(QAbstractItemModel* model, const char* name) {
+  auto* view = new QTableView;
+  view->setObjectName(QLatin1StringView(name));
+  view->setModel(model);
+  // Rows of one height are laid out without measuring each: thousands of rows stay quick.
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  view->horizontalHeader()->setStretchLastSection(true);
+  view->setAlternatingRowColors(true);
+  return view;
+}
+
+QString AskWithFileDialog(QWidget* window, const ScheduleWindow::FileQuestion& question) {
+  return question.save ? QFileDialog::getSaveFileName(window, question.caption, question.suggested,
+                                                      question.filter)
+                       : QFileDialog::getOpenFileName(window, question.caption, question.suggested,
+                                                      question.filter);
+}
+
+}  // namespace
+
+ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent)
+    : QMainWindow(parent),
+      columns_(new ColumnsModel(this)),
+      levels_(new LevelsModel(this)),
+      types_(new TypesModel(this)),
+      columns_view_(MakeView(columns_, "ColumnsTable")),
+      levels_view_(MakeView(levels_, "LevelsTable")),
+      types_view_(MakeView(types_, "TypesTable")),
+      floor_height_(new QLineEdit(Text(FormatNumber(rules::kFloorHeightM)))),
+      materials_label_(new QLabel),
+      floor_height_label_(new QLabel),
+      results_(new QTabWidget),
+      tools_(new QToolBar),
+      summary_(new QLabel),
+      materials_(materials),
+      schedule_(std::make_shared<const Schedule>()),
+      ask_file_name_(AskWithFileDialog) {
+  setObjectName(u"ScheduleWindow"_s);
+  setFont(FiguresFont());
+  resize(960, 680);
+
+  QAction* open = MakeAction(this, "OpenCsv", QKeySequence(u"Ctrl+O"_s));
+  QAction* save = MakeAction(this, "SaveCsv", QKeySequence(u"Ctrl+S"_s));
+  QAction* save_pdf = MakeAction(this, "SavePdf");
+  QAction* print = MakeAction(this, "PrintSchedule", QKeySequence(u"Ctrl+P"_s));
+  QAction* export_levels = MakeAction(this, "ExportLevels");
+  QAction* add_row = MakeAction(this, "AddRow");
+  QAction* remove_rows = MakeAction(this, "RemoveRows");
+  connect(open, &QAction::triggered, this, &ScheduleWindow::openTable);
+  connect(save, &QAction::triggered, this, &ScheduleWindow::saveTable);
+  connect(save_pdf, &QAction::triggered, this, &ScheduleWindow::savePdf);
+  connect(print, &QAction::triggered, this, &ScheduleWindow::printSchedule);
+  connect(export_levels, &QAction::triggered, this, &ScheduleWindow::exportLevels);
+  connect(add_row, &QAction::triggered, this, &ScheduleWindow::addRow);
+  connect(remove_rows, &QAction::triggered, this, &ScheduleWindow::removeRows);
+
+  addToolBar(tools_);
+  tools_->setObjectName(u"ScheduleTools"_s);
+  tools_->setMovable(false);
+  tools_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  tools_->addActions({open, save, save_pdf, print, export_levels});
+  tools_->addSeparator();
+  tools_->addActions({add_row, remove_rows});
+
+  // Paste and Delete act on the table; inside a cell being edited, on the cell's text.
+  QAction* paste = MakeAction(columns_view_, "PasteRows", QKeySequence::Paste);
+  QAction* clear = MakeAction(columns_view_, "ClearCells", QKeySequence::Delete);
+  for (QAction* action : {paste, clear}) action->setShortcutContext(Qt::WidgetShortcut);
+  connect(paste, &QAction::triggered, this, &ScheduleWindow::pasteRows);
+  connect(clear, &QAction::triggered, this,
+          [this] { columns_->clearCells(columns_view_->selectionModel()->selectedIndexes()); });
+  columns_view_->setItemDelegate(new ColumnsDelegate(columns_view_));
+  columns_view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  columns_view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+  floor_height_->setObjectName(u"FloorHeight"_s);
+  floor_height_->setLayoutDirection(Qt::LeftToRight);
+  floor_height_->setMaximumWidth(80);
+  GuardNumericInput(floor_height_);
+  materials_label_->setObjectName(u"ScheduleMaterials"_s);
+  summary_->setObjectName(u"ScheduleSummary"_s);
+  summary_->setWordWrap(true);
+  summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  results_->addTab(levels_view_, QString());
+  types_view_->horizontalHeader()->setMaximumSectionSize(320);  // a type's marks, in its tip
+  results_->addTab(types_view_, QString());
+  auto* splitter = new QSplitter(Qt::Vertical);
+  splitter->addWidget(columns_view_);
+  splitter->addWidget(results_);
+
+  auto* settings = new QHBoxLayout;
+  settings->addWidget(materials_label_, 1);
+  settings->addWidget(floor_height_label_);
+  settings->addWidget(floor_height_);
+  auto* central = new QWidget;
+  auto* layout = new QVBoxLayout(central);
+  layout->addLayout(settings);
+  layout->addWidget(splitter, 1);
+  layout->addWidget(summary_);
+  setCentralWidget(central);
+  new Skin(this);
+
+  recompute_timer_.setSingleShot(true);
+  connect(&recompute_timer_, &QTimer::timeout, this, &ScheduleWindow::recompute);
+  connect(columns_, &QAbstractItemModel::rowsInserted, this, &ScheduleWindow::scheduleRecompute);
+  connect(columns_, &QAbstractItemModel::rowsRemoved, this, &ScheduleWindow::scheduleRecompute);
+  connect(columns_, &QAbstractItemModel::dataChanged, this, &ScheduleWindow::scheduleRecompute);
+  connect(columns_, &QAbstractItemModel::modelReset, this, &ScheduleWindow::scheduleRecompute);
+  connect(floor_height_, &QLineEdit::textChanged, this, &ScheduleWindow::scheduleRecompute);
+
+  columns_->setEntries(std::vector<ColumnEntry>(1));
+  setWindowModified(false);
+  retranslate();
+  recompute();
+  columns_view_->setCurrentIndex(columns_->index(0, 0));
+  columns_view_->setFocus();
+}
+
+void ScheduleWindow::retranslate() {
+  setWindowTitle(ScheduleTitle() + u"[*]"_s);
+  const std::pair<const char*, QString> actions[] = {
+      {"OpenCsv", Texts::tr("فتح…", "schedule.open")},
+      {"SaveCsv", Texts::tr("حفظ…", "schedule.save")},
+      {"SavePdf", Texts::tr("حفظ بصيغة PDF…", "schedule.save-pdf")},
+      {"PrintSchedule", Texts::tr("طباعة…", "schedule.print")},
+      {"ExportLevels", Texts::tr("حفظ المستويات CSV…", "schedule.export-levels")},
+      {"AddRow", Texts::tr("إضافة صف", "schedule.add-row")},
+      {"RemoveRows", Texts::tr("حذف الصفوف المحددة", "schedule.remove-rows")},
+      {"PasteRows", Texts::tr("لصق", "schedule.paste")},
+      {"ClearCells", Texts::tr("مسح", "schedule.clear")}};
+  for (const auto& [name, text] : actions) {
+    findChild<QAction*>(QLatin1StringView(name))->setText(text);
+  }
+  findChild<QAction*>(u"OpenCsv"_s)
+      ->setToolTip(Texts::tr("فتح جدول أعمدة من ملف CSV (Ctrl+O)", "schedule.open-tip"));
+  findChild<QAction*>(u"SaveCsv"_s)
+      ->setToolTip(Texts::tr("حفظ جدول الأعمدة في ملف CSV (Ctrl+S)", "schedule.save-tip"));
+  tools_->setWindowTitle(Texts::tr("الملف", "schedule.file"));
+  results_->setTabText(0, LevelsTitle());
+  results_->setTabText(1, Texts::tr("الأنواع والكميات", "schedule.types"));
+  floor_height_label_->setText(Texts::tr("ارتفاع الدور (m)", "schedule.floor-height"));
+  showMaterials();
+}
+
+void ScheduleWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    retranslate();
+    columns_->headerDataChanged(Qt::Horizontal, 0, columns_->columnCount({}) - 1);
+    recompute();  // the results' titles and words, and the summary
+  }
+  QMainWindow::changeEvent(event);
+}
+
+void ScheduleWindow::setMaterials(const DesignMaterials& materials) {
+  if (materials == materials_) return;
+  materials_ = materials;
+  showMaterials();
+  scheduleRecompute();
+}
+
+void ScheduleWindow::showMaterials() {
+  materials_label_->setText(
+      Texts::tr("الخرسانة fcu = %1 kg/cm²، الحديد fy = %2 kg/cm²، العرض %3 cm، الأسياخ Φ%4، "
+                "معامل زيادة الحمل %5 (من «المواد والاختيارات» في نافذة التصميم)",
+                "schedule.materials")
+          .arg(Figure(materials_.concrete_strength_kg_per_cm2),
+               Figure(materials_.steel_yield_kg_per_cm2), Figure(materials_.width_cm),
+               Figure(materials_.bar_diameter_mm), Figure(materials_.load_factor)));
+}
+
+// Edits come in bursts (a paste, a reset, typing): the schedule is worked out once after them.
+void ScheduleWindow::scheduleRecompute() {
+  if (sender() == columns_) setWindowModified(true);
+  recompute_timer_.start(0);
+}
+
+void ScheduleWindow::recompute() {
+  recompute_timer_.stop();
+  read_ = columns_->readColumns();
+  const auto height = ParseNumberStrict(floor_height_->text().toStdString());
+  floor_height_m_.reset();
+  if (height && FloorHeightInRange(*height)) floor_height_m_ = *height;
+  auto schedule = std::make_shared<const Schedule>(
+      DesignSchedule(floor_height_m_ ? read_.columns : std::vector<ColumnInput>{}, materials_,
+                     floor_height_m_.value_or(rules::kFloorHeightM)));
+  schedule_ = schedule;
+  const int scrolled = levels_view_->verticalScrollBar()->value();
+  levels_->setSchedule(std::move(schedule));
+  levels_view_->verticalScrollBar()->setValue(scrolled);
+  types_->setSchedule(*schedule_);
+  // Every figure whole: measured on the rows in view and a sample of the others.
+  levels_view_->resizeColumnsToContents();
+  types_view_->resizeColumnsToContents();
+  showSummary();
+}
+
+void ScheduleWindow::showSummary() {
+  QStringList lines;
+  if (!floor_height_m_) {
+    lines.append(FloorHeightMessage().in(InProgramLanguage));
+  } else {
+    std::int64_t columns = 0;
+    for (const ColumnType& type : schedule_->types) columns += type.count;
+    lines.append(Texts::tr("الأعمدة %1 في %2 نوعا؛ الخرسانة %3 m³ والحديد الطولي %4 kg، دون "
+                           "وصلات أو هالك",
+                           "schedule.summary")
+                     .arg(Figure(static_cast<double>(columns)),
+                          Figure(static_cast<double>(schedule_->types.size())),
+                          Text(QuantityText(schedule_->total.concrete_m3, kConcreteDecimals)),
+                          Text(QuantityText(schedule_->total.steel_kg, kSteelDecimals))));
+  }
+  if (read_.first_refused) {
+    const auto& [row, error] = *read_.first_refused;
+    lines.append(
+        Texts::tr("صفوف لم تقرأ: %1؛ أولها الصف %2، العمود «%3»: %4", "schedule.rows-not-read")
+            .arg(
+                Figure(read_.refused), Figure(row + 1),
+                columns_->headerData(static_cast<int>(error.field), Qt::Horizontal, Qt::DisplayRole)
+                    .toString(),
+                ProblemMessage(error.problem).in(InProgramLanguage)));
+  }
+  if (!schedule_->all_designed) {
+    lines.append(
+        Texts::tr("بعض المستويات لم تصمم: القيم كبيرة جدا", "schedule.some-levels-not-designed"));
+  }
+  if (std::ranges::any_of(schedule_->columns, &ScheduleColumn::repeated_mark)) {
+    lines.append(Texts::tr("بعض الرموز مكررة", "schedule.repeated-marks"));
+  }
+  summary_->setText(lines.join(u'\n'));
+}
+
+void ScheduleWindow::tell(const QString& text) {
+  AskUser(this, QMessageBox::NoIcon, ScheduleTitle(), text);
+}
+
+bool ScheduleWindow::openCsv(const QString& path) {
+  const std::string name = QFileInfo(path).fileName().toStdString();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    tell(FileMessage(name, file.errorString().toStdString(), false).in(InProgramLanguage));
+    return false;
+  }
+  if (file.size() > rules::kMostScheduleFileBytes) {
+    CsvError too_large;  // refused before it fills memory
+    too_large.problem = ScheduleProblem::FileTooLarge;
+    tell(CsvErrorMessage(name, too_large).in(InProgramLanguage));
+    return false;
+  }
+  const QByteArray bytes = file.readAll();
+  const auto csv = ReadScheduleCsv(std::string_view(bytes.constData(), bytes.size()));
+  if (!csv) {
+    tell(CsvErrorMessage(name, csv.error()).in(InProgramLanguage));
+    return false;
+  }
+  std::vector<ColumnEntry> entries;
+  entries.reserve(csv->columns.size());
+  for (const ColumnInput& column : csv->columns) {
+    entries.push_back({.mark = column.mark,
+                       .load_text = column.load_text,
+                       .floors_text = FormatInteger(column.floors),
+                       .count_text = FormatInteger(column.count)});
+  }
+  columns_->setEntries(std::move(entries));
+  recompute();
+  setWindowModified(false);
+  folder_ = QFileInfo(path).absolutePath();
+  return true;
+}
+
+void ScheduleWindow::openTable() {
+  if (isWindowModified() && !columns_->readColumns().entries.empty() &&
+      AskUser(this, QMessageBox::NoIcon, ScheduleTitle(),
+              Texts::tr("في الجدول تغييرات لم تحفظ، وسيحل الملف محله. هل تريد المتابعة؟",
+                        "schedule.replace-unsaved"),
+              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+    return;
+  }
+  const QString path = ask_file_name_(
+      this, {Texts::tr("فتح جدول الأعمدة", "schedule.open-title"), folder_,
+             Texts::tr("CSV (*.csv);;كل الملفات (*)", "schedule.csv-filter"), false});
+  if (!path.isEmpty()) openCsv(path);
+}
+
+bool ScheduleWindow::readyToWrite() {
+  // A cell still being edited is part of the table: leaving it commits what it holds.
+  if (columns_view_->viewport()->isAncestorOf(QApplication::focusWidget())) {
+    columns_view_->setFocus();
+  }
+  if (recompute_timer_.isActive()) recompute();
+  if (read_.first_refused) {
+    const auto& [row, error] = *read_.first_refused;
+    tell(Texts::tr("في الجدول صف لم يقرأ، فصححه أولا: الصف %1، العمود «%2»: %3",
+                   "schedule.fix-row-first")
+             .arg(Figure(row + 1),
+                  columns_
+                      ->headerData(static_cast<int>(error.field), Qt::Horizontal, Qt::DisplayRole)
+                      .toString(),
+                  ProblemMessage(error.problem).in(InProgramLanguage)));
+    return false;
+  }
+  if (!floor_height_m_) {
+    tell(FloorHeightMessage().in(InProgramLanguage));
+    return false;
+  }
+  if (read_.columns.empty()) {
+    tell(Texts::tr("الجدول فارغ: اكتب الأعمدة أو الصقها أو افتح ملف CSV.", "schedule.empty"));
+    return false;
+  }
+  return true;
+}
+
+QString ScheduleWindow::askSavePath(const QString& caption, const QString& file_name,
+                                    const QString& extension) {
+  QString folder = folder_;
+  if (folder.isEmpty()) {
+    folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  }
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+  QString path = ask_file_name_(this, {caption, QDir(folder).filePath(file_name),
+                                       extension.toUpper() + u" (*."_s + extension + u')', true})
+                     .trimmed();
+  if (path.isEmpty()) return {};
+  if (!path.endsWith(u'.' + extension, Qt::CaseInsensitive)) {
+    path += u'.' + extension;
+    // The dialog asked about the name as typed, not about this one.
+    if (QFileInfo::exists(path) &&
+        AskUser(this, QMessageBox::NoIcon, ScheduleTitle(),
+                ReplaceFileQuestion().arg(QFileInfo(path).fileName()),
+                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+      return {};
+    }
+  }
+  return path;
+}
+
+// Written whole or not at all: an earlier file of that name stays as it was on a failure.
+bool ScheduleWindow::writeFile(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+      file.commit()) {
+    folder_ = QFileInfo(path).absolutePath();
+    return true;
+  }
+  const QString reason = bytes.isEmpty() ? FileNotCreated() : file.errorString();
+  tell(FileMessage(QDir::toNativeSeparators(path).toStdString(), reason.toStdString(), true)
+           .in(InProgramLanguage));
+  return false;
+}
+
+void ScheduleWindow::saveTable() {
+  if (!readyToWrite()) return;
+  const QString path =
+      askSavePath(Texts::tr("حفظ جدول الأعمدة", "schedule.save-title"), u"columns.csv"_s, u"csv"_s);
+  if (path.isEmpty()) return;
+  const std::string csv = WriteEntriesCsv(read_.entries);
+  if (writeFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())))) {
+    setWindowModified(false);
+  }
+}
+
+void ScheduleWindow::exportLevels() {
+  if (!readyToWrite()) return;
+  const QString path =
+      askSavePath(Texts::tr("حفظ المستويات", "schedule.export-title"), u"schedule.csv"_s, u"csv"_s);
+  if (path.isEmpty()) return;
+  const std::string csv = WriteScheduleCsv(*schedule_);
+  writeFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())));
+}
+
+void ScheduleWindow::savePdf() {
+  if (!readyToWrite()) return;
+  const QString path =
+      askSavePath(Texts::tr("حفظ جدول الأعمدة بصيغة PDF", "schedule.save-pdf-title"),
+                  u"schedule.pdf"_s, u"pdf"_s);
+  if (path.isEmpty()) return;
+  writeFile(path, SchedulePdf(*schedule_));
+}
+
+void ScheduleWindow::printSchedule() {
+  if (!readyToWrite()) return;
+  const std::shared_ptr<const Schedule> schedule = schedule_;  // as it is now, whatever follows
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(QPageLayout::Portrait);
+  printer.setFullPage(true);
+  printer.setDocName(ScheduleTitle());
+  QPrintPreviewDialog preview(&printer, this);
+  preview.setWindowTitle(Texts::tr("معاينة جدول الأعمدة قبل الطباعة", "schedule.print-preview"));
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [&schedule](QPrinter* device) { PaintSchedulePages(*schedule, *device); });
+  preview.exec();
+}
+
+void ScheduleWindow::pasteRows() {
+  const QString text = QGuiApplication::clipboard()->text();
+  if (text.isEmpty()) return;
+  columns_->paste(text, columns_view_->currentIndex());
+}
+
+void ScheduleWindow::addRow() {
+  const int row = columns_->rowCount({});
+  columns_->insertRows(row, 1, {});
+  const QModelIndex mark = columns_->index(row, 0);
+  columns_view_->setCurrentIndex(mark);
+  columns_view_->edit(mark);
+}
+
+void ScheduleWindow::removeRows() {
+  QList<int> rows;
+  for (const QModelIndex& index : columns_view_->selectionModel()->selectedIndexes()) {
+    rows.append(index.row());
+  }
+  if (rows.isEmpty() && columns_view_->currentIndex().isValid()) {
+    rows.append(columns_view_->currentIndex().row());
+  }
+  std::ranges::sort(rows, std::greater{});
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  // From the bottom up, a run of neighbouring rows at a time.
+  for (qsizetype i = 0; i < rows.size();) {
+    qsizetype end = i + 1;
+    while (end < rows.size() && rows[end] == rows[end - 1] - 1) ++end;
+    columns_->removeRows(rows[end - 1], static_cast<int>(end - i), {});
+    i = end;
+  }
+}
+
+}  // namespace coldesign

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QToolBar>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "calculation/column_schedule.h"
+#include "windows/columns_model.h"
+#include "windows/schedule_models.h"
+
+namespace coldesign {
+
+// The building's columns: an editable table of marks, loads per floor, floors and counts (typed,
+// pasted from a spreadsheet or opened from CSV), and below it every column's levels, the types
+// and their quantities, worked out again once after each change. Saves the table as CSV, the
+// schedule as CSV or PDF, and prints it.
+class ScheduleWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  struct FileQuestion {
+    QString caption;
+    QString suggested;  // a path
+    QString filter;
+    bool save = true;
+  };
+  // Asks for a file's path; empty when the user cancels.
+  using AskFileName = std::function<QString(QWidget* window, const FileQuestion& question)>;
+
+  explicit ScheduleWindow(const DesignMaterials& materials, QWidget* parent = nullptr);
+
+  void setMaterials(const DesignMaterials& materials);
+  void setAskFileName(AskFileName ask) { ask_file_name_ = std::move(ask); }
+
+  [[nodiscard]] ColumnsModel* columnsModel() const { return columns_; }
+  // The schedule of the table as last worked out.
+  [[nodiscard]] const Schedule& schedule() const { return *schedule_; }
+
+  // Reads the table from a CSV file; on a bad file says why and keeps the table as it was.
+  bool openCsv(const QString& path);
+
+ protected:
+  void changeEvent(QEvent* event) override;
+
+ private:
+  // Gives every text its words in the program's language.
+  void retranslate();
+  void scheduleRecompute();
+  void recompute();
+  void showSummary();
+  void showMaterials();
+
+  void openTable();
+  void saveTable();
+  void exportLevels();
+  void savePdf();
+  void printSchedule();
+  void pasteRows();
+  void addRow();
+  void removeRows();
+
+  // The schedule worked out from every row of the table, or false after saying what stops it.
+  bool readyToWrite();
+  // A path from the user ending in `extension`; empty when cancelled or not to be replaced.
+  QString askSavePath(const QString& caption, const QString& file_name, const QString& extension);
+  bool writeFile(const QString& path, const QByteArray& bytes);
+  void tell(const QString& text);
+
+  ColumnsModel* columns_;
+  LevelsModel* levels_;
+  TypesModel* types_;
+  QTableView* columns_view_;
+  QTableView* levels_view_;
+  QTableView* types_view_;
+  QLineEdit* floor_height_;
+  QLabel* materials_label_;
+  QLabel* floor_height_label_;
+  QTabWidget* results_;
+  QToolBar* tools_;
+  QLabel* summary_;
+  QTimer recompute_timer_;
+  DesignMaterials materials_;
+  std::shared_ptr<const Schedule> schedule_;
+  ColumnsModel::ReadColumns read_;        // the table as the schedule was worked out from it
+  std::optional<double> floor_height_m_;  // none when the field holds no height in range
+  QString folder_;                        // where the last file was opened or saved
+  AskFileName ask_file_name_;
+};
+
+}  // namespace coldesign
