@@ -2,15 +2,19 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <numbers>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 
 #include "calculation/design_calculation.h"
 
 namespace coldesign {
 namespace {
+
+// The look-ups below (marks, loads, types) are ordered maps: in the page's WebAssembly module
+// they take a fraction of the room of hash tables, and a building's thousands of columns cost
+// them a few comparisons each.
 
 constexpr double kCentimetresPerMetre = 100;
 constexpr double kMillimetresPerMetre = 1000;
@@ -36,8 +40,7 @@ Quantities SegmentQuantities(const std::vector<ColumnSegment>& segments,
 
 // Flags every column whose mark another column has too; empty marks are not compared.
 void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
-  std::unordered_map<std::string_view, int> uses;
-  uses.reserve(columns.size());
+  std::map<std::string_view, int> uses;
   for (const ScheduleColumn& column : columns) {
     if (!column.input.mark.empty()) ++uses[column.input.mark];
   }
@@ -67,11 +70,8 @@ LevelDesign DesignFloors(ColumnDesignInput& input, int floors_carried) {
 // Designs each load on 1, 2 … floors once, for all the columns that carry it (the same text).
 class LevelDesigns {
  public:
-  LevelDesigns(const DesignMaterials& materials, std::vector<LevelDesign>& designs,
-               std::size_t columns)
-      : input_(DesignInput({}, {}, materials)), designs_(designs) {
-    by_load_.reserve(columns);
-  }
+  LevelDesigns(const DesignMaterials& materials, std::vector<LevelDesign>& designs)
+      : input_(DesignInput({}, {}, materials)), designs_(designs) {}
 
   // The indices in `designs` of the column's levels, level 1 first.
   std::vector<std::uint32_t> levels(const std::string& load_text, int floors) {
@@ -97,7 +97,7 @@ class LevelDesigns {
   static constexpr std::uint32_t kNotDesigned = UINT32_MAX;
   ColumnDesignInput input_;
   std::vector<LevelDesign>& designs_;
-  std::unordered_map<std::string, std::vector<std::uint32_t>> by_load_;
+  std::map<std::string, std::vector<std::uint32_t>> by_load_;
 };
 
 // Consecutive levels with the same section and bars, or the same failure, as one segment.
@@ -123,21 +123,6 @@ std::vector<ColumnSegment> MergeLevels(const Schedule& schedule, const ScheduleC
   return segments;
 }
 
-struct SegmentsHash {
-  std::size_t operator()(const std::vector<ColumnSegment>& segments) const {
-    std::size_t hash = segments.size();
-    const auto mix = [&hash](std::size_t value) {
-      hash ^= value + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2);
-    };
-    for (const ColumnSegment& segment : segments) {
-      mix(static_cast<std::size_t>(segment.last_level));
-      mix(std::hash<std::string>{}(segment.length_text));
-      mix(std::hash<std::string>{}(segment.bar_count_text));
-    }
-    return hash;
-  }
-};
-
 }  // namespace
 
 std::vector<LevelDesign> DesignLevels(const std::string& load_text, int floors,
@@ -159,9 +144,8 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
   std::size_t levels = 0;
   for (const ColumnInput& input : columns) levels += static_cast<std::size_t>(input.floors);
   schedule.designs.reserve(levels);  // at most one design a level
-  LevelDesigns designs(materials, schedule.designs, columns.size());
-  std::unordered_map<std::vector<ColumnSegment>, std::size_t, SegmentsHash> type_of_segments;
-  type_of_segments.reserve(columns.size());
+  LevelDesigns designs(materials, schedule.designs);
+  std::map<std::vector<ColumnSegment>, std::size_t> type_of_segments;
   for (ColumnInput& input : columns) {
     ScheduleColumn& column = schedule.columns.emplace_back();
     column.levels = designs.levels(input.load_text, input.floors);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "calculation/design_materials.h"
@@ -40,6 +41,12 @@ struct ColumnSegment {
   std::string bar_count_text;  // bars of the materials' diameter
 
   friend bool operator==(const ColumnSegment&, const ColumnSegment&) = default;
+  // The order of the schedule's map of types. Spelled out: the libc++ that builds the page's
+  // module has no <=> for optional.
+  friend bool operator<(const ColumnSegment& a, const ColumnSegment& b) {
+    return std::tie(a.first_level, a.last_level, a.failure, a.length_text, a.bar_count_text) <
+           std::tie(b.first_level, b.last_level, b.failure, b.length_text, b.bar_count_text);
+  }
 };
 
 // Concrete and longitudinal steel over the levels that were designed, from the floor height;

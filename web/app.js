@@ -85,11 +85,18 @@ calculationLoading.then((calculation) => {
     version: byId('sheet-page').dataset.version,
   }, calculation.rules);
   byId('design-form').removeAttribute('aria-busy');
-  // The schedule's module, which the design view does not wait for; a page left while it loads
-  // loses nothing, and a schedule asked for without it gets the message.
-  const scheduleLoading = loadSchedule();
-  scheduleLoading.catch((error) => console.warn('The schedule could not be loaded:', error))
-    .finally(() => byId('Schedule').removeAttribute('aria-busy'));
+  // The schedule's module, loaded when the schedule is first shown: the design view never waits
+  // for it, a first visit fetches it once (for the offline copy), and a page left while it loads
+  // loses nothing. A schedule asked for without it gets the message.
+  let scheduleLoading = null;
+  const scheduleModule = () => {
+    if (!scheduleLoading) {
+      scheduleLoading = loadSchedule();
+      scheduleLoading.catch((error) => console.warn('The schedule could not be loaded:', error))
+        .finally(() => byId('Schedule').removeAttribute('aria-busy'));
+    }
+    return scheduleLoading;
+  };
   scheduleView = createScheduleView({
     entries: byId('ScheduleColumns').tBodies[0],
     addRow: byId('ScheduleAddRow'),
@@ -103,7 +110,7 @@ calculationLoading.then((calculation) => {
     notes: byId('ScheduleNotes'),
     download: byId('ScheduleDownload'),
     print: byId('SchedulePrint'),
-  }, calculation, scheduleLoading, { materials, showMessage });
+  }, calculation, scheduleModule, { materials, showMessage });
   if (!byId('Schedule').hidden) scheduleView.opened();
 }, (error) => console.error('The calculation could not be loaded:', error));
 

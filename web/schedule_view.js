@@ -46,8 +46,8 @@ function textCell(name, attributes = {}) {
   return cell;
 }
 
-// `scheduleLoading`: the promise of the schedule's module.
-export function createScheduleView(elements, calculation, scheduleLoading,
+// `scheduleModule()`: the promise of the schedule's module, asked for when the view first shows.
+export function createScheduleView(elements, calculation, scheduleModule,
                                    { materials, showMessage }) {
   const {
     entries, addRow, file, floorHeight, materialsNote, design, results, levels, types, notes,
@@ -227,7 +227,7 @@ export function createScheduleView(elements, calculation, scheduleLoading,
   // refusal gets the engine's message and leaves the tables as they were. Resolves to the
   // schedule with the promise of its levels shown, or null.
   async function run(read, focusRefused) {
-    const schedule = await scheduleLoading.catch(() => null);
+    const schedule = await scheduleModule().catch(() => null);
     if (!schedule) {
       showMessage(calculationUnavailable());
       return null;
@@ -285,7 +285,10 @@ export function createScheduleView(elements, calculation, scheduleLoading,
   showEntries();
   return {
     // Called as the view opens: the materials may have changed on the design view.
-    opened: showMaterials,
+    opened() {
+      scheduleModule();
+      showMaterials();
+    },
     // The texts in the page's new language: the tables' titles, the types and the notes, and
     // the labels of the cells.
     retranslate() {
