@@ -38,7 +38,7 @@ export function wireViews(views, heading) {
     opener = views[name].button;
     history.pushState({ view: name }, '', `#${name}`);
     show(name);
-    views[name].focus?.focus();
+    views[name].focus?.focus({ preventScroll: true });
   };
 
   for (const name of names) {

@@ -41,7 +41,7 @@ try {
         await page.locator('#Materials').scrollIntoViewIfNeeded();
         await page.screenshot({ path: join(outputDir, `web-${name}-materials.png`) });
         await page.click('#SheetButton');
-        await page.screenshot({ path: join(outputDir, `web-${name}-sheet.png`), fullPage: true });
+        await page.screenshot({ path: join(outputDir, `web-${name}-sheet.png`) });
         await page.click('#SheetBack');
         await page.click('#ScheduleButton');
         await page.waitForSelector('#Schedule:not([aria-busy])');
