@@ -183,7 +183,8 @@ const scheduleInputs = [
   ? materialsText({ next: () => 0 }) : materialsText(random) }));
 
 const SIZES_CM = [30, 25, 40, 45, 60, 115, 230, 7.4, 7.5, 10, 0, -30, NaN, Infinity, 1e300];
-const BAR_COUNTS = [4, 6, 8, 18, 34, 56, 5, 2, 0, -4, 4.5, NaN, Infinity, 1e7];
+// 1e6 is the most the module takes as a count; one even count more is refused.
+const BAR_COUNTS = [4, 6, 8, 18, 34, 56, 5, 2, 0, -4, 4.5, NaN, Infinity, 1e6, 1e6 + 2, 1e7];
 const layoutInputs = texts(600, (r) => ({
   widthCm: r.next() < 0.7 ? r.pick(SIZES_CM) : 20 + r.next() * 100,
   lengthCm: r.next() < 0.5 ? r.pick(SIZES_CM) : 20 + r.next() * 300,
