@@ -10,6 +10,7 @@ from desktop_driver import (Checks, Program, click, text_of, type_into, wait_for
                             xdotool)
 
 DESKTOP = (1024, 768)  # weston's output in run_e2e.sh
+OUTSIDE_WESTON = (1279, 1023)  # the X screen's far corner (run_e2e.sh), beyond weston's window
 FRAME = (246, 327)  # the design window with Qt's title bar and borders
 DESKTOP_COLOUR = bytes((0x20, 0x40, 0x60))  # background-color in weston.ini
 
@@ -55,6 +56,9 @@ def main():
     def press_maximize(shot):
         """Presses the maximize button where this screenshot shows it."""
         _, top, right, _ = frame_on_desktop(shot)
+        # weston follows the X pointer only once it has entered weston's window, and the pointer
+        # starts inside it: it comes in from outside, as a person's mouse does.
+        xdotool("mousemove", "--sync", *map(str, OUTSIDE_WESTON))
         xdotool("mousemove", "--window", desktop, "--sync", str(right - MAXIMIZE_FROM_RIGHT),
                 str(top + MAXIMIZE_FROM_TOP))
         xdotool("click", "1")
