@@ -1,7 +1,11 @@
 #include "calculation/design_calculation.h"
 
 #include <cmath>
+#include <optional>
+#include <string_view>
 #include <utility>
+
+#include "calculation/numeric_text_detail.h"
 
 namespace coldesign {
 namespace {
@@ -10,61 +14,72 @@ namespace {
 static_assert(rules::kLengthStepCm == 5);
 static_assert(rules::kBarCountMultiple == 2);
 
+// A number's text as FormatNumber writes it, kept on the stack: most of the design's texts are
+// only read back.
+class NumberText {
+ public:
+  explicit NumberText(double value) : size_(detail::FormatNumberTo(value, chars_)) {}
+  [[nodiscard]] std::string_view view() const { return {chars_, size_}; }
+
+ private:
+  char chars_[detail::kNumberTextCapacity];
+  std::size_t size_;
+};
+
 // A whole number that a quotient asks for, and how it came about.
 struct Whole {
-  std::string text;           // the chosen whole number
-  std::string quotient_text;  // the quotient as it is compared
-  std::string rounded_text;   // the quotient rounded, when it is above the least value
+  std::int32_t value = 0;               // the chosen whole number
+  std::optional<std::int16_t> rounded;  // the quotient rounded, when it is above the least value
   bool raised_to_least = false;
   bool raised_by_rule = false;  // the rounded quotient was raised to the next accepted value
 };
 
-// The least value up to the quotient (compared as its 15-digit text); above it the quotient
-// rounded to a whole number and raised by `raise`.
-std::expected<Whole, NumericFailure> WholeAtLeast(double quotient, std::int32_t least,
+// The least value up to the quotient (compared as its 15-digit text, `quotient_text`); above it
+// the quotient rounded to a whole number and raised by `raise`.
+std::expected<Whole, NumericFailure> WholeAtLeast(std::string_view quotient_text,
+                                                  std::int32_t least,
                                                   std::int32_t (*raise)(std::int16_t)) {
-  if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
   Whole whole;
-  whole.quotient_text = FormatNumber(quotient);
   // Leading(Fmt(q)): the quotient is compared as its 15-digit text.
-  const double compared = ParseLeadingNumber(whole.quotient_text);
+  const double compared = ParseLeadingNumber(quotient_text);
   if (compared > least) {
     const auto rounded = RoundToInteger16(compared);
     if (!rounded) return std::unexpected(rounded.error());
-    const std::int32_t raised = raise(*rounded);
-    whole.rounded_text = FormatInteger(*rounded);
-    whole.raised_by_rule = raised != *rounded;
-    whole.text = FormatInteger(raised);
+    whole.rounded = *rounded;
+    whole.value = raise(*rounded);
+    whole.raised_by_rule = whole.value != *rounded;
     return whole;
   }
   whole.raised_to_least = compared < least;
-  whole.text = FormatInteger(least);  // below the least value and at it alike
+  whole.value = least;  // below the least value and at it alike
   return whole;
 }
 
 std::string FormatPercent(double fraction) { return FormatFixed(fraction * 100, 2); }
 
-// The column design: each step writes its text into `result` and later steps read
-// it back from there. On a failure `result` keeps what the earlier steps wrote.
+// The column design: each step writes its text into `result` and later steps read it back from
+// there. On a failure `result` keeps what the earlier steps wrote. The working is recorded when
+// `working` is given.
 class Design {
  public:
-  explicit Design(const ColumnDesignInput& input) : input_(input) {}
+  Design(const ColumnDesignInput& input, ColumnDesignResult& result, DesignWorking* working)
+      : input_(input), result_(result), working_(working) {}
 
-  std::expected<ColumnDesignResult, DesignFailure> Run() {
-    if (auto step = RequiredArea(); !step) return Fail(step.error());
-    if (auto step = Length(); !step) return Fail(step.error());
-    if (auto step = SteelArea(); !step) return Fail(step.error());
-    if (auto step = BarCount(); !step) return Fail(step.error());
-    SteelRatio();
-    return std::move(result_);
+  std::expected<void, NumericFailure> Run() {
+    result_.required_area_text.clear();
+    result_.length_text.clear();
+    result_.steel_area_text.clear();
+    result_.bar_count_text.clear();
+    if (auto step = RequiredArea(); !step) return step;
+    if (auto step = Length(); !step) return step;
+    if (auto step = SteelArea(); !step) return step;
+    if (auto step = BarCount(); !step) return step;
+    if (working_ != nullptr) SteelRatio();
+    return {};
   }
 
  private:
   using Step = std::expected<void, NumericFailure>;
-
-  std::unexpected<DesignFailure> Fail(NumericFailure kind) {
-    return std::unexpected(DesignFailure{kind, std::move(result_)});
-  }
 
   // 1. Ac = F × (L × 1.1) × 1000 / 111.62, left to right (the default materials' factor and
   // stress).
@@ -77,8 +92,8 @@ class Design {
     const double area =
         *floors * a * rules::kKilogramsPerTon / CarryingStressKgPerCm2(input_.materials);
     if (!std::isfinite(area)) return std::unexpected(NumericFailure::Overflow);
-    result_.required_area_text = FormatNumber(area);
-    result_.working.beyond_floor_limit = *floors > rules::kFloorNoteLimit;
+    result_.required_area_text.assign(NumberText(area).view());
+    if (working_ != nullptr) working_->beyond_floor_limit = *floors > rules::kFloorNoteLimit;
     return {};
   }
 
@@ -88,17 +103,24 @@ class Design {
     const auto width = ParseNumberStrict(input_.width_text);
     if (!width) return std::unexpected(width.error());
     width_ = *width;
+    // Read once; step 3 uses it again.
     const auto area = ParseNumberStrict(result_.required_area_text);
     if (!area) return std::unexpected(area.error());
-    auto length = WholeAtLeast(*area / width_, input_.materials.width_cm, RoundUpToFive);
+    area_ = *area;
+    const double quotient = area_ / width_;
+    if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
+    const NumberText quotient_text(quotient);
+    const auto length =
+        WholeAtLeast(quotient_text.view(), input_.materials.width_cm, RoundUpToFive);
     if (!length) return std::unexpected(length.error());
-    DesignWorking& working = result_.working;
-    working.length_quotient_text = std::move(length->quotient_text);
-    working.rounded_length_text = std::move(length->rounded_text);
-    working.length_rule = length->raised_to_least  ? LengthRule::RaisedToLeast
-                          : length->raised_by_rule ? LengthRule::RaisedToMultipleOfFive
-                                                   : LengthRule::None;
-    result_.length_text = std::move(length->text);
+    if (working_ != nullptr) {
+      working_->length_quotient_text = quotient_text.view();
+      if (length->rounded) working_->rounded_length_text = FormatInteger(*length->rounded);
+      working_->length_rule = length->raised_to_least  ? LengthRule::RaisedToLeast
+                              : length->raised_by_rule ? LengthRule::RaisedToMultipleOfFive
+                                                       : LengthRule::None;
+    }
+    AssignInteger(result_.length_text, length->value);
     return {};
   }
 
@@ -108,15 +130,15 @@ class Design {
     if (!length) return std::unexpected(length.error());
     length_ = *length;
     const double m = (width_ * rules::kLeastSteelShareOfSection) * length_;
-    const auto area = ParseNumberStrict(result_.required_area_text);
-    if (!area) return std::unexpected(area.error());
-    const double s = *area * rules::kSteelShareOfRequiredArea;
+    const double s = area_ * rules::kSteelShareOfRequiredArea;
     if (!std::isfinite(m) || !std::isfinite(s)) return std::unexpected(NumericFailure::Overflow);
-    DesignWorking& working = result_.working;
-    working.least_steel_text = FormatNumber(m);
-    working.steel_share_text = FormatNumber(s);
-    working.steel_rule = s > m ? SteelRule::ShareOfRequiredArea : SteelRule::LeastOfSection;
-    result_.steel_area_text = s > m ? working.steel_share_text : working.least_steel_text;
+    const bool share = s > m;
+    result_.steel_area_text.assign(NumberText(share ? s : m).view());
+    if (working_ != nullptr) {
+      working_->least_steel_text = share ? NumberText(m).view() : result_.steel_area_text;
+      working_->steel_share_text = share ? result_.steel_area_text : NumberText(s).view();
+      working_->steel_rule = share ? SteelRule::ShareOfRequiredArea : SteelRule::LeastOfSection;
+    }
     return {};
   }
 
@@ -126,28 +148,38 @@ class Design {
     const auto steel = ParseNumberStrict(result_.steel_area_text);
     if (!steel) return std::unexpected(steel.error());
     steel_ = *steel;
-    auto bars = WholeAtLeast(steel_ / BarAreaCm2(input_.materials.bar_diameter_mm),
-                             rules::kLeastBars, RoundUpToEven);
+    const double quotient = steel_ / BarAreaCm2(input_.materials.bar_diameter_mm);
+    if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
+    const NumberText quotient_text(quotient);
+    const auto bars = WholeAtLeast(quotient_text.view(), rules::kLeastBars, RoundUpToEven);
     if (!bars) return std::unexpected(bars.error());
-    DesignWorking& working = result_.working;
-    working.bar_quotient_text = std::move(bars->quotient_text);
-    working.rounded_bar_text = std::move(bars->rounded_text);
-    working.bar_rule = bars->raised_to_least  ? BarRule::RaisedToLeast
-                       : bars->raised_by_rule ? BarRule::RaisedToEven
-                                              : BarRule::None;
-    result_.bar_count_text = std::move(bars->text);
+    if (working_ != nullptr) {
+      working_->bar_quotient_text = quotient_text.view();
+      if (bars->rounded) working_->rounded_bar_text = FormatInteger(*bars->rounded);
+      working_->bar_rule = bars->raised_to_least  ? BarRule::RaisedToLeast
+                           : bars->raised_by_rule ? BarRule::RaisedToEven
+                                                  : BarRule::None;
+    }
+    AssignInteger(result_.bar_count_text, bars->value);
     return {};
   }
 
   void SteelRatio() {
     const double section_area = width_ * length_;
-    result_.working.steel_ratio_percent_text =
+    working_->steel_ratio_percent_text =
         section_area > 0 ? FormatPercent(steel_ / section_area) : std::string();
   }
 
+  static void AssignInteger(std::string& text, std::int64_t value) {
+    char chars[detail::kNumberTextCapacity];
+    text.assign(chars, detail::FormatIntegerTo(value, chars));
+  }
+
   const ColumnDesignInput& input_;
-  ColumnDesignResult result_;
+  ColumnDesignResult& result_;
+  DesignWorking* working_;
   double width_ = 0;   // b, read in step 2 from the width text
+  double area_ = 0;    // Ac, read in step 2 from its text
   double length_ = 0;  // t, read in step 3
   double steel_ = 0;   // As, read in step 4
 };
@@ -163,7 +195,16 @@ ColumnDesignInput DesignInput(std::string load_text, std::string floors_text,
 }
 
 std::expected<ColumnDesignResult, DesignFailure> DesignColumn(const ColumnDesignInput& input) {
-  return Design(input).Run();
+  ColumnDesignResult result;
+  if (auto run = Design(input, result, &result.working).Run(); !run) {
+    return std::unexpected(DesignFailure{run.error(), std::move(result)});
+  }
+  return result;
+}
+
+std::expected<void, NumericFailure> DesignColumnTexts(const ColumnDesignInput& input,
+                                                      ColumnDesignResult& result) {
+  return Design(input, result, nullptr).Run();
 }
 
 }  // namespace coldesign

@@ -38,4 +38,10 @@ struct DesignFailure {
 
 std::expected<ColumnDesignResult, DesignFailure> DesignColumn(const ColumnDesignInput& input);
 
+// The same design writing only its four texts into `result` (its working is left alone), for
+// callers that design many columns: reusing one `result` spares the allocations. On a failure
+// the texts of the failing step and those after it are empty.
+std::expected<void, NumericFailure> DesignColumnTexts(const ColumnDesignInput& input,
+                                                      ColumnDesignResult& result);
+
 }  // namespace coldesign
