@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <numbers>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -46,35 +48,40 @@ void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
   }
 }
 
-// The design of the input's load on this many floors; the input is reused from one design to the
-// next, its width and materials set once.
-LevelDesign DesignFloors(ColumnDesignInput& input, int floors_carried) {
+// The design of the input's load on this many floors; the input and the result are reused from
+// one design to the next, the input's width and materials set once.
+LevelDesign DesignFloors(ColumnDesignInput& input, ColumnDesignResult& result, int floors_carried) {
   LevelDesign design;
   design.floors_carried = floors_carried;
   input.floors_text = FormatInteger(floors_carried);
-  auto result = DesignColumn(input);
-  if (!result) {
-    design.failure = result.error().kind;
+  if (auto run = DesignColumnTexts(input, result); !run) {
+    design.failure = run.error();
     return design;
   }
-  design.required_area_text = std::move(result->required_area_text);
-  design.length_text = std::move(result->length_text);
-  design.steel_area_text = std::move(result->steel_area_text);
-  design.bar_count_text = std::move(result->bar_count_text);
+  design.required_area_text = result.required_area_text;
+  design.length_text = result.length_text;
+  design.steel_area_text = result.steel_area_text;
+  design.bar_count_text = result.bar_count_text;
   return design;
 }
 
-// Designs each load on 1, 2 … floors once, for all the columns that carry it (the same text).
+// Designs each load on 1, 2 … floors once, for all the columns that carry it (the same text),
+// and numbers the sections of the designs: designs with the same section and bars, or the same
+// failure, have the same number.
 class LevelDesigns {
  public:
+  // `designs` is reserved for every design the schedule may need and never grows beyond that,
+  // so that views of its texts stay valid.
   LevelDesigns(const DesignMaterials& materials, std::vector<LevelDesign>& designs,
                std::size_t columns)
       : input_(DesignInput({}, {}, materials)), designs_(designs) {
     by_load_.reserve(columns);
+    section_of_design_.reserve(designs.capacity());
   }
 
-  // The indices in `designs` of the column's levels, level 1 first.
-  std::vector<std::uint32_t> levels(const std::string& load_text, int floors) {
+  // The indices in `designs` of the column's levels, level 1 first. The load's text must stay
+  // where it is while this object lives.
+  std::vector<std::uint32_t> levels(std::string_view load_text, int floors) {
     auto& by_floors = by_load_[load_text];  // the index of each number of floors, less one
     if (by_floors.size() < static_cast<std::size_t>(floors)) {
       by_floors.resize(static_cast<std::size_t>(floors), kNotDesigned);
@@ -86,18 +93,50 @@ class LevelDesigns {
       if (index == kNotDesigned) {
         index = static_cast<std::uint32_t>(designs_.size());
         input_.load_text = load_text;
-        designs_.push_back(DesignFloors(input_, carried));
+        designs_.push_back(DesignFloors(input_, result_, carried));
+        section_of_design_.push_back(NumberSection(designs_.back()));
       }
       levels[static_cast<std::size_t>(level - 1)] = index;
     }
     return levels;
   }
 
+  // The number of the design's section.
+  [[nodiscard]] std::uint32_t section(std::uint32_t design) const {
+    return section_of_design_[design];
+  }
+
  private:
   static constexpr std::uint32_t kNotDesigned = UINT32_MAX;
+
+  // A design's section and bars (views of its texts), or its failure.
+  struct Section {
+    std::optional<NumericFailure> failure;
+    std::string_view length_text;
+    std::string_view bar_count_text;
+    friend bool operator==(const Section&, const Section&) = default;
+  };
+  struct SectionHash {
+    std::size_t operator()(const Section& section) const {
+      const std::hash<std::string_view> hash;
+      const std::size_t failure =
+          section.failure ? 1 + static_cast<std::size_t>(*section.failure) : 0;
+      return (hash(section.length_text) * 31 + hash(section.bar_count_text)) * 7 + failure;
+    }
+  };
+
+  std::uint32_t NumberSection(const LevelDesign& design) {
+    const Section section{design.failure, design.length_text, design.bar_count_text};
+    return sections_.try_emplace(section, static_cast<std::uint32_t>(sections_.size()))
+        .first->second;
+  }
+
   ColumnDesignInput input_;
+  ColumnDesignResult result_;
   std::vector<LevelDesign>& designs_;
-  std::unordered_map<std::string, std::vector<std::uint32_t>> by_load_;
+  std::unordered_map<std::string_view, std::vector<std::uint32_t>> by_load_;
+  std::vector<std::uint32_t> section_of_design_;
+  std::unordered_map<Section, std::uint32_t, SectionHash> sections_;
 };
 
 // Consecutive levels with the same section and bars, or the same failure, as one segment.
@@ -123,29 +162,30 @@ std::vector<ColumnSegment> MergeLevels(const Schedule& schedule, const ScheduleC
   return segments;
 }
 
-struct SegmentsHash {
-  std::size_t operator()(const std::vector<ColumnSegment>& segments) const {
-    std::size_t hash = segments.size();
-    const auto mix = [&hash](std::size_t value) {
-      hash ^= value + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2);
-    };
-    for (const ColumnSegment& segment : segments) {
-      mix(static_cast<std::size_t>(segment.last_level));
-      mix(std::hash<std::string>{}(segment.length_text));
-      mix(std::hash<std::string>{}(segment.bar_count_text));
+// The column's segments as numbers, the last level and the section of each: columns with the
+// same key have the same segments.
+void SegmentsKey(const LevelDesigns& designs, const ScheduleColumn& column, std::u32string& key) {
+  key.clear();
+  for (std::size_t level = 1; level <= column.levels.size(); ++level) {
+    const char32_t section = designs.section(column.levels[level - 1]);
+    if (!key.empty() && key.back() == section) {
+      key[key.size() - 2] = static_cast<char32_t>(level);
+      continue;
     }
-    return hash;
+    key.push_back(static_cast<char32_t>(level));
+    key.push_back(section);
   }
-};
+}
 
 }  // namespace
 
 std::vector<LevelDesign> DesignLevels(const std::string& load_text, int floors,
                                       const DesignMaterials& materials) {
   ColumnDesignInput input = DesignInput(load_text, {}, materials);
+  ColumnDesignResult result;
   std::vector<LevelDesign> levels;
   for (int level = 1; level <= floors; ++level) {
-    levels.push_back(DesignFloors(input, floors - level + 1));
+    levels.push_back(DesignFloors(input, result, floors - level + 1));
   }
   return levels;
 }
@@ -160,22 +200,29 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
   for (const ColumnInput& input : columns) levels += static_cast<std::size_t>(input.floors);
   schedule.designs.reserve(levels);  // at most one design a level
   LevelDesigns designs(materials, schedule.designs, columns.size());
-  std::unordered_map<std::vector<ColumnSegment>, std::size_t, SegmentsHash> type_of_segments;
-  type_of_segments.reserve(columns.size());
+  // The segments' keys of the types, and the type of each key. Reserved for a type a column, so
+  // that the views of the keys stay valid.
+  std::vector<std::u32string> type_keys;
+  type_keys.reserve(columns.size());
+  std::unordered_map<std::u32string_view, std::size_t> type_of_key;
+  type_of_key.reserve(columns.size());
+  std::u32string key;
   for (ColumnInput& input : columns) {
+    // `schedule.columns` never grows beyond its capacity: the load's text stays where it is.
     ScheduleColumn& column = schedule.columns.emplace_back();
-    column.levels = designs.levels(input.load_text, input.floors);
     column.input = std::move(input);
-    auto segments = MergeLevels(schedule, column);
-    const auto [found, added] =
-        type_of_segments.try_emplace(std::move(segments), schedule.types.size());
-    if (added) {
+    column.levels = designs.levels(column.input.load_text, column.input.floors);
+    SegmentsKey(designs, column, key);
+    if (const auto found = type_of_key.find(key); found != type_of_key.end()) {
+      column.type = found->second;
+    } else {
+      column.type = schedule.types.size();
+      type_of_key.emplace(type_keys.emplace_back(key), column.type);
       ColumnType& type = schedule.types.emplace_back();
       type.name.push_back('T');
       type.name.append(FormatInteger(static_cast<std::int64_t>(schedule.types.size())));
-      type.segments = found->first;
+      type.segments = MergeLevels(schedule, column);
     }
-    column.type = found->second;
     ColumnType& type = schedule.types[column.type];
     type.columns.push_back(schedule.columns.size() - 1);
     type.count += column.input.count;
