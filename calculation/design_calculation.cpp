@@ -14,18 +14,6 @@ namespace {
 static_assert(rules::kLengthStepCm == 5);
 static_assert(rules::kBarCountMultiple == 2);
 
-// A number's text as FormatNumber writes it, kept on the stack: most of the design's texts are
-// only read back.
-class NumberText {
- public:
-  explicit NumberText(double value) : size_(detail::FormatNumberTo(value, chars_)) {}
-  [[nodiscard]] std::string_view view() const { return {chars_, size_}; }
-
- private:
-  char chars_[detail::kNumberTextCapacity];
-  std::size_t size_;
-};
-
 // A whole number that a quotient asks for, and how it came about.
 struct Whole {
   std::int32_t value = 0;               // the chosen whole number
@@ -34,14 +22,15 @@ struct Whole {
   bool raised_by_rule = false;  // the rounded quotient was raised to the next accepted value
 };
 
-// The least value up to the quotient (compared as its 15-digit text, `quotient_text`); above it
-// the quotient rounded to a whole number and raised by `raise`.
-std::expected<Whole, NumericFailure> WholeAtLeast(std::string_view quotient_text,
+// The least value up to the quotient (compared as its 15-digit text); above it the quotient
+// rounded to a whole number and raised by `raise`.
+std::expected<Whole, NumericFailure> WholeAtLeast(const detail::WrittenNumber& quotient,
                                                   std::int32_t least,
                                                   std::int32_t (*raise)(std::int16_t)) {
   Whole whole;
-  // Leading(Fmt(q)): the quotient is compared as its 15-digit text.
-  const double compared = ParseLeadingNumber(quotient_text);
+  // Leading(Fmt(q)): the quotient is compared as its 15-digit text reads; beyond the range of a
+  // double that is an infinity.
+  const double compared = quotient.value ? *quotient.value : ParseLeadingNumber(quotient.view());
   if (compared > least) {
     const auto rounded = RoundToInteger16(compared);
     if (!rounded) return std::unexpected(rounded.error());
@@ -57,9 +46,9 @@ std::expected<Whole, NumericFailure> WholeAtLeast(std::string_view quotient_text
 
 std::string FormatPercent(double fraction) { return FormatFixed(fraction * 100, 2); }
 
-// The column design: each step writes its text into `result` and later steps read it back from
-// there. On a failure `result` keeps what the earlier steps wrote. The working is recorded when
-// `working` is given.
+// The column design: each step writes its text into `result`, and later steps take the value
+// that text reads back as. On a failure `result` keeps what the earlier steps wrote. The working is
+// recorded when `working` is given.
 class Design {
  public:
   Design(const ColumnDesignInput& input, ColumnDesignResult& result, DesignWorking* working)
@@ -92,7 +81,9 @@ class Design {
     const double area =
         *floors * a * rules::kKilogramsPerTon / CarryingStressKgPerCm2(input_.materials);
     if (!std::isfinite(area)) return std::unexpected(NumericFailure::Overflow);
-    result_.required_area_text.assign(NumberText(area).view());
+    const detail::WrittenNumber text = detail::WriteNumber(area);
+    result_.required_area_text.assign(text.view());
+    area_ = text.value;  // read back in step 2
     if (working_ != nullptr) working_->beyond_floor_limit = *floors > rules::kFloorNoteLimit;
     return {};
   }
@@ -103,15 +94,11 @@ class Design {
     const auto width = ParseNumberStrict(input_.width_text);
     if (!width) return std::unexpected(width.error());
     width_ = *width;
-    // Read once; step 3 uses it again.
-    const auto area = ParseNumberStrict(result_.required_area_text);
-    if (!area) return std::unexpected(area.error());
-    area_ = *area;
-    const double quotient = area_ / width_;
+    if (!area_) return std::unexpected(area_.error());
+    const double quotient = *area_ / width_;
     if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
-    const NumberText quotient_text(quotient);
-    const auto length =
-        WholeAtLeast(quotient_text.view(), input_.materials.width_cm, RoundUpToFive);
+    const detail::WrittenNumber quotient_text = detail::WriteNumber(quotient);
+    const auto length = WholeAtLeast(quotient_text, input_.materials.width_cm, RoundUpToFive);
     if (!length) return std::unexpected(length.error());
     if (working_ != nullptr) {
       working_->length_quotient_text = quotient_text.view();
@@ -130,13 +117,15 @@ class Design {
     if (!length) return std::unexpected(length.error());
     length_ = *length;
     const double m = (width_ * rules::kLeastSteelShareOfSection) * length_;
-    const double s = area_ * rules::kSteelShareOfRequiredArea;
+    const double s = *area_ * rules::kSteelShareOfRequiredArea;
     if (!std::isfinite(m) || !std::isfinite(s)) return std::unexpected(NumericFailure::Overflow);
     const bool share = s > m;
-    result_.steel_area_text.assign(NumberText(share ? s : m).view());
+    const detail::WrittenNumber text = detail::WriteNumber(share ? s : m);
+    result_.steel_area_text.assign(text.view());
+    steel_ = text.value;  // read back in step 4
     if (working_ != nullptr) {
-      working_->least_steel_text = share ? NumberText(m).view() : result_.steel_area_text;
-      working_->steel_share_text = share ? result_.steel_area_text : NumberText(s).view();
+      working_->least_steel_text = share ? detail::WriteNumber(m).view() : text.view();
+      working_->steel_share_text = share ? text.view() : detail::WriteNumber(s).view();
       working_->steel_rule = share ? SteelRule::ShareOfRequiredArea : SteelRule::LeastOfSection;
     }
     return {};
@@ -145,13 +134,11 @@ class Design {
   // 4. n = Leading(Fmt(S / a)), a the bar's area (2 for Φ16); 4 up to n = 4, above it Round16
   // raised to an even count.
   Step BarCount() {
-    const auto steel = ParseNumberStrict(result_.steel_area_text);
-    if (!steel) return std::unexpected(steel.error());
-    steel_ = *steel;
-    const double quotient = steel_ / BarAreaCm2(input_.materials.bar_diameter_mm);
+    if (!steel_) return std::unexpected(steel_.error());
+    const double quotient = *steel_ / BarAreaCm2(input_.materials.bar_diameter_mm);
     if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
-    const NumberText quotient_text(quotient);
-    const auto bars = WholeAtLeast(quotient_text.view(), rules::kLeastBars, RoundUpToEven);
+    const detail::WrittenNumber quotient_text = detail::WriteNumber(quotient);
+    const auto bars = WholeAtLeast(quotient_text, rules::kLeastBars, RoundUpToEven);
     if (!bars) return std::unexpected(bars.error());
     if (working_ != nullptr) {
       working_->bar_quotient_text = quotient_text.view();
@@ -167,7 +154,7 @@ class Design {
   void SteelRatio() {
     const double section_area = width_ * length_;
     working_->steel_ratio_percent_text =
-        section_area > 0 ? FormatPercent(steel_ / section_area) : std::string();
+        section_area > 0 ? FormatPercent(*steel_ / section_area) : std::string();
   }
 
   static void AssignInteger(std::string& text, std::int64_t value) {
@@ -178,10 +165,12 @@ class Design {
   const ColumnDesignInput& input_;
   ColumnDesignResult& result_;
   DesignWorking* working_;
-  double width_ = 0;   // b, read in step 2 from the width text
-  double area_ = 0;    // Ac, read in step 2 from its text
+  double width_ = 0;  // b, read in step 2 from the width text
+  // Ac as its text reads (in steps 2 and 3), written in step 1.
+  std::expected<double, NumericFailure> area_ = 0;
   double length_ = 0;  // t, read in step 3
-  double steel_ = 0;   // As, read in step 4
+  // As as its text reads (in step 4), written in step 3.
+  std::expected<double, NumericFailure> steel_ = 0;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <fast_float/fast_float.h>
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <charconv>
 #include <cmath>
@@ -114,22 +115,86 @@ constexpr int kSignificantDigits = 15;
 constexpr int kLowestPlainExponent = -4;   // 0.0001 is written plainly, 0.00001 as 1E-05
 constexpr int kHighestPlainExponent = 14;  // 999999999999999 plainly, 1E+15 in scientific form
 
-// A decimal d.ddd x 10^exponent: its significant digits, as ASCII, in a caller's buffer.
-struct Decimal {
-  char* digits;
-  int count;
-  int exponent;
-};
+// "00" "01" … "99": two digits at a time.
+constexpr auto kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
 
-// The positive finite value correctly rounded to 15 significant digits, in text (which must
-// hold kNumberTextCapacity chars).
-Decimal RoundToSignificantDigits(double magnitude, char* text) {
-  const detail::FifteenDigits rounded = detail::RoundToFifteenDigits(magnitude);
-  [[maybe_unused]] const auto written =
-      std::to_chars(text, text + detail::kNumberTextCapacity, rounded.digits);
-  assert(written.ptr == text + kSignificantDigits);
-  return {text, kSignificantDigits, rounded.exponent};
+// Writes the `count` (even) digits of value, with leading zeros, ending at end.
+void WriteDigitPairs(std::uint32_t value, char* end, int count) {
+  for (; count > 0; count -= 2) {
+    const std::uint32_t pair = value % 100;
+    value /= 100;
+    end -= 2;
+    std::copy_n(&kDigitPairs[2 * pair], 2, end);
+  }
 }
+
+// Writes the 15 digits of 10^14 <= digits < 10^15 to out.
+void WriteFifteenDigits(std::uint64_t digits, char* out) {
+  constexpr std::uint64_t kLowDigitsLimit = 100'000'000;  // the last 8 digits, then 7
+  const auto high = static_cast<std::uint32_t>(digits / kLowDigitsLimit);
+  const auto low = static_cast<std::uint32_t>(digits % kLowDigitsLimit);
+  out[0] = static_cast<char>('0' + high / 1'000'000);
+  WriteDigitPairs(high % 1'000'000, out + 7, 6);
+  WriteDigitPairs(low, out + 15, 8);
+}
+
+// The text of a finite value other than zero, from its 15 rounded digits; returns its end.
+char* WriteRounded(bool negative, detail::FifteenDigits rounded, char* out) {
+  char digits[kSignificantDigits];
+  WriteFifteenDigits(rounded.digits, digits);
+  int count = kSignificantDigits;
+  while (count > 1 && digits[count - 1] == '0') --count;
+  const int exponent = rounded.exponent;
+
+  char* o = out;
+  if (negative) *o++ = '-';
+  if (exponent >= kLowestPlainExponent && exponent <= kHighestPlainExponent) {
+    if (exponent >= 0) {  // ddd, ddd000 or ddd.ddd
+      const int whole = exponent + 1;
+      if (count <= whole) {
+        o = std::copy(digits, digits + count, o);
+        o = std::fill_n(o, whole - count, '0');
+      } else {
+        o = std::copy(digits, digits + whole, o);
+        *o++ = '.';
+        o = std::copy(digits + whole, digits + count, o);
+      }
+    } else {  // 0.000ddd
+      *o++ = '0';
+      *o++ = '.';
+      o = std::fill_n(o, -exponent - 1, '0');
+      o = std::copy(digits, digits + count, o);
+    }
+  } else {  // d.dddE+dd
+    *o++ = digits[0];
+    if (count > 1) {
+      *o++ = '.';
+      o = std::copy(digits + 1, digits + count, o);
+    }
+    *o++ = 'E';
+    *o++ = exponent < 0 ? '-' : '+';
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude < 10) *o++ = '0';
+    o = std::to_chars(o, out + detail::kNumberTextCapacity, magnitude).ptr;
+  }
+  return o;
+}
+
+// 10^0 … 10^22: every one exact in a double.
+constexpr int kMostExactPowerOfTen = 22;
+constexpr auto kExactPowersOfTen = [] {
+  std::array<double, kMostExactPowerOfTen + 1> powers{};
+  powers[0] = 1;
+  for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+  return powers;
+}();
 
 }  // namespace
 
@@ -197,58 +262,45 @@ bool IsUnfinishedNumber(std::string_view text) {
 namespace detail {
 
 std::size_t FormatNumberTo(double value, char* out) {
-  char* o = out;
   if (value == 0) {  // also -0.0
-    *o = '0';
+    *out = '0';
     return 1;
   }
   if (!std::isfinite(value)) {  // never met by the calculation; not numeric texts
     const std::string_view text = std::isnan(value) ? "nan" : value < 0 ? "-inf" : "inf";
-    return static_cast<std::size_t>(std::copy(text.begin(), text.end(), o) - out);
+    return static_cast<std::size_t>(std::copy(text.begin(), text.end(), out) - out);
   }
-
-  char text[kNumberTextCapacity];
-  Decimal decimal = RoundToSignificantDigits(std::fabs(value), text);
-  while (decimal.count > 1 && decimal.digits[decimal.count - 1] == '0') --decimal.count;
-  const char* digits = decimal.digits;
-  const int count = decimal.count;
-  const int exponent = decimal.exponent;
-
-  if (value < 0) *o++ = '-';
-  if (exponent >= kLowestPlainExponent && exponent <= kHighestPlainExponent) {
-    if (exponent >= 0) {  // ddd, ddd000 or ddd.ddd
-      const int whole = exponent + 1;
-      if (count <= whole) {
-        o = std::copy(digits, digits + count, o);
-        o = std::fill_n(o, whole - count, '0');
-      } else {
-        o = std::copy(digits, digits + whole, o);
-        *o++ = '.';
-        o = std::copy(digits + whole, digits + count, o);
-      }
-    } else {  // 0.000ddd
-      *o++ = '0';
-      *o++ = '.';
-      o = std::fill_n(o, -exponent - 1, '0');
-      o = std::copy(digits, digits + count, o);
-    }
-  } else {  // d.dddE+dd
-    *o++ = digits[0];
-    if (count > 1) {
-      *o++ = '.';
-      o = std::copy(digits + 1, digits + count, o);
-    }
-    *o++ = 'E';
-    *o++ = exponent < 0 ? '-' : '+';
-    const int magnitude = exponent < 0 ? -exponent : exponent;
-    if (magnitude < 10) *o++ = '0';
-    o = std::to_chars(o, out + kNumberTextCapacity, magnitude).ptr;
-  }
-  return static_cast<std::size_t>(o - out);
+  const FifteenDigits rounded = RoundToFifteenDigits(std::fabs(value));
+  return static_cast<std::size_t>(WriteRounded(value < 0, rounded, out) - out);
 }
 
 std::size_t FormatIntegerTo(std::int64_t value, char* out) {
   return static_cast<std::size_t>(std::to_chars(out, out + kNumberTextCapacity, value).ptr - out);
+}
+
+WrittenNumber WriteNumber(double value) {
+  WrittenNumber number;
+  if (value == 0 || !std::isfinite(value)) {
+    number.size = FormatNumberTo(value, number.text);
+    number.value = ParseNumberStrict(number.view());
+    return number;
+  }
+  const FifteenDigits rounded = RoundToFifteenDigits(std::fabs(value));
+  number.size =
+      static_cast<std::size_t>(WriteRounded(value < 0, rounded, number.text) - number.text);
+  // The text's value is digits × 10^scale. With at most 15 digits (below 2^53) and a power of
+  // ten of at most 22, both are exact doubles and one multiplication or division rounds their
+  // product correctly: the double a correct reader of the text gives (Clinger's fast path).
+  const int scale = rounded.exponent - (kSignificantDigits - 1);
+  if (scale < -kMostExactPowerOfTen || scale > kMostExactPowerOfTen) {
+    number.value = ParseNumberStrict(number.view());
+    return number;
+  }
+  const auto digits = static_cast<double>(rounded.digits);
+  const double magnitude =
+      scale < 0 ? digits / kExactPowersOfTen[-scale] : digits * kExactPowersOfTen[scale];
+  number.value = value < 0 ? -magnitude : magnitude;
+  return number;
 }
 
 }  // namespace detail

@@ -5,6 +5,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <expected>
+#include <string_view>
+
+#include "calculation/numeric_text.h"
 
 namespace coldesign::detail {
 
@@ -16,5 +20,18 @@ std::size_t FormatNumberTo(double value, char* out);
 
 // Writes FormatInteger(value) to out (kNumberTextCapacity chars) and returns its length.
 std::size_t FormatIntegerTo(std::int64_t value, char* out);
+
+// FormatNumber(value) on the stack, and the value its text reads back as: exactly
+// ParseNumberStrict(text), worked out from the rounded digits without reading the text for the
+// magnitudes a design meets.
+struct WrittenNumber {
+  char text[kNumberTextCapacity];
+  std::size_t size;
+  std::expected<double, NumericFailure> value;
+
+  [[nodiscard]] std::string_view view() const { return {text, size}; }
+};
+
+WrittenNumber WriteNumber(double value);
 
 }  // namespace coldesign::detail
