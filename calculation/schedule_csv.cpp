@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 
 #include "calculation/design_rules.h"
@@ -25,6 +26,7 @@ constexpr std::array<ColumnName, 4> kColumnNames = {{
 }};
 
 constexpr std::size_t kFieldCount = kColumnNames.size();
+constexpr std::size_t kIntegerTextBytes = 24;  // any std::int64_t
 // More values than a header needs, beside a few unnamed columns; a longer header is refused
 // before its values fill memory.
 constexpr std::size_t kMostHeaderValues = 64;
@@ -145,10 +147,14 @@ class RecordReader {
  private:
   std::expected<void, ScheduleProblem> readField(std::string& field) {
     const std::size_t start = position_;
-    const std::size_t first = text_.find_first_not_of(" \t", start);
-    if (first == std::string_view::npos || text_[first] != '"') {
-      const char stops[] = {separator_, '\r', '\n', '\0'};
-      const std::size_t end = std::min(text_.find_first_of(stops, start), text_.size());
+    std::size_t first = start;
+    while (first < text_.size() && (text_[first] == ' ' || text_[first] == '\t')) ++first;
+    if (first == text_.size() || text_[first] != '"') {
+      std::size_t end = first;
+      while (end < text_.size() && text_[end] != separator_ && text_[end] != '\r' &&
+             text_[end] != '\n') {
+        ++end;
+      }
       field.assign(text_.substr(start, end - start));
       position_ = end;
       return {};
@@ -242,7 +248,10 @@ std::string TakeValue(std::vector<std::string>& fields, const Header& header, Sc
 // A value written so that a CSV reader gives it back: quoted when it holds a separator, a
 // quote or a line break.
 void AppendValue(std::string& out, std::string_view value) {
-  if (value.find_first_of(",;\"\r\n") == std::string_view::npos) {
+  const auto needs_quotes = [](char c) {
+    return c == ',' || c == ';' || c == '"' || c == '\r' || c == '\n';
+  };
+  if (std::ranges::none_of(value, needs_quotes)) {
     out.append(value);
     return;
   }
@@ -254,26 +263,29 @@ void AppendValue(std::string& out, std::string_view value) {
   out.push_back('"');
 }
 
+void AppendInteger(std::string& out, std::int64_t value) {
+  char text[kIntegerTextBytes];
+  out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
 std::string_view StatusText(const std::optional<NumericFailure>& failure) {
   if (!failure) return "ok";
   return *failure == NumericFailure::Overflow ? "overflow" : "not_a_number";
 }
 
-void AppendLevel(std::string& out, const ScheduleColumn& column, int level_number,
-                 const LevelDesign& level, const std::string& width_text,
-                 const std::string& bar_diameter_text) {
-  AppendValue(out, column.input.mark);
-  for (const std::int64_t number : {std::int64_t{column.input.count}, std::int64_t{level_number},
-                                    std::int64_t{level.floors_carried}}) {
-    out.push_back(',');
-    out.append(FormatInteger(number));
-  }
+// The part of a row that a design gives, the same in every row that shows it: ",floors_carried"
+// up to the status and the line's end.
+void AppendDesignCells(std::string& out, const LevelDesign& level, std::string_view width_text,
+                       std::string_view bar_diameter_text) {
+  out.push_back(',');
+  AppendInteger(out, level.floors_carried);
   const bool designed = !level.failure;
-  for (const std::string* text :
-       {&level.required_area_text, &width_text, &level.length_text, &level.steel_area_text,
-        &level.bar_count_text, &bar_diameter_text}) {
+  for (const std::string_view text :
+       {std::string_view(level.required_area_text), width_text, std::string_view(level.length_text),
+        std::string_view(level.steel_area_text), std::string_view(level.bar_count_text),
+        bar_diameter_text}) {
     out.push_back(',');
-    if (designed) out.append(*text);
+    if (designed) out.append(text);
   }
   out.push_back(',');
   out.append(StatusText(level.failure));
@@ -351,6 +363,21 @@ std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
 std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
   const std::string width_text = FormatInteger(schedule.materials.width_cm);
   const std::string bar_diameter_text = FormatInteger(schedule.materials.bar_diameter_mm);
+  // Each design's cells are written once, for the rows of every column that carries it.
+  constexpr std::size_t kDesignCellsBytes = 64;  // about 55 bytes
+  std::string design_cells;
+  design_cells.reserve(schedule.designs.size() * kDesignCellsBytes);
+  std::vector<std::size_t> design_cells_end;
+  design_cells_end.reserve(schedule.designs.size());
+  for (const LevelDesign& design : schedule.designs) {
+    AppendDesignCells(design_cells, design, width_text, bar_diameter_text);
+    design_cells_end.push_back(design_cells.size());
+  }
+  const auto cells_of = [&](std::uint32_t design) {
+    const std::size_t begin = design == 0 ? 0 : design_cells_end[design - 1];
+    return std::string_view(design_cells).substr(begin, design_cells_end[design] - begin);
+  };
+
   // A row is about 80 bytes: reserved once rather than grown row by row.
   constexpr std::size_t kRowBytes = 96;
   std::size_t rows = 0;
@@ -362,11 +389,20 @@ std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
   out.append(kUtf8Bom);
   out.append(kScheduleCsvHeader);
   out.push_back('\n');
+  std::string column_cells;  // the mark and the count, the same in each of the column's rows
   for (const ScheduleColumn& column : schedule.columns) {
-    const int written = levels == CsvLevels::LowestOnly ? std::min<int>(1, column.levels.size())
-                                                        : static_cast<int>(column.levels.size());
-    for (int level = 1; level <= written; ++level) {
-      AppendLevel(out, column, level, schedule.Level(column, level), width_text, bar_diameter_text);
+    column_cells.clear();
+    AppendValue(column_cells, column.input.mark);
+    column_cells.push_back(',');
+    AppendInteger(column_cells, column.input.count);
+    column_cells.push_back(',');
+    const std::size_t written = levels == CsvLevels::LowestOnly
+                                    ? std::min<std::size_t>(1, column.levels.size())
+                                    : column.levels.size();
+    for (std::size_t level = 1; level <= written; ++level) {
+      out.append(column_cells);
+      AppendInteger(out, static_cast<std::int64_t>(level));
+      out.append(cells_of(column.levels[level - 1]));
     }
   }
   return out;

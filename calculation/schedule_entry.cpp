@@ -24,9 +24,10 @@ std::expected<int, ScheduleProblem> ReadWhole(std::string_view text, int least, 
 }  // namespace
 
 std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
 }
 
 std::expected<ColumnInput, EntryError> ReadEntry(const ColumnEntry& entry) {
