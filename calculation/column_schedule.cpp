@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <expected>
 #include <numbers>
 #include <optional>
 #include <string>
@@ -48,13 +49,13 @@ void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
   }
 }
 
-// The design of the input's load on this many floors; the input and the result are reused from
-// one design to the next, the input's width and materials set once.
-LevelDesign DesignFloors(ColumnDesignInput& input, ColumnDesignResult& result, int floors_carried) {
+// The design of the load (as its text reads) on this many floors; the result is reused from one
+// design to the next.
+LevelDesign DesignFloors(const std::expected<double, NumericFailure>& load, int floors_carried,
+                         const DesignMaterials& materials, ColumnDesignResult& result) {
   LevelDesign design;
   design.floors_carried = floors_carried;
-  input.floors_text = FormatInteger(floors_carried);
-  if (auto run = DesignColumnTexts(input, result); !run) {
+  if (auto run = DesignColumnTexts(load, floors_carried, materials, result); !run) {
     design.failure = run.error();
     return design;
   }
@@ -74,7 +75,7 @@ class LevelDesigns {
   // so that views of its texts stay valid.
   LevelDesigns(const DesignMaterials& materials, std::vector<LevelDesign>& designs,
                std::size_t columns)
-      : input_(DesignInput({}, {}, materials)), designs_(designs) {
+      : materials_(materials), designs_(designs) {
     by_load_.reserve(columns);
     section_of_design_.reserve(designs.capacity());
   }
@@ -82,7 +83,10 @@ class LevelDesigns {
   // The indices in `designs` of the column's levels, level 1 first. The load's text must stay
   // where it is while this object lives.
   std::vector<std::uint32_t> levels(std::string_view load_text, int floors) {
-    auto& by_floors = by_load_[load_text];  // the index of each number of floors, less one
+    auto [found, added] = by_load_.try_emplace(load_text);
+    Load& load = found->second;
+    if (added) load.value = ParseNumberStrict(load_text);
+    auto& by_floors = load.designs;  // the index of each number of floors, less one
     if (by_floors.size() < static_cast<std::size_t>(floors)) {
       by_floors.resize(static_cast<std::size_t>(floors), kNotDesigned);
     }
@@ -92,8 +96,7 @@ class LevelDesigns {
       std::uint32_t& index = by_floors[static_cast<std::size_t>(carried - 1)];
       if (index == kNotDesigned) {
         index = static_cast<std::uint32_t>(designs_.size());
-        input_.load_text = load_text;
-        designs_.push_back(DesignFloors(input_, result_, carried));
+        designs_.push_back(DesignFloors(load.value, carried, materials_, result_));
         section_of_design_.push_back(NumberSection(designs_.back()));
       }
       levels[static_cast<std::size_t>(level - 1)] = index;
@@ -131,10 +134,16 @@ class LevelDesigns {
         .first->second;
   }
 
-  ColumnDesignInput input_;
+  // A load as its text reads, and its designs on each number of floors.
+  struct Load {
+    std::expected<double, NumericFailure> value = 0;
+    std::vector<std::uint32_t> designs;
+  };
+
+  const DesignMaterials& materials_;
   ColumnDesignResult result_;
   std::vector<LevelDesign>& designs_;
-  std::unordered_map<std::string_view, std::vector<std::uint32_t>> by_load_;
+  std::unordered_map<std::string_view, Load> by_load_;
   std::vector<std::uint32_t> section_of_design_;
   std::unordered_map<Section, std::uint32_t, SectionHash> sections_;
 };
@@ -181,11 +190,11 @@ void SegmentsKey(const LevelDesigns& designs, const ScheduleColumn& column, std:
 
 std::vector<LevelDesign> DesignLevels(const std::string& load_text, int floors,
                                       const DesignMaterials& materials) {
-  ColumnDesignInput input = DesignInput(load_text, {}, materials);
+  const auto load = ParseNumberStrict(load_text);
   ColumnDesignResult result;
   std::vector<LevelDesign> levels;
   for (int level = 1; level <= floors; ++level) {
-    levels.push_back(DesignFloors(input, result, floors - level + 1));
+    levels.push_back(DesignFloors(load, floors - level + 1, materials, result));
   }
   return levels;
 }

@@ -22,15 +22,23 @@ struct Whole {
   bool raised_by_rule = false;  // the rounded quotient was raised to the next accepted value
 };
 
-// The least value up to the quotient (compared as its 15-digit text); above it the quotient
+// Leading(Fmt(q)): the quotient as its 15-digit text reads; beyond the range of a double that is
+// an infinity of its sign.
+double Leading(const detail::WrittenNumber& quotient) {
+  return quotient.value ? *quotient.value : ParseLeadingNumber(quotient.view());
+}
+
+// The same without keeping the text.
+double Leading(double quotient) {
+  if (const auto value = detail::ReadBack(quotient)) return *value;
+  return Leading(detail::WriteNumber(quotient));
+}
+
+// The least value up to the quotient (`compared`, as its text reads); above it the quotient
 // rounded to a whole number and raised by `raise`.
-std::expected<Whole, NumericFailure> WholeAtLeast(const detail::WrittenNumber& quotient,
-                                                  std::int32_t least,
+std::expected<Whole, NumericFailure> WholeAtLeast(double compared, std::int32_t least,
                                                   std::int32_t (*raise)(std::int16_t)) {
   Whole whole;
-  // Leading(Fmt(q)): the quotient is compared as its 15-digit text reads; beyond the range of a
-  // double that is an infinity.
-  const double compared = quotient.value ? *quotient.value : ParseLeadingNumber(quotient.view());
   if (compared > least) {
     const auto rounded = RoundToInteger16(compared);
     if (!rounded) return std::unexpected(rounded.error());
@@ -46,13 +54,24 @@ std::expected<Whole, NumericFailure> WholeAtLeast(const detail::WrittenNumber& q
 
 std::string FormatPercent(double fraction) { return FormatFixed(fraction * 100, 2); }
 
+using Number = std::expected<double, NumericFailure>;
+
+// The design's inputs as numbers, each as ParseNumberStrict reads its text, or the reason it
+// could not.
+struct DesignNumbers {
+  Number floors;
+  Number load;
+  Number width;
+};
+
 // The column design: each step writes its text into `result`, and later steps take the value
-// that text reads back as. On a failure `result` keeps what the earlier steps wrote. The working is
-// recorded when `working` is given.
+// that text reads back as. On a failure `result` keeps what the earlier steps wrote. The working
+// is recorded when `working` is given.
 class Design {
  public:
-  Design(const ColumnDesignInput& input, ColumnDesignResult& result, DesignWorking* working)
-      : input_(input), result_(result), working_(working) {}
+  Design(const DesignNumbers& numbers, const DesignMaterials& materials, ColumnDesignResult& result,
+         DesignWorking* working)
+      : numbers_(numbers), materials_(materials), result_(result), working_(working) {}
 
   std::expected<void, NumericFailure> Run() {
     result_.required_area_text.clear();
@@ -73,49 +92,48 @@ class Design {
   // 1. Ac = F × (L × 1.1) × 1000 / 111.62, left to right (the default materials' factor and
   // stress).
   Step RequiredArea() {
-    const auto floors = ParseNumberStrict(input_.floors_text);
-    if (!floors) return std::unexpected(floors.error());
-    const auto load = ParseNumberStrict(input_.load_text);
-    if (!load) return std::unexpected(load.error());
-    const double a = *load * input_.materials.load_factor;
+    if (!numbers_.floors) return std::unexpected(numbers_.floors.error());
+    if (!numbers_.load) return std::unexpected(numbers_.load.error());
+    const double a = *numbers_.load * materials_.load_factor;
     const double area =
-        *floors * a * rules::kKilogramsPerTon / CarryingStressKgPerCm2(input_.materials);
+        *numbers_.floors * a * rules::kKilogramsPerTon / CarryingStressKgPerCm2(materials_);
     if (!std::isfinite(area)) return std::unexpected(NumericFailure::Overflow);
     const detail::WrittenNumber text = detail::WriteNumber(area);
     result_.required_area_text.assign(text.view());
     area_ = text.value;  // read back in step 2
-    if (working_ != nullptr) working_->beyond_floor_limit = *floors > rules::kFloorNoteLimit;
+    if (working_ != nullptr) {
+      working_->beyond_floor_limit = *numbers_.floors > rules::kFloorNoteLimit;
+    }
     return {};
   }
 
   // 2. q = Leading(Fmt(A / b)); the least length (the materials' width, 30) up to q = 30, above
   // it Round16 raised to a multiple of 5.
   Step Length() {
-    const auto width = ParseNumberStrict(input_.width_text);
-    if (!width) return std::unexpected(width.error());
-    width_ = *width;
+    if (!numbers_.width) return std::unexpected(numbers_.width.error());
+    width_ = *numbers_.width;
     if (!area_) return std::unexpected(area_.error());
     const double quotient = *area_ / width_;
     if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
-    const detail::WrittenNumber quotient_text = detail::WriteNumber(quotient);
-    const auto length = WholeAtLeast(quotient_text, input_.materials.width_cm, RoundUpToFive);
+    std::optional<detail::WrittenNumber> text;
+    if (working_ != nullptr) text = detail::WriteNumber(quotient);
+    const auto length =
+        WholeAtLeast(text ? Leading(*text) : Leading(quotient), materials_.width_cm, RoundUpToFive);
     if (!length) return std::unexpected(length.error());
     if (working_ != nullptr) {
-      working_->length_quotient_text = quotient_text.view();
+      working_->length_quotient_text = text->view();
       if (length->rounded) working_->rounded_length_text = FormatInteger(*length->rounded);
       working_->length_rule = length->raised_to_least  ? LengthRule::RaisedToLeast
                               : length->raised_by_rule ? LengthRule::RaisedToMultipleOfFive
                                                        : LengthRule::None;
     }
     AssignInteger(result_.length_text, length->value);
+    length_ = length->value;  // the whole number its text reads as, in step 3
     return {};
   }
 
   // 3. The larger of m = (b × 0.006) × t and s = A × 0.01; m when they are equal.
   Step SteelArea() {
-    const auto length = ParseNumberStrict(result_.length_text);
-    if (!length) return std::unexpected(length.error());
-    length_ = *length;
     const double m = (width_ * rules::kLeastSteelShareOfSection) * length_;
     const double s = *area_ * rules::kSteelShareOfRequiredArea;
     if (!std::isfinite(m) || !std::isfinite(s)) return std::unexpected(NumericFailure::Overflow);
@@ -135,13 +153,15 @@ class Design {
   // raised to an even count.
   Step BarCount() {
     if (!steel_) return std::unexpected(steel_.error());
-    const double quotient = *steel_ / BarAreaCm2(input_.materials.bar_diameter_mm);
+    const double quotient = *steel_ / BarAreaCm2(materials_.bar_diameter_mm);
     if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
-    const detail::WrittenNumber quotient_text = detail::WriteNumber(quotient);
-    const auto bars = WholeAtLeast(quotient_text, rules::kLeastBars, RoundUpToEven);
+    std::optional<detail::WrittenNumber> text;
+    if (working_ != nullptr) text = detail::WriteNumber(quotient);
+    const auto bars =
+        WholeAtLeast(text ? Leading(*text) : Leading(quotient), rules::kLeastBars, RoundUpToEven);
     if (!bars) return std::unexpected(bars.error());
     if (working_ != nullptr) {
-      working_->bar_quotient_text = quotient_text.view();
+      working_->bar_quotient_text = text->view();
       if (bars->rounded) working_->rounded_bar_text = FormatInteger(*bars->rounded);
       working_->bar_rule = bars->raised_to_least  ? BarRule::RaisedToLeast
                            : bars->raised_by_rule ? BarRule::RaisedToEven
@@ -162,15 +182,14 @@ class Design {
     text.assign(chars, detail::FormatIntegerTo(value, chars));
   }
 
-  const ColumnDesignInput& input_;
+  const DesignNumbers& numbers_;
+  const DesignMaterials& materials_;
   ColumnDesignResult& result_;
   DesignWorking* working_;
-  double width_ = 0;  // b, read in step 2 from the width text
-  // Ac as its text reads (in steps 2 and 3), written in step 1.
-  std::expected<double, NumericFailure> area_ = 0;
-  double length_ = 0;  // t, read in step 3
-  // As as its text reads (in step 4), written in step 3.
-  std::expected<double, NumericFailure> steel_ = 0;
+  Number area_ = 0;    // Ac as its text reads (in steps 2 and 3), written in step 1
+  double width_ = 0;   // b
+  double length_ = 0;  // t, written in step 2
+  Number steel_ = 0;   // As as its text reads (in step 4), written in step 3
 };
 
 }  // namespace
@@ -184,16 +203,23 @@ ColumnDesignInput DesignInput(std::string load_text, std::string floors_text,
 }
 
 std::expected<ColumnDesignResult, DesignFailure> DesignColumn(const ColumnDesignInput& input) {
+  const DesignNumbers numbers{.floors = ParseNumberStrict(input.floors_text),
+                              .load = ParseNumberStrict(input.load_text),
+                              .width = ParseNumberStrict(input.width_text)};
   ColumnDesignResult result;
-  if (auto run = Design(input, result, &result.working).Run(); !run) {
+  if (auto run = Design(numbers, input.materials, result, &result.working).Run(); !run) {
     return std::unexpected(DesignFailure{run.error(), std::move(result)});
   }
   return result;
 }
 
-std::expected<void, NumericFailure> DesignColumnTexts(const ColumnDesignInput& input,
+std::expected<void, NumericFailure> DesignColumnTexts(std::expected<double, NumericFailure> load,
+                                                      int floors, const DesignMaterials& materials,
                                                       ColumnDesignResult& result) {
-  return Design(input, result, nullptr).Run();
+  // A whole number's text reads as the number itself.
+  const DesignNumbers numbers{
+      .floors = floors, .load = load, .width = static_cast<double>(materials.width_cm)};
+  return Design(numbers, materials, result, nullptr).Run();
 }
 
 }  // namespace coldesign

@@ -38,10 +38,13 @@ struct DesignFailure {
 
 std::expected<ColumnDesignResult, DesignFailure> DesignColumn(const ColumnDesignInput& input);
 
-// The same design writing only its four texts into `result` (its working is left alone), for
-// callers that design many columns: reusing one `result` spares the allocations. On a failure
-// the texts of the failing step and those after it are empty.
-std::expected<void, NumericFailure> DesignColumnTexts(const ColumnDesignInput& input,
+// The same design of a load already read (ParseNumberStrict of its text, or the reason it could
+// not be) on a whole number of floors, the width the materials', writing only its four texts
+// into `result` (its working is left alone): for callers that design many columns, reusing one
+// `result` spares the allocations. On a failure the texts of the failing step and those after
+// it are empty.
+std::expected<void, NumericFailure> DesignColumnTexts(std::expected<double, NumericFailure> load,
+                                                      int floors, const DesignMaterials& materials,
                                                       ColumnDesignResult& result);
 
 }  // namespace coldesign

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 #include "calculation/number_grammar.h"
@@ -278,6 +279,23 @@ std::size_t FormatIntegerTo(std::int64_t value, char* out) {
   return static_cast<std::size_t>(std::to_chars(out, out + kNumberTextCapacity, value).ptr - out);
 }
 
+namespace {
+
+// The value of the text of these 15 digits, when one exact multiplication or division gives it:
+// with at most 15 digits (below 2^53) and a power of ten of at most 22, both are exact doubles,
+// and one operation rounds their product or quotient correctly, to the double a correct reader
+// of the text gives (Clinger's fast path).
+std::optional<double> ExactValue(bool negative, FifteenDigits rounded) {
+  const int scale = rounded.exponent - (kSignificantDigits - 1);
+  if (scale < -kMostExactPowerOfTen || scale > kMostExactPowerOfTen) return std::nullopt;
+  const auto digits = static_cast<double>(rounded.digits);
+  const double magnitude =
+      scale < 0 ? digits / kExactPowersOfTen[-scale] : digits * kExactPowersOfTen[scale];
+  return negative ? -magnitude : magnitude;
+}
+
+}  // namespace
+
 WrittenNumber WriteNumber(double value) {
   WrittenNumber number;
   if (value == 0 || !std::isfinite(value)) {
@@ -288,19 +306,19 @@ WrittenNumber WriteNumber(double value) {
   const FifteenDigits rounded = RoundToFifteenDigits(std::fabs(value));
   number.size =
       static_cast<std::size_t>(WriteRounded(value < 0, rounded, number.text) - number.text);
-  // The text's value is digits × 10^scale. With at most 15 digits (below 2^53) and a power of
-  // ten of at most 22, both are exact doubles and one multiplication or division rounds their
-  // product correctly: the double a correct reader of the text gives (Clinger's fast path).
-  const int scale = rounded.exponent - (kSignificantDigits - 1);
-  if (scale < -kMostExactPowerOfTen || scale > kMostExactPowerOfTen) {
-    number.value = ParseNumberStrict(number.view());
-    return number;
-  }
-  const auto digits = static_cast<double>(rounded.digits);
-  const double magnitude =
-      scale < 0 ? digits / kExactPowersOfTen[-scale] : digits * kExactPowersOfTen[scale];
-  number.value = value < 0 ? -magnitude : magnitude;
+  const std::optional<double> exact = ExactValue(value < 0, rounded);
+  number.value =
+      exact ? std::expected<double, NumericFailure>(*exact) : ParseNumberStrict(number.view());
   return number;
+}
+
+std::expected<double, NumericFailure> ReadBack(double value) {
+  if (value != 0 && std::isfinite(value)) {
+    if (const auto exact = ExactValue(value < 0, RoundToFifteenDigits(std::fabs(value)))) {
+      return *exact;
+    }
+  }
+  return WriteNumber(value).value;
 }
 
 }  // namespace detail

@@ -34,4 +34,7 @@ struct WrittenNumber {
 
 WrittenNumber WriteNumber(double value);
 
+// WriteNumber(value).value alone, without writing the text where it can be helped.
+std::expected<double, NumericFailure> ReadBack(double value);
+
 }  // namespace coldesign::detail
