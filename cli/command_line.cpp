@@ -24,6 +24,7 @@
 #include "calculation/schedule_csv.h"
 #include "cli/command_line_texts.h"
 #include "cli/schedule_pdf_output.h"
+#include "cli/upper_vector_state.h"
 #include "sheet/program_version.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -210,6 +211,7 @@ int RunSchedule(const QStringList& arguments) {
   }
   // One byte more than a schedule may have, so that a larger file is seen and refused.
   const QByteArray text = input.read(rules::kMostScheduleFileBytes + 1);
+  ClearUpperVectorState();  // after the arguments and the file, before the engine's work
   auto csv = ReadScheduleCsv(std::string_view(text.constData(), text.size()));
   if (!csv) return Refuse(CsvErrorMessage(input_name, csv.error()));
 
