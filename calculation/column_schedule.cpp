@@ -165,8 +165,8 @@ std::vector<ColumnSegment> MergeLevels(const Schedule& schedule, const ScheduleC
     segments.push_back({.first_level = level,
                         .last_level = level,
                         .failure = design.failure,
-                        .length_text = design.length_text,
-                        .bar_count_text = design.bar_count_text});
+                        .length_text = design.length_text.str(),
+                        .bar_count_text = design.bar_count_text.str()});
   }
   return segments;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "calculation/design_materials.h"
+#include "calculation/number_text.h"
 #include "calculation/numeric_text.h"
 #include "calculation/schedule_entry.h"
 
@@ -17,11 +18,12 @@ namespace coldesign {
 struct LevelDesign {
   int floors_carried = 1;
   std::optional<NumericFailure> failure;  // none when designed
-  // The design's four texts, exactly as it writes them; empty when the design failed.
-  std::string required_area_text;  // cm²
-  std::string length_text;         // cm
-  std::string steel_area_text;     // cm²
-  std::string bar_count_text;
+  // The design's four texts, exactly as it writes them; empty when the design failed. Kept in
+  // place: a schedule holds thousands.
+  NumberText required_area_text;  // cm²
+  NumberText length_text;         // cm
+  NumberText steel_area_text;     // cm²
+  NumberText bar_count_text;
 
   friend bool operator==(const LevelDesign&, const LevelDesign&) = default;
 };

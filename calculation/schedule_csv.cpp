@@ -281,9 +281,8 @@ void AppendDesignCells(std::string& out, const LevelDesign& level, std::string_v
   AppendInteger(out, level.floors_carried);
   const bool designed = !level.failure;
   for (const std::string_view text :
-       {std::string_view(level.required_area_text), width_text, std::string_view(level.length_text),
-        std::string_view(level.steel_area_text), std::string_view(level.bar_count_text),
-        bar_diameter_text}) {
+       {level.required_area_text.view(), width_text, level.length_text.view(),
+        level.steel_area_text.view(), level.bar_count_text.view(), bar_diameter_text}) {
     out.push_back(',');
     if (designed) out.append(text);
   }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "resources/fonts/embedded_fonts.h"
@@ -29,7 +30,9 @@ const QColor kRuleColour(0x80, 0x80, 0x80);
 const QColor kHeaderFill(0xE8, 0xE8, 0xE8);
 const QColor kFailureColour(0xB0, 0x00, 0x20);
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 QString Figure(double value) { return Text(FormatNumber(value)); }
 
 // One cell of a row: its text, whether it reads left to right (numbers), and whether it is
@@ -53,11 +56,11 @@ struct Table {
   std::vector<bool> failed;  // rows drawn in the failure colour
 };
 
-QString SectionText(int width_cm, const std::string& length_text) {
+QString SectionText(int width_cm, std::string_view length_text) {
   return Figure(width_cm) + u" × "_s + Text(length_text);
 }
 
-QString BarsText(const std::string& bar_count_text, int bar_diameter_mm) {
+QString BarsText(std::string_view bar_count_text, int bar_diameter_mm) {
   return Text(bar_count_text) + u" Φ"_s + Figure(bar_diameter_mm);
 }
 
