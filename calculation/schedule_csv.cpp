@@ -359,7 +359,8 @@ std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
   return csv;
 }
 
-std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
+bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
+                      const std::function<bool(std::string_view)>& write) {
   const std::string width_text = FormatInteger(schedule.materials.width_cm);
   const std::string bar_diameter_text = FormatInteger(schedule.materials.bar_diameter_mm);
   // Each design's cells are written once, for the rows of every column that carries it.
@@ -377,17 +378,13 @@ std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
     return std::string_view(design_cells).substr(begin, design_cells_end[design] - begin);
   };
 
-  // A row is about 80 bytes: reserved once rather than grown row by row.
-  constexpr std::size_t kRowBytes = 96;
-  std::size_t rows = 0;
-  for (const ScheduleColumn& column : schedule.columns) {
-    rows += levels == CsvLevels::LowestOnly ? 1 : column.levels.size();
-  }
-  std::string out;
-  out.reserve(kUtf8Bom.size() + kScheduleCsvHeader.size() + 1 + rows * kRowBytes);
-  out.append(kUtf8Bom);
-  out.append(kScheduleCsvHeader);
-  out.push_back('\n');
+  // Handed on whenever it holds this much: a few rows more at most.
+  constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
+  std::string piece;
+  piece.reserve(2 * kPieceBytes);
+  piece.append(kUtf8Bom);
+  piece.append(kScheduleCsvHeader);
+  piece.push_back('\n');
   std::string column_cells;  // the mark and the count, the same in each of the column's rows
   for (const ScheduleColumn& column : schedule.columns) {
     column_cells.clear();
@@ -399,11 +396,31 @@ std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
                                     ? std::min<std::size_t>(1, column.levels.size())
                                     : column.levels.size();
     for (std::size_t level = 1; level <= written; ++level) {
-      out.append(column_cells);
-      AppendInteger(out, static_cast<std::int64_t>(level));
-      out.append(cells_of(column.levels[level - 1]));
+      piece.append(column_cells);
+      AppendInteger(piece, static_cast<std::int64_t>(level));
+      piece.append(cells_of(column.levels[level - 1]));
+    }
+    if (piece.size() >= kPieceBytes) {
+      if (!write(piece)) return false;
+      piece.clear();
     }
   }
+  return write(piece);
+}
+
+std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
+  // A row is about 80 bytes: reserved once rather than grown piece by piece.
+  constexpr std::size_t kRowBytes = 96;
+  std::size_t rows = 0;
+  for (const ScheduleColumn& column : schedule.columns) {
+    rows += levels == CsvLevels::LowestOnly ? 1 : column.levels.size();
+  }
+  std::string out;
+  out.reserve(kUtf8Bom.size() + kScheduleCsvHeader.size() + 1 + rows * kRowBytes);
+  WriteScheduleCsv(schedule, levels, [&out](std::string_view piece) {
+    out.append(piece);
+    return true;
+  });
   return out;
 }
 

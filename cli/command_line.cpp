@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <expected>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -110,21 +111,35 @@ std::expected<DesignMaterials, Message> ReadMaterials(const QCommandLineParser& 
   return materials;
 }
 
-// Everything or nothing: stdout when no file is named, else the file replaced whole.
-int Write(std::string_view bytes, const QString& path) {
+// Takes the next piece of the output; false when it could not be written.
+using WritePiece = std::function<bool(std::string_view)>;
+
+// Everything or nothing: stdout when no file is named, else the file replaced whole. `produce`
+// hands the output over in pieces and gives false when one was not taken.
+int Write(const std::function<bool(const WritePiece&)>& produce, const QString& path) {
   if (path.isEmpty()) {
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
-                         std::fflush(stdout) == 0;
+    const bool written =
+        produce([](std::string_view piece) {
+          return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+        }) &&
+        std::fflush(stdout) == 0;
     return written ? 0 : Refuse(FileMessage("stdout", "", true));
   }
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-          static_cast<qint64>(bytes.size()) ||
-      !file.commit()) {
+  const bool written = file.open(QIODevice::WriteOnly) && produce([&file](std::string_view piece) {
+                         return file.write(piece.data(), static_cast<qint64>(piece.size())) ==
+                                static_cast<qint64>(piece.size());
+                       }) &&
+                       file.commit();
+  if (!written) {
     return Refuse(FileMessage(path.toStdString(), file.errorString().toStdString(), true));
   }
   return 0;
+}
+
+// The same for output held whole.
+int Write(std::string_view bytes, const QString& path) {
+  return Write([bytes](const WritePiece& write) { return write(bytes); }, path);
 }
 
 // Names each mark that more than one row has, with its lines.
@@ -217,8 +232,13 @@ int RunSchedule(const QStringList& arguments) {
 
   const Schedule schedule = DesignSchedule(std::move(csv->columns), *materials, height);
   WarnOfRepeatedMarks(input_name, schedule, csv->lines);
+  // The CSV goes out in pieces as it is written: a large schedule is never held whole.
   const int status = pdf ? Write(SchedulePdfWithoutDisplay(schedule).toStdString(), output)
-                         : Write(WriteScheduleCsv(schedule), output);
+                         : Write(
+                               [&schedule](const WritePiece& write) {
+                                 return WriteScheduleCsv(schedule, CsvLevels::All, write);
+                               },
+                               output);
   if (status != 0) return status;
   return schedule.all_designed ? kEveryLevelDesigned : kSomeLevelFailed;
 }
