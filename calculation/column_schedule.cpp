@@ -7,10 +7,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 
 #include "calculation/design_calculation.h"
+#include "calculation/flat_index.h"
 
 namespace coldesign {
 namespace {
@@ -39,13 +39,11 @@ Quantities SegmentQuantities(const std::vector<ColumnSegment>& segments,
 
 // Flags every column whose mark another column has too; empty marks are not compared.
 void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
-  std::unordered_map<std::string_view, int> uses;
-  uses.reserve(columns.size());
-  for (const ScheduleColumn& column : columns) {
-    if (!column.input.mark.empty()) ++uses[column.input.mark];
-  }
-  for (ScheduleColumn& column : columns) {
-    column.repeated_mark = !column.input.mark.empty() && uses[column.input.mark] > 1;
+  FlatIndex<std::string_view> first_of_mark(columns.size());
+  for (std::uint32_t i = 0; i < columns.size(); ++i) {
+    if (columns[i].input.mark.empty()) continue;
+    const std::uint32_t first = first_of_mark.FindOrAdd(columns[i].input.mark, i);
+    if (first != i) columns[first].repeated_mark = columns[i].repeated_mark = true;
   }
 }
 
@@ -75,17 +73,21 @@ class LevelDesigns {
   // so that views of its texts stay valid.
   LevelDesigns(const DesignMaterials& materials, std::vector<LevelDesign>& designs,
                std::size_t columns)
-      : materials_(materials), designs_(designs) {
-    by_load_.reserve(columns);
+      : materials_(materials),
+        designs_(designs),
+        load_numbers_(columns),
+        sections_(designs.capacity()) {
     section_of_design_.reserve(designs.capacity());
   }
 
   // The indices in `designs` of the column's levels, level 1 first. The load's text must stay
   // where it is while this object lives.
   std::vector<std::uint32_t> levels(std::string_view load_text, int floors) {
-    auto [found, added] = by_load_.try_emplace(load_text);
-    Load& load = found->second;
-    if (added) load.value = ParseNumberStrict(load_text);
+    const std::uint32_t number =
+        load_numbers_.FindOrAdd(load_text, static_cast<std::uint32_t>(loads_.size()));
+    if (number == loads_.size())
+      loads_.push_back({.value = ParseNumberStrict(load_text), .designs = {}});
+    Load& load = loads_[number];
     auto& by_floors = load.designs;  // the index of each number of floors, less one
     if (by_floors.size() < static_cast<std::size_t>(floors)) {
       by_floors.resize(static_cast<std::size_t>(floors), kNotDesigned);
@@ -129,9 +131,10 @@ class LevelDesigns {
   };
 
   std::uint32_t NumberSection(const LevelDesign& design) {
-    const Section section{design.failure, design.length_text, design.bar_count_text};
-    return sections_.try_emplace(section, static_cast<std::uint32_t>(sections_.size()))
-        .first->second;
+    const std::uint32_t number = sections_.FindOrAdd(
+        {design.failure, design.length_text, design.bar_count_text}, section_count_);
+    if (number == section_count_) ++section_count_;
+    return number;
   }
 
   // A load as its text reads, and its designs on each number of floors.
@@ -143,9 +146,11 @@ class LevelDesigns {
   const DesignMaterials& materials_;
   ColumnDesignResult result_;
   std::vector<LevelDesign>& designs_;
-  std::unordered_map<std::string_view, Load> by_load_;
+  FlatIndex<std::string_view> load_numbers_;  // of each load's text, in `loads_`
+  std::vector<Load> loads_;
   std::vector<std::uint32_t> section_of_design_;
-  std::unordered_map<Section, std::uint32_t, SectionHash> sections_;
+  FlatIndex<Section, SectionHash> sections_;
+  std::uint32_t section_count_ = 0;
 };
 
 // Consecutive levels with the same section and bars, or the same failure, as one segment.
@@ -213,8 +218,7 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
   // that the views of the keys stay valid.
   std::vector<std::u32string> type_keys;
   type_keys.reserve(columns.size());
-  std::unordered_map<std::u32string_view, std::size_t> type_of_key;
-  type_of_key.reserve(columns.size());
+  FlatIndex<std::u32string_view> type_of_key(columns.size());
   std::u32string key;
   for (ColumnInput& input : columns) {
     // `schedule.columns` never grows beyond its capacity: the load's text stays where it is.
@@ -222,11 +226,11 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
     column.input = std::move(input);
     column.levels = designs.levels(column.input.load_text, column.input.floors);
     SegmentsKey(designs, column, key);
-    if (const auto found = type_of_key.find(key); found != type_of_key.end()) {
-      column.type = found->second;
+    if (const auto known = type_of_key.Find(key)) {
+      column.type = *known;
     } else {
       column.type = schedule.types.size();
-      type_of_key.emplace(type_keys.emplace_back(key), column.type);
+      type_of_key.FindOrAdd(type_keys.emplace_back(key), static_cast<std::uint32_t>(column.type));
       ColumnType& type = schedule.types.emplace_back();
       type.name.push_back('T');
       type.name.append(FormatInteger(static_cast<std::int64_t>(schedule.types.size())));
