@@ -20,6 +20,8 @@ namespace {
 
 constexpr bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
+constexpr std::ptrdiff_t kMostExactDigits = 15;  // 10^15 < 2^53
+
 // The one reader of decimal text, in every build: ASCII [-]digits[.digits][(e|E)[sign]digits]
 // with at least one digit, correctly rounded whatever the number of digits. It reports no range
 // error: beyond the range of a double it gives an infinity, below it a zero of the number's
@@ -204,6 +206,14 @@ std::expected<double, NumericFailure> ParseNumberStrict(std::string_view text) {
   const char* end = begin + text.size();
   TrimSpaces(begin, end, true);
   if (begin == end) return std::unexpected(NumericFailure::TypeMismatch);
+
+  // A few ASCII digits alone (a count, a number of floors) are a whole number below 2^53, exact.
+  if (end - begin <= kMostExactDigits) {
+    std::uint64_t whole = 0;
+    const char* p = begin;
+    for (; p != end && IsAsciiDigit(*p); ++p) whole = whole * 10 + static_cast<unsigned>(*p - '0');
+    if (p == end) return static_cast<double>(whole);
+  }
 
   if (FastPathCandidate(begin, end)) {
     double value = 0;
