@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
+#include <deque>
 
 #include "calculation/design_rules.h"
 #include "calculation/numeric_text.h"
@@ -54,8 +56,18 @@ std::string_view EnglishName(ScheduleField field) {
 
 // The offset of the first byte that is not part of a well-formed UTF-8 character, or npos.
 std::size_t FirstInvalidUtf8(std::string_view text) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080;
   std::size_t i = 0;
   while (i < text.size()) {
+    // Eight ASCII bytes at a time: most of a schedule is.
+    if (text.size() - i >= sizeof(std::uint64_t)) {
+      std::uint64_t eight = 0;
+      std::memcpy(&eight, text.data() + i, sizeof eight);
+      if ((eight & kHighBits) == 0) {
+        i += sizeof eight;
+        continue;
+      }
+    }
     const auto lead = static_cast<unsigned char>(text[i]);
     if (lead < 0x80) {
       ++i;
@@ -127,12 +139,15 @@ class RecordReader {
 
   void setSeparator(char separator) { separator_ = separator; }
 
-  // Reads the record that starts here: at most `most_fields` values.
-  std::expected<void, ScheduleProblem> read(std::vector<std::string>& fields,
+  // Reads the record that starts here: at most `most_fields` values. The values are views of the
+  // text, or of the reader's own copy of a quoted value with doubled quotes; they stay valid until
+  // the next record is read.
+  std::expected<void, ScheduleProblem> read(std::vector<std::string_view>& fields,
                                             std::size_t most_fields) {
     fields.clear();
+    unquoted_.clear();
     while (true) {
-      std::string& field = fields.emplace_back();
+      std::string_view& field = fields.emplace_back();
       if (fields.size() > most_fields) return std::unexpected(ScheduleProblem::TooManyValues);
       if (auto read = readField(field); !read) return read;
       if (atEnd()) return {};
@@ -145,7 +160,7 @@ class RecordReader {
   }
 
  private:
-  std::expected<void, ScheduleProblem> readField(std::string& field) {
+  std::expected<void, ScheduleProblem> readField(std::string_view& field) {
     const std::size_t start = position_;
     std::size_t first = start;
     while (first < text_.size() && (text_[first] == ' ' || text_[first] == '\t')) ++first;
@@ -155,23 +170,30 @@ class RecordReader {
              text_[end] != '\n') {
         ++end;
       }
-      field.assign(text_.substr(start, end - start));
+      field = text_.substr(start, end - start);
       position_ = end;
       return {};
     }
-    position_ = first + 1;
+    const std::size_t content = first + 1;
+    position_ = content;
+    std::string* unquoted = nullptr;  // the value with its doubled quotes made single, once met
     while (true) {
       const std::size_t quote = text_.find('"', position_);
       if (quote == std::string_view::npos) return std::unexpected(ScheduleProblem::UnclosedQuote);
       const std::string_view chunk = text_.substr(position_, quote - position_);
       line_ += static_cast<std::size_t>(std::ranges::count(chunk, '\n'));
-      field.append(chunk);
+      if (unquoted != nullptr) unquoted->append(chunk);
       position_ = quote + 1;
       if (position_ < text_.size() && text_[position_] == '"') {
-        field.push_back('"');
+        if (unquoted == nullptr) {
+          unquoted = &unquoted_.emplace_back(text_.substr(content, quote - content));
+        }
+        unquoted->push_back('"');
         ++position_;
         continue;
       }
+      field = unquoted != nullptr ? std::string_view(*unquoted)
+                                  : text_.substr(content, quote - content);
       break;
     }
     position_ = std::min(text_.find_first_not_of(" \t", position_), text_.size());
@@ -187,6 +209,9 @@ class RecordReader {
   std::size_t position_ = 0;
   std::size_t line_ = 1;
   char separator_ = ',';
+  // The current record's quoted values with doubled quotes; a deque, so that growing it leaves
+  // the values already read where they are.
+  std::deque<std::string> unquoted_;
 };
 
 // Where each of the schedule's columns stands in the rows, and the header's names.
@@ -195,7 +220,7 @@ struct Header {
   std::vector<std::string> names;
 };
 
-std::expected<Header, CsvError> ReadHeader(const std::vector<std::string>& fields,
+std::expected<Header, CsvError> ReadHeader(const std::vector<std::string_view>& fields,
                                            std::size_t line) {
   Header header;
   for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -225,8 +250,8 @@ std::expected<Header, CsvError> ReadHeader(const std::vector<std::string>& field
 }
 
 // A row that could not be split into values, at the value it stopped in.
-CsvError RecordError(const Header& header, const std::vector<std::string>& fields, std::size_t line,
-                     ScheduleProblem problem) {
+CsvError RecordError(const Header& header, const std::vector<std::string_view>& fields,
+                     std::size_t line, ScheduleProblem problem) {
   CsvError error{line, {}, std::nullopt, problem};
   const std::size_t index = fields.size() - 1;
   if (index < header.names.size()) {
@@ -239,10 +264,11 @@ CsvError RecordError(const Header& header, const std::vector<std::string>& field
 }
 
 // The row's value in the schedule's column, empty when the row stops before it.
-std::string TakeValue(std::vector<std::string>& fields, const Header& header, ScheduleField field) {
+std::string_view ValueOf(const std::vector<std::string_view>& fields, const Header& header,
+                         ScheduleField field) {
   const auto index = header.index[static_cast<std::size_t>(field)];
   if (!index || *index >= fields.size()) return {};
-  return std::move(fields[*index]);
+  return fields[*index];
 }
 
 // A value written so that a CSV reader gives it back: quoted when it holds a separator, a
@@ -315,7 +341,7 @@ std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
     return std::unexpected(CsvError{0, {}, std::nullopt, ScheduleProblem::NoHeader});
   reader.setSeparator(reader.separatorOfLine());
 
-  std::vector<std::string> fields;
+  std::vector<std::string_view> fields;
   const std::size_t header_line = reader.line();
   if (auto read = reader.read(fields, kMostHeaderValues); !read) {
     return std::unexpected(CsvError{header_line, {}, std::nullopt, read.error()});
@@ -324,6 +350,12 @@ std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
   if (!header) return std::unexpected(header.error());
 
   ScheduleCsv csv;
+  // A row a line at most (beyond the most levels a schedule may have, the rest is refused).
+  const auto most_rows =
+      std::min<std::size_t>(static_cast<std::size_t>(std::ranges::count(text, '\n')) + 1,
+                            static_cast<std::size_t>(rules::kMostScheduleLevels));
+  csv.columns.reserve(most_rows);
+  csv.lines.reserve(most_rows);
   std::size_t levels = 0;
   while (true) {
     reader.skipBlankLines();
@@ -333,11 +365,10 @@ std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
       return std::unexpected(RecordError(*header, fields, line, read.error()));
     }
     if (std::ranges::all_of(fields, IsBlank)) continue;
-    ColumnEntry entry{.mark = TakeValue(fields, *header, ScheduleField::Mark),
-                      .load_text = TakeValue(fields, *header, ScheduleField::Load),
-                      .floors_text = TakeValue(fields, *header, ScheduleField::Floors),
-                      .count_text = TakeValue(fields, *header, ScheduleField::Count)};
-    auto column = ReadEntry(entry);
+    auto column = ReadEntry(ValueOf(fields, *header, ScheduleField::Mark),
+                            ValueOf(fields, *header, ScheduleField::Load),
+                            ValueOf(fields, *header, ScheduleField::Floors),
+                            ValueOf(fields, *header, ScheduleField::Count));
     const auto name_of = [&](ScheduleField field) {
       return header->names[*header->index[static_cast<std::size_t>(field)]];
     };
