@@ -39,7 +39,7 @@ Quantities SegmentQuantities(const std::vector<ColumnSegment>& segments,
 
 // Flags every column whose mark another column has too; empty marks are not compared.
 void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
-  FlatIndex<std::string_view> first_of_mark(columns.size());
+  FlatIndex<std::string_view> first_of_mark;
   for (std::uint32_t i = 0; i < columns.size(); ++i) {
     if (columns[i].input.mark.empty()) continue;
     const std::uint32_t first = first_of_mark.FindOrAdd(columns[i].input.mark, i);
@@ -71,12 +71,8 @@ class LevelDesigns {
  public:
   // `designs` is reserved for every design the schedule may need and never grows beyond that,
   // so that views of its texts stay valid.
-  LevelDesigns(const DesignMaterials& materials, std::vector<LevelDesign>& designs,
-               std::size_t columns)
-      : materials_(materials),
-        designs_(designs),
-        load_numbers_(columns),
-        sections_(designs.capacity()) {
+  LevelDesigns(const DesignMaterials& materials, std::vector<LevelDesign>& designs)
+      : materials_(materials), designs_(designs) {
     section_of_design_.reserve(designs.capacity());
   }
 
@@ -213,12 +209,12 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
   std::size_t levels = 0;
   for (const ColumnInput& input : columns) levels += static_cast<std::size_t>(input.floors);
   schedule.designs.reserve(levels);  // at most one design a level
-  LevelDesigns designs(materials, schedule.designs, columns.size());
+  LevelDesigns designs(materials, schedule.designs);
   // The segments' keys of the types, and the type of each key. Reserved for a type a column, so
   // that the views of the keys stay valid.
   std::vector<std::u32string> type_keys;
   type_keys.reserve(columns.size());
-  FlatIndex<std::u32string_view> type_of_key(columns.size());
+  FlatIndex<std::u32string_view> type_of_key;
   std::u32string key;
   for (ColumnInput& input : columns) {
     // `schedule.columns` never grows beyond its capacity: the load's text stays where it is.

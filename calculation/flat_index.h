@@ -2,32 +2,37 @@
 
 // Private to the calculation library: numbers keys in one flat table.
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace coldesign {
 
 // The number given with the first of equal keys, for a schedule's thousands of loads, marks and
-// types: one table allocated once and probed in place, where a std::unordered_map allocates a
-// node per key and follows a pointer per lookup. Keys are held as given (views must outlive the
-// index); at most `most_keys` different keys.
+// types: one table probed in place, doubled when three quarters full, where a
+// std::unordered_map allocates a node per key and follows a pointer per lookup. Keys are held as
+// given: views must outlive the index.
 template <typename Key, typename Hash = std::hash<Key>>
 class FlatIndex {
  public:
-  explicit FlatIndex(std::size_t most_keys)
-      : slots_(std::bit_ceil(most_keys + most_keys / 2 + 1)) {}
+  FlatIndex() : slots_(kFirstSlots) {}
 
   // The number of the first key equal to `key`; `number` when there was none, and then `key` is
   // remembered with it.
   std::uint32_t FindOrAdd(const Key& key, std::uint32_t number) {
     const std::size_t hash = Hash{}(key);
-    Slot& slot = SlotOf(key, hash);
-    if (slot.number == kFree) slot = {.key = key, .hash = hash, .number = number};
-    return slot.number;
+    Slot* slot = &SlotOf(key, hash);
+    if (slot->number != kFree) return slot->number;
+    if (4 * (keys_ + 1) > 3 * slots_.size()) {
+      Grow();
+      slot = &SlotOf(key, hash);
+    }
+    *slot = {.key = key, .hash = hash, .number = number};
+    ++keys_;
+    return number;
   }
 
   // The number of the key equal to `key`, or none.
@@ -38,6 +43,7 @@ class FlatIndex {
   }
 
  private:
+  static constexpr std::size_t kFirstSlots = 64;  // a power of two
   static constexpr std::uint32_t kFree = UINT32_MAX;
 
   struct Slot {
@@ -55,7 +61,16 @@ class FlatIndex {
     }
   }
 
+  void Grow() {
+    std::vector<Slot> old(2 * slots_.size());
+    std::swap(old, slots_);
+    for (const Slot& slot : old) {
+      if (slot.number != kFree) SlotOf(slot.key, slot.hash) = slot;
+    }
+  }
+
   std::vector<Slot> slots_;
+  std::size_t keys_ = 0;
 };
 
 }  // namespace coldesign
