@@ -39,7 +39,7 @@ Quantities SegmentQuantities(const std::vector<ColumnSegment>& segments,
 
 // Flags every column whose mark another column has too; empty marks are not compared.
 void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
-  FlatIndex<std::string_view> first_of_mark;
+  FlatIndex<std::string_view> first_of_mark(columns.size());
   for (std::uint32_t i = 0; i < columns.size(); ++i) {
     if (columns[i].input.mark.empty()) continue;
     const std::uint32_t first = first_of_mark.FindOrAdd(columns[i].input.mark, i);
@@ -76,19 +76,20 @@ class LevelDesigns {
     section_of_design_.reserve(designs.capacity());
   }
 
-  // The indices in `designs` of the column's levels, level 1 first. The load's text must stay
-  // where it is while this object lives.
-  std::vector<std::uint32_t> levels(std::string_view load_text, int floors) {
+  // Appends to `level_designs` the indices in `designs` of the column's levels, level 1 first.
+  // The load's text must stay where it is while this object lives.
+  void AddLevels(std::string_view load_text, int floors,
+                 std::vector<std::uint32_t>& level_designs) {
     const std::uint32_t number =
         load_numbers_.FindOrAdd(load_text, static_cast<std::uint32_t>(loads_.size()));
-    if (number == loads_.size())
+    if (number == loads_.size()) {
       loads_.push_back({.value = ParseNumberStrict(load_text), .designs = {}});
+    }
     Load& load = loads_[number];
     auto& by_floors = load.designs;  // the index of each number of floors, less one
     if (by_floors.size() < static_cast<std::size_t>(floors)) {
       by_floors.resize(static_cast<std::size_t>(floors), kNotDesigned);
     }
-    std::vector<std::uint32_t> levels(static_cast<std::size_t>(floors));
     for (int level = 1; level <= floors; ++level) {
       const int carried = floors - level + 1;
       std::uint32_t& index = by_floors[static_cast<std::size_t>(carried - 1)];
@@ -97,9 +98,8 @@ class LevelDesigns {
         designs_.push_back(DesignFloors(load.value, carried, materials_, result_));
         section_of_design_.push_back(NumberSection(designs_.back()));
       }
-      levels[static_cast<std::size_t>(level - 1)] = index;
+      level_designs.push_back(index);
     }
-    return levels;
   }
 
   // The number of the design's section.
@@ -174,10 +174,12 @@ std::vector<ColumnSegment> MergeLevels(const Schedule& schedule, const ScheduleC
 
 // The column's segments as numbers, the last level and the section of each: columns with the
 // same key have the same segments.
-void SegmentsKey(const LevelDesigns& designs, const ScheduleColumn& column, std::u32string& key) {
+void SegmentsKey(const Schedule& schedule, const LevelDesigns& designs,
+                 const ScheduleColumn& column, std::u32string& key) {
   key.clear();
   for (std::size_t level = 1; level <= column.levels.size(); ++level) {
-    const char32_t section = designs.section(column.levels[level - 1]);
+    const char32_t section =
+        designs.section(schedule.LevelDesignIndex(column, static_cast<int>(level)));
     if (!key.empty() && key.back() == section) {
       key[key.size() - 2] = static_cast<char32_t>(level);
       continue;
@@ -209,6 +211,8 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
   std::size_t levels = 0;
   for (const ColumnInput& input : columns) levels += static_cast<std::size_t>(input.floors);
   schedule.designs.reserve(levels);  // at most one design a level
+  schedule.level_designs.reserve(levels);
+  schedule.types.reserve(columns.size());  // at most a type a column
   LevelDesigns designs(materials, schedule.designs);
   // The segments' keys of the types, and the type of each key. Reserved for a type a column, so
   // that the views of the keys stay valid.
@@ -220,8 +224,10 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
     // `schedule.columns` never grows beyond its capacity: the load's text stays where it is.
     ScheduleColumn& column = schedule.columns.emplace_back();
     column.input = std::move(input);
-    column.levels = designs.levels(column.input.load_text, column.input.floors);
-    SegmentsKey(designs, column, key);
+    column.levels.first = static_cast<std::uint32_t>(schedule.level_designs.size());
+    column.levels.count = static_cast<std::uint32_t>(column.input.floors);
+    designs.AddLevels(column.input.load_text, column.input.floors, schedule.level_designs);
+    SegmentsKey(schedule, designs, column, key);
     if (const auto known = type_of_key.Find(key)) {
       column.type = *known;
     } else {

@@ -51,12 +51,20 @@ struct Quantities {
   double steel_kg = 0;
 };
 
+// Where a column's levels stand in Schedule::level_designs: one array for all the columns.
+struct LevelRange {
+  std::uint32_t first = 0;
+  std::uint32_t count = 0;
+
+  [[nodiscard]] std::size_t size() const { return count; }
+  friend bool operator==(const LevelRange&, const LevelRange&) = default;
+};
+
 struct ScheduleColumn {
   ColumnInput input;
   bool repeated_mark = false;  // another column of the schedule has the same mark
-  // Level k (1 = the lowest) is Schedule::designs[levels[k − 1]]: Schedule::Level gives it.
-  std::vector<std::uint32_t> levels;
-  std::size_t type = 0;  // its index in Schedule::types
+  LevelRange levels;           // Schedule::Level gives each
+  std::size_t type = 0;        // its index in Schedule::types
 };
 
 // Columns with the same segments.
@@ -76,12 +84,18 @@ struct Schedule {
   // Each load (as written) on each number of floors, designed once for every column that
   // carries it.
   std::vector<LevelDesign> designs;
+  // The index in `designs` of each level of each column, a column's levels lowest first.
+  std::vector<std::uint32_t> level_designs;
   Quantities total;
   bool all_designed = true;  // no level of any column failed
 
   // The design of the column's level (1 = the lowest).
   [[nodiscard]] const LevelDesign& Level(const ScheduleColumn& column, int level) const {
-    return designs[column.levels[static_cast<std::size_t>(level - 1)]];
+    return designs[LevelDesignIndex(column, level)];
+  }
+  // The index of that design in `designs`.
+  [[nodiscard]] std::uint32_t LevelDesignIndex(const ScheduleColumn& column, int level) const {
+    return level_designs[column.levels.first + static_cast<std::size_t>(level - 1)];
   }
 };
 

@@ -2,6 +2,8 @@
 
 // Private to the calculation library: numbers keys in one flat table.
 
+#include <algorithm>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -19,11 +21,14 @@ template <typename Key, typename Hash = std::hash<Key>>
 class FlatIndex {
  public:
   FlatIndex() : slots_(kFirstSlots) {}
+  // Sized at once for about this many keys.
+  explicit FlatIndex(std::size_t expected_keys)
+      : slots_(std::bit_ceil(std::max(kFirstSlots, expected_keys + expected_keys / 3 + 1))) {}
 
   // The number of the first key equal to `key`; `number` when there was none, and then `key` is
   // remembered with it.
   std::uint32_t FindOrAdd(const Key& key, std::uint32_t number) {
-    const std::size_t hash = Hash{}(key);
+    const auto hash = static_cast<std::uint32_t>(Hash{}(key));
     Slot* slot = &SlotOf(key, hash);
     if (slot->number != kFree) return slot->number;
     if (4 * (keys_ + 1) > 3 * slots_.size()) {
@@ -37,7 +42,7 @@ class FlatIndex {
 
   // The number of the key equal to `key`, or none.
   std::optional<std::uint32_t> Find(const Key& key) {
-    const Slot& slot = SlotOf(key, Hash{}(key));
+    const Slot& slot = SlotOf(key, static_cast<std::uint32_t>(Hash{}(key)));
     if (slot.number == kFree) return std::nullopt;
     return slot.number;
   }
@@ -48,12 +53,12 @@ class FlatIndex {
 
   struct Slot {
     Key key{};
-    std::size_t hash = 0;
+    std::uint32_t hash = 0;  // the low half of the key's
     std::uint32_t number = kFree;
   };
 
   // The slot of the key, or the free slot where it would go.
-  Slot& SlotOf(const Key& key, std::size_t hash) {
+  Slot& SlotOf(const Key& key, std::uint32_t hash) {
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
       Slot& slot = slots_[at];

@@ -429,7 +429,7 @@ bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
     for (std::size_t level = 1; level <= written; ++level) {
       piece.append(column_cells);
       AppendInteger(piece, static_cast<std::int64_t>(level));
-      piece.append(cells_of(column.levels[level - 1]));
+      piece.append(cells_of(schedule.LevelDesignIndex(column, static_cast<int>(level))));
     }
     if (piece.size() >= kPieceBytes) {
       if (!write(piece)) return false;
