@@ -34,16 +34,39 @@ double Leading(double quotient) {
   return Leading(detail::WriteNumber(quotient));
 }
 
+// The whole part of a value well inside the range of an int, as a double: exact.
+double WholePart(double value) {
+  const auto whole = static_cast<double>(static_cast<std::int32_t>(value));
+  return whole > value ? whole - 1 : whole;
+}
+
+// A stand-in for Leading(quotient) where only the whole number it leads to is wanted: WholeAtLeast
+// takes from it the side of `least` it lies on and, above, the whole number nearest to it.
+// Rounding to 15 significant digits moves a quotient below kLargest by less than 10^-9, so the
+// quotient itself decides alike unless it lies that close to `least` or to a half; then its text
+// is read.
+double Deciding(double quotient, std::int32_t least) {
+  constexpr double kLargest = 30000;  // inside the 16-bit range of RoundToInteger16
+  constexpr double kMostMoved = 1e-9;
+  if (std::fabs(quotient) < kLargest) {
+    const double half = WholePart(quotient) + 0.5;
+    if (std::fabs(quotient - least) > kMostMoved && std::fabs(quotient - half) > kMostMoved) {
+      return quotient;
+    }
+  }
+  return Leading(quotient);
+}
+
 // The least value up to the quotient (`compared`, as its text reads); above it the quotient
-// rounded to a whole number and raised by `raise`.
-std::expected<Whole, NumericFailure> WholeAtLeast(double compared, std::int32_t least,
-                                                  std::int32_t (*raise)(std::int16_t)) {
+// rounded to a whole number and raised by `Raise`.
+template <std::int32_t (*Raise)(std::int16_t)>
+std::expected<Whole, NumericFailure> WholeAtLeast(double compared, std::int32_t least) {
   Whole whole;
   if (compared > least) {
     const auto rounded = RoundToInteger16(compared);
     if (!rounded) return std::unexpected(rounded.error());
     whole.rounded = *rounded;
-    whole.value = raise(*rounded);
+    whole.value = Raise(*rounded);
     whole.raised_by_rule = whole.value != *rounded;
     return whole;
   }
@@ -117,8 +140,9 @@ class Design {
     if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
     std::optional<detail::WrittenNumber> text;
     if (working_ != nullptr) text = detail::WriteNumber(quotient);
+    const std::int32_t least = materials_.width_cm;
     const auto length =
-        WholeAtLeast(text ? Leading(*text) : Leading(quotient), materials_.width_cm, RoundUpToFive);
+        WholeAtLeast<RoundUpToFive>(text ? Leading(*text) : Deciding(quotient, least), least);
     if (!length) return std::unexpected(length.error());
     if (working_ != nullptr) {
       working_->length_quotient_text = text->view();
@@ -157,8 +181,8 @@ class Design {
     if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
     std::optional<detail::WrittenNumber> text;
     if (working_ != nullptr) text = detail::WriteNumber(quotient);
-    const auto bars =
-        WholeAtLeast(text ? Leading(*text) : Leading(quotient), rules::kLeastBars, RoundUpToEven);
+    const auto bars = WholeAtLeast<RoundUpToEven>(
+        text ? Leading(*text) : Deciding(quotient, rules::kLeastBars), rules::kLeastBars);
     if (!bars) return std::unexpected(bars.error());
     if (working_ != nullptr) {
       working_->bar_quotient_text = text->view();

@@ -365,9 +365,9 @@ std::expected<std::int16_t, NumericFailure> RoundToInteger16(double value) {
   // Also rejects NaN. Inside these bounds the arithmetic below is exact in any rounding mode.
   // NOLINTNEXTLINE(readability-simplify-boolean-expr): the negated form is what rejects NaN.
   if (!(value > -32769.0 && value < 32768.0)) return std::unexpected(NumericFailure::Overflow);
-  const double floor = std::floor(value);
-  const double fraction = value - floor;  // exact
-  auto whole = static_cast<std::int32_t>(floor);
+  auto whole = static_cast<std::int32_t>(value);               // toward zero
+  if (static_cast<double>(whole) > value) --whole;             // the floor
+  const double fraction = value - static_cast<double>(whole);  // exact
   if (fraction > 0.5 || (fraction == 0.5 && (whole % 2) != 0)) ++whole;
   if (whole < std::numeric_limits<std::int16_t>::min() ||
       whole > std::numeric_limits<std::int16_t>::max()) {

@@ -109,6 +109,18 @@ INSTANTIATE_TEST_SUITE_P(
         // fcu 300, fy 4000, b 25, Φ20: 50 t on 2 floors needs 35 cm, on one the least 25 cm.
         Building{
             "other materials", {{"C1", "50", 2, 1}}, kOtherMaterials, {0}, {"1:35x4 2:25x4"}, {1}},
+        // Quotients read exactly on a half or at the least value, where the schedule's quick
+        // comparison hands over to the text: 35.5 cm rounds to an even 36, raised to 40; 30.5
+        // to 30; 5.5 bars to 6; 30 cm and 4.5 bars stay at the least values.
+        Building{"quotients on a half",
+                 {{"C1", "108.068454545455", 1, 1},
+                  {"C2", "92.8475454545455", 1, 1},
+                  {"C3", "111.62", 1, 1},
+                  {"C4", "91.3254545454545", 1, 1}},
+                 {},
+                 {0, 1, 0, 2},
+                 {"1:40x6", "1:30x6", "1:30x4"},
+                 {2, 1, 1}},
         // Every level overflows: one failed segment, and the schedule says so.
         Building{"a load too large",
                  {{"C1", "1e300", 2, 1}, {"C2", "10", 1, 1}},
