@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <deque>
+#include <memory>
 
 #include "calculation/design_rules.h"
 #include "calculation/numeric_text.h"
@@ -289,32 +290,42 @@ void AppendValue(std::string& out, std::string_view value) {
   out.push_back('"');
 }
 
-void AppendInteger(std::string& out, std::int64_t value) {
-  char text[kIntegerTextBytes];
-  out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
-}
-
 std::string_view StatusText(const std::optional<NumericFailure>& failure) {
   if (!failure) return "ok";
   return *failure == NumericFailure::Overflow ? "overflow" : "not_a_number";
 }
 
+char* Put(char* out, std::string_view text) { return std::copy(text.begin(), text.end(), out); }
+
+char* PutInteger(char* out, std::int64_t value) {
+  if (value >= 0 && value < 10) {  // a level or a number of floors, mostly
+    *out = static_cast<char>('0' + value);
+    return out + 1;
+  }
+  return std::to_chars(out, out + kIntegerTextBytes, value).ptr;
+}
+
+// The most bytes a design's cells take: the floors, six texts, the status and the punctuation.
+constexpr std::size_t kMostDesignCellsBytes =
+    1 + kIntegerTextBytes + 6 * (1 + NumberText::kCapacity) + 1 + 12 + 1;
+
 // The part of a row that a design gives, the same in every row that shows it: ",floors_carried"
-// up to the status and the line's end.
-void AppendDesignCells(std::string& out, const LevelDesign& level, std::string_view width_text,
-                       std::string_view bar_diameter_text) {
-  out.push_back(',');
-  AppendInteger(out, level.floors_carried);
+// up to the status and the line's end. Gives the end.
+char* PutDesignCells(char* out, const LevelDesign& level, std::string_view width_text,
+                     std::string_view bar_diameter_text) {
+  *out++ = ',';
+  out = PutInteger(out, level.floors_carried);
   const bool designed = !level.failure;
   for (const std::string_view text :
        {level.required_area_text.view(), width_text, level.length_text.view(),
         level.steel_area_text.view(), level.bar_count_text.view(), bar_diameter_text}) {
-    out.push_back(',');
-    if (designed) out.append(text);
+    *out++ = ',';
+    if (designed) out = Put(out, text);
   }
-  out.push_back(',');
-  out.append(StatusText(level.failure));
-  out.push_back('\n');
+  *out++ = ',';
+  out = Put(out, StatusText(level.failure));
+  *out++ = '\n';
+  return out;
 }
 
 }  // namespace
@@ -394,49 +405,66 @@ bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
                       const std::function<bool(std::string_view)>& write) {
   const std::string width_text = FormatInteger(schedule.materials.width_cm);
   const std::string bar_diameter_text = FormatInteger(schedule.materials.bar_diameter_mm);
-  // Each design's cells are written once, for the rows of every column that carries it.
-  constexpr std::size_t kDesignCellsBytes = 64;  // about 55 bytes
-  std::string design_cells;
-  design_cells.reserve(schedule.designs.size() * kDesignCellsBytes);
+  // Each design's cells are written once, for the rows of every column that carries it: the
+  // buffer is sized for the longest cells, of which only the written part is touched.
+  const auto design_cells =
+      std::make_unique_for_overwrite<char[]>(schedule.designs.size() * kMostDesignCellsBytes);
   std::vector<std::size_t> design_cells_end;
   design_cells_end.reserve(schedule.designs.size());
+  char* cells_end = design_cells.get();
   for (const LevelDesign& design : schedule.designs) {
-    AppendDesignCells(design_cells, design, width_text, bar_diameter_text);
-    design_cells_end.push_back(design_cells.size());
+    cells_end = PutDesignCells(cells_end, design, width_text, bar_diameter_text);
+    design_cells_end.push_back(static_cast<std::size_t>(cells_end - design_cells.get()));
   }
   const auto cells_of = [&](std::uint32_t design) {
     const std::size_t begin = design == 0 ? 0 : design_cells_end[design - 1];
-    return std::string_view(design_cells).substr(begin, design_cells_end[design] - begin);
+    return std::string_view(design_cells.get() + begin, design_cells_end[design] - begin);
   };
 
-  // Handed on whenever it holds this much: a few rows more at most.
+  // Handed on whenever it holds this much, at the end of a row; the spare bytes hold one more row.
   constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
-  std::string piece;
-  piece.reserve(2 * kPieceBytes);
-  piece.append(kUtf8Bom);
-  piece.append(kScheduleCsvHeader);
-  piece.push_back('\n');
+  constexpr std::size_t kCapacity = kPieceBytes + 4 * 1024;
+  const auto piece = std::make_unique_for_overwrite<char[]>(kCapacity);
+  std::size_t size = 0;  // of the piece
+  const auto hand_on = [&] {
+    const bool taken = write({piece.get(), size});
+    size = 0;
+    return taken;
+  };
+  // The text at the piece's end; the piece is handed on first when the text would not fit, and a
+  // text longer than a piece (never a row of ReadEntry's columns) goes on by itself.
+  const auto put = [&](std::string_view text) {
+    if (size + text.size() > kCapacity) {
+      if (!hand_on()) return false;
+      if (text.size() > kCapacity) return write(text);
+    }
+    std::copy(text.begin(), text.end(), piece.get() + size);
+    size += text.size();
+    return true;
+  };
+  if (!put(kUtf8Bom) || !put(kScheduleCsvHeader) || !put("\n")) return false;
   std::string column_cells;  // the mark and the count, the same in each of the column's rows
   for (const ScheduleColumn& column : schedule.columns) {
     column_cells.clear();
     AppendValue(column_cells, column.input.mark);
     column_cells.push_back(',');
-    AppendInteger(column_cells, column.input.count);
+    char number[kIntegerTextBytes];
+    column_cells.append(number, PutInteger(number, column.input.count));
     column_cells.push_back(',');
     const std::size_t written = levels == CsvLevels::LowestOnly
                                     ? std::min<std::size_t>(1, column.levels.size())
                                     : column.levels.size();
     for (std::size_t level = 1; level <= written; ++level) {
-      piece.append(column_cells);
-      AppendInteger(piece, static_cast<std::int64_t>(level));
-      piece.append(cells_of(schedule.LevelDesignIndex(column, static_cast<int>(level))));
-    }
-    if (piece.size() >= kPieceBytes) {
-      if (!write(piece)) return false;
-      piece.clear();
+      const std::string_view level_text(
+          number, PutInteger(number, static_cast<std::int64_t>(level)) - number);
+      if (!put(column_cells) || !put(level_text) ||
+          !put(cells_of(schedule.LevelDesignIndex(column, static_cast<int>(level))))) {
+        return false;
+      }
+      if (size >= kPieceBytes && !hand_on()) return false;
     }
   }
-  return write(piece);
+  return hand_on();
 }
 
 std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {

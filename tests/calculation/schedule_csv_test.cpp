@@ -174,6 +174,15 @@ TEST(WriteScheduleCsv, InPiecesOfWholeRowsAndStopsWhenRefused) {
     return false;
   }));
   EXPECT_EQ(1, offered);
+
+  // A mark longer than a piece (never one that ReadEntry takes) goes out whole all the same.
+  const std::string long_mark(100'000, 'x');
+  std::string expected = WriteScheduleCsv(DesignSchedule({{"x", "30", 2, 1}}, {}));
+  for (std::size_t at = 0; (at = expected.find("\nx,", at)) != std::string::npos;) {
+    expected.replace(at + 1, 1, long_mark);
+    at += long_mark.size();
+  }
+  EXPECT_EQ(expected, WriteScheduleCsv(DesignSchedule({{long_mark, "30", 2, 1}}, {})));
 }
 
 TEST(ScheduleCsvRoundTrip, WrittenColumnsReadBackToTheSameSchedule) {
