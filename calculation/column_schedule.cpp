@@ -152,6 +152,7 @@ class LevelDesigns {
 // Consecutive levels with the same section and bars, or the same failure, as one segment.
 std::vector<ColumnSegment> MergeLevels(const Schedule& schedule, const ScheduleColumn& column) {
   std::vector<ColumnSegment> segments;
+  segments.reserve(column.levels.size());
   const int floors = static_cast<int>(column.levels.size());
   for (int level = 1; level <= floors; ++level) {
     const LevelDesign& design = schedule.Level(column, level);

@@ -7,6 +7,7 @@
 #include <cassert>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <system_error>
@@ -112,9 +113,23 @@ inline bool FastPathCandidate(const char* begin, const char* end) {
   return first != end && (IsAsciiDigit(*first) || *first == '.');
 }
 
+// A few ASCII digits alone (a count, a number of floors, a length): a whole number below 2^53,
+// exact in a double; nothing for any other text.
+std::optional<double> ShortWholeNumber(const char* begin, const char* end) {
+  if (end - begin > kMostExactDigits) return std::nullopt;
+  std::uint64_t whole = 0;
+  for (const char* p = begin; p != end; ++p) {
+    if (!IsAsciiDigit(*p)) return std::nullopt;
+    whole = whole * 10 + static_cast<unsigned>(*p - '0');
+  }
+  return static_cast<double>(whole);
+}
+
 // --- Formatting
 
 constexpr int kSignificantDigits = 15;
+// A fixed length a plain text's digits are copied in, all of them at once.
+constexpr std::size_t kCopied = 16;
 constexpr int kLowestPlainExponent = -4;   // 0.0001 is written plainly, 0.00001 as 1E-05
 constexpr int kHighestPlainExponent = 14;  // 999999999999999 plainly, 1E+15 in scientific form
 
@@ -150,7 +165,8 @@ void WriteFifteenDigits(std::uint64_t digits, char* out) {
 
 // The text of a finite value other than zero, from its 15 rounded digits; returns its end.
 char* WriteRounded(bool negative, detail::FifteenDigits rounded, char* out) {
-  char digits[kSignificantDigits];
+  // The digits, then room enough to copy kCopied bytes from any of them.
+  char digits[kSignificantDigits + kCopied] = {};
   WriteFifteenDigits(rounded.digits, digits);
   int count = kSignificantDigits;
   while (count > 1 && digits[count - 1] == '0') --count;
@@ -164,10 +180,12 @@ char* WriteRounded(bool negative, detail::FifteenDigits rounded, char* out) {
       if (count <= whole) {
         o = std::copy(digits, digits + count, o);
         o = std::fill_n(o, whole - count, '0');
-      } else {
-        o = std::copy(digits, digits + whole, o);
+      } else {  // kCopied bytes copied at once; the text ends after its own digits
+        std::memcpy(o, digits, kCopied);
+        o += whole;
         *o++ = '.';
-        o = std::copy(digits + whole, digits + count, o);
+        std::memcpy(o, digits + whole, kCopied);
+        o += count - whole;
       }
     } else {  // 0.000ddd
       *o++ = '0';
@@ -207,13 +225,7 @@ std::expected<double, NumericFailure> ParseNumberStrict(std::string_view text) {
   TrimSpaces(begin, end, true);
   if (begin == end) return std::unexpected(NumericFailure::TypeMismatch);
 
-  // A few ASCII digits alone (a count, a number of floors) are a whole number below 2^53, exact.
-  if (end - begin <= kMostExactDigits) {
-    std::uint64_t whole = 0;
-    const char* p = begin;
-    for (; p != end && IsAsciiDigit(*p); ++p) whole = whole * 10 + static_cast<unsigned>(*p - '0');
-    if (p == end) return static_cast<double>(whole);
-  }
+  if (const auto whole = ShortWholeNumber(begin, end)) return *whole;
 
   if (FastPathCandidate(begin, end)) {
     double value = 0;
@@ -234,6 +246,8 @@ double ParseLeadingNumber(std::string_view text) {
   const char* end = begin + text.size();
   TrimSpaces(begin, end, false);
   if (begin == end) return 0.0;
+
+  if (const auto whole = ShortWholeNumber(begin, end)) return *whole;
 
   if (FastPathCandidate(begin, end)) {
     double value = 0;

@@ -12,8 +12,9 @@
 
 namespace coldesign::detail {
 
-// Large enough for every text that FormatNumber or FormatInteger writes.
-inline constexpr std::size_t kNumberTextCapacity = 32;
+// Large enough for every text that FormatNumber or FormatInteger writes, and for the bytes
+// FormatNumberTo copies beyond a text's end.
+inline constexpr std::size_t kNumberTextCapacity = 40;
 
 // Writes FormatNumber(value) to out (kNumberTextCapacity chars) and returns its length.
 std::size_t FormatNumberTo(double value, char* out);
