@@ -47,20 +47,20 @@ void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
   }
 }
 
-// The design of the load (as its text reads) on this many floors; the result is reused from one
-// design to the next.
+// The design of the load (as its text reads) on this many floors.
 LevelDesign DesignFloors(const std::expected<double, NumericFailure>& load, int floors_carried,
-                         const DesignMaterials& materials, ColumnDesignResult& result) {
+                         const DesignMaterials& materials) {
   LevelDesign design;
   design.floors_carried = floors_carried;
-  if (auto run = DesignColumnTexts(load, floors_carried, materials, result); !run) {
+  DesignTexts texts;
+  if (auto run = DesignColumnTexts(load, floors_carried, materials, texts); !run) {
     design.failure = run.error();
     return design;
   }
-  design.required_area_text = result.required_area_text;
-  design.length_text = result.length_text;
-  design.steel_area_text = result.steel_area_text;
-  design.bar_count_text = result.bar_count_text;
+  design.required_area_text = texts.required_area_text;
+  design.length_text = texts.length_text;
+  design.steel_area_text = texts.steel_area_text;
+  design.bar_count_text = texts.bar_count_text;
   return design;
 }
 
@@ -95,7 +95,7 @@ class LevelDesigns {
       std::uint32_t& index = by_floors[static_cast<std::size_t>(carried - 1)];
       if (index == kNotDesigned) {
         index = static_cast<std::uint32_t>(designs_.size());
-        designs_.push_back(DesignFloors(load.value, carried, materials_, result_));
+        designs_.push_back(DesignFloors(load.value, carried, materials_));
         section_of_design_.push_back(NumberSection(designs_.back()));
       }
       level_designs.push_back(index);
@@ -140,7 +140,6 @@ class LevelDesigns {
   };
 
   const DesignMaterials& materials_;
-  ColumnDesignResult result_;
   std::vector<LevelDesign>& designs_;
   FlatIndex<std::string_view> load_numbers_;  // of each load's text, in `loads_`
   std::vector<Load> loads_;
@@ -195,10 +194,9 @@ void SegmentsKey(const Schedule& schedule, const LevelDesigns& designs,
 std::vector<LevelDesign> DesignLevels(const std::string& load_text, int floors,
                                       const DesignMaterials& materials) {
   const auto load = ParseNumberStrict(load_text);
-  ColumnDesignResult result;
   std::vector<LevelDesign> levels;
   for (int level = 1; level <= floors; ++level) {
-    levels.push_back(DesignFloors(load, floors - level + 1, materials, result));
+    levels.push_back(DesignFloors(load, floors - level + 1, materials));
   }
   return levels;
 }

@@ -87,20 +87,21 @@ struct DesignNumbers {
   Number width;
 };
 
-// The column design: each step writes its text into `result`, and later steps take the value
-// that text reads back as. On a failure `result` keeps what the earlier steps wrote. The working
-// is recorded when `working` is given.
+// The column design: each step writes its text into `result` (a ColumnDesignResult or
+// DesignTexts), and later steps take the value that text reads back as. On a failure `result`
+// keeps what the earlier steps wrote. The working is recorded when `working` is given.
+template <typename Texts>
 class Design {
  public:
-  Design(const DesignNumbers& numbers, const DesignMaterials& materials, ColumnDesignResult& result,
+  Design(const DesignNumbers& numbers, const DesignMaterials& materials, Texts& result,
          DesignWorking* working)
       : numbers_(numbers), materials_(materials), result_(result), working_(working) {}
 
   std::expected<void, NumericFailure> Run() {
-    result_.required_area_text.clear();
-    result_.length_text.clear();
-    result_.steel_area_text.clear();
-    result_.bar_count_text.clear();
+    result_.required_area_text = std::string_view();
+    result_.length_text = std::string_view();
+    result_.steel_area_text = std::string_view();
+    result_.bar_count_text = std::string_view();
     if (auto step = RequiredArea(); !step) return step;
     if (auto step = Length(); !step) return step;
     if (auto step = SteelArea(); !step) return step;
@@ -122,7 +123,7 @@ class Design {
         *numbers_.floors * a * rules::kKilogramsPerTon / CarryingStressKgPerCm2(materials_);
     if (!std::isfinite(area)) return std::unexpected(NumericFailure::Overflow);
     const detail::WrittenNumber text = detail::WriteNumber(area);
-    result_.required_area_text.assign(text.view());
+    result_.required_area_text = text.view();
     area_ = text.value;  // read back in step 2
     if (working_ != nullptr) {
       working_->beyond_floor_limit = *numbers_.floors > rules::kFloorNoteLimit;
@@ -163,7 +164,7 @@ class Design {
     if (!std::isfinite(m) || !std::isfinite(s)) return std::unexpected(NumericFailure::Overflow);
     const bool share = s > m;
     const detail::WrittenNumber text = detail::WriteNumber(share ? s : m);
-    result_.steel_area_text.assign(text.view());
+    result_.steel_area_text = text.view();
     steel_ = text.value;  // read back in step 4
     if (working_ != nullptr) {
       working_->least_steel_text = share ? detail::WriteNumber(m).view() : text.view();
@@ -201,14 +202,15 @@ class Design {
         section_area > 0 ? FormatPercent(*steel_ / section_area) : std::string();
   }
 
-  static void AssignInteger(std::string& text, std::int64_t value) {
+  template <typename Text>
+  static void AssignInteger(Text& text, std::int64_t value) {
     char chars[detail::kNumberTextCapacity];
-    text.assign(chars, detail::FormatIntegerTo(value, chars));
+    text = std::string_view(chars, detail::FormatIntegerTo(value, chars));
   }
 
   const DesignNumbers& numbers_;
   const DesignMaterials& materials_;
-  ColumnDesignResult& result_;
+  Texts& result_;
   DesignWorking* working_;
   Number area_ = 0;    // Ac as its text reads (in steps 2 and 3), written in step 1
   double width_ = 0;   // b
@@ -239,11 +241,11 @@ std::expected<ColumnDesignResult, DesignFailure> DesignColumn(const ColumnDesign
 
 std::expected<void, NumericFailure> DesignColumnTexts(std::expected<double, NumericFailure> load,
                                                       int floors, const DesignMaterials& materials,
-                                                      ColumnDesignResult& result) {
+                                                      DesignTexts& texts) {
   // A whole number's text reads as the number itself.
   const DesignNumbers numbers{
       .floors = floors, .load = load, .width = static_cast<double>(materials.width_cm)};
-  return Design(numbers, materials, result, nullptr).Run();
+  return Design(numbers, materials, texts, nullptr).Run();
 }
 
 }  // namespace coldesign
