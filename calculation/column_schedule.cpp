@@ -1,6 +1,7 @@
 #include "calculation/column_schedule.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <expected>
 #include <numbers>
@@ -47,21 +48,14 @@ void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
   }
 }
 
-// The design of the load (as its text reads) on this many floors.
-LevelDesign DesignFloors(const std::expected<double, NumericFailure>& load, int floors_carried,
-                         const DesignMaterials& materials) {
-  LevelDesign design;
+// Writes into `design` the design of the load (as its text reads) on this many floors.
+void DesignFloors(const std::expected<double, NumericFailure>& load, int floors_carried,
+                  const DesignMaterials& materials, LevelDesign& design) {
   design.floors_carried = floors_carried;
-  DesignTexts texts;
-  if (auto run = DesignColumnTexts(load, floors_carried, materials, texts); !run) {
+  if (auto run = DesignColumnTexts(load, floors_carried, materials, design); !run) {
     design.failure = run.error();
-    return design;
+    static_cast<DesignTexts&>(design) = {};  // no texts of a failed design
   }
-  design.required_area_text = texts.required_area_text;
-  design.length_text = texts.length_text;
-  design.steel_area_text = texts.steel_area_text;
-  design.bar_count_text = texts.bar_count_text;
-  return design;
 }
 
 // Designs each load on 1, 2 … floors once, for all the columns that carry it (the same text),
@@ -95,7 +89,7 @@ class LevelDesigns {
       std::uint32_t& index = by_floors[static_cast<std::size_t>(carried - 1)];
       if (index == kNotDesigned) {
         index = static_cast<std::uint32_t>(designs_.size());
-        designs_.push_back(DesignFloors(load.value, carried, materials_));
+        DesignFloors(load.value, carried, materials_, designs_.emplace_back());
         section_of_design_.push_back(NumberSection(designs_.back()));
       }
       level_designs.push_back(index);
@@ -110,25 +104,42 @@ class LevelDesigns {
  private:
   static constexpr std::uint32_t kNotDesigned = UINT32_MAX;
 
-  // A design's section and bars (views of its texts), or its failure.
+  // A design's section and bars, the whole numbers its texts read, or its failure.
   struct Section {
+    std::int32_t length = 0;
+    std::int32_t bars = 0;
     std::optional<NumericFailure> failure;
-    std::string_view length_text;
-    std::string_view bar_count_text;
     friend bool operator==(const Section&, const Section&) = default;
   };
   struct SectionHash {
     std::size_t operator()(const Section& section) const {
-      const std::hash<std::string_view> hash;
-      const std::size_t failure =
-          section.failure ? 1 + static_cast<std::size_t>(*section.failure) : 0;
-      return (hash(section.length_text) * 31 + hash(section.bar_count_text)) * 7 + failure;
+      constexpr std::uint64_t kSpread = 0x9E3779B97F4A7C15;  // 2^64 / φ
+      const std::uint64_t both = (std::uint64_t{static_cast<std::uint32_t>(section.length)} << 32) |
+                                 static_cast<std::uint32_t>(section.bars);
+      const std::uint64_t mixed =
+          (both + (section.failure ? 1 + static_cast<std::uint64_t>(*section.failure) : 0)) *
+          kSpread;
+      return static_cast<std::size_t>(mixed ^ (mixed >> 32));
     }
   };
 
+  // The whole number of a text FormatInteger wrote.
+  static std::int32_t WholeOf(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    if (negative) text.remove_prefix(1);
+    std::int32_t whole = 0;
+    for (const char c : text) {
+      assert(c >= '0' && c <= '9');
+      whole = whole * 10 + (c - '0');
+    }
+    return negative ? -whole : whole;
+  }
+
   std::uint32_t NumberSection(const LevelDesign& design) {
-    const std::uint32_t number = sections_.FindOrAdd(
-        {design.failure, design.length_text, design.bar_count_text}, section_count_);
+    const Section section{.length = WholeOf(design.length_text),
+                          .bars = WholeOf(design.bar_count_text),
+                          .failure = design.failure};
+    const std::uint32_t number = sections_.FindOrAdd(section, section_count_);
     if (number == section_count_) ++section_count_;
     return number;
   }
@@ -196,7 +207,7 @@ std::vector<LevelDesign> DesignLevels(const std::string& load_text, int floors,
   const auto load = ParseNumberStrict(load_text);
   std::vector<LevelDesign> levels;
   for (int level = 1; level <= floors; ++level) {
-    levels.push_back(DesignFloors(load, floors - level + 1, materials));
+    DesignFloors(load, floors - level + 1, materials, levels.emplace_back());
   }
   return levels;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calculation/design_calculation.h"
 #include "calculation/design_materials.h"
 #include "calculation/number_text.h"
 #include "calculation/numeric_text.h"
@@ -14,16 +15,11 @@
 namespace coldesign {
 
 // The design of a load per floor on some number of floors: a column on n floors carries
-// n − k + 1 of them at its level k (1 = the lowest).
-struct LevelDesign {
+// n − k + 1 of them at its level k (1 = the lowest). Its four texts (DesignTexts) are exactly as
+// the design writes them, and empty when the design failed.
+struct LevelDesign : DesignTexts {
   int floors_carried = 1;
   std::optional<NumericFailure> failure;  // none when designed
-  // The design's four texts, exactly as it writes them; empty when the design failed. Kept in
-  // place: a schedule holds thousands.
-  NumberText required_area_text;  // cm²
-  NumberText length_text;         // cm
-  NumberText steel_area_text;     // cm²
-  NumberText bar_count_text;
 
   friend bool operator==(const LevelDesign&, const LevelDesign&) = default;
 };

@@ -45,6 +45,8 @@ struct DesignTexts {
   NumberText length_text;         // cm
   NumberText steel_area_text;     // cm²
   NumberText bar_count_text;
+
+  friend bool operator==(const DesignTexts&, const DesignTexts&) = default;
 };
 
 // The same design of a load already read (ParseNumberStrict of its text, or the reason it could
