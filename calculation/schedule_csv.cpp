@@ -403,12 +403,21 @@ std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
 
 bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
                       const std::function<bool(std::string_view)>& write) {
+  // A row's parts are copied in blocks of kBlock bytes, each block's bytes beyond the part
+  // overwritten by the next: the buffers keep kBlock spare bytes for it.
+  constexpr std::size_t kBlock = 32;
+  const auto copy_in_blocks = [](char* to, const char* from, std::size_t bytes) {
+    for (std::size_t done = 0; done < bytes; done += kBlock) {
+      std::memcpy(to + done, from + done, kBlock);
+    }
+  };
+
   const std::string width_text = FormatInteger(schedule.materials.width_cm);
   const std::string bar_diameter_text = FormatInteger(schedule.materials.bar_diameter_mm);
   // Each design's cells are written once, for the rows of every column that carries it: the
   // buffer is sized for the longest cells, of which only the written part is touched.
-  const auto design_cells =
-      std::make_unique_for_overwrite<char[]>(schedule.designs.size() * kMostDesignCellsBytes);
+  const auto design_cells = std::make_unique_for_overwrite<char[]>(
+      schedule.designs.size() * kMostDesignCellsBytes + kBlock);
   std::vector<std::size_t> design_cells_end;
   design_cells_end.reserve(schedule.designs.size());
   char* cells_end = design_cells.get();
@@ -421,9 +430,14 @@ bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
     return std::string_view(design_cells.get() + begin, design_cells_end[design] - begin);
   };
 
-  // Handed on whenever it holds this much, at the end of a row; the spare bytes hold one more row.
+  // Handed on whenever it holds this much, at the end of a row; the spare bytes hold one more row
+  // of a mark as ReadEntry takes it, copied in blocks.
   constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
   constexpr std::size_t kCapacity = kPieceBytes + 4 * 1024;
+  constexpr std::size_t kMostColumnCellsBytes =
+      2 * rules::kMostMarkBytes + 2 + kIntegerTextBytes + 2;
+  static_assert(kCapacity - kPieceBytes >=
+                kMostColumnCellsBytes + kIntegerTextBytes + kMostDesignCellsBytes + 3 * kBlock);
   const auto piece = std::make_unique_for_overwrite<char[]>(kCapacity);
   std::size_t size = 0;  // of the piece
   const auto hand_on = [&] {
@@ -432,7 +446,7 @@ bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
     return taken;
   };
   // The text at the piece's end; the piece is handed on first when the text would not fit, and a
-  // text longer than a piece (never a row of ReadEntry's columns) goes on by itself.
+  // text longer than a piece goes on by itself.
   const auto put = [&](std::string_view text) {
     if (size + text.size() > kCapacity) {
       if (!hand_on()) return false;
@@ -444,6 +458,7 @@ bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
   };
   if (!put(kUtf8Bom) || !put(kScheduleCsvHeader) || !put("\n")) return false;
   std::string column_cells;  // the mark and the count, the same in each of the column's rows
+  std::array<char, kMostColumnCellsBytes + kBlock> column_cells_copy{};  // to copy in blocks
   for (const ScheduleColumn& column : schedule.columns) {
     column_cells.clear();
     AppendValue(column_cells, column.input.mark);
@@ -451,15 +466,25 @@ bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
     char number[kIntegerTextBytes];
     column_cells.append(number, PutInteger(number, column.input.count));
     column_cells.push_back(',');
+    // A mark longer than ReadEntry takes goes the slow way.
+    const bool in_blocks = column_cells.size() <= kMostColumnCellsBytes;
+    if (in_blocks) std::ranges::copy(column_cells, column_cells_copy.begin());
     const std::size_t written = levels == CsvLevels::LowestOnly
                                     ? std::min<std::size_t>(1, column.levels.size())
                                     : column.levels.size();
     for (std::size_t level = 1; level <= written; ++level) {
-      const std::string_view level_text(
-          number, PutInteger(number, static_cast<std::int64_t>(level)) - number);
-      if (!put(column_cells) || !put(level_text) ||
-          !put(cells_of(schedule.LevelDesignIndex(column, static_cast<int>(level))))) {
-        return false;
+      const std::string_view cells =
+          cells_of(schedule.LevelDesignIndex(column, static_cast<int>(level)));
+      if (in_blocks) {  // the piece holds less than kPieceBytes: the row fits
+        char* out = piece.get() + size;
+        copy_in_blocks(out, column_cells_copy.data(), column_cells.size());
+        out = PutInteger(out + column_cells.size(), static_cast<std::int64_t>(level));
+        copy_in_blocks(out, cells.data(), cells.size());
+        size = static_cast<std::size_t>(out + cells.size() - piece.get());
+      } else {
+        const std::string_view level_text(
+            number, PutInteger(number, static_cast<std::int64_t>(level)) - number);
+        if (!put(column_cells) || !put(level_text) || !put(cells)) return false;
       }
       if (size >= kPieceBytes && !hand_on()) return false;
     }
