@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <deque>
+#include <initializer_list>
 #include <memory>
 
 #include "calculation/design_rules.h"
@@ -305,27 +307,87 @@ char* PutInteger(char* out, std::int64_t value) {
   return std::to_chars(out, out + kIntegerTextBytes, value).ptr;
 }
 
-// The most bytes a design's cells take: the floors, six texts, the status and the punctuation.
-constexpr std::size_t kMostDesignCellsBytes =
-    1 + kIntegerTextBytes + 6 * (1 + NumberText::kCapacity) + 1 + 12 + 1;
+// Rows are put together from parts copied in fixed blocks, the bytes of a block beyond its part
+// overwritten by the next part: the piece keeps spare room after its last row for that.
+constexpr std::size_t kBlock = 32;
 
-// The part of a row that a design gives, the same in every row that shows it: ",floors_carried"
-// up to the status and the line's end. Gives the end.
-char* PutDesignCells(char* out, const LevelDesign& level, std::string_view width_text,
-                     std::string_view bar_diameter_text) {
+// A part of at most kBlock bytes, kept where a whole block can be copied from.
+struct Part {
+  std::array<char, kBlock> bytes{};
+  std::size_t size = 0;
+};
+
+Part MakePart(std::string_view text) {
+  assert(text.size() <= kBlock);
+  Part part;
+  part.size = std::min(text.size(), kBlock);
+  text.copy(part.bytes.data(), part.size);
+  return part;
+}
+
+char* PutPart(char* out, const Part& part) {
+  std::memcpy(out, part.bytes.data(), kBlock);
+  return out + part.size;
+}
+
+// A design's text: one block of 16 bytes, which its NumberText holds, when it is that short.
+char* PutText(char* out, const NumberText& text) {
+  constexpr std::size_t kShort = 16;
+  static_assert(NumberText::kCapacity >= kShort);
+  if (text.size() > kShort) return Put(out, text.view());
+  std::memcpy(out, text.view().data(), kShort);
+  return out + text.size();
+}
+
+// The parts of a row that are the same in every row of a schedule.
+struct RowParts {
+  Part width;             // ",30,": the width between the area and the length
+  Part designed_end;      // ",16,ok\n": the bar diameter, the status and the line's end
+  Part overflow_end;      // the empty cells of a failed design, its status and the line's end
+  Part not_a_number_end;  // the same
+};
+
+// The text of these pieces one after another.
+std::string Joined(std::initializer_list<std::string_view> pieces) {
+  std::string text;
+  for (const std::string_view piece : pieces) text.append(piece);
+  return text;
+}
+
+RowParts MakeRowParts(const DesignMaterials& materials) {
+  const std::string width = FormatInteger(materials.width_cm);
+  const std::string diameter = FormatInteger(materials.bar_diameter_mm);
+  const auto failed_end = [](NumericFailure failure) {
+    return MakePart(Joined({",,,,,,,", StatusText(failure), "\n"}));
+  };
+  return {.width = MakePart(Joined({",", width, ","})),
+          .designed_end = MakePart(Joined({",", diameter, ",ok\n"})),
+          .overflow_end = failed_end(NumericFailure::Overflow),
+          .not_a_number_end = failed_end(NumericFailure::TypeMismatch)};
+}
+
+// The most bytes the design's part of a row takes: its floors, texts, status and punctuation.
+constexpr std::size_t kMostDesignCellsBytes =
+    1 + kIntegerTextBytes + 1 + 4 * (NumberText::kCapacity + 1) + 2 * kBlock;
+
+// The part of a row that a design gives: ",floors_carried" up to the status and the line's end.
+// Gives the end.
+char* PutDesignCells(char* out, const LevelDesign& level, const RowParts& parts) {
   *out++ = ',';
   out = PutInteger(out, level.floors_carried);
-  const bool designed = !level.failure;
-  for (const std::string_view text :
-       {level.required_area_text.view(), width_text, level.length_text.view(),
-        level.steel_area_text.view(), level.bar_count_text.view(), bar_diameter_text}) {
-    *out++ = ',';
-    if (designed) out = Put(out, text);
+  if (level.failure) {
+    return PutPart(out, *level.failure == NumericFailure::Overflow ? parts.overflow_end
+                                                                   : parts.not_a_number_end);
   }
   *out++ = ',';
-  out = Put(out, StatusText(level.failure));
-  *out++ = '\n';
-  return out;
+  out = PutText(out, level.required_area_text);
+  out = PutPart(out, parts.width);
+  out = PutText(out, level.length_text);
+  *out++ = ',';
+  out = PutText(out, level.steel_area_text);
+  *out++ = ',';
+  out = PutText(out, level.bar_count_text);
+  return PutPart(out, parts.designed_end);
 }
 
 }  // namespace
@@ -403,41 +465,15 @@ std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
 
 bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
                       const std::function<bool(std::string_view)>& write) {
-  // A row's parts are copied in blocks of kBlock bytes, each block's bytes beyond the part
-  // overwritten by the next: the buffers keep kBlock spare bytes for it.
-  constexpr std::size_t kBlock = 32;
-  const auto copy_in_blocks = [](char* to, const char* from, std::size_t bytes) {
-    for (std::size_t done = 0; done < bytes; done += kBlock) {
-      std::memcpy(to + done, from + done, kBlock);
-    }
-  };
-
-  const std::string width_text = FormatInteger(schedule.materials.width_cm);
-  const std::string bar_diameter_text = FormatInteger(schedule.materials.bar_diameter_mm);
-  // Each design's cells are written once, for the rows of every column that carries it: the
-  // buffer is sized for the longest cells, of which only the written part is touched.
-  const auto design_cells = std::make_unique_for_overwrite<char[]>(
-      schedule.designs.size() * kMostDesignCellsBytes + kBlock);
-  std::vector<std::size_t> design_cells_end;
-  design_cells_end.reserve(schedule.designs.size());
-  char* cells_end = design_cells.get();
-  for (const LevelDesign& design : schedule.designs) {
-    cells_end = PutDesignCells(cells_end, design, width_text, bar_diameter_text);
-    design_cells_end.push_back(static_cast<std::size_t>(cells_end - design_cells.get()));
-  }
-  const auto cells_of = [&](std::uint32_t design) {
-    const std::size_t begin = design == 0 ? 0 : design_cells_end[design - 1];
-    return std::string_view(design_cells.get() + begin, design_cells_end[design] - begin);
-  };
-
+  const RowParts parts = MakeRowParts(schedule.materials);
   // Handed on whenever it holds this much, at the end of a row; the spare bytes hold one more row
-  // of a mark as ReadEntry takes it, copied in blocks.
+  // of a mark as ReadEntry takes it, and the blocks copied beyond.
   constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
   constexpr std::size_t kCapacity = kPieceBytes + 4 * 1024;
   constexpr std::size_t kMostColumnCellsBytes =
       2 * rules::kMostMarkBytes + 2 + kIntegerTextBytes + 2;
   static_assert(kCapacity - kPieceBytes >=
-                kMostColumnCellsBytes + kIntegerTextBytes + kMostDesignCellsBytes + 3 * kBlock);
+                kMostColumnCellsBytes + kIntegerTextBytes + kMostDesignCellsBytes + 2 * kBlock);
   const auto piece = std::make_unique_for_overwrite<char[]>(kCapacity);
   std::size_t size = 0;  // of the piece
   const auto hand_on = [&] {
@@ -459,6 +495,7 @@ bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
   if (!put(kUtf8Bom) || !put(kScheduleCsvHeader) || !put("\n")) return false;
   std::string column_cells;  // the mark and the count, the same in each of the column's rows
   std::array<char, kMostColumnCellsBytes + kBlock> column_cells_copy{};  // to copy in blocks
+  std::array<char, kMostDesignCellsBytes + kBlock> design_cells{};       // for a long mark
   for (const ScheduleColumn& column : schedule.columns) {
     column_cells.clear();
     AppendValue(column_cells, column.input.mark);
@@ -466,25 +503,30 @@ bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
     char number[kIntegerTextBytes];
     column_cells.append(number, PutInteger(number, column.input.count));
     column_cells.push_back(',');
-    // A mark longer than ReadEntry takes goes the slow way.
+    // A mark longer than ReadEntry takes goes the general way.
     const bool in_blocks = column_cells.size() <= kMostColumnCellsBytes;
     if (in_blocks) std::ranges::copy(column_cells, column_cells_copy.begin());
     const std::size_t written = levels == CsvLevels::LowestOnly
                                     ? std::min<std::size_t>(1, column.levels.size())
                                     : column.levels.size();
     for (std::size_t level = 1; level <= written; ++level) {
-      const std::string_view cells =
-          cells_of(schedule.LevelDesignIndex(column, static_cast<int>(level)));
+      const LevelDesign& design = schedule.Level(column, static_cast<int>(level));
       if (in_blocks) {  // the piece holds less than kPieceBytes: the row fits
         char* out = piece.get() + size;
-        copy_in_blocks(out, column_cells_copy.data(), column_cells.size());
+        for (std::size_t done = 0; done < column_cells.size(); done += kBlock) {
+          std::memcpy(out + done, column_cells_copy.data() + done, kBlock);
+        }
         out = PutInteger(out + column_cells.size(), static_cast<std::int64_t>(level));
-        copy_in_blocks(out, cells.data(), cells.size());
-        size = static_cast<std::size_t>(out + cells.size() - piece.get());
+        size = static_cast<std::size_t>(PutDesignCells(out, design, parts) - piece.get());
       } else {
         const std::string_view level_text(
             number, PutInteger(number, static_cast<std::int64_t>(level)) - number);
-        if (!put(column_cells) || !put(level_text) || !put(cells)) return false;
+        const char* cells_end = PutDesignCells(design_cells.data(), design, parts);
+        if (!put(column_cells) || !put(level_text) ||
+            !put(
+                {design_cells.data(), static_cast<std::size_t>(cells_end - design_cells.data())})) {
+          return false;
+        }
       }
       if (size >= kPieceBytes && !hand_on()) return false;
     }
