@@ -23,6 +23,15 @@ constexpr bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr std::ptrdiff_t kMostExactDigits = 15;  // 10^15 < 2^53
 
+// 10^0 … 10^22: every one exact in a double.
+constexpr int kMostExactPowerOfTen = 22;
+constexpr auto kExactPowersOfTen = [] {
+  std::array<double, kMostExactPowerOfTen + 1> powers{};
+  powers[0] = 1;
+  for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+  return powers;
+}();
+
 // The one reader of decimal text, in every build: ASCII [-]digits[.digits][(e|E)[sign]digits]
 // with at least one digit, correctly rounded whatever the number of digits. It reports no range
 // error: beyond the range of a double it gives an infinity, below it a zero of the number's
@@ -113,16 +122,29 @@ inline bool FastPathCandidate(const char* begin, const char* end) {
   return first != end && (IsAsciiDigit(*first) || *first == '.');
 }
 
-// A few ASCII digits alone (a count, a number of floors, a length): a whole number below 2^53,
-// exact in a double; nothing for any other text.
-std::optional<double> ShortWholeNumber(const char* begin, const char* end) {
-  if (end - begin > kMostExactDigits) return std::nullopt;
-  std::uint64_t whole = 0;
+// A few ASCII digits with at most one point (a load, a count, a number of floors): at most 15
+// digits make a whole number below 2^53, exact in a double as every power of ten up to 10^22 is,
+// so one division rounds the value correctly, as the general reader would. Nothing for any other
+// text.
+std::optional<double> ShortDecimal(const char* begin, const char* end) {
+  if (end - begin > kMostExactDigits + 1) return std::nullopt;
+  std::uint64_t digits = 0;
+  std::ptrdiff_t count = 0;
+  int decimals = -1;  // none before a point
   for (const char* p = begin; p != end; ++p) {
-    if (!IsAsciiDigit(*p)) return std::nullopt;
-    whole = whole * 10 + static_cast<unsigned>(*p - '0');
+    if (IsAsciiDigit(*p)) {
+      digits = digits * 10 + static_cast<unsigned>(*p - '0');
+      ++count;
+      if (decimals >= 0) ++decimals;
+    } else if (*p == '.' && decimals < 0) {
+      decimals = 0;
+    } else {
+      return std::nullopt;
+    }
   }
-  return static_cast<double>(whole);
+  if (count == 0 || count > kMostExactDigits) return std::nullopt;
+  const auto value = static_cast<double>(digits);
+  return decimals > 0 ? value / kExactPowersOfTen[static_cast<std::size_t>(decimals)] : value;
 }
 
 // --- Formatting
@@ -208,15 +230,6 @@ char* WriteRounded(bool negative, detail::FifteenDigits rounded, char* out) {
   return o;
 }
 
-// 10^0 … 10^22: every one exact in a double.
-constexpr int kMostExactPowerOfTen = 22;
-constexpr auto kExactPowersOfTen = [] {
-  std::array<double, kMostExactPowerOfTen + 1> powers{};
-  powers[0] = 1;
-  for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
-  return powers;
-}();
-
 }  // namespace
 
 std::expected<double, NumericFailure> ParseNumberStrict(std::string_view text) {
@@ -225,7 +238,7 @@ std::expected<double, NumericFailure> ParseNumberStrict(std::string_view text) {
   TrimSpaces(begin, end, true);
   if (begin == end) return std::unexpected(NumericFailure::TypeMismatch);
 
-  if (const auto whole = ShortWholeNumber(begin, end)) return *whole;
+  if (const auto value = ShortDecimal(begin, end)) return *value;
 
   if (FastPathCandidate(begin, end)) {
     double value = 0;
@@ -247,7 +260,7 @@ double ParseLeadingNumber(std::string_view text) {
   TrimSpaces(begin, end, false);
   if (begin == end) return 0.0;
 
-  if (const auto whole = ShortWholeNumber(begin, end)) return *whole;
+  if (const auto value = ShortDecimal(begin, end)) return *value;
 
   if (FastPathCandidate(begin, end)) {
     double value = 0;

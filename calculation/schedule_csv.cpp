@@ -117,6 +117,8 @@ class RecordReader {
   // Skips lines that hold nothing but blanks.
   void skipBlankLines() {
     while (!atEnd()) {
+      // A line that starts with anything but a blank or its end is not blank.
+      if (const char c = text_[position_]; c != ' ' && c != '\t' && c != '\r' && c != '\n') return;
       const std::size_t end = text_.find('\n', position_);
       const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
       std::string_view content = text_.substr(position_, stop - position_);
@@ -148,7 +150,7 @@ class RecordReader {
   std::expected<void, ScheduleProblem> read(std::vector<std::string_view>& fields,
                                             std::size_t most_fields) {
     fields.clear();
-    unquoted_.clear();
+    if (!unquoted_.empty()) unquoted_.clear();
     while (true) {
       std::string_view& field = fields.emplace_back();
       if (fields.size() > most_fields) return std::unexpected(ScheduleProblem::TooManyValues);
