@@ -224,10 +224,10 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
   schedule.level_designs.reserve(levels);
   schedule.types.reserve(columns.size());  // at most a type a column
   LevelDesigns designs(materials, schedule.designs);
-  // The segments' keys of the types, and the type of each key. Reserved for a type a column, so
-  // that the views of the keys stay valid.
-  std::vector<std::u32string> type_keys;
-  type_keys.reserve(columns.size());
+  // The segments' keys of the types one after another, and the type of each key. A key takes at
+  // most two numbers a level: reserved for all, so that the views of the keys stay valid.
+  std::u32string type_keys;
+  type_keys.reserve(2 * levels);
   FlatIndex<std::u32string_view> type_of_key;
   std::u32string key;
   for (ColumnInput& input : columns) {
@@ -242,15 +242,24 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
       column.type = *known;
     } else {
       column.type = schedule.types.size();
-      type_of_key.FindOrAdd(type_keys.emplace_back(key), static_cast<std::uint32_t>(column.type));
+      type_keys.append(key);
+      type_of_key.FindOrAdd(std::u32string_view(type_keys).substr(type_keys.size() - key.size()),
+                            static_cast<std::uint32_t>(column.type));
       ColumnType& type = schedule.types.emplace_back();
       type.name.push_back('T');
       type.name.append(FormatInteger(static_cast<std::int64_t>(schedule.types.size())));
       type.segments = MergeLevels(schedule, column);
     }
-    ColumnType& type = schedule.types[column.type];
-    type.columns.push_back(schedule.columns.size() - 1);
-    type.count += column.input.count;
+    schedule.types[column.type].count += column.input.count;
+  }
+  // Each type's columns, its list sized once.
+  std::vector<std::size_t> columns_of_type(schedule.types.size());
+  for (const ScheduleColumn& column : schedule.columns) ++columns_of_type[column.type];
+  for (std::size_t t = 0; t < schedule.types.size(); ++t) {
+    schedule.types[t].columns.reserve(columns_of_type[t]);
+  }
+  for (std::size_t c = 0; c < schedule.columns.size(); ++c) {
+    schedule.types[schedule.columns[c].type].columns.push_back(c);
   }
   for (ColumnType& type : schedule.types) {
     const Quantities one = SegmentQuantities(type.segments, materials, floor_height_m);
