@@ -1,9 +1,7 @@
 #include "calculation/column_schedule.h"
 
 #include <algorithm>
-#include <bit>
 #include <cassert>
-#include <cmath>
 #include <cstdint>
 #include <expected>
 #include <numbers>
@@ -89,33 +87,13 @@ class LevelDesigns {
     for (int level = 1; level <= floors; ++level) {
       const int carried = floors - level + 1;
       std::uint32_t& index = by_floors[static_cast<std::size_t>(carried - 1)];
-      if (index == kNotDesigned) index = Design(load.value, carried);
+      if (index == kNotDesigned) {
+        index = static_cast<std::uint32_t>(designs_.size());
+        DesignFloors(load.value, carried, materials_, designs_.emplace_back());
+        section_of_design_.push_back(NumberSection(designs_.back()));
+      }
       level_designs.push_back(index);
     }
-  }
-
-  // The index in `designs` of the design of the load on this many floors, made now. A design that
-  // an earlier one of another load and number of floors repeats, their required areas the same
-  // double, is copied from it: everything after the area depends on it and the materials alone.
-  std::uint32_t Design(const std::expected<double, NumericFailure>& load, int floors_carried) {
-    const auto index = static_cast<std::uint32_t>(designs_.size());
-    if (load) {
-      const double area = RequiredAreaCm2(*load, floors_carried, materials_);
-      if (std::isfinite(area)) {
-        const std::uint32_t same =
-            design_of_area_.FindOrAdd(std::bit_cast<std::uint64_t>(area), index);
-        if (same != index) {
-          LevelDesign design = designs_[same];
-          design.floors_carried = floors_carried;
-          designs_.push_back(design);
-          section_of_design_.push_back(section_of_design_[same]);
-          return index;
-        }
-      }
-    }
-    DesignFloors(load, floors_carried, materials_, designs_.emplace_back());
-    section_of_design_.push_back(NumberSection(designs_.back()));
-    return index;
   }
 
   // The number of the design's section.
@@ -132,13 +110,6 @@ class LevelDesigns {
     std::int32_t bars = 0;
     std::optional<NumericFailure> failure;
     friend bool operator==(const Section&, const Section&) = default;
-  };
-  struct BitsHash {
-    std::size_t operator()(std::uint64_t bits) const {
-      constexpr std::uint64_t kSpread = 0x9E3779B97F4A7C15;  // 2^64 / φ
-      const std::uint64_t mixed = bits * kSpread;
-      return static_cast<std::size_t>(mixed ^ (mixed >> 32));
-    }
   };
   struct SectionHash {
     std::size_t operator()(const Section& section) const {
@@ -185,8 +156,6 @@ class LevelDesigns {
   std::vector<Load> loads_;
   std::vector<std::uint32_t> section_of_design_;
   FlatIndex<Section, SectionHash> sections_;
-  // The first design of each required area, by the bits of its double.
-  FlatIndex<std::uint64_t, BitsHash> design_of_area_;
   std::uint32_t section_count_ = 0;
 };
 

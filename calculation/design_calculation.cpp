@@ -118,7 +118,9 @@ class Design {
   Step RequiredArea() {
     if (!numbers_.floors) return std::unexpected(numbers_.floors.error());
     if (!numbers_.load) return std::unexpected(numbers_.load.error());
-    const double area = RequiredAreaCm2(*numbers_.load, *numbers_.floors, materials_);
+    const double a = *numbers_.load * materials_.load_factor;
+    const double area =
+        *numbers_.floors * a * rules::kKilogramsPerTon / CarryingStressKgPerCm2(materials_);
     if (!std::isfinite(area)) return std::unexpected(NumericFailure::Overflow);
     const detail::WrittenNumber text = detail::WriteNumber(area);
     result_.required_area_text = text.view();
@@ -217,11 +219,6 @@ class Design {
 };
 
 }  // namespace
-
-double RequiredAreaCm2(double load, double floors, const DesignMaterials& materials) {
-  const double a = load * materials.load_factor;
-  return floors * a * rules::kKilogramsPerTon / CarryingStressKgPerCm2(materials);
-}
 
 ColumnDesignInput DesignInput(std::string load_text, std::string floors_text,
                               const DesignMaterials& materials) {

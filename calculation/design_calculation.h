@@ -39,11 +39,6 @@ struct DesignFailure {
 
 std::expected<ColumnDesignResult, DesignFailure> DesignColumn(const ColumnDesignInput& input);
 
-// The design's first step, Ac = F × (L × load factor) × 1000 / carrying stress, left to right,
-// cm², before it is written; not finite beyond the range of a double. Everything after it
-// depends on this value and the materials alone.
-double RequiredAreaCm2(double load, double floors, const DesignMaterials& materials);
-
 // A design's four texts alone, kept in place: what a schedule keeps of each of its designs.
 struct DesignTexts {
   NumberText required_area_text;  // cm²

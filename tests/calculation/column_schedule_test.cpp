@@ -121,14 +121,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {0, 1, 0, 2},
                  {"1:40x6", "1:30x6", "1:30x4"},
                  {2, 1, 1}},
-        // 30 t on 4 floors, 60 t on 2, 120 t on 1 and 40 t on 3 ask for the same area: the
-        // schedule designs it once and copies it to the other levels.
-        Building{"the same area from other loads",
-                 {{"C1", "30", 4, 1}, {"C2", "60", 2, 1}, {"C3", "120", 1, 1}, {"C4", "40", 3, 1}},
-                 {},
-                 {0, 1, 2, 3},
-                 {"1:40x6 2-4:30x4", "1:40x6 2:30x4", "1:40x6", "1:40x6 2-3:30x4"},
-                 {1, 1, 1, 1}},
         // Every level overflows: one failed segment, and the schedule says so.
         Building{"a load too large",
                  {{"C1", "1e300", 2, 1}, {"C2", "10", 1, 1}},
