@@ -243,7 +243,8 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
     } else {
       column.type = schedule.types.size();
       type_keys.append(key);
-      type_of_key.FindOrAdd(std::u32string_view(type_keys).substr(type_keys.size() - key.size()),
+      const std::u32string_view kept = type_keys;
+      type_of_key.FindOrAdd(kept.substr(kept.size() - key.size()),
                             static_cast<std::uint32_t>(column.type));
       ColumnType& type = schedule.types.emplace_back();
       type.name.push_back('T');

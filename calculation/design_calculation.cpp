@@ -113,11 +113,15 @@ class Design {
  private:
   using Step = std::expected<void, NumericFailure>;
 
+  static std::unexpected<NumericFailure> Fail(NumericFailure failure) {
+    return std::unexpected<NumericFailure>(failure);
+  }
+
   // 1. Ac = F × (L × 1.1) × 1000 / 111.62, left to right (the default materials' factor and
   // stress).
   Step RequiredArea() {
-    if (!numbers_.floors) return std::unexpected(numbers_.floors.error());
-    if (!numbers_.load) return std::unexpected(numbers_.load.error());
+    if (!numbers_.floors) return Fail(numbers_.floors.error());
+    if (!numbers_.load) return Fail(numbers_.load.error());
     const double a = *numbers_.load * materials_.load_factor;
     const double area =
         *numbers_.floors * a * rules::kKilogramsPerTon / CarryingStressKgPerCm2(materials_);
@@ -134,9 +138,9 @@ class Design {
   // 2. q = Leading(Fmt(A / b)); the least length (the materials' width, 30) up to q = 30, above
   // it Round16 raised to a multiple of 5.
   Step Length() {
-    if (!numbers_.width) return std::unexpected(numbers_.width.error());
+    if (!numbers_.width) return Fail(numbers_.width.error());
     width_ = *numbers_.width;
-    if (!area_) return std::unexpected(area_.error());
+    if (!area_) return Fail(area_.error());
     const double quotient = *area_ / width_;
     if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
     std::optional<detail::WrittenNumber> text;
@@ -145,9 +149,11 @@ class Design {
     const auto length =
         WholeAtLeast<RoundUpToFive>(text ? Leading(*text) : Deciding(quotient, least), least);
     if (!length) return std::unexpected(length.error());
-    if (working_ != nullptr) {
+    if (working_ != nullptr && text) {
       working_->length_quotient_text = text->view();
-      if (length->rounded) working_->rounded_length_text = FormatInteger(*length->rounded);
+      if (const auto rounded = length->rounded) {
+        working_->rounded_length_text = FormatInteger(*rounded);
+      }
       working_->length_rule = length->raised_to_least  ? LengthRule::RaisedToLeast
                               : length->raised_by_rule ? LengthRule::RaisedToMultipleOfFive
                                                        : LengthRule::None;
@@ -177,7 +183,7 @@ class Design {
   // 4. n = Leading(Fmt(S / a)), a the bar's area (2 for Φ16); 4 up to n = 4, above it Round16
   // raised to an even count.
   Step BarCount() {
-    if (!steel_) return std::unexpected(steel_.error());
+    if (!steel_) return Fail(steel_.error());
     const double quotient = *steel_ / BarAreaCm2(materials_.bar_diameter_mm);
     if (!std::isfinite(quotient)) return std::unexpected(NumericFailure::Overflow);
     std::optional<detail::WrittenNumber> text;
@@ -185,9 +191,9 @@ class Design {
     const auto bars = WholeAtLeast<RoundUpToEven>(
         text ? Leading(*text) : Deciding(quotient, rules::kLeastBars), rules::kLeastBars);
     if (!bars) return std::unexpected(bars.error());
-    if (working_ != nullptr) {
+    if (working_ != nullptr && text) {
       working_->bar_quotient_text = text->view();
-      if (bars->rounded) working_->rounded_bar_text = FormatInteger(*bars->rounded);
+      if (const auto rounded = bars->rounded) working_->rounded_bar_text = FormatInteger(*rounded);
       working_->bar_rule = bars->raised_to_least  ? BarRule::RaisedToLeast
                            : bars->raised_by_rule ? BarRule::RaisedToEven
                                                   : BarRule::None;

@@ -171,7 +171,7 @@ void WriteDigitPairs(std::uint32_t value, char* end, int count) {
     const std::uint32_t pair = value % 100;
     value /= 100;
     end -= 2;
-    std::copy_n(&kDigitPairs[2 * pair], 2, end);
+    std::copy_n(kDigitPairs.data() + std::size_t{2} * pair, 2, end);
   }
 }
 

@@ -197,7 +197,7 @@ class RecordReader {
         ++position_;
         continue;
       }
-      field = unquoted != nullptr ? std::string_view(*unquoted)
+      field = unquoted != nullptr ? std::string_view{*unquoted}
                                   : text_.substr(content, quote - content);
       break;
     }
@@ -471,9 +471,9 @@ bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
   // Handed on whenever it holds this much, at the end of a row; the spare bytes hold one more row
   // of a mark as ReadEntry takes it, and the blocks copied beyond.
   constexpr std::size_t kPieceBytes = std::size_t{64} * 1024;
-  constexpr std::size_t kCapacity = kPieceBytes + 4 * 1024;
+  constexpr std::size_t kCapacity = kPieceBytes + std::size_t{4} * 1024;
   constexpr std::size_t kMostColumnCellsBytes =
-      2 * rules::kMostMarkBytes + 2 + kIntegerTextBytes + 2;
+      2 * static_cast<std::size_t>(rules::kMostMarkBytes) + 2 + kIntegerTextBytes + 2;
   static_assert(kCapacity - kPieceBytes >=
                 kMostColumnCellsBytes + kIntegerTextBytes + kMostDesignCellsBytes + 2 * kBlock);
   const auto piece = std::make_unique_for_overwrite<char[]>(kCapacity);
