@@ -103,6 +103,10 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
 // Whether a floor height, m, lies in the rules table's range.
 bool FloorHeightInRange(double floor_height_m);
 
+// The schedule shows its concrete, m³, and its steel, kg, with these many decimals.
+inline constexpr int kConcreteDecimals = 2;
+inline constexpr int kSteelDecimals = 1;
+
 // A quantity as the schedule shows it: fixed, with this many decimals ("12.35").
 std::string QuantityText(double value, int decimals);
 

@@ -6,7 +6,6 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
-#include <deque>
 #include <initializer_list>
 #include <memory>
 
@@ -150,11 +149,31 @@ class RecordReader {
   std::expected<void, ScheduleProblem> read(std::vector<std::string_view>& fields,
                                             std::size_t most_fields) {
     fields.clear();
-    if (!unquoted_.empty()) unquoted_.clear();
+    unquoted_.clear();
+    unquoted_fields_.clear();
+    auto read = readValues(fields, most_fields);
+    // The copies are all made: their views are taken now.
+    const std::string_view unquoted = unquoted_;
+    for (const UnquotedField& field : unquoted_fields_) {
+      fields[field.index] = unquoted.substr(field.offset, field.size);
+    }
+    return read;
+  }
+
+ private:
+  // A value among `unquoted_`.
+  struct UnquotedField {
+    std::size_t index;  // in the record
+    std::size_t offset;
+    std::size_t size;
+  };
+
+  std::expected<void, ScheduleProblem> readValues(std::vector<std::string_view>& fields,
+                                                  std::size_t most_fields) {
     while (true) {
-      std::string_view& field = fields.emplace_back();
+      fields.emplace_back();
       if (fields.size() > most_fields) return std::unexpected(ScheduleProblem::TooManyValues);
-      if (auto read = readField(field); !read) return read;
+      if (auto read = readField(fields, fields.size() - 1); !read) return read;
       if (atEnd()) return {};
       const char c = text_[position_++];
       if (c == separator_) continue;
@@ -164,8 +183,9 @@ class RecordReader {
     }
   }
 
- private:
-  std::expected<void, ScheduleProblem> readField(std::string_view& field) {
+  std::expected<void, ScheduleProblem> readField(std::vector<std::string_view>& fields,
+                                                 std::size_t index) {
+    std::string_view& field = fields[index];
     const std::size_t start = position_;
     std::size_t first = start;
     while (first < text_.size() && (text_[first] == ' ' || text_[first] == '\t')) ++first;
@@ -181,24 +201,27 @@ class RecordReader {
     }
     const std::size_t content = first + 1;
     position_ = content;
-    std::string* unquoted = nullptr;  // the value with its doubled quotes made single, once met
+    bool doubled = false;  // a doubled quote was met: the value is copied to `unquoted_`
+    const std::size_t offset = unquoted_.size();
     while (true) {
       const std::size_t quote = text_.find('"', position_);
       if (quote == std::string_view::npos) return std::unexpected(ScheduleProblem::UnclosedQuote);
       const std::string_view chunk = text_.substr(position_, quote - position_);
       line_ += static_cast<std::size_t>(std::ranges::count(chunk, '\n'));
-      if (unquoted != nullptr) unquoted->append(chunk);
+      if (doubled) unquoted_.append(chunk);
       position_ = quote + 1;
       if (position_ < text_.size() && text_[position_] == '"') {
-        if (unquoted == nullptr) {
-          unquoted = &unquoted_.emplace_back(text_.substr(content, quote - content));
-        }
-        unquoted->push_back('"');
+        if (!doubled) unquoted_.append(text_.substr(content, quote - content));
+        doubled = true;
+        unquoted_.push_back('"');
         ++position_;
         continue;
       }
-      field = unquoted != nullptr ? std::string_view{*unquoted}
-                                  : text_.substr(content, quote - content);
+      if (doubled) {
+        unquoted_fields_.push_back({index, offset, unquoted_.size() - offset});
+      } else {
+        field = text_.substr(content, quote - content);
+      }
       break;
     }
     position_ = std::min(text_.find_first_not_of(" \t", position_), text_.size());
@@ -214,9 +237,9 @@ class RecordReader {
   std::size_t position_ = 0;
   std::size_t line_ = 1;
   char separator_ = ',';
-  // The current record's quoted values with doubled quotes; a deque, so that growing it leaves
-  // the values already read where they are.
-  std::deque<std::string> unquoted_;
+  // The current record's quoted values with doubled quotes, made single, one after another.
+  std::string unquoted_;
+  std::vector<UnquotedField> unquoted_fields_;
 };
 
 // Where each of the schedule's columns stands in the rows, and the header's names.
@@ -392,6 +415,25 @@ char* PutDesignCells(char* out, const LevelDesign& level, const RowParts& parts)
   return PutPart(out, parts.designed_end);
 }
 
+// Hands each value of a level's row to `take`, in the order of kScheduleCsvHeader and before
+// any quoting: what the writer puts together from its parts, one value at a time.
+template <typename Take>
+void LevelValues(const ScheduleColumn& column, int level_number, const LevelDesign& level,
+                 std::string_view width_text, std::string_view bar_diameter_text, Take take) {
+  take(column.input.mark);
+  for (const std::int64_t number : {std::int64_t{column.input.count}, std::int64_t{level_number},
+                                    std::int64_t{level.floors_carried}}) {
+    take(FormatInteger(number));
+  }
+  const bool designed = !level.failure;
+  for (const std::string_view text :
+       {level.required_area_text.view(), width_text, level.length_text.view(),
+        level.steel_area_text.view(), level.bar_count_text.view(), bar_diameter_text}) {
+    take(designed ? text : std::string_view());
+  }
+  take(StatusText(level.failure));
+}
+
 }  // namespace
 
 std::string CutForMessage(std::string_view text) {
@@ -465,8 +507,23 @@ std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
   return csv;
 }
 
-bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
-                      const std::function<bool(std::string_view)>& write) {
+std::array<std::string, kScheduleCsvColumns> ScheduleCsvValues(const Schedule& schedule,
+                                                               const ScheduleColumn& column,
+                                                               int level) {
+  std::array<std::string, kScheduleCsvColumns> values;
+  std::size_t next = 0;
+  LevelValues(column, level, schedule.Level(column, level),
+              FormatInteger(schedule.materials.width_cm),
+              FormatInteger(schedule.materials.bar_diameter_mm),
+              [&values, &next](std::string_view value) { values[next++] = value; });
+  return values;
+}
+
+namespace {
+
+// The rows of WriteScheduleCsv, handed to `write` (bool(std::string_view)) in pieces.
+template <typename Write>
+bool WriteRows(const Schedule& schedule, CsvLevels levels, const Write& write) {
   const RowParts parts = MakeRowParts(schedule.materials);
   // Handed on whenever it holds this much, at the end of a row; the spare bytes hold one more row
   // of a mark as ReadEntry takes it, and the blocks copied beyond.
@@ -536,6 +593,13 @@ bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
   return hand_on();
 }
 
+}  // namespace
+
+bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
+                      const std::function<bool(std::string_view)>& write) {
+  return WriteRows(schedule, levels, write);
+}
+
 std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
   // A row is about 80 bytes: reserved once rather than grown piece by piece.
   constexpr std::size_t kRowBytes = 96;
@@ -545,7 +609,7 @@ std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
   }
   std::string out;
   out.reserve(kUtf8Bom.size() + kScheduleCsvHeader.size() + 1 + rows * kRowBytes);
-  WriteScheduleCsv(schedule, levels, [&out](std::string_view piece) {
+  WriteRows(schedule, levels, [&out](std::string_view piece) {
     out.append(piece);
     return true;
   });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <expected>
 #include <functional>
@@ -21,6 +22,15 @@ inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 inline constexpr std::string_view kScheduleCsvHeader =
     "mark,count,level,floors_carried,required_area_cm2,width_cm,length_cm,steel_area_cm2,bars,"
     "bar_diameter_mm,status";
+
+// A row of the schedule's CSV has one value for each name of the header.
+inline constexpr std::size_t kScheduleCsvColumns = 11;
+
+// The values of a level's row (1 = the lowest), in the order of kScheduleCsvHeader and before
+// any quoting: what WriteScheduleCsv writes for it.
+std::array<std::string, kScheduleCsvColumns> ScheduleCsvValues(const Schedule& schedule,
+                                                               const ScheduleColumn& column,
+                                                               int level);
 
 // Why a CSV file was not read, and where.
 struct CsvError {

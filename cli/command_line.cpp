@@ -41,13 +41,15 @@ constexpr int kBadInput = 2;
 constexpr std::size_t kMostRepeatedMarksShown = 20;
 constexpr std::size_t kMostLinesShown = 10;
 
-int Refuse(const Message& message) {
-  std::fputs((message.arabic + '\n' + message.english + '\n').c_str(), stderr);
-  return kBadInput;
+// A message goes to stderr in Arabic, then in English.
+void Warn(const Message& message) {
+  std::fputs((message.in(InArabic) + u'\n' + message.in(InEnglish) + u'\n').toUtf8().constData(),
+             stderr);
 }
 
-void Warn(const Message& message) {
-  std::fputs((message.arabic + '\n' + message.english + '\n').c_str(), stderr);
+int Refuse(const Message& message) {
+  Warn(message);
+  return kBadInput;
 }
 
 struct Options {
@@ -70,11 +72,11 @@ std::expected<std::optional<double>, Message> OptionNumber(const QCommandLinePar
   const auto value = ParseNumberStrict(text);
   if (!value) {
     return std::unexpected(
-        ArgumentMessage({name, name}, text, ProblemMessage(ScheduleProblem::NotANumber)));
+        ArgumentMessage(OptionArgument(name), text, ProblemMessage(ScheduleProblem::NotANumber)));
   }
   if (whole && *value != std::floor(*value)) {
-    return std::unexpected(
-        ArgumentMessage({name, name}, text, ProblemMessage(ScheduleProblem::NotWholeNumber)));
+    return std::unexpected(ArgumentMessage(OptionArgument(name), text,
+                                           ProblemMessage(ScheduleProblem::NotWholeNumber)));
   }
   return *value;
 }
@@ -187,7 +189,7 @@ int RunDesign(const QStringList& arguments) {
   auto column = ReadEntry(entry);
   if (!column) {
     const bool load = column.error().field == ScheduleField::Load;
-    return Refuse(ArgumentMessage(load ? Message{"الحمل", "LOAD"} : Message{"الأدوار", "FLOORS"},
+    return Refuse(ArgumentMessage(load ? LoadArgument() : FloorsArgument(),
                                   load ? entry.load_text : entry.floors_text,
                                   ProblemMessage(column.error().problem)));
   }

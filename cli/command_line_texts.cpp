@@ -1,5 +1,7 @@
 #include "cli/command_line_texts.h"
 
+#include <QStringList>
+#include <QTranslator>
 #include <span>
 #include <string>
 
@@ -9,206 +11,255 @@
 namespace coldesign {
 namespace {
 
-std::string Number(double value) { return FormatNumber(value); }
+using namespace Qt::Literals::StringLiterals;
 
-std::string Range(double least, double most) { return Number(least) + "–" + Number(most); }
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+QString Figure(double value) { return Text(FormatNumber(value)); }
 
-std::string ArabicRange(double least, double most) {
-  return "من " + Number(least) + " إلى " + Number(most);
+// A message of one text of the catalogue, its arguments filled in.
+template <typename... Arguments>
+Message Said(CatalogueText text, Arguments... arguments) {
+  return Message([text, arguments...](Say say) {
+    if constexpr (sizeof...(arguments) == 0) {
+      return say(text);
+    } else {
+      return say(text).arg(arguments...);
+    }
+  });
 }
 
-struct FieldNames {
-  std::string_view arabic;
-  std::string_view english;
-};
-
-FieldNames NamesOf(ScheduleField field) {
+// A schedule's column as the file's header names it.
+CatalogueText NameOf(ScheduleField field) {
   switch (field) {
     case ScheduleField::Mark:
-      return {"الرمز", "mark"};
+      return QT_TRANSLATE_NOOP3("ColumnDesigner", "الرمز", "csv.mark");
     case ScheduleField::Load:
-      return {"الحمل", "load"};
+      return QT_TRANSLATE_NOOP3("ColumnDesigner", "الحمل", "csv.load");
     case ScheduleField::Floors:
-      return {"الأدوار", "floors"};
+      return QT_TRANSLATE_NOOP3("ColumnDesigner", "الأدوار", "csv.floors");
     case ScheduleField::Count:
-      return {"العدد", "count"};
+      return QT_TRANSLATE_NOOP3("ColumnDesigner", "العدد", "csv.count");
   }
   return {};
 }
 
+// An option's line of the help: its name in both languages, then what it takes.
+QString OptionHelp(std::string_view option, CatalogueText name, const QString& takes) {
+  return u"  "_s + Text(option).leftJustified(18) + InArabic(name) + u" / "_s + InEnglish(name) +
+         takes + u'\n';
+}
+
+QString Default(double value) { return u" ("_s + Figure(value) + u')'; }
+
 }  // namespace
+
+QString InArabic(CatalogueText text) { return QString::fromUtf8(text.arabic); }
+
+QString InEnglish(CatalogueText text) {
+  static const QTranslator* const english = [] {
+    auto* catalogue = new QTranslator;  // kept to the end of the process
+    // Without it, the Arabic stands in for the English.
+    static_cast<void>(catalogue->load(u"column-designer_en"_s, u":/translations"_s));
+    return catalogue;
+  }();
+  const QString translation = english->translate("ColumnDesigner", text.arabic, text.key);
+  return translation.isEmpty() ? InArabic(text) : translation;
+}
 
 Message ProblemMessage(ScheduleProblem problem) {
   switch (problem) {
     case ScheduleProblem::MissingValue:
-      return {"القيمة فارغة", "the value is empty"};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "القيمة فارغة", "problem.missing-value"));
     case ScheduleProblem::MarkTooLong:
-      return {"الرمز أطول من " + Number(rules::kMostMarkBytes) + " بايت",
-              "the mark is longer than " + Number(rules::kMostMarkBytes) + " bytes"};
+      return Said(
+          QT_TRANSLATE_NOOP3("ColumnDesigner", "الرمز أطول من %1 بايت", "problem.mark-too-long"),
+          Figure(rules::kMostMarkBytes));
     case ScheduleProblem::NotANumber:
-      return {"القيمة ليست رقما", "the value is not a number"};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "القيمة ليست رقما", "problem.not-a-number"));
     case ScheduleProblem::NegativeLoad:
-      return {"الحمل لا يكون سالبا", "the load cannot be negative"};
+      return Said(
+          QT_TRANSLATE_NOOP3("ColumnDesigner", "الحمل لا يكون سالبا", "problem.negative-load"));
     case ScheduleProblem::NotWholeNumber:
-      return {"القيمة ليست عددا صحيحا", "the value is not a whole number"};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "القيمة ليست عددا صحيحا",
+                                     "problem.not-whole-number"));
     case ScheduleProblem::FloorsOutOfRange:
-      return {"عدد الأدوار " + ArabicRange(1, rules::kMostFloors),
-              "the number of floors must be " + Range(1, rules::kMostFloors)};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "عدد الأدوار من %1 إلى %2",
+                                     "problem.floors-out-of-range"),
+                  Figure(1), Figure(rules::kMostFloors));
     case ScheduleProblem::CountOutOfRange:
-      return {"عدد الأعمدة " + ArabicRange(1, rules::kMostColumnCount),
-              "the count must be " + Range(1, rules::kMostColumnCount)};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "عدد الأعمدة من %1 إلى %2",
+                                     "problem.count-out-of-range"),
+                  Figure(1), Figure(rules::kMostColumnCount));
     case ScheduleProblem::FileTooLarge:
-      return {"الملف أكبر من " + Number(rules::kMostScheduleFileBytes) + " بايت",
-              "the file is larger than " + Number(rules::kMostScheduleFileBytes) + " bytes"};
+      return Said(
+          QT_TRANSLATE_NOOP3("ColumnDesigner", "الملف أكبر من %1 بايت", "problem.file-too-large"),
+          Figure(rules::kMostScheduleFileBytes));
     case ScheduleProblem::NoHeader:
-      return {"الملف فارغ", "the file is empty"};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "الملف فارغ", "problem.no-header"));
     case ScheduleProblem::NotUtf8:
-      return {"الملف ليس نصا بترميز UTF-8", "the file is not UTF-8 text"};
+      return Said(
+          QT_TRANSLATE_NOOP3("ColumnDesigner", "الملف ليس نصا بترميز UTF-8", "problem.not-utf8"));
     case ScheduleProblem::UnknownColumn:
-      return {"عمود غير معروف؛ الأعمدة هي الرمز والحمل والأدوار والعدد",
-              "unknown column; the columns are mark, load, floors and count"};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner",
+                                     "عمود غير معروف؛ الأعمدة هي الرمز والحمل والأدوار والعدد",
+                                     "problem.unknown-column"));
     case ScheduleProblem::RepeatedColumn:
-      return {"العمود مذكور مرتين في سطر العناوين", "the header names the column twice"};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "العمود مذكور مرتين في سطر العناوين",
+                                     "problem.repeated-column"));
     case ScheduleProblem::MissingColumn:
-      return {"سطر العناوين لا يذكر هذا العمود", "the header lacks this column"};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "سطر العناوين لا يذكر هذا العمود",
+                                     "problem.missing-column"));
     case ScheduleProblem::NoRows:
-      return {"لا أعمدة بعد سطر العناوين", "no columns follow the header"};
+      return Said(
+          QT_TRANSLATE_NOOP3("ColumnDesigner", "لا أعمدة بعد سطر العناوين", "problem.no-rows"));
     case ScheduleProblem::UnclosedQuote:
-      return {"علامة تنصيص لم تغلق", "a quotation mark is not closed"};
+      return Said(
+          QT_TRANSLATE_NOOP3("ColumnDesigner", "علامة تنصيص لم تغلق", "problem.unclosed-quote"));
     case ScheduleProblem::TextAfterQuote:
-      return {"نص بعد علامة التنصيص الختامية", "text after a closing quotation mark"};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "نص بعد علامة التنصيص الختامية",
+                                     "problem.text-after-quote"));
     case ScheduleProblem::TooManyValues:
-      return {"قيم أكثر من أعمدة سطر العناوين", "more values than the header has columns"};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "قيم أكثر من أعمدة سطر العناوين",
+                                     "problem.too-many-values"));
     case ScheduleProblem::TooManyLevels:
-      return {"الجدول يتجاوز " + Number(rules::kMostScheduleLevels) + " مستوى",
-              "the schedule has more than " + Number(rules::kMostScheduleLevels) + " levels"};
+      return Said(
+          QT_TRANSLATE_NOOP3("ColumnDesigner", "الجدول يتجاوز %1 مستوى", "problem.too-many-levels"),
+          Figure(rules::kMostScheduleLevels));
   }
-  return {};
+  return Said(CatalogueText{});
 }
 
 Message MaterialsMessage(MaterialsChoice choice) {
   switch (choice) {
     case MaterialsChoice::ConcreteStrength:
-      return {
-          "مقاومة الخرسانة fcu " +
-              ArabicRange(rules::kLeastConcreteStrengthKgPerCm2,
-                          rules::kMostConcreteStrengthKgPerCm2) +
-              " kg/cm²",
-          "the concrete strength fcu must be " +
-              Range(rules::kLeastConcreteStrengthKgPerCm2, rules::kMostConcreteStrengthKgPerCm2) +
-              " kg/cm²"};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "مقاومة الخرسانة fcu من %1 إلى %2 kg/cm²",
+                                     "materials.concrete-strength-range"),
+                  Figure(rules::kLeastConcreteStrengthKgPerCm2),
+                  Figure(rules::kMostConcreteStrengthKgPerCm2));
     case MaterialsChoice::SteelYield:
-      return {"إجهاد خضوع الحديد fy " +
-                  ArabicRange(rules::kLeastSteelYieldKgPerCm2, rules::kMostSteelYieldKgPerCm2) +
-                  " kg/cm²",
-              "the steel yield stress fy must be " +
-                  Range(rules::kLeastSteelYieldKgPerCm2, rules::kMostSteelYieldKgPerCm2) +
-                  " kg/cm²"};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "إجهاد خضوع الحديد fy من %1 إلى %2 kg/cm²",
+                                     "materials.steel-yield-range"),
+                  Figure(rules::kLeastSteelYieldKgPerCm2), Figure(rules::kMostSteelYieldKgPerCm2));
     case MaterialsChoice::Width:
-      return {"عرض العمود عدد صحيح " +
-                  ArabicRange(rules::kLeastSectionWidthCm, rules::kMostSectionWidthCm) + " cm",
-              "the column width must be a whole number " +
-                  Range(rules::kLeastSectionWidthCm, rules::kMostSectionWidthCm) + " cm"};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "عرض العمود عدد صحيح من %1 إلى %2 cm",
+                                     "materials.width-range"),
+                  Figure(rules::kLeastSectionWidthCm), Figure(rules::kMostSectionWidthCm));
     case MaterialsChoice::BarDiameter: {
-      std::string diameters;
-      for (const int d : rules::kBarDiametersMm)
-        diameters += (diameters.empty() ? "" : " ") + Number(d);
-      return {"قطر السيخ أحد هذه: " + diameters + " mm",
-              "the bar diameter must be one of " + diameters + " mm"};
+      QStringList diameters;
+      for (const int d : rules::kBarDiametersMm) diameters.append(Figure(d));
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "قطر السيخ أحد هذه: %1 mm",
+                                     "materials.bar-diameters"),
+                  diameters.join(u' '));
     }
     case MaterialsChoice::LoadFactor:
-      return {"معامل زيادة الحمل " + ArabicRange(rules::kLeastLoadFactor, rules::kMostLoadFactor),
-              "the load factor must be " + Range(rules::kLeastLoadFactor, rules::kMostLoadFactor)};
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "معامل زيادة الحمل من %1 إلى %2",
+                                     "materials.load-factor-range"),
+                  Figure(rules::kLeastLoadFactor), Figure(rules::kMostLoadFactor));
   }
-  return {};
+  return Said(CatalogueText{});
 }
 
 Message FloorHeightMessage() {
-  return {"ارتفاع الدور " + ArabicRange(rules::kLeastFloorHeightM, rules::kMostFloorHeightM) + " m",
-          "the floor height must be " + Range(rules::kLeastFloorHeightM, rules::kMostFloorHeightM) +
-              " m"};
+  return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "ارتفاع الدور من %1 إلى %2 m",
+                                 "schedule.floor-height-range"),
+              Figure(rules::kLeastFloorHeightM), Figure(rules::kMostFloorHeightM));
 }
 
 Message CsvErrorMessage(std::string_view file, const CsvError& error) {
-  const Message problem = ProblemMessage(error.problem);
-  std::string arabic(file);
-  std::string english(file);
-  if (error.line > 0) {
-    arabic += "، السطر " + Number(static_cast<double>(error.line));
-    english += ", line " + Number(static_cast<double>(error.line));
-  }
-  if (error.field || !error.column.empty()) {
-    // A missing column is named in the reader's language; one the file has, as the file has it.
-    const bool missing = error.problem == ScheduleProblem::MissingColumn && error.field;
-    const std::string_view arabic_name = missing ? NamesOf(*error.field).arabic : error.column;
-    arabic += "، العمود «" + std::string(arabic_name) + "»";
-    english += ", column \"" + error.column + "\"";
-  }
-  return {arabic + ": " + problem.arabic, english + ": " + problem.english};
+  return Message([file = Text(file), error](Say say) {
+    QString where = file;
+    if (error.line > 0) {
+      where = say(QT_TRANSLATE_NOOP3("ColumnDesigner", "%1، السطر %2", "csv.line"))
+                  .arg(where, Figure(static_cast<double>(error.line)));
+    }
+    if (error.field || !error.column.empty()) {
+      // A missing column is named in the reader's language; one the file has, as the file has it.
+      const bool missing = error.problem == ScheduleProblem::MissingColumn && error.field;
+      where = say(QT_TRANSLATE_NOOP3("ColumnDesigner", "%1، العمود «%2»", "csv.column"))
+                  .arg(where, missing ? say(NameOf(*error.field)) : Text(error.column));
+    }
+    return where + u": "_s + ProblemMessage(error.problem).in(say);
+  });
+}
+
+Message LoadArgument() { return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "الحمل", "usage.load")); }
+
+Message FloorsArgument() {
+  return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "الأدوار", "usage.floors"));
+}
+
+Message OptionArgument(std::string_view option) {
+  return Message([option = Text(option)](Say) { return option; });
 }
 
 Message ArgumentMessage(const Message& argument, std::string_view value, const Message& problem) {
-  const std::string shown = CutForMessage(value);
-  return {argument.arabic + " «" + shown + "»: " + problem.arabic,
-          argument.english + " \"" + shown + "\": " + problem.english};
+  return Message([argument, value = Text(CutForMessage(value)), problem](Say say) {
+    return say(QT_TRANSLATE_NOOP3("ColumnDesigner", "%1 «%2»: %3", "usage.argument"))
+        .arg(argument.in(say), value, problem.in(say));
+  });
 }
 
 Message RepeatedMarkMessage(std::string_view file, std::string_view mark,
                             std::span<const std::size_t> lines, bool more) {
-  std::string arabic_lines;
-  std::string english_lines;
-  for (const std::size_t line : lines) {
-    arabic_lines += (arabic_lines.empty() ? "" : "، ") + Number(static_cast<double>(line));
-    english_lines += (english_lines.empty() ? "" : ", ") + Number(static_cast<double>(line));
-  }
-  if (more) {
-    arabic_lines += "، …";
-    english_lines += ", …";
-  }
-  return {"تنبيه: " + std::string(file) + ": الرمز «" + std::string(mark) + "» مكرر في السطور " +
-              arabic_lines,
-          "warning: " + std::string(file) + ": the mark \"" + std::string(mark) +
-              "\" is repeated on lines " + english_lines};
+  QStringList numbers;
+  for (const std::size_t line : lines) numbers.append(Figure(static_cast<double>(line)));
+  if (more) numbers.append(u"…"_s);
+  return Message([file = Text(file), mark = Text(mark), numbers](Say say) {
+    return say(QT_TRANSLATE_NOOP3("ColumnDesigner", "تنبيه: %1: الرمز «%2» مكرر في السطور %3",
+                                  "schedule.repeated-mark-warning"))
+        .arg(file, mark, numbers.join(say(kListSeparator)));
+  });
 }
 
 Message UsageMessage(std::string_view detail) {
-  return {"خطأ في الأوامر: " + std::string(detail) + " (انظر column-designer --help)",
-          "usage error: " + std::string(detail) + " (see column-designer --help)"};
+  return Said(QT_TRANSLATE_NOOP3("ColumnDesigner",
+                                 "خطأ في الأوامر: %1 (انظر column-designer --help)", "usage.error"),
+              Text(detail));
 }
 
 Message FileMessage(std::string_view file, std::string_view reason, bool writing) {
-  return {std::string(writing ? "تعذرت كتابة الملف " : "تعذرت قراءة الملف ") + std::string(file) +
-              ": " + std::string(reason),
-          std::string(writing ? "could not write " : "could not read ") + std::string(file) + ": " +
-              std::string(reason)};
+  return writing ? Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "تعذرت كتابة الملف %1: %2",
+                                           "file.could-not-write"),
+                        Text(file), Text(reason))
+                 : Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "تعذرت قراءة الملف %1: %2",
+                                           "file.could-not-read"),
+                        Text(file), Text(reason));
 }
 
 std::string HelpText() {
-  return R"(column-designer design LOAD FLOORS [--fcu N] [--fy N] [--width N] [--bar N] [--load-factor N]
-column-designer schedule FILE.csv [-o OUT.csv|OUT.pdf] [the same options] [--floor-height M]
-
-يصمم design عمودا واحدا: الحمل على كل دور بالطن وعدد الأدوار، ويكتب النتيجة بصيغة CSV.
-يصمم schedule أعمدة المبنى كلها من ملف CSV (الرمز، الحمل، الأدوار، العدد) في كل مستوى،
-ويكتب جدول الأعمدة بصيغة CSV، أو في ملف CSV أو PDF مع -o.
-design designs one column: the load per floor in tons and the number of floors; it prints the
-result as CSV. schedule designs every column of a building, at every level, from a CSV file
-(mark, load, floors, count) and writes the column schedule as CSV, or to a CSV or PDF file with -o.
-
-)" + std::string("  --fcu N           مقاومة الخرسانة / concrete strength, kg/cm² (") +
-         Number(rules::kConcreteStrengthKgPerCm2) +
-         ")\n  --fy N            إجهاد خضوع الحديد / steel yield stress, kg/cm² (" +
-         Number(rules::kSteelYieldKgPerCm2) +
-         ")\n  --width N         عرض العمود / column width, whole cm (" +
-         Number(rules::kSectionWidthCm) + ")\n  --bar N           قطر السيخ / bar diameter, mm (" +
-         Number(rules::kBarDiameterMm) +
-         ")\n  --load-factor N   معامل زيادة الحمل / load increase factor (" +
-         Number(rules::kLoadFactor) + ")\n  --floor-height M  ارتفاع الدور / floor height, m (" +
-         Number(rules::kFloorHeightM) + R"()
-  -o, --output F    ملف الجدول / the schedule's file, .csv or .pdf
-
-Exit status: 0 every level designed; 1 some level could not be designed (marked in the
-schedule); 2 bad input or usage (nothing written).
-)";
+  const CatalogueText about = QT_TRANSLATE_NOOP3(
+      "ColumnDesigner",
+      "يصمم design عمودا واحدا: الحمل على كل دور بالطن وعدد الأدوار، ويكتب النتيجة بصيغة CSV.\n"
+      "يصمم schedule أعمدة المبنى كلها من ملف CSV (الرمز، الحمل، الأدوار، العدد) في كل مستوى،\n"
+      "ويكتب جدول الأعمدة بصيغة CSV، أو في ملف CSV أو PDF مع -o.",
+      "help.about");
+  const QString help =
+      u"column-designer design LOAD FLOORS [--fcu N] [--fy N] [--width N] [--bar N] "
+      u"[--load-factor N]\n"
+      u"column-designer schedule FILE.csv [-o OUT.csv|OUT.pdf] [the same options] "
+      u"[--floor-height M]\n\n"_s +
+      InArabic(about) + u'\n' + InEnglish(about) + u"\n\n"_s +
+      OptionHelp("--fcu N",
+                 QT_TRANSLATE_NOOP3("ColumnDesigner", "مقاومة الخرسانة", "help.concrete-strength"),
+                 u", kg/cm²"_s + Default(rules::kConcreteStrengthKgPerCm2)) +
+      OptionHelp("--fy N",
+                 QT_TRANSLATE_NOOP3("ColumnDesigner", "إجهاد خضوع الحديد", "help.steel-yield"),
+                 u", kg/cm²"_s + Default(rules::kSteelYieldKgPerCm2)) +
+      OptionHelp("--width N", QT_TRANSLATE_NOOP3("ColumnDesigner", "عرض العمود", "help.width"),
+                 u", whole cm"_s + Default(rules::kSectionWidthCm)) +
+      OptionHelp("--bar N", kBarDiameterCaption, u", mm"_s + Default(rules::kBarDiameterMm)) +
+      OptionHelp("--load-factor N", kLoadFactorCaption, Default(rules::kLoadFactor)) +
+      OptionHelp("--floor-height M",
+                 QT_TRANSLATE_NOOP3("ColumnDesigner", "ارتفاع الدور", "help.floor-height"),
+                 u", m"_s + Default(rules::kFloorHeightM)) +
+      OptionHelp("-o, --output F",
+                 QT_TRANSLATE_NOOP3("ColumnDesigner", "ملف الجدول", "help.output"),
+                 u", .csv or .pdf"_s) +
+      u"\nExit status: 0 every level designed; 1 some level could not be designed (marked in the\n"
+      u"schedule); 2 bad input or usage (nothing written).\n"_s;
+  return help.toStdString();
 }
 
 }  // namespace coldesign

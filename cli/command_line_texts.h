@@ -1,21 +1,38 @@
 #pragma once
 
+#include <QString>
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "calculation/design_materials.h"
 #include "calculation/schedule_csv.h"
 #include "calculation/schedule_entry.h"
+#include "translations/texts.h"
 
 namespace coldesign {
 
-// A message of the command line: an Arabic line, then the same in English.
-struct Message {
-  std::string arabic;
-  std::string english;
+// A message of the command line, made of the catalogue's texts and said in a language when it
+// is shown: the command line says it in Arabic, then in English; a window, in the program's
+// language.
+class Message {
+ public:
+  explicit Message(std::function<QString(Say)> words) : words_(std::move(words)) {}
+
+  [[nodiscard]] QString in(Say say) const { return words_(say); }
+
+ private:
+  std::function<QString(Say)> words_;
 };
+
+// A text of the catalogue in Arabic: its source, as written.
+QString InArabic(CatalogueText text);
+// The same in English, from the catalogue built into the program, read when first asked for.
+// Needs no Qt application.
+QString InEnglish(CatalogueText text);
 
 // Why a schedule's input is refused (without where).
 Message ProblemMessage(ScheduleProblem problem);
@@ -23,10 +40,13 @@ Message ProblemMessage(ScheduleProblem problem);
 Message MaterialsMessage(MaterialsChoice choice);
 Message FloorHeightMessage();
 
-// "FILE: line 4, column "load": the value is not a number", in both languages.
+// "FILE: line 4, column "load": the value is not a number".
 Message CsvErrorMessage(std::string_view file, const CsvError& error);
-// "LOAD "abc": the value is not a number", for a value typed on the command line; the argument
-// named in both languages.
+// "LOAD "abc": the value is not a number", for a value typed on the command line: the design
+// command's load or floors, or an option named as it is typed.
+Message LoadArgument();
+Message FloorsArgument();
+Message OptionArgument(std::string_view option);
 Message ArgumentMessage(const Message& argument, std::string_view value, const Message& problem);
 // The mark is on more than one line of the file (a warning: the schedule is still made).
 Message RepeatedMarkMessage(std::string_view file, std::string_view mark,

@@ -197,11 +197,9 @@ class SheetPainter {
         labelledValue(kMargin, middle, Texts::tr("إجهاد خضوع الحديد fy", "sheet.steel-yield"),
                       fy + u" kg/cm²"_s));
     const QString stress = Figure(CarryingStressKgPerCm2(materials));
-    y_ +=
-        std::max(labelledValue(middle, right, Texts::tr("معامل زيادة الحمل", "sheet.load-factor"),
-                               Figure(materials.load_factor)),
-                 labelledValue(kMargin, middle, Texts::tr("إجهاد التحمل", "sheet.carrying-stress"),
-                               stress + u" kg/cm²"_s));
+    y_ += std::max(labelledValue(middle, right, InProgramLanguage(kLoadFactorCaption),
+                                 Figure(materials.load_factor)),
+                   labelledValue(kMargin, middle, CarryingStressCaption(), stress + u" kg/cm²"_s));
     y_ += page_.text({kMargin + 18, y_, kWidth - 24, 20},
                      u"%1 × fcu + %2 × fy × %3 = %1 × %4 + %2 × %5 × %3 = %6 kg/cm²"_s.arg(
                          Figure(rules::kConcreteStressShare), Figure(rules::kSteelStressShare),

@@ -24,7 +24,7 @@ std::array<Row, 7> Rows(const SheetContent& content) {
       {Texts::tr("مساحة حديد التسليح", "results.steel-area"),
        text(content.result.steel_area_text) + u" cm²"_s},
       {BarCountCaption(), BarsText(content)},
-      {Texts::tr("قطر السيخ", "results.bar-diameter"), text(content.bar_diameter_text) + u" mm"_s},
+      {InProgramLanguage(kBarDiameterCaption), text(content.bar_diameter_text) + u" mm"_s},
   }};
 }
 

@@ -15,6 +15,8 @@
 #include "sheet/page_painter.h"
 #include "sheet/pdf_page.h"
 #include "sheet/program_version.h"
+#include "translations/program_language.h"
+#include "translations/texts.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -56,6 +58,8 @@ struct Table {
   std::vector<bool> failed;  // rows drawn in the failure colour
 };
 
+QString SectionTitle() { return Texts::tr("المقطع cm", "schedule-pages.section"); }
+
 QString SectionText(int width_cm, std::string_view length_text) {
   return Figure(width_cm) + u" × "_s + Text(length_text);
 }
@@ -64,25 +68,23 @@ QString BarsText(std::string_view bar_count_text, int bar_diameter_mm) {
   return Text(bar_count_text) + u" Φ"_s + Figure(bar_diameter_mm);
 }
 
-QString FailureText() { return u"قيم كبيرة جدا"_s; }
-
 Table LevelsTable(const Schedule& schedule) {
-  Table table{u"المستويات"_s,
-              {{u"الرمز"_s, 70},
-               {u"العدد"_s, 34},
-               {u"المستوى"_s, 38},
-               {u"الأدوار المحمولة"_s, 56},
-               {u"المساحة المطلوبة cm²"_s, 84},
-               {u"المقطع cm"_s, 58},
-               {u"الحديد cm²"_s, 84},
-               {u"الأسياخ"_s, 49},
-               {u"الحالة"_s, 50}},
+  Table table{LevelsTitle(),
+              {{MarkTitle(), 70},
+               {CountTitle(), 34},
+               {LevelTitle(), 34},
+               {FloorsCarriedTitle(), 60},
+               {Texts::tr("المساحة المطلوبة cm²", "schedule-pages.required-area"), 84},
+               {SectionTitle(), 58},
+               {Texts::tr("الحديد cm²", "schedule-pages.steel-area"), 84},
+               {BarsTitle(), 49},
+               {StatusTitle(), 50}},
               {},
               {}};
   const DesignMaterials& materials = schedule.materials;
   for (const ScheduleColumn& column : schedule.columns) {
     const QString mark =
-        Text(column.input.mark) + (column.repeated_mark ? u" (مكرر)"_s : QString());
+        Text(column.input.mark) + (column.repeated_mark ? RepeatedMarkNote() : QString());
     for (int number = 1; number <= static_cast<int>(column.levels.size()); ++number) {
       const LevelDesign& level = schedule.Level(column, number);
       std::vector<Cell> row = {{mark},
@@ -90,13 +92,13 @@ Table LevelsTable(const Schedule& schedule) {
                                {Figure(number), true},
                                {Figure(level.floors_carried), true}};
       if (level.failure) {
-        row.insert(row.end(), {{}, {}, {}, {}, {FailureText()}});
+        row.insert(row.end(), {{}, {}, {}, {}, {TooLargeStatus()}});
       } else {
         row.insert(row.end(), {{Text(level.required_area_text), true},
                                {SectionText(materials.width_cm, level.length_text), true},
                                {Text(level.steel_area_text), true},
                                {BarsText(level.bar_count_text, materials.bar_diameter_mm), true},
-                               {u"سليم"_s}});
+                               {DesignedStatus()}});
       }
       table.rows.push_back(std::move(row));
       table.failed.push_back(level.failure.has_value());
@@ -112,18 +114,19 @@ QString LevelsText(const ColumnSegment& segment) {
 }
 
 Table TypesTable(const Schedule& schedule) {
-  Table table{u"الأنواع والكميات (دون وصلات أو هالك)"_s,
-              {{u"النوع"_s, 34},
-               {u"الأعمدة"_s, 120},
-               {u"العدد"_s, 40},
-               {u"المستويات"_s, 50},
-               {u"المقطع cm"_s, 62},
-               {u"الأسياخ"_s, 55},
-               {u"الخرسانة m³"_s, 80},
-               {u"الحديد kg"_s, 82}},
+  Table table{Texts::tr("الأنواع والكميات (دون وصلات أو هالك)", "schedule-pages.types"),
+              {{TypeTitle(), 34},
+               {ColumnsTitle(), 120},
+               {CountTitle(), 40},
+               {LevelsTitle(), 50},
+               {SectionTitle(), 62},
+               {BarsTitle(), 55},
+               {Texts::tr("الخرسانة m³", "schedule-pages.concrete"), 80},
+               {Texts::tr("الحديد kg", "schedule-pages.steel"), 82}},
               {},
               {}};
   const DesignMaterials& materials = schedule.materials;
+  const QString separator = InProgramLanguage(kListSeparator);
   for (const ColumnType& type : schedule.types) {
     QStringList marks;
     for (const std::size_t index : type.columns) {
@@ -133,30 +136,33 @@ Table TypesTable(const Schedule& schedule) {
       const ColumnSegment& segment = type.segments[s];
       const bool first = s == 0;
       std::vector<Cell> row = {{first ? Text(type.name) : QString(), true},
-                               {first ? marks.join(u"، "_s) : QString()},
+                               {first ? marks.join(separator) : QString()},
                                {first ? Figure(static_cast<double>(type.count)) : QString(), true},
                                {LevelsText(segment), true}};
       if (segment.failure) {
-        row.insert(row.end(), {{FailureText()}, {}});
+        row.insert(row.end(), {{TooLargeStatus()}, {}});
       } else {
         row.insert(row.end(),
                    {{SectionText(materials.width_cm, segment.length_text), true},
                     {BarsText(segment.bar_count_text, materials.bar_diameter_mm), true}});
       }
-      row.push_back({first ? Text(QuantityText(type.quantities.concrete_m3, 2)) : QString(), true});
-      row.push_back({first ? Text(QuantityText(type.quantities.steel_kg, 1)) : QString(), true});
+      row.push_back(
+          {first ? Text(QuantityText(type.quantities.concrete_m3, kConcreteDecimals)) : QString(),
+           true});
+      row.push_back(
+          {first ? Text(QuantityText(type.quantities.steel_kg, kSteelDecimals)) : QString(), true});
       table.rows.push_back(std::move(row));
       table.failed.push_back(segment.failure.has_value());
     }
   }
-  table.rows.push_back({{u"المجموع"_s},
+  table.rows.push_back({{Texts::tr("المجموع", "schedule-pages.total")},
                         {},
                         {},
                         {},
                         {},
                         {},
-                        {Text(QuantityText(schedule.total.concrete_m3, 2)), true},
-                        {Text(QuantityText(schedule.total.steel_kg, 1)), true}});
+                        {Text(QuantityText(schedule.total.concrete_m3, kConcreteDecimals)), true},
+                        {Text(QuantityText(schedule.total.steel_kg, kSteelDecimals)), true}});
   table.failed.push_back(false);
   return table;
 }
@@ -166,13 +172,15 @@ QString Ltr(const QString& text) { return u'\u2066' + text + u'\u2069'; }
 
 QString MaterialsText(const Schedule& schedule) {
   const DesignMaterials& m = schedule.materials;
-  return u"الخرسانة "_s + Ltr(u"fcu = "_s + Figure(m.concrete_strength_kg_per_cm2) + u" kg/cm²"_s) +
-         u"، الحديد "_s + Ltr(u"fy = "_s + Figure(m.steel_yield_kg_per_cm2) + u" kg/cm²"_s) +
-         u"، العرض "_s + Ltr(Figure(m.width_cm) + u" cm"_s) + u"، الأسياخ "_s +
-         Ltr(u"Φ"_s + Figure(m.bar_diameter_mm)) + u"، معامل زيادة الحمل "_s +
-         Ltr(Figure(m.load_factor)) + u"، ارتفاع الدور "_s +
-         Ltr(Figure(schedule.floor_height_m) + u" m"_s) + u"، كثافة الحديد "_s +
-         Ltr(Figure(rules::kSteelDensityKgPerM3) + u" kg/m³"_s);
+  return Texts::tr(
+             "الخرسانة %1، الحديد %2، العرض %3، الأسياخ %4، معامل زيادة الحمل %5، ارتفاع "
+             "الدور %6، كثافة الحديد %7",
+             "schedule-pages.materials")
+      .arg(Ltr(u"fcu = "_s + Figure(m.concrete_strength_kg_per_cm2) + u" kg/cm²"_s),
+           Ltr(u"fy = "_s + Figure(m.steel_yield_kg_per_cm2) + u" kg/cm²"_s),
+           Ltr(Figure(m.width_cm) + u" cm"_s), Ltr(u"Φ"_s + Figure(m.bar_diameter_mm)),
+           Ltr(Figure(m.load_factor)), Ltr(Figure(schedule.floor_height_m) + u" m"_s),
+           Ltr(Figure(rules::kSteelDensityKgPerM3) + u" kg/m³"_s));
 }
 
 // Lays the tables out on pages: a page's title, the running table's caption and header, its
@@ -227,10 +235,11 @@ class SchedulePainter {
   void startPage() {
     ++page_number_;
     const qreal width = kSheetPageSize.width() - 2 * kMargin;
-    page_.text({kMargin, kMargin, width, 20}, u"جدول الأعمدة"_s, SheetFont(14));
+    page_.text({kMargin, kMargin, width, 20}, ScheduleTitle(), SheetFont(14));
     page_.text({kMargin, kMargin + 22, width, 14}, MaterialsText(schedule_), SheetFont(kTextSize));
     page_.text({kMargin, kSheetPageSize.height() - kMargin - 10, width, 12},
-               u"صفحة "_s + Figure(page_number_) + u" من "_s + Figure(page_count_),
+               Texts::tr("صفحة %1 من %2", "schedule-pages.page")
+                   .arg(Figure(page_number_), Figure(page_count_)),
                SheetFont(kTextSize), Qt::AlignHCenter | Qt::AlignTop);
     y_ = top();
   }
@@ -304,6 +313,8 @@ void PaintPages(const Schedule& schedule, PageOutput& output, const QRectF& page
   const qreal scale = std::min({1.0, page.width() * points_per_pixel / kSheetPageSize.width(),
                                 page.height() * points_per_pixel / kSheetPageSize.height()});
   PagePainter page_painter(output, page, dots_per_inch, scale);
+  // Laid out right to left; a left-to-right language reads the pages mirrored.
+  if (CurrentLanguage() == Language::English) page_painter.mirror(kSheetPageSize.width());
   // Each page goes to the output whole before the next one starts.
   SchedulePainter(page_painter, schedule, [&page_painter, &next_page] {
     page_painter.draw();
@@ -326,7 +337,7 @@ QByteArray SchedulePdf(const Schedule& schedule) {
   PaintPages(schedule, pdf,
              QRectF(QPointF(0, 0), kSheetPageSize * (kPdfResolution / kPointsPerInch)),
              kPdfResolution, [&pdf] { pdf.newPage(); });
-  return pdf.document({u"جدول الأعمدة"_s, u"زركولت "_s + kProgramVersion.toString()});
+  return pdf.document({ScheduleTitle(), ProgramName() + u' ' + kProgramVersion.toString()});
 }
 
 }  // namespace coldesign

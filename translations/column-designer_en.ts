@@ -564,5 +564,614 @@
         <comment>file.bad-name</comment>
         <translation>The calculation sheet could not be saved: the file name is empty, or holds a new line or a control character. Choose another name.</translation>
     </message>
+    <message>
+        <source>الرمز</source>
+        <comment>csv.mark</comment>
+        <translation>mark</translation>
+    </message>
+    <message>
+        <source>الحمل</source>
+        <comment>csv.load</comment>
+        <translation>load</translation>
+    </message>
+    <message>
+        <source>الأدوار</source>
+        <comment>csv.floors</comment>
+        <translation>floors</translation>
+    </message>
+    <message>
+        <source>العدد</source>
+        <comment>csv.count</comment>
+        <translation>count</translation>
+    </message>
+    <message>
+        <source>القيمة فارغة</source>
+        <comment>problem.missing-value</comment>
+        <translation>the value is empty</translation>
+    </message>
+    <message>
+        <source>الرمز أطول من %1 بايت</source>
+        <comment>problem.mark-too-long</comment>
+        <translation>the mark is longer than %1 bytes</translation>
+    </message>
+    <message>
+        <source>القيمة ليست رقما</source>
+        <comment>problem.not-a-number</comment>
+        <translation>the value is not a number</translation>
+    </message>
+    <message>
+        <source>الحمل لا يكون سالبا</source>
+        <comment>problem.negative-load</comment>
+        <translation>the load cannot be negative</translation>
+    </message>
+    <message>
+        <source>القيمة ليست عددا صحيحا</source>
+        <comment>problem.not-whole-number</comment>
+        <translation>the value is not a whole number</translation>
+    </message>
+    <message>
+        <source>عدد الأدوار من %1 إلى %2</source>
+        <comment>problem.floors-out-of-range</comment>
+        <translation>the number of floors must be %1–%2</translation>
+    </message>
+    <message>
+        <source>عدد الأعمدة من %1 إلى %2</source>
+        <comment>problem.count-out-of-range</comment>
+        <translation>the count must be %1–%2</translation>
+    </message>
+    <message>
+        <source>الملف أكبر من %1 بايت</source>
+        <comment>problem.file-too-large</comment>
+        <translation>the file is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>الملف فارغ</source>
+        <comment>problem.no-header</comment>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>الملف ليس نصا بترميز UTF-8</source>
+        <comment>problem.not-utf8</comment>
+        <translation>the file is not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>عمود غير معروف؛ الأعمدة هي الرمز والحمل والأدوار والعدد</source>
+        <comment>problem.unknown-column</comment>
+        <translation>unknown column; the columns are mark, load, floors and count</translation>
+    </message>
+    <message>
+        <source>العمود مذكور مرتين في سطر العناوين</source>
+        <comment>problem.repeated-column</comment>
+        <translation>the header names the column twice</translation>
+    </message>
+    <message>
+        <source>سطر العناوين لا يذكر هذا العمود</source>
+        <comment>problem.missing-column</comment>
+        <translation>the header lacks this column</translation>
+    </message>
+    <message>
+        <source>لا أعمدة بعد سطر العناوين</source>
+        <comment>problem.no-rows</comment>
+        <translation>no columns follow the header</translation>
+    </message>
+    <message>
+        <source>علامة تنصيص لم تغلق</source>
+        <comment>problem.unclosed-quote</comment>
+        <translation>a quotation mark is not closed</translation>
+    </message>
+    <message>
+        <source>نص بعد علامة التنصيص الختامية</source>
+        <comment>problem.text-after-quote</comment>
+        <translation>text after a closing quotation mark</translation>
+    </message>
+    <message>
+        <source>قيم أكثر من أعمدة سطر العناوين</source>
+        <comment>problem.too-many-values</comment>
+        <translation>more values than the header has columns</translation>
+    </message>
+    <message>
+        <source>الجدول يتجاوز %1 مستوى</source>
+        <comment>problem.too-many-levels</comment>
+        <translation>the schedule has more than %1 levels</translation>
+    </message>
+    <message>
+        <source>مقاومة الخرسانة fcu من %1 إلى %2 kg/cm²</source>
+        <comment>materials.concrete-strength-range</comment>
+        <translation>the concrete strength fcu must be %1–%2 kg/cm²</translation>
+    </message>
+    <message>
+        <source>إجهاد خضوع الحديد fy من %1 إلى %2 kg/cm²</source>
+        <comment>materials.steel-yield-range</comment>
+        <translation>the steel yield stress fy must be %1–%2 kg/cm²</translation>
+    </message>
+    <message>
+        <source>عرض العمود عدد صحيح من %1 إلى %2 cm</source>
+        <comment>materials.width-range</comment>
+        <translation>the column width must be a whole number %1–%2 cm</translation>
+    </message>
+    <message>
+        <source>قطر السيخ أحد هذه: %1 mm</source>
+        <comment>materials.bar-diameters</comment>
+        <translation>the bar diameter must be one of %1 mm</translation>
+    </message>
+    <message>
+        <source>معامل زيادة الحمل من %1 إلى %2</source>
+        <comment>materials.load-factor-range</comment>
+        <translation>the load factor must be %1–%2</translation>
+    </message>
+    <message>
+        <source>ارتفاع الدور من %1 إلى %2 m</source>
+        <comment>schedule.floor-height-range</comment>
+        <translation>the floor height must be %1–%2 m</translation>
+    </message>
+    <message>
+        <source>%1، السطر %2</source>
+        <comment>csv.line</comment>
+        <translation>%1, line %2</translation>
+    </message>
+    <message>
+        <source>%1، العمود «%2»</source>
+        <comment>csv.column</comment>
+        <translation>%1, column &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>الحمل</source>
+        <comment>usage.load</comment>
+        <translation>LOAD</translation>
+    </message>
+    <message>
+        <source>الأدوار</source>
+        <comment>usage.floors</comment>
+        <translation>FLOORS</translation>
+    </message>
+    <message>
+        <source>%1 «%2»: %3</source>
+        <comment>usage.argument</comment>
+        <translation>%1 &quot;%2&quot;: %3</translation>
+    </message>
+    <message>
+        <source>تنبيه: %1: الرمز «%2» مكرر في السطور %3</source>
+        <comment>schedule.repeated-mark-warning</comment>
+        <translation>warning: %1: the mark &quot;%2&quot; is repeated on lines %3</translation>
+    </message>
+    <message>
+        <source>خطأ في الأوامر: %1 (انظر column-designer --help)</source>
+        <comment>usage.error</comment>
+        <translation>usage error: %1 (see column-designer --help)</translation>
+    </message>
+    <message>
+        <source>تعذرت كتابة الملف %1: %2</source>
+        <comment>file.could-not-write</comment>
+        <translation>could not write %1: %2</translation>
+    </message>
+    <message>
+        <source>تعذرت قراءة الملف %1: %2</source>
+        <comment>file.could-not-read</comment>
+        <translation>could not read %1: %2</translation>
+    </message>
+    <message>
+        <source>يصمم design عمودا واحدا: الحمل على كل دور بالطن وعدد الأدوار، ويكتب النتيجة بصيغة CSV.
+يصمم schedule أعمدة المبنى كلها من ملف CSV (الرمز، الحمل، الأدوار، العدد) في كل مستوى،
+ويكتب جدول الأعمدة بصيغة CSV، أو في ملف CSV أو PDF مع -o.</source>
+        <comment>help.about</comment>
+        <translation>design designs one column: the load per floor in tons and the number of floors; it prints the
+result as CSV. schedule designs every column of a building, at every level, from a CSV file
+(mark, load, floors, count) and writes the column schedule as CSV, or to a CSV or PDF file with -o.</translation>
+    </message>
+    <message>
+        <source>مقاومة الخرسانة</source>
+        <comment>help.concrete-strength</comment>
+        <translation>Concrete strength</translation>
+    </message>
+    <message>
+        <source>إجهاد خضوع الحديد</source>
+        <comment>help.steel-yield</comment>
+        <translation>Steel yield stress</translation>
+    </message>
+    <message>
+        <source>عرض العمود</source>
+        <comment>help.width</comment>
+        <translation>Column width</translation>
+    </message>
+    <message>
+        <source>ارتفاع الدور</source>
+        <comment>help.floor-height</comment>
+        <translation>Floor height</translation>
+    </message>
+    <message>
+        <source>ملف الجدول</source>
+        <comment>help.output</comment>
+        <translation>The schedule&apos;s file</translation>
+    </message>
+    <message>
+        <source>المقطع cm</source>
+        <comment>schedule-pages.section</comment>
+        <translation>Section cm</translation>
+    </message>
+    <message>
+        <source>المساحة المطلوبة cm²</source>
+        <comment>schedule-pages.required-area</comment>
+        <translation>Required area cm²</translation>
+    </message>
+    <message>
+        <source>الحديد cm²</source>
+        <comment>schedule-pages.steel-area</comment>
+        <translation>Steel cm²</translation>
+    </message>
+    <message>
+        <source>الأنواع والكميات (دون وصلات أو هالك)</source>
+        <comment>schedule-pages.types</comment>
+        <translation>Types and quantities (without laps or waste)</translation>
+    </message>
+    <message>
+        <source>الخرسانة m³</source>
+        <comment>schedule-pages.concrete</comment>
+        <translation>Concrete m³</translation>
+    </message>
+    <message>
+        <source>الحديد kg</source>
+        <comment>schedule-pages.steel</comment>
+        <translation>Steel kg</translation>
+    </message>
+    <message>
+        <source>المجموع</source>
+        <comment>schedule-pages.total</comment>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>الخرسانة %1، الحديد %2، العرض %3، الأسياخ %4، معامل زيادة الحمل %5، ارتفاع الدور %6، كثافة الحديد %7</source>
+        <comment>schedule-pages.materials</comment>
+        <translation>Concrete %1, steel %2, width %3, bars %4, load increase factor %5, floor height %6, steel density %7</translation>
+    </message>
+    <message>
+        <source>صفحة %1 من %2</source>
+        <comment>schedule-pages.page</comment>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>، </source>
+        <comment>list.separator</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>جدول الأعمدة</source>
+        <comment>schedule.title</comment>
+        <translation>Column schedule</translation>
+    </message>
+    <message>
+        <source>الرمز</source>
+        <comment>schedule.mark</comment>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>العدد</source>
+        <comment>schedule.count</comment>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>المستوى</source>
+        <comment>schedule.level</comment>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>المستويات</source>
+        <comment>schedule.levels</comment>
+        <translation>Levels</translation>
+    </message>
+    <message>
+        <source>الأدوار المحمولة</source>
+        <comment>schedule.floors-carried</comment>
+        <translation>Floors carried</translation>
+    </message>
+    <message>
+        <source>الأسياخ</source>
+        <comment>schedule.bars</comment>
+        <translation>Bars</translation>
+    </message>
+    <message>
+        <source>الحالة</source>
+        <comment>schedule.status</comment>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>النوع</source>
+        <comment>schedule.type</comment>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>الأعمدة</source>
+        <comment>schedule.columns</comment>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>سليم</source>
+        <comment>schedule.designed</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>قيم كبيرة جدا</source>
+        <comment>schedule.too-large</comment>
+        <translation>Too large</translation>
+    </message>
+    <message>
+        <source> (مكرر)</source>
+        <comment>schedule.repeated-mark</comment>
+        <translation> (repeated)</translation>
+    </message>
+    <message>
+        <source>الحمل لكل دور (t)</source>
+        <comment>schedule.load-per-floor</comment>
+        <translation>Load per floor (t)</translation>
+    </message>
+    <message>
+        <source>عدد الأدوار</source>
+        <comment>schedule.floors</comment>
+        <translation>Floors</translation>
+    </message>
+    <message>
+        <source>المواد والاختيارات</source>
+        <comment>materials.title</comment>
+        <translation>Materials and choices</translation>
+    </message>
+    <message>
+        <source>مقاومة الخرسانة fcu (kg/cm²)</source>
+        <comment>materials.concrete-strength</comment>
+        <translation>Concrete strength fcu (kg/cm²)</translation>
+    </message>
+    <message>
+        <source>إجهاد خضوع الحديد fy (kg/cm²)</source>
+        <comment>materials.steel-yield</comment>
+        <translation>Steel yield stress fy (kg/cm²)</translation>
+    </message>
+    <message>
+        <source>عرض القطاع b (cm)</source>
+        <comment>materials.width</comment>
+        <translation>Section width b (cm)</translation>
+    </message>
+    <message>
+        <source>قطر السيخ d (mm)</source>
+        <comment>materials.bar-diameter</comment>
+        <translation>Bar diameter d (mm)</translation>
+    </message>
+    <message>
+        <source>إلغاء</source>
+        <comment>materials.cancel</comment>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>القيم الافتراضية</source>
+        <comment>materials.defaults</comment>
+        <translation>Default values</translation>
+    </message>
+    <message>
+        <source>%1: لا يمكن ترك هذا الحقل فارغا</source>
+        <comment>materials.empty-field</comment>
+        <translation>%1: this field cannot be left empty</translation>
+    </message>
+    <message>
+        <source>%1: القيمة المدخلة ليست رقما</source>
+        <comment>materials.not-a-number</comment>
+        <translation>%1: the value entered is not a number</translation>
+    </message>
+    <message>
+        <source>المساحة المطلوبة (cm²)</source>
+        <comment>schedule.required-area</comment>
+        <translation>Required area (cm²)</translation>
+    </message>
+    <message>
+        <source>العرض (cm)</source>
+        <comment>schedule.width</comment>
+        <translation>Width (cm)</translation>
+    </message>
+    <message>
+        <source>الطول (cm)</source>
+        <comment>schedule.length</comment>
+        <translation>Length (cm)</translation>
+    </message>
+    <message>
+        <source>مساحة الحديد (cm²)</source>
+        <comment>schedule.steel-area</comment>
+        <translation>Steel area (cm²)</translation>
+    </message>
+    <message>
+        <source>القطر (mm)</source>
+        <comment>schedule.bar-diameter</comment>
+        <translation>Diameter (mm)</translation>
+    </message>
+    <message>
+        <source>المقطع (cm)</source>
+        <comment>schedule.section</comment>
+        <translation>Section (cm)</translation>
+    </message>
+    <message>
+        <source>الخرسانة (m³)</source>
+        <comment>schedule.concrete</comment>
+        <translation>Concrete (m³)</translation>
+    </message>
+    <message>
+        <source>الحديد (kg)</source>
+        <comment>schedule.steel</comment>
+        <translation>Steel (kg)</translation>
+    </message>
+    <message>
+        <source>فتح…</source>
+        <comment>schedule.open</comment>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>حفظ…</source>
+        <comment>schedule.save</comment>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>حفظ بصيغة PDF…</source>
+        <comment>schedule.save-pdf</comment>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>طباعة…</source>
+        <comment>schedule.print</comment>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>حفظ المستويات CSV…</source>
+        <comment>schedule.export-levels</comment>
+        <translation>Save the levels as CSV…</translation>
+    </message>
+    <message>
+        <source>إضافة صف</source>
+        <comment>schedule.add-row</comment>
+        <translation>Add a row</translation>
+    </message>
+    <message>
+        <source>حذف الصفوف المحددة</source>
+        <comment>schedule.remove-rows</comment>
+        <translation>Delete the selected rows</translation>
+    </message>
+    <message>
+        <source>لصق</source>
+        <comment>schedule.paste</comment>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>مسح</source>
+        <comment>schedule.clear</comment>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>فتح جدول أعمدة من ملف CSV (Ctrl+O)</source>
+        <comment>schedule.open-tip</comment>
+        <translation>Open a column table from a CSV file (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>حفظ جدول الأعمدة في ملف CSV (Ctrl+S)</source>
+        <comment>schedule.save-tip</comment>
+        <translation>Save the column table to a CSV file (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>الملف</source>
+        <comment>schedule.file</comment>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>الأنواع والكميات</source>
+        <comment>schedule.types</comment>
+        <translation>Types and quantities</translation>
+    </message>
+    <message>
+        <source>ارتفاع الدور (m)</source>
+        <comment>schedule.floor-height</comment>
+        <translation>Floor height (m)</translation>
+    </message>
+    <message>
+        <source>الخرسانة fcu = %1 kg/cm²، الحديد fy = %2 kg/cm²، العرض %3 cm، الأسياخ Φ%4، معامل زيادة الحمل %5 (من «المواد والاختيارات» في نافذة التصميم)</source>
+        <comment>schedule.materials</comment>
+        <translation>Concrete fcu = %1 kg/cm², steel fy = %2 kg/cm², width %3 cm, bars Φ%4, load increase factor %5 (from “Materials and choices” in the design window)</translation>
+    </message>
+    <message>
+        <source>الأعمدة %1 في %2 نوعا؛ الخرسانة %3 m³ والحديد الطولي %4 kg، دون وصلات أو هالك</source>
+        <comment>schedule.summary</comment>
+        <translation>Columns: %1 in %2 types; concrete %3 m³ and longitudinal steel %4 kg, without laps or waste</translation>
+    </message>
+    <message>
+        <source>صفوف لم تقرأ: %1؛ أولها الصف %2، العمود «%3»: %4</source>
+        <comment>schedule.rows-not-read</comment>
+        <translation>Rows not read: %1; the first is row %2, column “%3”: %4</translation>
+    </message>
+    <message>
+        <source>بعض المستويات لم تصمم: القيم كبيرة جدا</source>
+        <comment>schedule.some-levels-not-designed</comment>
+        <translation>Some levels were not designed: the values are too large</translation>
+    </message>
+    <message>
+        <source>بعض الرموز مكررة</source>
+        <comment>schedule.repeated-marks</comment>
+        <translation>Some marks are repeated</translation>
+    </message>
+    <message>
+        <source>في الجدول تغييرات لم تحفظ، وسيحل الملف محله. هل تريد المتابعة؟</source>
+        <comment>schedule.replace-unsaved</comment>
+        <translation>The table has changes that are not saved, and the file will take its place. Do you want to go on?</translation>
+    </message>
+    <message>
+        <source>فتح جدول الأعمدة</source>
+        <comment>schedule.open-title</comment>
+        <translation>Open a column table</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;كل الملفات (*)</source>
+        <comment>schedule.csv-filter</comment>
+        <translation>CSV (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>في الجدول صف لم يقرأ، فصححه أولا: الصف %1، العمود «%2»: %3</source>
+        <comment>schedule.fix-row-first</comment>
+        <translation>A row of the table could not be read; correct it first: row %1, column “%2”: %3</translation>
+    </message>
+    <message>
+        <source>الجدول فارغ: اكتب الأعمدة أو الصقها أو افتح ملف CSV.</source>
+        <comment>schedule.empty</comment>
+        <translation>The table is empty: type the columns, paste them or open a CSV file.</translation>
+    </message>
+    <message>
+        <source>حفظ جدول الأعمدة</source>
+        <comment>schedule.save-title</comment>
+        <translation>Save the column table</translation>
+    </message>
+    <message>
+        <source>حفظ المستويات</source>
+        <comment>schedule.export-title</comment>
+        <translation>Save the levels</translation>
+    </message>
+    <message>
+        <source>حفظ جدول الأعمدة بصيغة PDF</source>
+        <comment>schedule.save-pdf-title</comment>
+        <translation>Save the column schedule as PDF</translation>
+    </message>
+    <message>
+        <source>معاينة جدول الأعمدة قبل الطباعة</source>
+        <comment>schedule.print-preview</comment>
+        <translation>Column schedule print preview</translation>
+    </message>
+    <message>
+        <source>ورقة الحساب</source>
+        <comment>page.sheet</comment>
+        <translation>Calculation sheet</translation>
+    </message>
+    <message>
+        <source>طباعة</source>
+        <comment>page.print</comment>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>مشاركة</source>
+        <comment>page.share</comment>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>اكتب الأعمدة أو الصق صفوفا من جدول بيانات، أو افتح ملف CSV.</source>
+        <comment>page.schedule-hint</comment>
+        <translation>Type the columns or paste rows from a spreadsheet, or open a CSV file.</translation>
+    </message>
+    <message>
+        <source>حذف الصف</source>
+        <comment>page.remove-row</comment>
+        <translation>Delete the row</translation>
+    </message>
+    <message>
+        <source>تصميم الجدول</source>
+        <comment>page.schedule-design</comment>
+        <translation>Design the schedule</translation>
+    </message>
+    <message>
+        <source>الخرسانة fcu = %1 kg/cm²، الحديد fy = %2 kg/cm²، العرض %3 cm، الأسياخ Φ%4، معامل زيادة الحمل %5 (من «المواد والاختيارات» في صفحة التصميم)</source>
+        <comment>page.schedule-materials</comment>
+        <translation>Concrete fcu = %1 kg/cm², steel fy = %2 kg/cm², width %3 cm, bars Φ%4, load increase factor %5 (from “Materials and choices” on the design page)</translation>
+    </message>
+    <message>
+        <source>تعذرت قراءة الملف %1</source>
+        <comment>page.file-unreadable</comment>
+        <translation>The file %1 could not be read</translation>
+    </message>
 </context>
 </TS>

@@ -22,3 +22,20 @@ QT_TRANSLATE_NOOP('ColumnDesigner',
 // The banner that offers a new build of the page.
 QT_TRANSLATE_NOOP('ColumnDesigner', 'نسخة جديدة متاحة', 'page.new-version');
 QT_TRANSLATE_NOOP('ColumnDesigner', 'إعادة التحميل', 'page.reload');
+// The calculation sheet, the schedule and the materials on the page.
+// The page's button and title for the calculation sheet of the last successful Results.
+QT_TRANSLATE_NOOP('ColumnDesigner', 'ورقة الحساب', 'page.sheet');
+// Prints the sheet or the schedule through the browser, which also saves as PDF.
+QT_TRANSLATE_NOOP('ColumnDesigner', 'طباعة', 'page.print');
+// Sends the results as text where the browser can share.
+QT_TRANSLATE_NOOP('ColumnDesigner', 'مشاركة', 'page.share');
+QT_TRANSLATE_NOOP('ColumnDesigner',
+  'اكتب الأعمدة أو الصق صفوفا من جدول بيانات، أو افتح ملف CSV.',
+  'page.schedule-hint');
+QT_TRANSLATE_NOOP('ColumnDesigner', 'حذف الصف', 'page.remove-row');
+QT_TRANSLATE_NOOP('ColumnDesigner', 'تصميم الجدول', 'page.schedule-design');
+// %1 to %5: the materials as the engine writes them.
+QT_TRANSLATE_NOOP('ColumnDesigner',
+  'الخرسانة fcu = %1 kg/cm²، الحديد fy = %2 kg/cm²، العرض %3 cm، الأسياخ Φ%4، معامل زيادة الحمل %5 (من «المواد والاختيارات» في صفحة التصميم)',
+  'page.schedule-materials');
+QT_TRANSLATE_NOOP('ColumnDesigner', 'تعذرت قراءة الملف %1', 'page.file-unreadable');

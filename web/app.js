@@ -4,17 +4,28 @@ import loadCalculation from './calculation.js';
 import { createDesignView } from './design_view.js';
 import { guardField } from './field_guard.js';
 import {
-  currentLanguage, onLanguageChange, setLanguage, setTextArgument,
+  currentLanguage, onLanguageChange, setLanguage, setTextArgument, tr,
 } from './language.js';
+import { createMaterialsPanel } from './materials_panel.js';
 import { createMessageBox } from './message_box.js';
-import { calculationUnavailable, separatorHint } from './messages.js';
+import {
+  calculationUnavailable, notesTitle, pageSheetTitle, scheduleTitle, separatorHint,
+} from './messages.js';
 import { workOffline } from './offline.js';
+import loadSchedule from './schedule.js';
+import { createScheduleView } from './schedule_view.js';
+import { createSheetView } from './sheet_view.js';
 import { wireViews } from './views.js';
 
 const byId = (id) => document.getElementById(id);
 
 const calculationLoading = loadCalculation();
 const showMessage = createMessageBox(byId('message'));
+// The materials, the calculation sheet and the schedule, once the calculation has loaded.
+let materials = null;
+let sheetView = null;
+let scheduleView = null;
+const sheetButton = byId('SheetButton');
 const designView = createDesignView({
   load: byId('Text1'),
   floors: byId('Text3'),
@@ -27,7 +38,16 @@ const designView = createDesignView({
   figure: byId('section-figure'),
   drawing: byId('section-drawing'),
   caption: byId('section-caption'),
-}, showMessage);
+}, showMessage, {
+  onDesigned(sheet) {
+    sheetView.show(sheet);
+    sheetButton.hidden = false;
+  },
+  onRefused() {
+    sheetView?.show(null);
+    sheetButton.hidden = true;
+  },
+});
 
 // Enter in either field submits the form, as the Results button does.
 byId('design-form').addEventListener('submit', async (event) => {
@@ -42,12 +62,56 @@ byId('design-form').addEventListener('submit', async (event) => {
   designView.runResults(calculation);
 });
 
+const MATERIAL_FIELDS = { fcu: 'Fcu', fy: 'Fy', width: 'Width', barDiameter: 'BarDiameter',
+  loadFactor: 'LoadFactor' };
+
 calculationLoading.then((calculation) => {
   setTextArgument(byId('floor-limit'), calculation.rules.floorNoteLimit);
-  for (const id of ['Text1', 'Text3']) {
+  materials = createMaterialsPanel({
+    panel: byId('Materials'),
+    fields: Object.fromEntries(Object.entries(MATERIAL_FIELDS)
+      .map(([name, id]) => [name, byId(id)])),
+    problem: byId('materials-problem'),
+    reset: byId('MaterialsReset'),
+  }, calculation);
+  for (const id of ['Text1', 'Text3', 'Fcu', 'Fy', 'Width', 'LoadFactor', 'FloorHeight']) {
     guardField(byId(id), byId(`${id}-hint`), separatorHint, calculation.guardText);
   }
+  designView.useMaterials(materials);
+  sheetView = createSheetView({
+    page: byId('sheet-page'),
+    print: byId('SheetPrint'),
+    share: byId('SheetShare'),
+    version: byId('sheet-page').dataset.version,
+  }, calculation.rules);
   byId('design-form').removeAttribute('aria-busy');
+  // The schedule's module, loaded when the schedule is first shown: the design view never waits
+  // for it, a first visit fetches it once (for the offline copy), and a page left while it loads
+  // loses nothing. A schedule asked for without it gets the message.
+  let scheduleLoading = null;
+  const scheduleModule = () => {
+    if (!scheduleLoading) {
+      scheduleLoading = loadSchedule();
+      scheduleLoading.catch((error) => console.warn('The schedule could not be loaded:', error))
+        .finally(() => byId('Schedule').removeAttribute('aria-busy'));
+    }
+    return scheduleLoading;
+  };
+  scheduleView = createScheduleView({
+    entries: byId('ScheduleColumns').tBodies[0],
+    addRow: byId('ScheduleAddRow'),
+    file: byId('ScheduleFile'),
+    floorHeight: byId('FloorHeight'),
+    materialsNote: byId('ScheduleMaterials'),
+    design: byId('ScheduleDesign'),
+    results: byId('ScheduleResults'),
+    levels: byId('ScheduleTable'),
+    types: byId('ScheduleTypes'),
+    notes: byId('ScheduleNotes'),
+    download: byId('ScheduleDownload'),
+    print: byId('SchedulePrint'),
+  }, calculation, scheduleModule, { materials, showMessage });
+  if (!byId('Schedule').hidden) scheduleView.opened();
 }, (error) => console.error('The calculation could not be loaded:', error));
 
 // The switch names the other language in its own words.
@@ -60,15 +124,22 @@ languageSwitch.addEventListener('click', () => setLanguage(languageSwitch.lang))
 onLanguageChange(() => {
   labelSwitch();
   designView.retranslate();
+  materials?.retranslate();
+  sheetView?.retranslate();
+  scheduleView?.retranslate();
 });
 
 wireViews({
-  design: byId('columns'),
-  notes: byId('Form1'),
-  heading: document.querySelector('.title-bar h1'),
-  notesButton: byId('Command3'),
-  backButton: byId('Form1-Command1'),
-});
+  design: { element: byId('columns'), title: () => tr('program.name') },
+  notes: { element: byId('Form1'), title: notesTitle, button: byId('Command3'),
+    back: byId('Form1-Command1'), focus: byId('Form1-Command1') },
+  sheet: { element: byId('Sheet'), title: () => sheetView.title(), heading: pageSheetTitle,
+    button: sheetButton, back: byId('SheetBack'), focus: byId('SheetPrint'),
+    available: () => sheetView?.available() ?? false },
+  schedule: { element: byId('Schedule'), title: scheduleTitle, button: byId('ScheduleButton'),
+    back: byId('ScheduleBack'), focus: byId('ScheduleDesign'),
+    shown: () => scheduleView?.opened() },
+}, document.querySelector('.title-bar h1'));
 
 if ('serviceWorker' in navigator) {
   workOffline(navigator.serviceWorker, byId('update-banner')).catch((error) => {

@@ -1,20 +1,22 @@
-# Assembles the page into OUTPUT_DIR beside the calculation module (calculation.js and
-# calculation.wasm, already there): the page's files with the credits filled in, its texts from
-# the program's catalogue, the font subsets, the icons, and last the service worker, whose build
-# hash changes with any file.
+# Assembles the page into OUTPUT_DIR beside the modules and their glue (calculation.js,
+# calculation.wasm, schedule.js and schedule.wasm, already there): the page's files with the
+# credits filled in, its texts from the program's catalogue, the font subsets, the icons, and last
+# the service worker, whose build hash changes with any file.
 #
 # cmake -DSOURCE_DIR=<repo> -DOUTPUT_DIR=<dir> -DDEVELOPER_NAME=<text> -DSUPPORT_PHONE=<text>
-#       -DPYTHON=<program> -DPYFTSUBSET=<program> -DRSVG_CONVERT=<program> -P assemble_page.cmake
+#       -DPROGRAM_VERSION=<version> -DPYTHON=<program> -DPYFTSUBSET=<program>
+#       -DRSVG_CONVERT=<program> -P assemble_page.cmake
 cmake_minimum_required(VERSION 3.25)
 
-foreach(variable SOURCE_DIR OUTPUT_DIR DEVELOPER_NAME SUPPORT_PHONE PYTHON PYFTSUBSET RSVG_CONVERT)
+foreach(variable SOURCE_DIR OUTPUT_DIR DEVELOPER_NAME SUPPORT_PHONE PROGRAM_VERSION PYTHON
+                 PYFTSUBSET RSVG_CONVERT)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "assemble_page.cmake needs -D${variable}=...")
   endif()
 endforeach()
 
 set(page_dir ${SOURCE_DIR}/web)
-set(module_files calculation.js calculation.wasm)
+set(module_files calculation.js calculation.wasm schedule.js schedule.wasm)
 foreach(file IN LISTS module_files)
   if(NOT EXISTS ${OUTPUT_DIR}/${file})
     message(FATAL_ERROR "${OUTPUT_DIR}/${file} is missing: the module is assembled first")
@@ -31,12 +33,13 @@ endfunction()
 
 # The page's own files, as they are; index.html gets the credits.
 file(GLOB page_scripts RELATIVE ${page_dir} ${page_dir}/*.js)
-list(REMOVE_ITEM page_scripts calculation.js)
+list(REMOVE_ITEM page_scripts calculation.js schedule.js)
 foreach(file style.css manifest.webmanifest ${page_scripts})
   configure_file(${page_dir}/${file} ${OUTPUT_DIR}/${file} COPYONLY)
 endforeach()
 escape_html("${DEVELOPER_NAME}" COLDESIGN_DEVELOPER_NAME)
 escape_html("${SUPPORT_PHONE}" COLDESIGN_SUPPORT_PHONE)
+escape_html("${PROGRAM_VERSION}" COLDESIGN_VERSION)
 configure_file(${page_dir}/index.html ${OUTPUT_DIR}/index.html @ONLY)
 # texts.js, and the Arabic texts in index.html and the manifest; fails on a key the catalogue
 # lacks.

@@ -2,43 +2,76 @@
 // `loadCalculation()` loads calculation.wasm from beside this file and resolves to the
 // calculation's functions, which take and give JavaScript strings.
 
-const moduleUrl = new URL("./calculation.wasm", import.meta.url);
-
-// The module is a WASI reactor that asks the system for nothing: a build that links a WASI call
+// A module is a WASI reactor that asks the system for nothing: a build that links a WASI call
 // all the same (output or exit, from a C library function) gets a stub that answers "not
 // supported", or for exit throws.
 const ERRNO_NOSYS = 52;
 
-function systemStubs(module) {
+function systemStubs(module, name) {
   const stubs = {};
-  for (const { module: from, name, kind } of WebAssembly.Module.imports(module)) {
+  for (const { module: from, name: call, kind } of WebAssembly.Module.imports(module)) {
     if (kind !== "function") {
-      throw new Error(`calculation.wasm imports ${from}.${name}, a ${kind}`);
+      throw new Error(`${name} imports ${from}.${call}, a ${kind}`);
     }
     stubs[from] ??= {};
-    stubs[from][name] =
-      name === "proc_exit"
+    stubs[from][call] =
+      call === "proc_exit"
         ? (code) => {
-            throw new Error(`calculation.wasm exited with ${code}`);
+            throw new Error(`${name} exited with ${code}`);
           }
         : () => ERRNO_NOSYS;
   }
   return stubs;
 }
 
-async function moduleBytes() {
-  if (moduleUrl.protocol === "file:") {
+async function moduleBytes(url, name) {
+  if (url.protocol === "file:") {
     const { readFile } = await import("node:fs/promises");
-    return readFile(moduleUrl);
+    return readFile(url);
   }
-  const response = await fetch(moduleUrl);
+  const response = await fetch(url);
   if (!response.ok) {
-    throw new Error(`calculation.wasm: ${response.status} ${response.statusText}`);
+    throw new Error(`${name}: ${response.status} ${response.statusText}`);
   }
   return response.arrayBuffer();
 }
 
-const FAILURES = ["overflow", "type-mismatch"];
+// The module of this name beside this file, compiled, with the imports it is instantiated with.
+export async function compileModule(name) {
+  const module = await WebAssembly.compile(await moduleBytes(new URL(`./${name}`,
+    import.meta.url), name));
+  return { module, imports: systemStubs(module, name) };
+}
+
+// The engineer's choices, in the order the modules take and check them.
+export const MATERIALS = ["fcu", "fy", "width", "barDiameter", "loadFactor"];
+
+// Materials as the page holds them: an object of texts, one for each choice.
+export function checkMaterials(materials) {
+  if (typeof materials !== "object" || materials === null) {
+    throw new TypeError(`materials must be { ${MATERIALS.join(", ")} }`);
+  }
+  for (const name of MATERIALS) checkText(materials[name], `materials.${name}`);
+}
+
+const FAILURES = ["overflow", "type-mismatch", "materials"];
+// The names of the rules' texts that page_rules gives, in its order; the bar diameters follow.
+const RULE_TEXTS = ["fcu", "fy", "width", "barDiameter", "loadFactor", "leastFcu", "mostFcu",
+  "leastFy", "mostFy", "leastWidth", "mostWidth", "leastLoadFactor", "mostLoadFactor",
+  "floorHeight", "leastFloorHeight", "mostFloorHeight", "steelDensity", "kilogramsPerTon",
+  "lengthStep", "leastBars", "steelShare", "leastSteelShare", "steelSharePercent",
+  "leastSteelSharePercent", "concreteStressShare", "steelStressShare", "tieDiameter",
+  "clearCover", "floorNoteLimit", "mostMarkBytes", "mostFloors", "mostColumnCount",
+  "mostFileBytes", "mostLevels"];
+// The texts of design_with_working's answer, in its order.
+const WORKING_TEXTS = ["requiredAreaText", "lengthText", "steelAreaText", "barCountText",
+  "lengthQuotientText", "roundedLengthText", "steelShareText", "leastSteelText",
+  "barQuotientText", "roundedBarText", "steelRatioPercentText", "widthText", "barDiameterText",
+  "fcuText", "fyText", "loadFactorText", "loadIncreasePercentText", "carryingStressText",
+  "barAreaText"];
+const LENGTH_RULES = ["none", "raised-to-least", "raised-to-multiple"];
+const STEEL_RULES = ["share-of-required-area", "least-of-section"];
+const BAR_RULES = ["none", "raised-to-least", "raised-to-even"];
 const INPUT_PROBLEMS = [null, "load-empty", "floors-empty", "negative", "unfinished"];
 const LAYOUT_FAILURES = ["invalid-input", "bars-do-not-fit"];
 
@@ -52,7 +85,8 @@ const HAND_DECODED_BYTES = 64;
 // has grown it past this, the module starts afresh with a new instance and a small memory.
 const KEPT_MEMORY_BYTES = 4 * 1024 * 1024;
 
-function checkText(text, name) {
+// Texts are passed as they are given: each must be a string.
+export function checkText(text, name) {
   if (typeof text !== "string") throw new TypeError(`${name} must be a string`);
 }
 
@@ -157,6 +191,34 @@ function bind(module, imports) {
     sizes[1] = writeText(second, scratch + sizes[0]);
   }
 
+  // Writes texts (strings, or bytes as a Uint8Array) one after another into the scratch block,
+  // and after them the table of their addresses and sizes, which the module reads as an array
+  // of TextView; returns the table's address.
+  function writeTextList(items) {
+    let room = 4 + 8 * items.length;
+    for (const item of items) room += typeof item === "string" ? roomFor(item) : item.length;
+    reserveScratch(room);
+    refreshViews();
+    const table = new Uint32Array(2 * items.length);
+    let at = scratch;
+    items.forEach((item, i) => {
+      let size = item.length;
+      if (typeof item === "string") {
+        size = writeText(item, at);
+      } else {
+        heap.set(item, at);
+      }
+      table[2 * i] = at;
+      table[2 * i + 1] = size;
+      at += size;
+    });
+    const tableAddress = (at + 3) & ~3;
+    words.set(table, tableAddress >>> 2);
+    return tableAddress;
+  }
+
+  const materialTexts = (materials) => MATERIALS.map((name) => materials[name]);
+
   // The text of size bytes at address, decoded as TextDecoder does.
   function readText(address, size) {
     if (size > HAND_DECODED_BYTES) return decoder.decode(heap.subarray(address, address + size));
@@ -194,16 +256,56 @@ function bind(module, imports) {
     return size;
   }
 
-  // Numbers copied out of the module: they outlive a fresh instance.
-  const ruleValues = new Float64Array(memory.buffer, exports.design_rules(), 6);
+  // Texts copied out of the module: they outlive a fresh instance.
+  const rulesAnswer = exports.page_rules() >>> 2;
+  const ruleTexts = Array.from({ length: words[rulesAnswer] },
+    (_, i) => readTextAt((words[rulesAnswer + 1] >>> 2) + 2 * i));
+  const texts = Object.fromEntries(RULE_TEXTS.map((name, i) => [name, ruleTexts[i]]));
+  const defaultMaterials = Object.freeze(
+    Object.fromEntries(MATERIALS.map((name) => [name, texts[name]])));
   const rules = Object.freeze({
-    sectionWidthCm: ruleValues[0],
-    barDiameterMm: ruleValues[1],
-    tieDiameterMm: ruleValues[2],
-    clearCoverMm: ruleValues[3],
-    tieCornerRadiusMm: ruleValues[4],
-    floorNoteLimit: ruleValues[5],
+    sectionWidthCm: Number(texts.width),
+    barDiameterMm: Number(texts.barDiameter),
+    tieDiameterMm: Number(texts.tieDiameter),
+    clearCoverMm: Number(texts.clearCover),
+    floorNoteLimit: Number(texts.floorNoteLimit),
+    // The rules' numbers as the engine writes them, and the bar diameters sold.
+    texts: Object.freeze(texts),
+    barDiameters: Object.freeze(ruleTexts.slice(RULE_TEXTS.length)),
+    defaultMaterials,
   });
+
+  // The design of the texts with the materials, and its working, as design_with_working
+  // answers; materials refused give { ok: false, failure: "materials", choice }.
+  function designWithWorking(loadText, floorsText, materials) {
+    const answer = exports.design_with_working(
+      writeTextList([loadText, floorsText, ...materialTexts(materials)])) >>> 2;
+    refreshViews();
+    const outcome = words[answer];
+    if (FAILURES[outcome - 1] === "materials") {
+      return { ok: false, failure: "materials", choice: MATERIALS[words[answer + 1] - 1] };
+    }
+    const design = {};
+    WORKING_TEXTS.forEach((name, i) => {
+      design[name] = readTextAt(answer + 6 + 2 * i);
+    });
+    const [requiredAreaText, lengthText, steelAreaText, barCountText] =
+      WORKING_TEXTS.slice(0, 4).map((name) => design[name]);
+    const working = {
+      lengthRule: LENGTH_RULES[words[answer + 2]],
+      steelRule: STEEL_RULES[words[answer + 3]],
+      barRule: BAR_RULES[words[answer + 4]],
+      beyondFloorLimit: words[answer + 5] !== 0,
+    };
+    for (const name of WORKING_TEXTS.slice(4, 11)) working[name] = design[name];
+    const used = {};
+    for (const name of WORKING_TEXTS.slice(11)) used[name] = design[name];
+    recycleAfterHugeInput();
+    const results = { requiredAreaText, lengthText, steelAreaText, barCountText };
+    if (outcome === 0) return { ok: true, ...results, working, materials: used };
+    return { ok: false, failure: FAILURES[outcome - 1], partial: results, working,
+      materials: used };
+  }
 
   const isNumeric = (text) => {
     writeTexts(text);
@@ -240,6 +342,24 @@ function bind(module, imports) {
       }
       return { ok: false, failure: FAILURES[outcome - 1],
         partial: { requiredAreaText, lengthText, steelAreaText, barCountText } };
+    },
+
+    // The design with the engineer's materials (texts as typed), with its working and the
+    // materials' numbers as the calculation sheet writes them.
+    designWithWorking(loadText, floorsText, materials) {
+      checkText(loadText, "loadText");
+      checkText(floorsText, "floorsText");
+      checkMaterials(materials);
+      return designWithWorking(loadText, floorsText, materials);
+    },
+
+    // The first of the materials' texts refused ("fcu", "fy", "width", "barDiameter",
+    // "loadFactor"), or null.
+    checkMaterials(materials) {
+      checkMaterials(materials);
+      const choice = exports.check_materials(writeTextList(materialTexts(materials)));
+      recycleAfterHugeInput();
+      return choice === 0 ? null : MATERIALS[choice - 1];
     },
 
     checkInputs(loadText, floorsText) {
@@ -282,16 +402,18 @@ function bind(module, imports) {
       return { text: guarded, caret: guardedCaret, droppedSeparator };
     },
 
+    // The bars of a section of bars of barDiameterMm (the rules' diameter when left out).
     layOutSection(section) {
       if (typeof section !== "object" || section === null) {
-        throw new TypeError("layOutSection takes { widthCm, lengthCm, barCount }");
+        throw new TypeError("layOutSection takes { widthCm, lengthCm, barCount, barDiameterMm }");
       }
-      const { widthCm, lengthCm, barCount } = section;
+      const { widthCm, lengthCm, barCount, barDiameterMm = rules.barDiameterMm } = section;
       checkNumber(widthCm, "widthCm");
       checkNumber(lengthCm, "lengthCm");
       checkNumber(barCount, "barCount");
-      const answer = exports.lay_out_section(widthCm, lengthCm, barCount);
-      const view = new DataView(memory.buffer, answer, 24);
+      checkNumber(barDiameterMm, "barDiameterMm");
+      const answer = exports.lay_out_section(widthCm, lengthCm, barCount, barDiameterMm);
+      const view = new DataView(memory.buffer, answer, 32);
       const outcome = view.getUint32(16, true);
       if (outcome !== 0) return { ok: false, failure: LAYOUT_FAILURES[outcome - 1] };
       const count = view.getUint32(12, true);
@@ -300,7 +422,8 @@ function bind(module, imports) {
       for (let i = 0; i < centres.length; i += 2) {
         bars.push({ xMm: centres[i], yMm: centres[i + 1] });
       }
-      return { ok: true, bars, clearSpacingMm: view.getFloat64(0, true) };
+      return { ok: true, bars, clearSpacingMm: view.getFloat64(0, true),
+        tieCornerRadiusMm: view.getFloat64(24, true) };
     },
 
     // The module's memory now, in bytes: for the tests and the figures.
@@ -311,6 +434,6 @@ function bind(module, imports) {
 }
 
 export default async function loadCalculation() {
-  const module = await WebAssembly.compile(await moduleBytes());
-  return Object.freeze(bind(module, systemStubs(module)));
+  const { module, imports } = await compileModule("calculation.wasm");
+  return Object.freeze(bind(module, imports));
 }

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -16,6 +15,7 @@
 #include "calculation/input_guard.h"
 #include "calculation/numeric_text.h"
 #include "calculation/section_layout.h"
+#include "web/module_text.h"
 
 #define COLDESIGN_EXPORT(name) extern "C" __attribute__((export_name(name)))
 
@@ -23,11 +23,8 @@ namespace {
 
 std::string_view View(const char* text, std::size_t size) { return {text, size}; }
 
-// A text of an answer, as the caller reads it: its address and length in bytes.
-struct TextView {
-  const char* data;
-  std::uint32_t size;
-};
+using coldesign::web::TextView;
+using coldesign::web::ViewOf;
 
 enum class DesignOutcome : std::uint32_t { Ok, Overflow, TypeMismatch };
 
@@ -38,10 +35,6 @@ struct DesignAnswer {
   TextView steel_area;
   TextView bar_count;
 };
-
-TextView ViewOf(const std::string& text) {
-  return {text.data(), static_cast<std::uint32_t>(text.size())};
-}
 
 enum class InputAnswer : std::uint32_t { Accepted, LoadEmpty, FloorsEmpty, Negative, Unfinished };
 
@@ -58,34 +51,16 @@ struct LayoutAnswer {
   const coldesign::BarCentre* bars;  // x and y of each bar, in mm
   std::uint32_t bar_count;
   LayoutOutcome outcome;
+  double tie_corner_radius_mm;  // of the tie round a bar of the diameter given
 };
 
 static_assert(offsetof(DesignAnswer, required_area) == 4 && sizeof(DesignAnswer) == 36);
 static_assert(offsetof(GuardAnswer, caret) == 8 && sizeof(GuardAnswer) == 16);
-static_assert(offsetof(LayoutAnswer, bars) == 8 && offsetof(LayoutAnswer, outcome) == 16);
+static_assert(offsetof(LayoutAnswer, bars) == 8 && offsetof(LayoutAnswer, outcome) == 16 &&
+              offsetof(LayoutAnswer, tie_corner_radius_mm) == 24);
 static_assert(sizeof(coldesign::BarCentre) == 16);
 
 }  // namespace
-
-COLDESIGN_EXPORT("alloc") void* CalculationAlloc(std::size_t size) {
-  return std::malloc(size == 0 ? 1 : size);
-}
-
-COLDESIGN_EXPORT("free") void CalculationFree(void* block) { std::free(block); }
-
-// The numbers of the design's rules that the page shows or draws with, in this order.
-COLDESIGN_EXPORT("design_rules") const double* DesignRulesExport() {
-  namespace rules = coldesign::rules;
-  static constexpr double kRules[] = {
-      rules::kSectionWidthCm,
-      rules::kBarDiameterMm,
-      rules::kTieDiameterMm,
-      rules::kClearCoverMm,
-      rules::TieCornerRadiusMm(rules::kBarDiameterMm, rules::kTieDiameterMm),
-      rules::kFloorNoteLimit,
-  };
-  return kRules;
-}
 
 COLDESIGN_EXPORT("is_numeric_text") bool IsNumericTextExport(const char* text, std::size_t size) {
   return coldesign::IsNumericText(View(text, size));
@@ -150,7 +125,8 @@ const GuardAnswer* GuardTextExport(const char* text, std::size_t text_size, std:
 
 // The bar count comes as a JavaScript number: one that is no whole number is invalid input.
 COLDESIGN_EXPORT("lay_out_section")
-const LayoutAnswer* LayOutSectionExport(double width_cm, double length_cm, double bar_count) {
+const LayoutAnswer* LayOutSectionExport(double width_cm, double length_cm, double bar_count,
+                                        double bar_diameter_mm) {
   static coldesign::SectionLayout layout;
   static LayoutAnswer answer{};
   answer = {};
@@ -159,8 +135,10 @@ const LayoutAnswer* LayOutSectionExport(double width_cm, double length_cm, doubl
     answer.outcome = LayoutOutcome::InvalidInput;
     return &answer;
   }
-  auto result = coldesign::LayOutSection(
-      {.width_cm = width_cm, .length_cm = length_cm, .bar_count = static_cast<int>(bar_count)});
+  auto result = coldesign::LayOutSection({.width_cm = width_cm,
+                                          .length_cm = length_cm,
+                                          .bar_count = static_cast<int>(bar_count),
+                                          .bar_diameter_mm = bar_diameter_mm});
   if (!result) {
     answer.outcome = result.error() == coldesign::SectionLayoutFailure::BarsDoNotFit
                          ? LayoutOutcome::BarsDoNotFit
@@ -171,6 +149,8 @@ const LayoutAnswer* LayOutSectionExport(double width_cm, double length_cm, doubl
   answer = {.clear_spacing_mm = layout.clear_spacing_mm,
             .bars = layout.bars.data(),
             .bar_count = static_cast<std::uint32_t>(layout.bars.size()),
-            .outcome = LayoutOutcome::Ok};
+            .outcome = LayoutOutcome::Ok,
+            .tie_corner_radius_mm = coldesign::rules::TieCornerRadiusMm(
+                bar_diameter_mm, coldesign::rules::kTieDiameterMm)};
   return &answer;
 }

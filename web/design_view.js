@@ -5,13 +5,18 @@
 import { drawSection, layOutForDrawing, sectionCaption } from './section_drawing.js';
 import { failureText, inputProblemText } from './messages.js';
 
-export function createDesignView(elements, showMessage) {
+// `onDesigned(sheet)` gets what the calculation sheet shows of each successful Results, and
+// `onRefused()` is told of every other: the sheet belongs to the last successful Results.
+export function createDesignView(elements, showMessage, { onDesigned, onRefused }) {
   const {
     load, floors, results, staleNote, width, length, barDiameter, barCount, figure, drawing,
     caption,
   } = elements;
   // The inputs of the results on show, or null when none are shown.
   let shownFor = null;
+  // The materials panel, once the calculation has loaded.
+  let materials = null;
+  const inputsNow = () => JSON.stringify([load.value, floors.value, materials?.materials()]);
 
   const clearDrawing = () => {
     figure.hidden = true;
@@ -19,27 +24,27 @@ export function createDesignView(elements, showMessage) {
     caption.textContent = '';
   };
 
-  let drawn = null;  // the layout and rules of the drawing on show, for its caption
+  let drawn = null;  // the layout of the drawing on show, for its caption
 
+  // Draws the section and returns its layout, or null when it cannot be drawn.
   const showDrawing = (calculation, design) => {
-    const layout = calculation.layOutSection
-      ? layOutForDrawing(calculation.layOutSection,
-        { widthText: String(calculation.rules.sectionWidthCm), ...design })
-      : null;
+    const layout = layOutForDrawing(calculation.layOutSection,
+                                    { ...design, ...design.materials });
     if (!layout) {
       clearDrawing();
-      return;
+      return null;
     }
     drawSection(drawing, layout, calculation.rules);
-    drawn = { layout, rules: calculation.rules };
-    caption.textContent = sectionCaption(layout, calculation.rules);
+    drawn = layout;
+    caption.textContent = sectionCaption(layout);
     figure.hidden = false;
+    return layout;
   };
 
   // The caption in the page's language, after a change of it.
   const retranslate = () => {
     if (!figure.hidden && drawn) {
-      caption.textContent = sectionCaption(drawn.layout, drawn.rules);
+      caption.textContent = sectionCaption(drawn);
     }
   };
 
@@ -50,8 +55,7 @@ export function createDesignView(elements, showMessage) {
   };
 
   const showStaleness = () => {
-    const stale = shownFor !== null && (load.value !== shownFor.load ||
-                                        floors.value !== shownFor.floors);
+    const stale = shownFor !== null && inputsNow() !== shownFor;
     results.classList.toggle('stale', stale);
     staleNote.hidden = !stale;
   };
@@ -62,30 +66,45 @@ export function createDesignView(elements, showMessage) {
 
   const runResults = (calculation) => {
     const problem = calculation.checkInputs(load.value, floors.value);
-    if (problem) {
+    const choice = problem ? null : materials.check();
+    if (problem || choice) {
       shownFor = null;
       results.hidden = true;
       writeResults({});
       clearDrawing();
       showStaleness();
-      showMessage(inputProblemText(problem), () => focusAfterMessage[problem]?.focus());
+      onRefused();
+      if (problem) {
+        showMessage(inputProblemText(problem), () => focusAfterMessage[problem]?.focus());
+      } else {
+        showMessage(materials.problemText(choice), () => materials.showChoice(choice));
+      }
       return;
     }
-    shownFor = { load: load.value, floors: floors.value };
+    shownFor = inputsNow();
     results.hidden = false;
     showStaleness();
-    width.value = String(calculation.rules.sectionWidthCm);
-    barDiameter.value = String(calculation.rules.barDiameterMm);
-    const design = calculation.designColumn(load.value, floors.value);
+    const design = calculation.designWithWorking(load.value, floors.value, materials.materials());
+    // The width and diameter of the materials, as the engine writes them.
+    width.value = design.materials.widthText;
+    barDiameter.value = design.materials.barDiameterText;
     if (design.ok) {
       writeResults(design);
-      showDrawing(calculation, design);
+      const layout = showDrawing(calculation, design);
+      onDesigned({ load: load.value, floors: floors.value, design, layout, date: new Date() });
       return;
     }
     writeResults(design.partial);
     clearDrawing();
+    onRefused();
     showMessage(failureText(design.failure));
   };
 
-  return { runResults, retranslate };
+  return {
+    runResults,
+    retranslate,
+    useMaterials(panel) {
+      materials = panel;
+    },
+  };
 }

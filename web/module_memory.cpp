@@ -91,6 +91,21 @@ void* realloc(void* pointer, std::size_t size) {
   return moved;
 }
 
+// Copies and fills as the bulk memory instructions do them, in place of the C library's loops.
+void* memcpy(void* to, const void* from, std::size_t size) {
+  return __builtin_memcpy(to, from, size);
+}
+void* memmove(void* to, const void* from, std::size_t size) {
+  return __builtin_memmove(to, from, size);
+}
+void* memset(void* to, int byte, std::size_t size) { return __builtin_memset(to, byte, size); }
+
+// The blocks the JavaScript glue writes its texts into, for each module.
+__attribute__((export_name("alloc"))) void* ModuleAlloc(std::size_t size) {
+  return malloc(size == 0 ? 1 : size);
+}
+__attribute__((export_name("free"))) void ModuleFree(void* block) { free(block); }
+
 // The C library's own calls (the list of exit handlers) take the same heap.
 void* __libc_malloc(std::size_t size) { return malloc(size); }  // NOLINT: the C library's name
 void __libc_free(void* pointer) { free(pointer); }              // NOLINT

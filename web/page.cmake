@@ -1,5 +1,5 @@
-# The page's part of the web folder, made after the module's calculation.js and calculation.wasm
-# are in place; its stamp joins web_outputs, the files the `web` target makes.
+# The page's part of the web folder, made after the modules and their glue are in place; its
+# stamp joins web_outputs, the files the `web` target makes.
 include(${PROJECT_SOURCE_DIR}/cmake/ProgramCredits.cmake)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 find_program(PYFTSUBSET pyftsubset REQUIRED)
@@ -21,6 +21,7 @@ add_custom_command(
           -DOUTPUT_DIR=${COLDESIGN_WEB_DIR}
           -DDEVELOPER_NAME=${COLDESIGN_DEVELOPER_NAME}
           -DSUPPORT_PHONE=${COLDESIGN_SUPPORT_PHONE}
+          -DPROGRAM_VERSION=${PROJECT_VERSION}
           -DPYTHON=${Python3_EXECUTABLE}
           -DPYFTSUBSET=${PYFTSUBSET}
           -DRSVG_CONVERT=${RSVG_CONVERT}
@@ -33,6 +34,8 @@ add_custom_command(
     ${PROJECT_SOURCE_DIR}/resources/notes/notes-picture.svg
     ${COLDESIGN_WEB_DIR}/calculation.js
     ${COLDESIGN_WEB_DIR}/calculation.wasm
+    ${COLDESIGN_WEB_DIR}/schedule.js
+    ${COLDESIGN_WEB_DIR}/schedule.wasm
   COMMENT "Assembling the page in ${COLDESIGN_WEB_DIR}"
   VERBATIM)
 list(APPEND web_outputs ${page_stamp})

@@ -21,15 +21,17 @@ export function layOutForDrawing(layOutSection, design) {
   const widthCm = Number(design.widthText);
   const lengthCm = Number(design.lengthText);
   const barCount = Number(design.barCountText);
+  const barDiameterMm = Number(design.barDiameterText);
   if (!Number.isInteger(barCount) || barCount > MOST_BARS_DRAWN) {
     return null;
   }
-  const layout = layOutSection({ widthCm, lengthCm, barCount });
-  return layout.ok ? { widthCm, lengthCm, ...layout } : null;
+  const layout = layOutSection({ widthCm, lengthCm, barCount, barDiameterMm });
+  return layout.ok ? { widthCm, lengthCm, barDiameterMm, ...layout } : null;
 }
 
-// `rules`: the engine's bar and tie diameters, cover and tie corner radius.
-export function drawSection(svg, { widthCm, lengthCm, bars }, rules) {
+// `rules`: the engine's tie diameter and cover.
+export function drawSection(svg, { widthCm, lengthCm, bars, barDiameterMm, tieCornerRadiusMm },
+  rules) {
   const across = lengthCm * 10;
   const up = widthCm * 10;
   const tieInset = rules.clearCoverMm + rules.tieDiameterMm / 2;
@@ -37,17 +39,17 @@ export function drawSection(svg, { widthCm, lengthCm, bars }, rules) {
     svgElement('rect', { class: 'concrete', x: 0, y: 0, width: across, height: up,
                          'stroke-width': 3 }),
     svgElement('rect', { class: 'tie', x: tieInset, y: tieInset, width: across - 2 * tieInset,
-                         height: up - 2 * tieInset, rx: rules.tieCornerRadiusMm,
+                         height: up - 2 * tieInset, rx: tieCornerRadiusMm,
                          'stroke-width': rules.tieDiameterMm }),
     ...bars.map(({ xMm, yMm }) =>
-      svgElement('circle', { class: 'bar', cx: xMm, cy: up - yMm, r: rules.barDiameterMm / 2 })),
+      svgElement('circle', { class: 'bar', cx: xMm, cy: up - yMm, r: barDiameterMm / 2 })),
   );
   svg.setAttribute('viewBox',
                    `${-MARGIN_MM} ${-MARGIN_MM} ${across + 2 * MARGIN_MM} ${up + 2 * MARGIN_MM}`);
 }
 
-export function sectionCaption({ widthCm, lengthCm, bars, clearSpacingMm }, rules) {
+export function sectionCaption({ widthCm, lengthCm, bars, barDiameterMm, clearSpacingMm }) {
   // The dimensions read left to right inside the Arabic sentence.
   return tr('page.section-caption', `\u2066${widthCm} × ${lengthCm}\u2069`, bars.length,
-            rules.barDiameterMm, clearSpacingMm.toFixed(1));
+            barDiameterMm, clearSpacingMm.toFixed(1));
 }

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "cli/command_line_texts.h"
+#include "translations/texts.h"
 
 namespace coldesign {
 namespace {
@@ -59,8 +60,7 @@ QVariant ColumnsModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
       return refused ? QVariant(QBrush(kRefusedCell)) : QVariant();
     case Qt::ToolTipRole:
-      return refused ? QString::fromStdString(ProblemMessage(read.error().problem).arabic)
-                     : QVariant();
+      return refused ? ProblemMessage(read.error().problem).in(InProgramLanguage) : QVariant();
     default:
       return {};
   }
@@ -72,13 +72,13 @@ QVariant ColumnsModel::headerData(int section, Qt::Orientation orientation, int 
   }
   switch (static_cast<ScheduleField>(section)) {
     case ScheduleField::Mark:
-      return tr("الرمز");
+      return MarkTitle();
     case ScheduleField::Load:
-      return tr("الحمل لكل دور (t)");
+      return Texts::tr("الحمل لكل دور (t)", "schedule.load-per-floor");
     case ScheduleField::Floors:
-      return tr("عدد الأدوار");
+      return Texts::tr("عدد الأدوار", "schedule.floors");
     case ScheduleField::Count:
-      return tr("العدد");
+      return CountTitle();
   }
   return {};
 }

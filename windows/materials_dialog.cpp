@@ -8,6 +8,7 @@
 
 #include "calculation/numeric_text.h"
 #include "cli/command_line_texts.h"
+#include "translations/texts.h"
 #include "windows/input_guard.h"
 #include "windows/message_boxes.h"
 #include "windows/program_fonts.h"
@@ -54,7 +55,7 @@ MaterialsDialog::MaterialsDialog(const DesignMaterials& materials, QWidget* pare
   setObjectName(u"MaterialsDialog"_s);
   setFont(FiguresFont());
   setMinimumWidth(380);
-  setWindowTitle(tr("المواد والاختيارات"));
+  setWindowTitle(Texts::tr("المواد والاختيارات", "materials.title"));
   bar_diameter_->setObjectName(u"BarDiameter"_s);
   for (const int diameter : rules::kBarDiametersMm) {
     bar_diameter_->addItem(Figure(diameter), diameter);
@@ -63,19 +64,20 @@ MaterialsDialog::MaterialsDialog(const DesignMaterials& materials, QWidget* pare
   carrying_stress_->setLayoutDirection(Qt::LeftToRight);  // a formula
 
   auto* form = new QFormLayout;
-  form->addRow(tr("مقاومة الخرسانة fcu (kg/cm²)"), concrete_strength_);
-  form->addRow(tr("إجهاد خضوع الحديد fy (kg/cm²)"), steel_yield_);
-  form->addRow(tr("عرض القطاع b (cm)"), width_);
-  form->addRow(tr("قطر السيخ d (mm)"), bar_diameter_);
-  form->addRow(tr("معامل زيادة الحمل"), load_factor_);
-  form->addRow(tr("إجهاد التحمل"), carrying_stress_);
+  form->addRow(Texts::tr("مقاومة الخرسانة fcu (kg/cm²)", "materials.concrete-strength"),
+               concrete_strength_);
+  form->addRow(Texts::tr("إجهاد خضوع الحديد fy (kg/cm²)", "materials.steel-yield"), steel_yield_);
+  form->addRow(Texts::tr("عرض القطاع b (cm)", "materials.width"), width_);
+  form->addRow(Texts::tr("قطر السيخ d (mm)", "materials.bar-diameter"), bar_diameter_);
+  form->addRow(InProgramLanguage(kLoadFactorCaption), load_factor_);
+  form->addRow(CarryingStressCaption(), carrying_stress_);
 
   auto* buttons = new QDialogButtonBox(
       QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults, this);
-  buttons->button(QDialogButtonBox::Ok)->setText(tr("موافق"));
-  buttons->button(QDialogButtonBox::Cancel)->setText(tr("إلغاء"));
+  buttons->button(QDialogButtonBox::Ok)->setText(OkCaption());
+  buttons->button(QDialogButtonBox::Cancel)->setText(Texts::tr("إلغاء", "materials.cancel"));
   QPushButton* defaults = buttons->button(QDialogButtonBox::RestoreDefaults);
-  defaults->setText(tr("القيم الافتراضية"));
+  defaults->setText(Texts::tr("القيم الافتراضية", "materials.defaults"));
   defaults->setObjectName(u"RestoreDefaults"_s);
   connect(buttons, &QDialogButtonBox::accepted, this, &MaterialsDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &MaterialsDialog::reject);
@@ -148,12 +150,13 @@ void MaterialsDialog::accept() {
     field = materials.error();
     const auto* form = findChild<QFormLayout*>();
     const auto* label = qobject_cast<QLabel*>(form->labelForField(field));
-    message = (materials.error()->text().trimmed().isEmpty() ? tr("%1: لا يمكن ترك هذا الحقل فارغا")
-                                                             : tr("%1: القيمة المدخلة ليست رقما"))
+    message = (materials.error()->text().trimmed().isEmpty()
+                   ? Texts::tr("%1: لا يمكن ترك هذا الحقل فارغا", "materials.empty-field")
+                   : Texts::tr("%1: القيمة المدخلة ليست رقما", "materials.not-a-number"))
                   .arg(label != nullptr ? label->text() : QString());
   } else if (const auto refused = CheckMaterials(*materials)) {
     field = fieldOf(*refused);
-    message = QString::fromStdString(MaterialsMessage(*refused).arabic);
+    message = MaterialsMessage(*refused).in(InProgramLanguage);
   } else {
     chosen_ = *materials;
     QDialog::accept();

@@ -36,7 +36,7 @@ void NameButtons(QMessageBox& box) {
   for (QAbstractButton* button : box.buttons()) {
     switch (box.standardButton(button)) {
       case QMessageBox::Ok:
-        button->setText(Texts::tr("موافق", "message.ok"));
+        button->setText(OkCaption());
         break;
       case QMessageBox::Yes:
         button->setText(Texts::tr("نعم", "message.yes"));

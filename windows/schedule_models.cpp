@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "translations/texts.h"
+
 namespace coldesign {
 namespace {
 
@@ -87,7 +89,7 @@ QVariant LevelsModel::data(const QModelIndex& index, int role) const {
   const bool designed = !level.failure;
   switch (index.column()) {
     case kMark:
-      return Text(column.input.mark) + (column.repeated_mark ? tr(" (مكرر)") : QString());
+      return Text(column.input.mark) + (column.repeated_mark ? RepeatedMarkNote() : QString());
     case kCount:
       return Whole(column.input.count);
     case kLevel:
@@ -107,7 +109,7 @@ QVariant LevelsModel::data(const QModelIndex& index, int role) const {
     case kBarDiameter:
       return designed ? Whole(schedule_->materials.bar_diameter_mm) : QString();
     case kStatus:
-      return designed ? tr("سليم") : tr("قيم كبيرة جدا");
+      return designed ? DesignedStatus() : TooLargeStatus();
     default:
       return {};
   }
@@ -117,17 +119,18 @@ QVariant LevelsModel::headerData(int section, Qt::Orientation orientation, int r
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }
-  const std::array<QString, kLevelColumns> titles = {tr("الرمز"),
-                                                     tr("العدد"),
-                                                     tr("المستوى"),
-                                                     tr("الأدوار المحمولة"),
-                                                     tr("المساحة المطلوبة (cm²)"),
-                                                     tr("العرض (cm)"),
-                                                     tr("الطول (cm)"),
-                                                     tr("مساحة الحديد (cm²)"),
-                                                     tr("الأسياخ"),
-                                                     tr("القطر (mm)"),
-                                                     tr("الحالة")};
+  const std::array<QString, kLevelColumns> titles = {
+      MarkTitle(),
+      CountTitle(),
+      LevelTitle(),
+      FloorsCarriedTitle(),
+      Texts::tr("المساحة المطلوبة (cm²)", "schedule.required-area"),
+      Texts::tr("العرض (cm)", "schedule.width"),
+      Texts::tr("الطول (cm)", "schedule.length"),
+      Texts::tr("مساحة الحديد (cm²)", "schedule.steel-area"),
+      BarsTitle(),
+      Texts::tr("القطر (mm)", "schedule.bar-diameter"),
+      StatusTitle()};
   return titles.at(static_cast<std::size_t>(section));
 }
 
@@ -135,6 +138,7 @@ void TypesModel::setSchedule(const Schedule& schedule) {
   beginResetModel();
   rows_.clear();
   const DesignMaterials& materials = schedule.materials;
+  const QString separator = InProgramLanguage(kListSeparator);
   for (const ColumnType& type : schedule.types) {
     QStringList marks;
     for (const std::size_t column : type.columns) {
@@ -147,16 +151,16 @@ void TypesModel::setSchedule(const Schedule& schedule) {
       row.failed = segment.failure.has_value();
       row.cells = {
           first ? Text(type.name) : QString(),
-          first ? marks.join(u"، "_s) : QString(),
+          first ? marks.join(separator) : QString(),
           first ? Whole(type.count) : QString(),
           LevelsText(segment),
-          row.failed ? tr("قيم كبيرة جدا")
+          row.failed ? TooLargeStatus()
                      : Ltr(Whole(materials.width_cm) + u" × "_s + Text(segment.length_text)),
           row.failed
               ? QString()
               : Ltr(Text(segment.bar_count_text) + u" Φ"_s + Whole(materials.bar_diameter_mm)),
-          first ? Text(QuantityText(type.quantities.concrete_m3, 2)) : QString(),
-          first ? Text(QuantityText(type.quantities.steel_kg, 1)) : QString()};
+          first ? Text(QuantityText(type.quantities.concrete_m3, kConcreteDecimals)) : QString(),
+          first ? Text(QuantityText(type.quantities.steel_kg, kSteelDecimals)) : QString()};
     }
   }
   endResetModel();
@@ -177,8 +181,8 @@ QVariant TypesModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
       return row.cells.value(index.column());
-    case Qt::TextAlignmentRole:
-      return QVariant::fromValue(index.column() == kMarks ? Qt::AlignRight | Qt::AlignVCenter
+    case Qt::TextAlignmentRole:  // a list of marks from where a line starts, in either direction
+      return QVariant::fromValue(index.column() == kMarks ? Qt::AlignLeading | Qt::AlignVCenter
                                                           : Qt::AlignCenter);
     case Qt::ForegroundRole:
       return row.failed ? QVariant(QBrush(kFailure)) : QVariant();
@@ -191,9 +195,14 @@ QVariant TypesModel::headerData(int section, Qt::Orientation orientation, int ro
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }
-  const std::array<QString, kTypeColumns> titles = {
-      tr("النوع"),       tr("الأعمدة"), tr("العدد"),         tr("المستويات"),
-      tr("المقطع (cm)"), tr("الأسياخ"), tr("الخرسانة (m³)"), tr("الحديد (kg)")};
+  const std::array<QString, kTypeColumns> titles = {TypeTitle(),
+                                                    ColumnsTitle(),
+                                                    CountTitle(),
+                                                    LevelsTitle(),
+                                                    Texts::tr("المقطع (cm)", "schedule.section"),
+                                                    BarsTitle(),
+                                                    Texts::tr("الخرسانة (m³)", "schedule.concrete"),
+                                                    Texts::tr("الحديد (kg)", "schedule.steel")};
   return titles.at(static_cast<std::size_t>(section));
 }
 

@@ -25,6 +25,7 @@
 #include "cli/command_line_texts.h"
 #include "sheet/schedule_pages.h"
 #include "skin/skin.h"
+#include "translations/texts.h"
 #include "windows/input_guard.h"
 #include "windows/message_boxes.h"
 #include "windows/program_fonts.h"
@@ -53,9 +54,9 @@ class ColumnsDelegate : public QStyledItemDelegate {
   }
 };
 
-QAction* MakeAction(QWidget* owner, const char* name, const QString& text,
-                    const QKeySequence& keys = {}) {
-  auto* action = new QAction(text, owner);
+// Its text comes with the window's other texts.
+QAction* MakeAction(QWidget* owner, const char* name, const QKeySequence& keys = {}) {
+  auto* action = new QAction(owner);
   action->setObjectName(QLatin1StringView(name));
   action->setShortcut(keys);
   owner->addAction(action);
@@ -93,24 +94,24 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
       types_view_(MakeView(types_, "TypesTable")),
       floor_height_(new QLineEdit(Text(FormatNumber(rules::kFloorHeightM)))),
       materials_label_(new QLabel),
+      floor_height_label_(new QLabel),
+      results_(new QTabWidget),
+      tools_(new QToolBar),
       summary_(new QLabel),
       materials_(materials),
       schedule_(std::make_shared<const Schedule>()),
       ask_file_name_(AskWithFileDialog) {
   setObjectName(u"ScheduleWindow"_s);
   setFont(FiguresFont());
-  setWindowTitle(tr("جدول الأعمدة") + u"[*]"_s);
   resize(960, 680);
 
-  QAction* open = MakeAction(this, "OpenCsv", tr("فتح…"), QKeySequence(u"Ctrl+O"_s));
-  QAction* save = MakeAction(this, "SaveCsv", tr("حفظ…"), QKeySequence(u"Ctrl+S"_s));
-  QAction* save_pdf = MakeAction(this, "SavePdf", tr("حفظ بصيغة PDF…"));
-  QAction* print = MakeAction(this, "PrintSchedule", tr("طباعة…"), QKeySequence(u"Ctrl+P"_s));
-  QAction* export_levels = MakeAction(this, "ExportLevels", tr("حفظ المستويات CSV…"));
-  QAction* add_row = MakeAction(this, "AddRow", tr("إضافة صف"));
-  QAction* remove_rows = MakeAction(this, "RemoveRows", tr("حذف الصفوف المحددة"));
-  open->setToolTip(tr("فتح جدول أعمدة من ملف CSV (Ctrl+O)"));
-  save->setToolTip(tr("حفظ جدول الأعمدة في ملف CSV (Ctrl+S)"));
+  QAction* open = MakeAction(this, "OpenCsv", QKeySequence(u"Ctrl+O"_s));
+  QAction* save = MakeAction(this, "SaveCsv", QKeySequence(u"Ctrl+S"_s));
+  QAction* save_pdf = MakeAction(this, "SavePdf");
+  QAction* print = MakeAction(this, "PrintSchedule", QKeySequence(u"Ctrl+P"_s));
+  QAction* export_levels = MakeAction(this, "ExportLevels");
+  QAction* add_row = MakeAction(this, "AddRow");
+  QAction* remove_rows = MakeAction(this, "RemoveRows");
   connect(open, &QAction::triggered, this, &ScheduleWindow::openTable);
   connect(save, &QAction::triggered, this, &ScheduleWindow::saveTable);
   connect(save_pdf, &QAction::triggered, this, &ScheduleWindow::savePdf);
@@ -119,17 +120,17 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
   connect(add_row, &QAction::triggered, this, &ScheduleWindow::addRow);
   connect(remove_rows, &QAction::triggered, this, &ScheduleWindow::removeRows);
 
-  auto* tools = addToolBar(tr("الملف"));
-  tools->setObjectName(u"ScheduleTools"_s);
-  tools->setMovable(false);
-  tools->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  tools->addActions({open, save, save_pdf, print, export_levels});
-  tools->addSeparator();
-  tools->addActions({add_row, remove_rows});
+  addToolBar(tools_);
+  tools_->setObjectName(u"ScheduleTools"_s);
+  tools_->setMovable(false);
+  tools_->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  tools_->addActions({open, save, save_pdf, print, export_levels});
+  tools_->addSeparator();
+  tools_->addActions({add_row, remove_rows});
 
   // Paste and Delete act on the table; inside a cell being edited, on the cell's text.
-  QAction* paste = MakeAction(columns_view_, "PasteRows", tr("لصق"), QKeySequence::Paste);
-  QAction* clear = MakeAction(columns_view_, "ClearCells", tr("مسح"), QKeySequence::Delete);
+  QAction* paste = MakeAction(columns_view_, "PasteRows", QKeySequence::Paste);
+  QAction* clear = MakeAction(columns_view_, "ClearCells", QKeySequence::Delete);
   for (QAction* action : {paste, clear}) action->setShortcutContext(Qt::WidgetShortcut);
   connect(paste, &QAction::triggered, this, &ScheduleWindow::pasteRows);
   connect(clear, &QAction::triggered, this,
@@ -147,17 +148,16 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
   summary_->setWordWrap(true);
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-  auto* results = new QTabWidget;
-  results->addTab(levels_view_, tr("المستويات"));
+  results_->addTab(levels_view_, QString());
   types_view_->horizontalHeader()->setMaximumSectionSize(320);  // a type's marks, in its tip
-  results->addTab(types_view_, tr("الأنواع والكميات"));
+  results_->addTab(types_view_, QString());
   auto* splitter = new QSplitter(Qt::Vertical);
   splitter->addWidget(columns_view_);
-  splitter->addWidget(results);
+  splitter->addWidget(results_);
 
   auto* settings = new QHBoxLayout;
   settings->addWidget(materials_label_, 1);
-  settings->addWidget(new QLabel(tr("ارتفاع الدور (m)")));
+  settings->addWidget(floor_height_label_);
   settings->addWidget(floor_height_);
   auto* central = new QWidget;
   auto* layout = new QVBoxLayout(central);
@@ -177,10 +177,45 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
 
   columns_->setEntries(std::vector<ColumnEntry>(1));
   setWindowModified(false);
-  showMaterials();
+  retranslate();
   recompute();
   columns_view_->setCurrentIndex(columns_->index(0, 0));
   columns_view_->setFocus();
+}
+
+void ScheduleWindow::retranslate() {
+  setWindowTitle(ScheduleTitle() + u"[*]"_s);
+  const std::pair<const char*, QString> actions[] = {
+      {"OpenCsv", Texts::tr("فتح…", "schedule.open")},
+      {"SaveCsv", Texts::tr("حفظ…", "schedule.save")},
+      {"SavePdf", Texts::tr("حفظ بصيغة PDF…", "schedule.save-pdf")},
+      {"PrintSchedule", Texts::tr("طباعة…", "schedule.print")},
+      {"ExportLevels", Texts::tr("حفظ المستويات CSV…", "schedule.export-levels")},
+      {"AddRow", Texts::tr("إضافة صف", "schedule.add-row")},
+      {"RemoveRows", Texts::tr("حذف الصفوف المحددة", "schedule.remove-rows")},
+      {"PasteRows", Texts::tr("لصق", "schedule.paste")},
+      {"ClearCells", Texts::tr("مسح", "schedule.clear")}};
+  for (const auto& [name, text] : actions) {
+    findChild<QAction*>(QLatin1StringView(name))->setText(text);
+  }
+  findChild<QAction*>(u"OpenCsv"_s)
+      ->setToolTip(Texts::tr("فتح جدول أعمدة من ملف CSV (Ctrl+O)", "schedule.open-tip"));
+  findChild<QAction*>(u"SaveCsv"_s)
+      ->setToolTip(Texts::tr("حفظ جدول الأعمدة في ملف CSV (Ctrl+S)", "schedule.save-tip"));
+  tools_->setWindowTitle(Texts::tr("الملف", "schedule.file"));
+  results_->setTabText(0, LevelsTitle());
+  results_->setTabText(1, Texts::tr("الأنواع والكميات", "schedule.types"));
+  floor_height_label_->setText(Texts::tr("ارتفاع الدور (m)", "schedule.floor-height"));
+  showMaterials();
+}
+
+void ScheduleWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    retranslate();
+    columns_->headerDataChanged(Qt::Horizontal, 0, columns_->columnCount({}) - 1);
+    recompute();  // the results' titles and words, and the summary
+  }
+  QMainWindow::changeEvent(event);
 }
 
 void ScheduleWindow::setMaterials(const DesignMaterials& materials) {
@@ -192,8 +227,9 @@ void ScheduleWindow::setMaterials(const DesignMaterials& materials) {
 
 void ScheduleWindow::showMaterials() {
   materials_label_->setText(
-      tr("الخرسانة fcu = %1 kg/cm²، الحديد fy = %2 kg/cm²، العرض %3 cm، الأسياخ Φ%4، معامل "
-         "زيادة الحمل %5 (من «المواد والاختيارات» في نافذة التصميم)")
+      Texts::tr("الخرسانة fcu = %1 kg/cm²، الحديد fy = %2 kg/cm²، العرض %3 cm، الأسياخ Φ%4، "
+                "معامل زيادة الحمل %5 (من «المواد والاختيارات» في نافذة التصميم)",
+                "schedule.materials")
           .arg(Figure(materials_.concrete_strength_kg_per_cm2),
                Figure(materials_.steel_yield_kg_per_cm2), Figure(materials_.width_cm),
                Figure(materials_.bar_diameter_mm), Figure(materials_.load_factor)));
@@ -228,57 +264,59 @@ void ScheduleWindow::recompute() {
 void ScheduleWindow::showSummary() {
   QStringList lines;
   if (!floor_height_m_) {
-    lines.append(Text(FloorHeightMessage().arabic));
+    lines.append(FloorHeightMessage().in(InProgramLanguage));
   } else {
     std::int64_t columns = 0;
     for (const ColumnType& type : schedule_->types) columns += type.count;
-    lines.append(tr("الأعمدة %1 في %2 نوعا؛ الخرسانة %3 m³ والحديد الطولي %4 kg، دون وصلات "
-                    "أو هالك")
+    lines.append(Texts::tr("الأعمدة %1 في %2 نوعا؛ الخرسانة %3 m³ والحديد الطولي %4 kg، دون "
+                           "وصلات أو هالك",
+                           "schedule.summary")
                      .arg(Figure(static_cast<double>(columns)),
                           Figure(static_cast<double>(schedule_->types.size())),
-                          Text(QuantityText(schedule_->total.concrete_m3, 2)),
-                          Text(QuantityText(schedule_->total.steel_kg, 1))));
+                          Text(QuantityText(schedule_->total.concrete_m3, kConcreteDecimals)),
+                          Text(QuantityText(schedule_->total.steel_kg, kSteelDecimals))));
   }
   if (read_.first_refused) {
     const auto& [row, error] = *read_.first_refused;
     lines.append(
-        tr("صفوف لم تقرأ: %1؛ أولها الصف %2، العمود «%3»: %4")
+        Texts::tr("صفوف لم تقرأ: %1؛ أولها الصف %2، العمود «%3»: %4", "schedule.rows-not-read")
             .arg(
                 Figure(read_.refused), Figure(row + 1),
                 columns_->headerData(static_cast<int>(error.field), Qt::Horizontal, Qt::DisplayRole)
                     .toString(),
-                Text(ProblemMessage(error.problem).arabic)));
+                ProblemMessage(error.problem).in(InProgramLanguage)));
   }
   if (!schedule_->all_designed) {
-    lines.append(tr("بعض المستويات لم تصمم: القيم كبيرة جدا"));
+    lines.append(
+        Texts::tr("بعض المستويات لم تصمم: القيم كبيرة جدا", "schedule.some-levels-not-designed"));
   }
   if (std::ranges::any_of(schedule_->columns, &ScheduleColumn::repeated_mark)) {
-    lines.append(tr("بعض الرموز مكررة"));
+    lines.append(Texts::tr("بعض الرموز مكررة", "schedule.repeated-marks"));
   }
   summary_->setText(lines.join(u'\n'));
 }
 
 void ScheduleWindow::tell(const QString& text) {
-  AskUser(this, QMessageBox::NoIcon, tr("جدول الأعمدة"), text);
+  AskUser(this, QMessageBox::NoIcon, ScheduleTitle(), text);
 }
 
 bool ScheduleWindow::openCsv(const QString& path) {
   const std::string name = QFileInfo(path).fileName().toStdString();
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    tell(Text(FileMessage(name, file.errorString().toStdString(), false).arabic));
+    tell(FileMessage(name, file.errorString().toStdString(), false).in(InProgramLanguage));
     return false;
   }
   if (file.size() > rules::kMostScheduleFileBytes) {
     CsvError too_large;  // refused before it fills memory
     too_large.problem = ScheduleProblem::FileTooLarge;
-    tell(Text(CsvErrorMessage(name, too_large).arabic));
+    tell(CsvErrorMessage(name, too_large).in(InProgramLanguage));
     return false;
   }
   const QByteArray bytes = file.readAll();
   const auto csv = ReadScheduleCsv(std::string_view(bytes.constData(), bytes.size()));
   if (!csv) {
-    tell(Text(CsvErrorMessage(name, csv.error()).arabic));
+    tell(CsvErrorMessage(name, csv.error()).in(InProgramLanguage));
     return false;
   }
   std::vector<ColumnEntry> entries;
@@ -298,13 +336,15 @@ bool ScheduleWindow::openCsv(const QString& path) {
 
 void ScheduleWindow::openTable() {
   if (isWindowModified() && !columns_->readColumns().entries.empty() &&
-      AskUser(this, QMessageBox::NoIcon, tr("جدول الأعمدة"),
-              tr("في الجدول تغييرات لم تحفظ، وسيحل الملف محله. هل تريد المتابعة؟"),
+      AskUser(this, QMessageBox::NoIcon, ScheduleTitle(),
+              Texts::tr("في الجدول تغييرات لم تحفظ، وسيحل الملف محله. هل تريد المتابعة؟",
+                        "schedule.replace-unsaved"),
               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
     return;
   }
   const QString path = ask_file_name_(
-      this, {tr("فتح جدول الأعمدة"), folder_, tr("CSV (*.csv);;كل الملفات (*)"), false});
+      this, {Texts::tr("فتح جدول الأعمدة", "schedule.open-title"), folder_,
+             Texts::tr("CSV (*.csv);;كل الملفات (*)", "schedule.csv-filter"), false});
   if (!path.isEmpty()) openCsv(path);
 }
 
@@ -316,20 +356,21 @@ bool ScheduleWindow::readyToWrite() {
   if (recompute_timer_.isActive()) recompute();
   if (read_.first_refused) {
     const auto& [row, error] = *read_.first_refused;
-    tell(tr("في الجدول صف لم يقرأ، فصححه أولا: الصف %1، العمود «%2»: %3")
+    tell(Texts::tr("في الجدول صف لم يقرأ، فصححه أولا: الصف %1، العمود «%2»: %3",
+                   "schedule.fix-row-first")
              .arg(Figure(row + 1),
                   columns_
                       ->headerData(static_cast<int>(error.field), Qt::Horizontal, Qt::DisplayRole)
                       .toString(),
-                  Text(ProblemMessage(error.problem).arabic)));
+                  ProblemMessage(error.problem).in(InProgramLanguage)));
     return false;
   }
   if (!floor_height_m_) {
-    tell(Text(FloorHeightMessage().arabic));
+    tell(FloorHeightMessage().in(InProgramLanguage));
     return false;
   }
   if (read_.columns.empty()) {
-    tell(tr("الجدول فارغ: اكتب الأعمدة أو الصقها أو افتح ملف CSV."));
+    tell(Texts::tr("الجدول فارغ: اكتب الأعمدة أو الصقها أو افتح ملف CSV.", "schedule.empty"));
     return false;
   }
   return true;
@@ -350,8 +391,8 @@ QString ScheduleWindow::askSavePath(const QString& caption, const QString& file_
     path += u'.' + extension;
     // The dialog asked about the name as typed, not about this one.
     if (QFileInfo::exists(path) &&
-        AskUser(this, QMessageBox::NoIcon, tr("جدول الأعمدة"),
-                tr("الملف %1 موجود. هل تريد استبداله؟").arg(QFileInfo(path).fileName()),
+        AskUser(this, QMessageBox::NoIcon, ScheduleTitle(),
+                ReplaceFileQuestion().arg(QFileInfo(path).fileName()),
                 QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
       return {};
     }
@@ -367,15 +408,16 @@ bool ScheduleWindow::writeFile(const QString& path, const QByteArray& bytes) {
     folder_ = QFileInfo(path).absolutePath();
     return true;
   }
-  const QString reason = bytes.isEmpty() ? tr("تعذر إنشاء الملف.") : file.errorString();
-  tell(Text(FileMessage(QDir::toNativeSeparators(path).toStdString(), reason.toStdString(), true)
-                .arabic));
+  const QString reason = bytes.isEmpty() ? FileNotCreated() : file.errorString();
+  tell(FileMessage(QDir::toNativeSeparators(path).toStdString(), reason.toStdString(), true)
+           .in(InProgramLanguage));
   return false;
 }
 
 void ScheduleWindow::saveTable() {
   if (!readyToWrite()) return;
-  const QString path = askSavePath(tr("حفظ جدول الأعمدة"), u"columns.csv"_s, u"csv"_s);
+  const QString path =
+      askSavePath(Texts::tr("حفظ جدول الأعمدة", "schedule.save-title"), u"columns.csv"_s, u"csv"_s);
   if (path.isEmpty()) return;
   const std::string csv = WriteEntriesCsv(read_.entries);
   if (writeFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())))) {
@@ -385,7 +427,8 @@ void ScheduleWindow::saveTable() {
 
 void ScheduleWindow::exportLevels() {
   if (!readyToWrite()) return;
-  const QString path = askSavePath(tr("حفظ المستويات"), u"schedule.csv"_s, u"csv"_s);
+  const QString path =
+      askSavePath(Texts::tr("حفظ المستويات", "schedule.export-title"), u"schedule.csv"_s, u"csv"_s);
   if (path.isEmpty()) return;
   const std::string csv = WriteScheduleCsv(*schedule_);
   writeFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())));
@@ -393,7 +436,9 @@ void ScheduleWindow::exportLevels() {
 
 void ScheduleWindow::savePdf() {
   if (!readyToWrite()) return;
-  const QString path = askSavePath(tr("حفظ جدول الأعمدة بصيغة PDF"), u"schedule.pdf"_s, u"pdf"_s);
+  const QString path =
+      askSavePath(Texts::tr("حفظ جدول الأعمدة بصيغة PDF", "schedule.save-pdf-title"),
+                  u"schedule.pdf"_s, u"pdf"_s);
   if (path.isEmpty()) return;
   writeFile(path, SchedulePdf(*schedule_));
 }
@@ -405,9 +450,9 @@ void ScheduleWindow::printSchedule() {
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setPageOrientation(QPageLayout::Portrait);
   printer.setFullPage(true);
-  printer.setDocName(tr("جدول الأعمدة"));
+  printer.setDocName(ScheduleTitle());
   QPrintPreviewDialog preview(&printer, this);
-  preview.setWindowTitle(tr("معاينة جدول الأعمدة قبل الطباعة"));
+  preview.setWindowTitle(Texts::tr("معاينة جدول الأعمدة قبل الطباعة", "schedule.print-preview"));
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
           [&schedule](QPrinter* device) { PaintSchedulePages(*schedule, *device); });
   preview.exec();

@@ -4,8 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
+#include <QToolBar>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -45,7 +47,12 @@ class ScheduleWindow : public QMainWindow {
   // Reads the table from a CSV file; on a bad file says why and keeps the table as it was.
   bool openCsv(const QString& path);
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  // Gives every text its words in the program's language.
+  void retranslate();
   void scheduleRecompute();
   void recompute();
   void showSummary();
@@ -75,6 +82,9 @@ class ScheduleWindow : public QMainWindow {
   QTableView* types_view_;
   QLineEdit* floor_height_;
   QLabel* materials_label_;
+  QLabel* floor_height_label_;
+  QTabWidget* results_;
+  QToolBar* tools_;
   QLabel* summary_;
   QTimer recompute_timer_;
   DesignMaterials materials_;

@@ -52,7 +52,7 @@ QString FailureReason(const QSaveFile& file, const QString& path) {
   } else if (!folder.isWritable()) {
     reason = Texts::tr("لا توجد صلاحية للكتابة في هذا المجلد.", "file.no-permission");
   } else {
-    reason = Texts::tr("تعذر إنشاء الملف.", "file.not-created");
+    reason = FileNotCreated();
   }
   return file.error() == QFileDevice::NoError ? reason
                                               : reason + u"\n("_s + file.errorString() + u')';
@@ -186,8 +186,7 @@ void SheetActions::saveSheet() {
   // The dialog asked about the name as typed, not about this one.
   if (path != asked && QFileInfo::exists(path) &&
       AskUser(window_, QMessageBox::NoIcon, ProgramName(),
-              Texts::tr("الملف %1 موجود. هل تريد استبداله؟", "file.replace")
-                  .arg(QFileInfo(path).fileName()),
+              ReplaceFileQuestion().arg(QFileInfo(path).fileName()),
               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
     return;
   }

@@ -1,10 +1,12 @@
 // The page's performance figures, side by side in one run (not a test):
 //   node bench/web/web_bench.mjs WEB_DIR [NATIVE_BENCH] [--runs N]
-// - the size of the WebAssembly module, and every byte a first visit downloads (the service
+// - the size of the WebAssembly modules, and every byte a first visit downloads (the service
 //   worker's caching included);
 // - the time from navigation until Results has answered, against the same page whose
 //   calculation module is replaced by a stub that answers at once;
-// - designColumn per call in the browser, against DesignColumn in the native calculation_bench.
+// - designColumn per call in the browser, against DesignColumn in the native calculation_bench;
+// - a CSV file of 2,000 columns read in the schedule view until its table shows, against one of
+//   20 columns, and the worst frame meanwhile.
 
 import { execFileSync } from 'node:child_process';
 import { cpSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
@@ -43,20 +45,39 @@ function startCountingProxy(upstreamOrigin) {
   })));
 }
 
+// The calculation replaced by one that answers at once; the schedule's module, which loads after
+// it, keeps the real glue's helpers (calculation_real.js, a copy of the real calculation.js).
 const STUB_MODULE = `
+export { MATERIALS, checkMaterials, checkText, compileModule } from './calculation_real.js';
+const materials = { widthText: '30', barDiameterText: '16', fcuText: '250', fyText: '3600',
+                    loadFactorText: '1.1', loadIncreasePercentText: '10',
+                    carryingStressText: '111.62', barAreaText: '2' };
 const design = { ok: true, requiredAreaText: '3449.20265185451', lengthText: '115',
-                 steelAreaText: '34.4920265185451', barCountText: '18' };
+                 steelAreaText: '34.4920265185451', barCountText: '18',
+                 working: { lengthRule: 'none', steelRule: 'share-of-required-area',
+                            barRule: 'raised-to-even', beyondFloorLimit: false,
+                            lengthQuotientText: '114.973421728484', roundedLengthText: '115',
+                            steelShareText: '34.4920265185451', leastSteelText: '20.7',
+                            barQuotientText: '17.2460132592726', roundedBarText: '17',
+                            steelRatioPercentText: '1.00' },
+                 materials };
 const bars = Array.from({ length: 18 }, (_, i) =>
   ({ xMm: 41 + (i % 9) * 133.5, yMm: i < 9 ? 41 : 259 }));
+const texts = { fcu: '250', fy: '3600', width: '30', barDiameter: '16', loadFactor: '1.1',
+                floorHeight: '3', tieDiameter: '8', clearCover: '25', floorNoteLimit: '7' };
 export default async function loadCalculation() {
   return {
     rules: { sectionWidthCm: 30, barDiameterMm: 16, tieDiameterMm: 8, clearCoverMm: 25,
-             tieCornerRadiusMm: 12, floorNoteLimit: 7 },
+             floorNoteLimit: 7, texts, barDiameters: ['16'],
+             defaultMaterials: { fcu: '250', fy: '3600', width: '30', barDiameter: '16',
+                                 loadFactor: '1.1' } },
     isNumericText: () => true,
     checkInputs: () => null,
+    checkMaterials: () => null,
     designColumn: () => design,
+    designWithWorking: () => design,
     guardText: (text, caret) => ({ text, caret, droppedSeparator: false }),
-    layOutSection: () => ({ ok: true, bars, clearSpacingMm: 117.5 }),
+    layOutSection: () => ({ ok: true, bars, clearSpacingMm: 117.5, tieCornerRadiusMm: 12 }),
   };
 }`;
 
@@ -129,6 +150,68 @@ async function browserDesignNs(browser, pageUrl) {
   return ns.ns;
 }
 
+// A building of `count` columns as a CSV file: loads of 5 to 150 t, 1 to 9 floors, 1 to 3 of
+// each, the same on every run.
+function buildingCsv(count) {
+  let seed = 2026;
+  const next = () => (seed = (seed * 1103515245 + 12345) % 2147483648) / 2147483648;
+  const rows = Array.from({ length: count }, (_, i) =>
+    `C${i + 1},${(5 + Math.floor(next() * 291) / 2).toFixed(1)},${1 + Math.floor(next() * 9)},` +
+    `${1 + Math.floor(next() * 3)}`);
+  return ['mark,load,floors,count', ...rows].join('\n');
+}
+
+// A CSV file read in the schedule view of a phone: the time from its choice until the first of
+// its levels show and until every level and type is in, and the longest frame meanwhile.
+async function timeScheduleRead(browser, pageUrl, csv) {
+  const context = await browser.newContext({ viewport: { width: 360, height: 640 },
+                                             serviceWorkers: 'block' });
+  const page = await context.newPage();
+  await page.goto(`${pageUrl}#schedule`);
+  await page.waitForSelector('#Schedule:not([aria-busy])');
+  await page.evaluate(() => {
+    const marks = {};
+    window.scheduleMarks = marks;
+    const levels = document.getElementById('ScheduleTable');
+    const types = document.getElementById('ScheduleTypes');
+    window.addEventListener('change', () => {
+      marks.start = performance.now();
+      marks.worstFrame = 0;
+    }, true);
+    let last = performance.now();
+    const frame = (now) => {
+      if (marks.start !== undefined && marks.end === undefined) {
+        marks.worstFrame = Math.max(marks.worstFrame, now - Math.max(last, marks.start));
+      }
+      last = now;
+      requestAnimationFrame(frame);
+    };
+    requestAnimationFrame(frame);
+    new MutationObserver(() => {
+      if (marks.start === undefined || marks.end !== undefined) return;
+      const now = performance.now();
+      if (marks.first === undefined && levels.tBodies[0].rows.length > 0) marks.first = now;
+      if (marks.first !== undefined && !levels.hasAttribute('aria-busy') &&
+          !types.hasAttribute('aria-busy')) {
+        marks.end = now;
+        marks.rows = levels.tBodies[0].rows.length;
+      }
+    }).observe(document.getElementById('ScheduleResults'),
+               { subtree: true, childList: true, attributes: true });
+  });
+  await page.setInputFiles('#ScheduleFile', { name: 'building.csv', mimeType: 'text/csv',
+                                              buffer: Buffer.from(csv) });
+  const marks = await page.waitForFunction(
+    () => window.scheduleMarks.end !== undefined && window.scheduleMarks,
+    null, { timeout: 120000 }).then((h) => h.jsonValue());
+  // One more frame, so that the last slice's own frame is counted.
+  await page.evaluate(() => new Promise(requestAnimationFrame));
+  const worstFrame = await page.evaluate(() => window.scheduleMarks.worstFrame);
+  await context.close();
+  return { first: marks.first - marks.start, all: marks.end - marks.start, worstFrame,
+           rows: marks.rows };
+}
+
 function nativeDesignNs(program) {
   const reportFile = join(mkdtempSync(join(tmpdir(), 'coldesign-bench-')), 'design.json');
   execFileSync(program, ['--benchmark_filter=^BM_DesignColumn$', '--benchmark_min_time=0.5',
@@ -145,6 +228,7 @@ function nativeDesignNs(program) {
 const sites = mkdtempSync(join(tmpdir(), 'coldesign-web-bench-'));
 cpSync(webDir, join(sites, 'real'), { recursive: true });
 cpSync(webDir, join(sites, 'stubbed'), { recursive: true });
+cpSync(join(webDir, 'calculation.js'), join(sites, 'stubbed', 'calculation_real.js'));
 writeFileSync(join(sites, 'stubbed', 'calculation.js'), STUB_MODULE);
 const server = await startServer(sites);
 const realUrl = `${server.origin}/real/`;
@@ -157,6 +241,7 @@ const browser = await chromium.launch({
 });
 try {
   const moduleBytes = statSync(join(webDir, 'calculation.wasm')).size;
+  const scheduleBytes = statSync(join(webDir, 'schedule.wasm')).size;
   const visitBytes = await firstVisitBytes(browser, realUrl);
 
   const real = [];
@@ -167,17 +252,44 @@ try {
     stubbed.push(await timeUntilAnswer(browser, stubbedUrl));
   }
   const browserNs = await browserDesignNs(browser, realUrl);
+  const scheduleRuns = Math.max(1, Math.min(runs, 5));
+  const readings = {};
+  for (const columns of [20, 2000]) {
+    const csv = buildingCsv(columns);
+    await timeScheduleRead(browser, realUrl, csv);
+    readings[columns] = [];
+    for (let run = 0; run < scheduleRuns; run++) {
+      readings[columns].push(await timeScheduleRead(browser, realUrl, csv));
+    }
+  }
   const nativeNs = nativeBench ? nativeDesignNs(nativeBench) : null;
 
   const verdict = (ok) => (ok ? 'met' : 'MISSED');
-  console.log(`WebAssembly module        ${(moduleBytes / 1024).toFixed(1)} KB  ` +
-              `(target <= 50 KB: ${verdict(moduleBytes <= 50 * 1024)})`);
-  console.log(`First visit downloads     ${(visitBytes / 1024).toFixed(1)} KB  ` +
-              `(target <= 250 KB: ${verdict(visitBytes <= 250 * 1024)})`);
+  const kb = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
+  console.log(`WebAssembly modules       calculation ${kb(moduleBytes)}, schedule ` +
+              `${kb(scheduleBytes)}  (target each <= 64 KB: ` +
+              `${verdict(Math.max(moduleBytes, scheduleBytes) <= 64 * 1024)}; calculation ` +
+              `<= 50 KB: ${verdict(moduleBytes <= 50 * 1024)})`);
+  console.log(`First visit downloads     ${kb(visitBytes)}  (target <= 300 KB: ` +
+              `${verdict(visitBytes <= 300 * 1024)}; <= 250 KB: ` +
+              `${verdict(visitBytes <= 250 * 1024)})`);
   const ratio = median(real) / median(stubbed);
   console.log(`Navigation until Results answers, median of ${runs}: ` +
               `${median(real).toFixed(1)} ms, stubbed calculation ${median(stubbed).toFixed(1)} ms, ` +
               `ratio ${ratio.toFixed(2)} (target <= 1.2: ${verdict(ratio <= 1.2)})`);
+  const small = readings[20];
+  const large = readings[2000];
+  const medianOf = (list, key) => median(list.map((reading) => reading[key]));
+  console.log(`Schedule read from a CSV file, median of ${scheduleRuns}: 2,000 columns ` +
+              `(${large[0].rows} levels) first rows ${medianOf(large, 'first').toFixed(0)} ms, ` +
+              `every row ${medianOf(large, 'all').toFixed(0)} ms; 20 columns (${small[0].rows} ` +
+              `levels) ${medianOf(small, 'first').toFixed(0)} ms, ` +
+              `${medianOf(small, 'all').toFixed(0)} ms; ratio first rows ` +
+              `${(medianOf(large, 'first') / medianOf(small, 'first')).toFixed(1)}, every row ` +
+              `${(medianOf(large, 'all') / medianOf(small, 'all')).toFixed(1)}`);
+  console.log(`Worst frame while reading: 2,000 columns ` +
+              `${Math.max(...large.map((r) => r.worstFrame)).toFixed(0)} ms, 20 columns ` +
+              `${Math.max(...small.map((r) => r.worstFrame)).toFixed(0)} ms`);
   if (nativeNs) {
     const designRatio = browserNs / nativeNs;
     console.log(`designColumn per call: browser ${browserNs.toFixed(0)} ns, native ` +

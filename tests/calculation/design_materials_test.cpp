@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <expected>
 #include <limits>
 #include <optional>
 #include <ostream>
+
+#include "calculation/materials_text.h"
 
 namespace coldesign {
 namespace {
@@ -83,6 +86,45 @@ TEST(CarryingStress, IsTheTablesLiteralForTheDefaultsAndTheFormulaOtherwise) {
   EXPECT_DOUBLE_EQ(131.8, CarryingStressKgPerCm2(With(300, 4000, 30, 16, 1.1)));
   // Only the concrete changed: 0.35 × 400 + 24.12.
   EXPECT_DOUBLE_EQ(164.12, CarryingStressKgPerCm2(With(400, 3600, 30, 16, 1.1)));
+}
+
+// The materials as typed: any digits the fields accept; a width or diameter with a fraction, or
+// a text that is not a number, is refused as that choice, the first in order.
+struct TypedCase {
+  MaterialsTexts texts;
+  std::expected<DesignMaterials, MaterialsChoice> read;
+};
+
+class ReadMaterialsGives : public ::testing::TestWithParam<TypedCase> {};
+
+TEST_P(ReadMaterialsGives, TheMaterialsOrTheFirstChoiceRefused) {
+  EXPECT_EQ(GetParam().read, ReadMaterials(GetParam().texts));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadMaterialsGives,
+    ::testing::Values(
+        TypedCase{{"250", "3600", "30", "16", "1.1"}, DesignMaterials{}},
+        TypedCase{{"٣٠٠", "۴۰۰۰", "٤٠", "20", "1٫2"}, With(300, 4000, 40, 20, 1.2)},
+        TypedCase{{" 250 ", "3600", "30", "16", "1.1"}, DesignMaterials{}},
+        TypedCase{{"", "3600", "30", "16", "1.1"},
+                  std::unexpected(MaterialsChoice::ConcreteStrength)},
+        TypedCase{{"700", "x", "30", "16", "1.1"},
+                  std::unexpected(MaterialsChoice::ConcreteStrength)},
+        TypedCase{{"250", "x", "30.5", "16", "1.1"}, std::unexpected(MaterialsChoice::SteelYield)},
+        TypedCase{{"250", "3600", "30.5", "16", "1.1"}, std::unexpected(MaterialsChoice::Width)},
+        TypedCase{{"250", "3600", "1e10", "16", "1.1"}, std::unexpected(MaterialsChoice::Width)},
+        TypedCase{{"250", "3600", "30", "16.0001", "1.1"},
+                  std::unexpected(MaterialsChoice::BarDiameter)},
+        TypedCase{{"250", "3600", "30", "16", "1,1"},
+                  std::unexpected(MaterialsChoice::LoadFactor)}));
+
+TEST(ReadFloorHeight, InTheTablesRangeOnly) {
+  EXPECT_EQ(3.0, ReadFloorHeight("3"));
+  EXPECT_EQ(3.5, ReadFloorHeight("٣٫٥"));
+  for (const char* refused : {"", "1.99", "10.01", "abc", "-3"}) {
+    EXPECT_EQ(std::nullopt, ReadFloorHeight(refused)) << refused;
+  }
 }
 
 }  // namespace

@@ -18,6 +18,9 @@ assert.ok(existsSync(modulePath), `${modulePath} is missing: build the wasm pres
 
 const { default: loadCalculation } = await import(pathToFileURL(modulePath).href);
 const calculation = await loadCalculation();
+const { default: loadSchedule } =
+  await import(pathToFileURL(path.join(webDir, "schedule.js")).href);
+const schedule = await loadSchedule();
 
 // --- Generated inputs, the same on every run.
 
@@ -123,12 +126,70 @@ const guardInputs = [...LONG_PASTES, ...texts(2000, (r) => {
   return { text: last.slice(0, at) + piece + last.slice(at), caret: at + piece.length, last };
 })];
 
+// Materials as typed: mostly in range, in any digits, now and then out of range or not a number.
+const MATERIAL_TEXTS = {
+  fcu: ["250", "300", "٤٠٠", "150", "600", "149", "601", "abc", ""],
+  fy: ["3600", "4000", "۲۸۰۰", "2400", "5200", "2399", "5201", "1e9"],
+  width: ["30", "25", "٤٠", "20", "100", "19", "101", "30.5", "-30"],
+  barDiameter: ["16", "10", "12", "20", "25", "32", "15", "16.5", "0"],
+  loadFactor: ["1.1", "1", "2", "1٫5", "1.25", "0.99", "2.01", ","],
+};
+const materialsText = (r) => Object.fromEntries(Object.entries(MATERIAL_TEXTS)
+  .map(([name, values]) => [name, r.next() < 0.6 ? values[0] : r.pick(values)]));
+const materialsInputs = texts(600, materialsText);
+const workingInputs = [...WORKED_EXAMPLES.map(([l, f]) => [l, f, materialsText({ next: () => 0 })]),
+  ...texts(1500, (r) => [numberText(r), String(1 + r.below(12)), materialsText(r)])];
+
+// Schedules as a person or a spreadsheet writes them: English or Arabic names in any order, the
+// count now and then left out, comma or semicolon, a BOM, CRLF, blank lines, quoted marks, any
+// digits; and now and then a fault a file may hold.
+const NAMES = { mark: ["mark", "Mark", "الرمز"], load: ["load", "LOAD", "الحمل"],
+  floors: ["floors", "الأدوار", "الادوار"], count: ["count", "العدد"] };
+const MARKS = ["C1", "C2", "ع١", "C 3", "C,4", 'C"5', "", "  C6  ", "C1"];
+function scheduleCsv(r) {
+  const separator = r.pick([",", ";"]);
+  const newline = r.pick(["\n", "\r\n"]);
+  const fields = ["mark", "load", "floors", ...(r.next() < 0.7 ? ["count"] : [])]
+    .sort(() => r.next() - 0.5);
+  const quote = (value) => (/[,;"\r\n]/.test(value) ? `"${value.replaceAll('"', '""')}"` : value);
+  const values = {
+    mark: () => r.pick(MARKS),
+    load: () => (r.next() < 0.97 ? String(r.below(300)) + r.pick(["", ".5", "٫25", "e1"])
+      : r.pick(["-5", "x", "", "1e300", "۱۲۰", " 40 "])),
+    floors: () => (r.next() < 0.97 ? r.pick(["1", "2", "3", "5", "7", "9", "٣", "۵", "١٢"])
+      : r.pick(["0", "2.5", "201", ""])),
+    count: () => (r.next() < 0.98 ? r.pick(["", "1", "2", "٣", "10"]) : r.pick(["0", "x"])),
+  };
+  const lines = [fields.map((f) => r.pick(NAMES[f])).join(separator)];
+  for (let i = 1 + r.below(8); i > 0; i--) {
+    lines.push(fields.map((f) => quote(values[f]())).join(separator));
+    if (r.next() < 0.1) lines.push(r.pick(["", "  ", separator.repeat(fields.length - 1)]));
+  }
+  if (r.next() < 0.08) lines.push(r.pick(['"C9,5,2', "C9,5,2,1,9", "x"]));
+  if (r.next() < 0.05) lines[0] += separator + "weight";
+  return (r.next() < 0.5 ? "\ufeff" : "") + lines.join(newline) + (r.next() < 0.7 ? newline : "");
+}
+const scheduleInputs = [
+  { csv: "mark,load,floors,count\nC1,50,7,2\nC2,100,7,1\nC3,30,4,\n", height: "3" },
+  { csv: "\ufeffالرمز;الحمل;الأدوار\r\nع١;٥٠;٧\r\n", height: "٣٫٥" },
+  { csv: "mark,load,floors\nC1,1e300,3\n", height: "3" },
+  { csv: "mark,load,floors\nC1,50,7\n", height: "1.5" },
+  { csv: "", height: "3" },
+  { csv: "mark,load,floors\n", height: "3" },
+  { csv: "mark,load\nC1,5\n", height: "3" },
+  ...texts(400, (r) => ({ csv: scheduleCsv(r),
+    height: r.next() < 0.9 ? "3" : r.pick(["3.2", "1", "x"]) })),
+].map((input, i) => ({ ...input, materials: i < 7 || random.next() < 0.8
+  ? materialsText({ next: () => 0 }) : materialsText(random) }));
+
 const SIZES_CM = [30, 25, 40, 45, 60, 115, 230, 7.4, 7.5, 10, 0, -30, NaN, Infinity, 1e300];
-const BAR_COUNTS = [4, 6, 8, 18, 34, 56, 5, 2, 0, -4, 4.5, NaN, Infinity, 1e7];
+// 1e6 is the most the module takes as a count; one even count more is refused.
+const BAR_COUNTS = [4, 6, 8, 18, 34, 56, 5, 2, 0, -4, 4.5, NaN, Infinity, 1e6, 1e6 + 2, 1e7];
 const layoutInputs = texts(600, (r) => ({
   widthCm: r.next() < 0.7 ? r.pick(SIZES_CM) : 20 + r.next() * 100,
   lengthCm: r.next() < 0.5 ? r.pick(SIZES_CM) : 20 + r.next() * 300,
   barCount: r.next() < 0.8 ? 4 + 2 * r.below(20) : r.pick(BAR_COUNTS),
+  barDiameterMm: r.next() < 0.5 ? 16 : r.pick([10, 12, 20, 25, 32, 0, NaN]),
 }));
 
 // --- The native answers, asked all at once.
@@ -189,9 +250,33 @@ test("guardText leaves the native text and caret", () => {
 });
 
 test("layOutSection places the native bars", () => {
-  expectSameAnswers(layoutInputs, layoutInputs.map(({ widthCm, lengthCm, barCount }) =>
-    `layout ${numberArg(widthCm)} ${numberArg(lengthCm)} ${numberArg(barCount)}`),
+  expectSameAnswers(layoutInputs, layoutInputs.map(({ widthCm, lengthCm, barCount,
+    barDiameterMm }) =>
+    `layout ${numberArg(widthCm)} ${numberArg(lengthCm)} ${numberArg(barCount)} ` +
+    numberArg(barDiameterMm)),
   (input) => calculation.layOutSection(input));
+});
+
+const materialsArgs = (m) => [m.fcu, m.fy, m.width, m.barDiameter, m.loadFactor].map(hex).join(" ");
+
+test("checkMaterials refuses the native first choice", () => {
+  expectSameAnswers(materialsInputs, materialsInputs.map((m) => `materials ${materialsArgs(m)}`),
+    (m) => calculation.checkMaterials(m));
+});
+
+test("designWithWorking gives the native results, working and materials' numbers", () => {
+  expectSameAnswers(workingInputs,
+    workingInputs.map(([l, f, m]) => `working ${hex(l)} ${hex(f)} ${materialsArgs(m)}`),
+    ([load, floors, materials]) => calculation.designWithWorking(load, floors, materials));
+});
+
+test("the schedule module reads, designs and writes every schedule as the native engine", () => {
+  expectSameAnswers(scheduleInputs, scheduleInputs.map(({ csv, height, materials }) =>
+    `schedule ${hex(csv)} ${materialsArgs(materials)} ${hex(height)}`),
+  ({ csv, height, materials }) => {
+    const designed = schedule.designSchedule(encoder.encode(csv), materials, height);
+    return designed.ok ? { ...designed, csv: Buffer.from(designed.csv).toString("hex") } : designed;
+  });
 });
 
 test("every function refuses arguments the page never passes", () => {
@@ -209,6 +294,18 @@ test("every function refuses arguments the page never passes", () => {
     [() => calculation.guardText("5", 1, "1a"), RangeError],
     [() => calculation.layOutSection(), TypeError],
     [() => calculation.layOutSection({ widthCm: "30", lengthCm: 45, barCount: 6 }), TypeError],
+    [() => calculation.layOutSection({ widthCm: 30, lengthCm: 45, barCount: 6,
+      barDiameterMm: "20" }),
+      TypeError],
+    [() => calculation.checkMaterials({ ...calculation.rules.defaultMaterials, fcu: 250 }),
+      TypeError],
+    [() => calculation.designWithWorking("50", "7"), TypeError],
+    [() => schedule.designSchedule("mark,load,floors\nC1,5,2", calculation.rules.defaultMaterials,
+      "3"), TypeError],
+    [() => schedule.designSchedule(new Uint8Array(), calculation.rules.defaultMaterials, 3),
+      TypeError],
+    [() => schedule.designScheduleRows([["C1", "5", "2"]], calculation.rules.defaultMaterials,
+      "3"), TypeError],
   ];
   for (const [call, error] of refusals) assert.throws(call, error, String(call));
   // The beginnings of a number are texts a field may hold.
@@ -225,6 +322,19 @@ test("a huge input leaves the module's memory no larger than it was", () => {
   assert.ok(calculation.memoryBytes() <= before, `${calculation.memoryBytes()} bytes`);
   assert.equal(calculation.designColumn("50", "7").barCountText, "18");
 });
+
+test("designScheduleRows reads a table's rows as the CSV file of the same rows, naming the row",
+  () => {
+    const materials = calculation.rules.defaultMaterials;
+    const rows = [["C,1", "50", "7", "2"], ["", "", "", ""], ['ع"2', "٣٠", "٤", ""]];
+    const file = 'mark,load,floors,count\n"C,1",50,7,2\n\n"ع""2",٣٠,٤,\n';
+    const fromFile = schedule.designSchedule(encoder.encode(file), materials, "3");
+    assert.deepStrictEqual(schedule.designScheduleRows(rows, materials, "3"), fromFile);
+    assert.deepStrictEqual(
+      schedule.designScheduleRows([...rows, ["C3", "5", "0", ""]], materials, "3"),
+      { ok: false, problem: "input", row: 4, field: "floors", kind: "floors-out-of-range",
+        column: "floors" });
+  });
 
 // The shapes the page relies on, on the worked examples.
 test("the worked examples, as the page reads them", () => {

@@ -1,27 +1,37 @@
 // Answers of the native calculation library, for the web module's tests to compare with.
 // Reads one question a line from standard input and writes one JSON answer a line, in the
 // shapes that web/calculation.js gives:
-//   numeric <text>                    → true | false
-//   design <load> <floors>            → {"ok":true,...} |
-//   {"ok":false,"failure":...,"partial":{...}} check <load> <floors>             → null |
-//   "load-empty" | "floors-empty" | "negative" layout <width> <length> <bars>    →
-//   {"ok":true,"bars":[...],...} | {"ok":false,"failure":...}
+//   numeric <text>                      → true | false
+//   design <load> <floors>              → {"ok":true,...} | {"ok":false,"failure":...,...}
+//   check <load> <floors>               → null | "load-empty" | "floors-empty" | "negative"
+//   layout <width> <length> <bars> [<d>] → {"ok":true,"bars":[...],...} | {"ok":false,...}
+//   materials <fcu> <fy> <b> <d> <factor>                 → null | "fcu" | ... | "loadFactor"
+//   working <load> <floors> <fcu> <fy> <b> <d> <factor>   → as designWithWorking
+//   schedule <csv> <fcu> <fy> <b> <d> <factor> <height>   → the schedule: its CSV (hexadecimal),
+//       its rows, types and totals; or why it was refused
 // Texts come as the hexadecimal digits of their UTF-8 bytes (empty for the empty text); the
 // numbers of a layout as decimal text, "nan", "inf" or "-inf"; a caret as decimal text, in
 // UTF-16 code units as a browser counts them.
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "calculation/column_schedule.h"
 #include "calculation/design_calculation.h"
+#include "calculation/design_rules.h"
 #include "calculation/input_check.h"
 #include "calculation/input_guard.h"
+#include "calculation/materials_text.h"
 #include "calculation/numeric_text.h"
+#include "calculation/schedule_csv.h"
 #include "calculation/section_layout.h"
 
 namespace {
@@ -141,12 +151,14 @@ std::string Guard(const std::string& text, std::string_view caret, const std::st
          ",\"droppedSeparator\":" + (guarded.dropped_separator ? "true" : "false") + "}";
 }
 
-std::string Layout(double width_cm, double length_cm, double bar_count) {
+std::string Layout(double width_cm, double length_cm, double bar_count, double bar_diameter_mm) {
   const std::string invalid = R"({"ok":false,"failure":"invalid-input"})";
   // The module takes the bar count as a JavaScript number: only whole numbers are counts.
   if (!(std::trunc(bar_count) == bar_count && std::fabs(bar_count) <= 1e6)) return invalid;
-  const auto result = coldesign::LayOutSection(
-      {.width_cm = width_cm, .length_cm = length_cm, .bar_count = static_cast<int>(bar_count)});
+  const auto result = coldesign::LayOutSection({.width_cm = width_cm,
+                                                .length_cm = length_cm,
+                                                .bar_count = static_cast<int>(bar_count),
+                                                .bar_diameter_mm = bar_diameter_mm});
   if (!result) {
     return result.error() == coldesign::SectionLayoutFailure::BarsDoNotFit
                ? R"({"ok":false,"failure":"bars-do-not-fit"})"
@@ -158,7 +170,181 @@ std::string Layout(double width_cm, double length_cm, double bar_count) {
     bars += "{\"xMm\":" + Json(bar.x_mm) + ",\"yMm\":" + Json(bar.y_mm) + "}";
   }
   return "{\"ok\":true,\"bars\":[" + bars +
-         "],\"clearSpacingMm\":" + Json(result->clear_spacing_mm) + "}";
+         "],\"clearSpacingMm\":" + Json(result->clear_spacing_mm) + ",\"tieCornerRadiusMm\":" +
+         Json(coldesign::rules::TieCornerRadiusMm(bar_diameter_mm,
+                                                  coldesign::rules::kTieDiameterMm)) +
+         "}";
+}
+
+constexpr std::array<std::string_view, 5> kChoices = {"fcu", "fy", "width", "barDiameter",
+                                                      "loadFactor"};
+
+std::string Choice(coldesign::MaterialsChoice choice) {
+  return Quoted(kChoices[static_cast<std::size_t>(choice)]);
+}
+
+// The materials' five texts, as hexadecimal fields from `first` on.
+struct MaterialsQuestion {
+  std::array<std::string, 5> texts;
+  explicit MaterialsQuestion(const std::vector<std::string_view>& q, std::size_t first) {
+    for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = FromHex(q[first + i]);
+  }
+  [[nodiscard]] auto read() const {
+    return coldesign::ReadMaterials({texts[0], texts[1], texts[2], texts[3], texts[4]});
+  }
+};
+
+std::string Materials(const MaterialsQuestion& question) {
+  const auto materials = question.read();
+  return materials ? "null" : Choice(materials.error());
+}
+
+// An object of texts, each named.
+std::string Texts(std::initializer_list<std::pair<std::string_view, std::string>> texts) {
+  std::string out;
+  for (const auto& [name, text] : texts) {
+    out += (out.empty() ? "{" : ",") + Quoted(name) + ":" + Quoted(text);
+  }
+  return out + "}";
+}
+
+std::string Working(const std::string& load, const std::string& floors,
+                    const MaterialsQuestion& question) {
+  const auto materials = question.read();
+  if (!materials)
+    return R"({"ok":false,"failure":"materials","choice":)" + Choice(materials.error()) + "}";
+  const auto design = coldesign::DesignColumn(coldesign::DesignInput(load, floors, *materials));
+  const coldesign::ColumnDesignResult& r = design ? *design : design.error().partial;
+  const coldesign::DesignWorking& w = r.working;
+  const coldesign::DesignMaterials& m = *materials;
+  using coldesign::FormatNumber;
+  constexpr std::array<std::string_view, 3> kLengthRules = {"none", "raised-to-least",
+                                                            "raised-to-multiple"};
+  constexpr std::array<std::string_view, 3> kBarRules = {"none", "raised-to-least",
+                                                         "raised-to-even"};
+  std::string working = Texts({{"lengthQuotientText", w.length_quotient_text},
+                               {"roundedLengthText", w.rounded_length_text},
+                               {"steelShareText", w.steel_share_text},
+                               {"leastSteelText", w.least_steel_text},
+                               {"barQuotientText", w.bar_quotient_text},
+                               {"roundedBarText", w.rounded_bar_text},
+                               {"steelRatioPercentText", w.steel_ratio_percent_text}});
+  working.pop_back();
+  working +=
+      ",\"lengthRule\":" + Quoted(kLengthRules[static_cast<std::size_t>(w.length_rule)]) +
+      ",\"steelRule\":" +
+      (w.steel_rule == coldesign::SteelRule::ShareOfRequiredArea ? R"("share-of-required-area")"
+                                                                 : R"("least-of-section")") +
+      ",\"barRule\":" + Quoted(kBarRules[static_cast<std::size_t>(w.bar_rule)]) +
+      ",\"beyondFloorLimit\":" + (w.beyond_floor_limit ? "true" : "false") + "}";
+  const std::string used =
+      Texts({{"widthText", FormatNumber(m.width_cm)},
+             {"barDiameterText", FormatNumber(m.bar_diameter_mm)},
+             {"fcuText", FormatNumber(m.concrete_strength_kg_per_cm2)},
+             {"fyText", FormatNumber(m.steel_yield_kg_per_cm2)},
+             {"loadFactorText", FormatNumber(m.load_factor)},
+             {"loadIncreasePercentText", FormatNumber((m.load_factor - 1) * 100)},
+             {"carryingStressText", FormatNumber(coldesign::CarryingStressKgPerCm2(m))},
+             {"barAreaText", FormatNumber(coldesign::BarAreaCm2(m.bar_diameter_mm))}});
+  const std::string tail = ",\"working\":" + working + ",\"materials\":" + used + "}";
+  std::string results = DesignTexts(r);
+  if (design) return "{\"ok\":true," + results + tail;
+  const bool overflow = design.error().kind == coldesign::NumericFailure::Overflow;
+  return std::string("{\"ok\":false,\"failure\":") +
+         (overflow ? "\"overflow\"" : "\"type-mismatch\"") + ",\"partial\":{" + results + "}" +
+         tail;
+}
+
+std::string Hex(std::string_view bytes) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string hex;
+  for (const char c : bytes) {
+    hex += kDigits[static_cast<unsigned char>(c) >> 4];
+    hex += kDigits[static_cast<unsigned char>(c) & 0xF];
+  }
+  return hex;
+}
+
+template <typename T, typename Write>
+std::string List(const std::vector<T>& items, Write write) {
+  std::string out = "[";
+  for (const T& item : items) out += (out.size() > 1 ? "," : "") + write(item);
+  return out + "]";
+}
+
+std::string Schedule(const std::string& csv_text, const MaterialsQuestion& question,
+                     const std::string& height_text) {
+  const auto materials = question.read();
+  if (!materials) {
+    return R"({"ok":false,"problem":"materials","choice":)" + Choice(materials.error()) + "}";
+  }
+  const auto height = coldesign::ReadFloorHeight(height_text);
+  if (!height) return R"({"ok":false,"problem":"floor-height"})";
+  auto csv = coldesign::ReadScheduleCsv(csv_text);
+  if (!csv) {
+    constexpr std::array<std::string_view, 4> kFields = {"mark", "load", "floors", "count"};
+    constexpr std::array<std::string_view, 18> kProblems = {
+        "missing-value",      "mark-too-long",    "not-a-number",
+        "negative-load",      "not-whole-number", "floors-out-of-range",
+        "count-out-of-range", "file-too-large",   "no-header",
+        "not-utf8",           "unknown-column",   "repeated-column",
+        "missing-column",     "no-rows",          "unclosed-quote",
+        "text-after-quote",   "too-many-values",  "too-many-levels"};
+    const coldesign::CsvError& e = csv.error();
+    return R"({"ok":false,"problem":"input","line":)" + std::to_string(e.line) + ",\"field\":" +
+           (e.field ? Quoted(kFields[static_cast<std::size_t>(*e.field)]) : "null") +
+           ",\"kind\":" + Quoted(kProblems[static_cast<std::size_t>(e.problem)]) +
+           ",\"column\":" + Quoted(e.column) + "}";
+  }
+  const coldesign::Schedule schedule =
+      coldesign::DesignSchedule(std::move(csv->columns), *materials, *height);
+  const auto quantities = [](const coldesign::Quantities& q) {
+    return ",\"concreteM3Text\":" +
+           Quoted(coldesign::QuantityText(q.concrete_m3, coldesign::kConcreteDecimals)) +
+           ",\"steelKgText\":" +
+           Quoted(coldesign::QuantityText(q.steel_kg, coldesign::kSteelDecimals));
+  };
+  const std::string columns = List(schedule.columns, [&](const coldesign::ScheduleColumn& c) {
+    std::string rows = "[";
+    for (int level = 1; level <= static_cast<int>(c.levels.size()); ++level) {
+      std::string row = "[";
+      for (const std::string& value : coldesign::ScheduleCsvValues(schedule, c, level)) {
+        row += (row.size() > 1 ? "," : "") + Quoted(value);
+      }
+      rows += (rows.size() > 1 ? "," : "") + row + "]";
+    }
+    rows += "]";
+    return "{\"mark\":" + Quoted(c.input.mark) + ",\"loadText\":" + Quoted(c.input.load_text) +
+           ",\"floorsText\":" + Quoted(coldesign::FormatInteger(c.input.floors)) +
+           ",\"countText\":" + Quoted(coldesign::FormatInteger(c.input.count)) +
+           ",\"type\":" + std::to_string(c.type) +
+           ",\"repeatedMark\":" + (c.repeated_mark ? "true" : "false") + ",\"rows\":" + rows + "}";
+  });
+  const std::string types = List(schedule.types, [&](const coldesign::ColumnType& t) {
+    const std::string segments = List(t.segments, [](const coldesign::ColumnSegment& s) {
+      return "{\"firstLevel\":" + std::to_string(s.first_level) +
+             ",\"lastLevel\":" + std::to_string(s.last_level) +
+             ",\"failed\":" + (s.failure ? "true" : "false") +
+             ",\"lengthText\":" + Quoted(s.length_text) +
+             ",\"barCountText\":" + Quoted(s.bar_count_text) + "}";
+    });
+    return "{\"name\":" + Quoted(t.name) +
+           ",\"countText\":" + Quoted(coldesign::FormatInteger(t.count)) +
+           quantities(t.quantities) + ",\"segments\":" + segments + ",\"columns\":" +
+           List(t.columns, [](std::size_t index) { return std::to_string(index); }) + "}";
+  });
+  std::string header = "[";
+  for (std::size_t start = 0; start <= coldesign::kScheduleCsvHeader.size();) {
+    const std::size_t comma = std::min(coldesign::kScheduleCsvHeader.find(',', start),
+                                       coldesign::kScheduleCsvHeader.size());
+    header += (header.size() > 1 ? "," : "") +
+              Quoted(coldesign::kScheduleCsvHeader.substr(start, comma - start));
+    start = comma + 1;
+  }
+  return std::string("{\"ok\":true,\"allDesigned\":") + (schedule.all_designed ? "true" : "false") +
+         ",\"csv\":\"" + Hex(coldesign::WriteScheduleCsv(schedule)) + "\",\"header\":" + header +
+         "],\"columns\":" + columns + ",\"types\":" + types + ",\"total\":{" +
+         quantities(schedule.total).substr(1) + "}}";
 }
 
 std::string Answer(const std::vector<std::string_view>& q) {
@@ -168,7 +354,17 @@ std::string Answer(const std::vector<std::string_view>& q) {
   if (q[0] == "design" && q.size() == 3) return Design(FromHex(q[1]), FromHex(q[2]));
   if (q[0] == "check" && q.size() == 3) return Check(FromHex(q[1]), FromHex(q[2]));
   if (q[0] == "guard" && q.size() == 4) return Guard(FromHex(q[1]), q[2], FromHex(q[3]));
-  if (q[0] == "layout" && q.size() == 4) return Layout(Number(q[1]), Number(q[2]), Number(q[3]));
+  if (q[0] == "layout" && (q.size() == 4 || q.size() == 5)) {
+    return Layout(Number(q[1]), Number(q[2]), Number(q[3]),
+                  q.size() == 5 ? Number(q[4]) : coldesign::rules::kBarDiameterMm);
+  }
+  if (q[0] == "materials" && q.size() == 6) return Materials(MaterialsQuestion(q, 1));
+  if (q[0] == "working" && q.size() == 8) {
+    return Working(FromHex(q[1]), FromHex(q[2]), MaterialsQuestion(q, 3));
+  }
+  if (q[0] == "schedule" && q.size() == 8) {
+    return Schedule(FromHex(q[1]), MaterialsQuestion(q, 2), FromHex(q[7]));
+  }
   return "unknown question";  // not JSON: the test reports the line
 }
 

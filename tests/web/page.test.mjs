@@ -2,10 +2,11 @@
 // COLDESIGN_WEB_DIR names the assembled page (build/web).
 
 import assert from 'node:assert/strict';
+import { execFileSync, spawnSync } from 'node:child_process';
 import { existsSync } from 'node:fs';
 import { cp, mkdtemp, readFile, rm, symlink, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join, resolve } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { DESKTOP, PHONE, launchBrowser, startServer, waitUntilOffline } from './browser.mjs';
 
@@ -544,6 +545,14 @@ test('after one visit the page is installable, and loads and calculates with the
     await pressResults(page, '50', '7');
     assert.deepEqual(await readResults(page),
                      { shown: true, width: '30', length: '115', diameter: '16', bars: '18' });
+    // The sheet and the schedule too, with every file from the cache.
+    await page.click('#SheetButton');
+    assert.match(await page.textContent('#sheet-page'), /Ac = 3449\.20265185451 cm²/);
+    await page.evaluate(() => { location.hash = '#schedule'; });
+    await page.waitForSelector('#Schedule:not([hidden]):not([aria-busy])');
+    await page.setInputFiles('#ScheduleFile', { name: 'c.csv', mimeType: 'text/csv',
+      buffer: Buffer.from('mark,load,floors\nC1,50,7\n') });
+    await page.waitForSelector('#ScheduleTable tbody tr[data-mark="C1"][data-level="7"]');
   } finally {
     await browser.close();
     await ownServer.stop();
@@ -674,6 +683,362 @@ test('the page refuses framing, inline script and anything from another host', a
   } finally {
     await browser.close();
   }
+});
+
+// --- The materials, the calculation sheet and the column schedule, against the native engine
+// (native_answers) and the desktop program's own command line.
+
+const NATIVE_ANSWERS = process.env.COLDESIGN_NATIVE_ANSWERS;
+const PROGRAM = process.env.COLDESIGN_PROGRAM && resolve(process.env.COLDESIGN_PROGRAM);
+const hex = (text) => Buffer.from(text).toString('hex');
+const MATERIAL_FIELDS = { fcu: 'Fcu', fy: 'Fy', width: 'Width', barDiameter: 'BarDiameter',
+  loadFactor: 'LoadFactor' };
+const DEFAULTS = { fcu: '250', fy: '3600', width: '30', barDiameter: '16', loadFactor: '1.1' };
+const materialsArgs = (m) => Object.keys(MATERIAL_FIELDS).map((name) => hex(m[name])).join(' ');
+
+function askNative(question) {
+  return JSON.parse(execFileSync(NATIVE_ANSWERS, { input: `${question}\n` }).toString());
+}
+
+// The values of a CSV text's rows, the header's first: quoted values read as written.
+function csvRows(text) {
+  const rows = [];
+  let row = [];
+  let value = '';
+  let quoted = false;
+  for (let i = 0; i < text.length; i++) {
+    const c = text[i];
+    if (quoted) {
+      if (c === '"' && text[i + 1] === '"') {
+        value += c;
+        i++;
+      } else if (c === '"') {
+        quoted = false;
+      } else {
+        value += c;
+      }
+    } else if (c === '"') {
+      quoted = true;
+    } else if (c === ',' || c === '\n') {
+      row.push(value);
+      value = '';
+      if (c === '\n') rows.push(row), row = [];
+    } else {
+      value += c;
+    }
+  }
+  return rows;
+}
+
+// A page of a browser of its own (the materials and the schedule are remembered), with
+// nothing remembered yet.
+async function freshPage(browser, hash = '', init = null) {
+  const page = await openPage(browser);
+  await page.evaluate(() => localStorage.clear());
+  if (init) await page.addInitScript(init);
+  await page.reload();
+  await page.waitForSelector('#design-form:not([aria-busy])');
+  if (hash) await page.evaluate((address) => { location.hash = address; }, hash);
+  return page;
+}
+
+async function setMaterials(page, materials) {
+  await page.evaluate(() => { document.getElementById('Materials').open = true; });
+  for (const [name, id] of Object.entries(MATERIAL_FIELDS)) {
+    if (name === 'barDiameter') {
+      await page.selectOption(`#${id}`, materials[name]);
+    } else {
+      await page.fill(`#${id}`, '');
+      await page.click(`#${id}`);
+      await page.keyboard.insertText(materials[name]);
+    }
+  }
+}
+
+const scheduleShown = (page) => page.waitForFunction(() =>
+  !document.getElementById('ScheduleResults').hidden &&
+  !document.getElementById('ScheduleTable').hasAttribute('aria-busy') &&
+  !document.getElementById('ScheduleTypes').hasAttribute('aria-busy'));
+
+const readSchedule = (page) => page.evaluate(() => ({
+  levels: [...document.querySelectorAll('#ScheduleTable tbody tr')].map((row) => ({
+    mark: row.dataset.mark, level: row.dataset.level,
+    cells: Object.fromEntries([...row.cells].map((cell) => [cell.dataset.key, cell.textContent])),
+  })),
+  types: [...document.querySelectorAll('#ScheduleTypes tbody tr')].map((row) =>
+    Object.fromEntries([...row.cells].map((cell) => [cell.dataset.key, cell.textContent]))),
+}));
+
+// What the page's tables should hold for the native schedule: every row of its CSV, and its
+// types and totals.
+function expectedSchedule(native) {
+  const [header, ...rows] = csvRows(Buffer.from(native.csv, 'hex').toString().slice(1));
+  return {
+    levels: rows.map((values) => ({ mark: values[0], level: values[2],
+      cells: Object.fromEntries(header.map((key, i) => [key, values[i]])) })),
+    types: [...native.types.map((type) => [type.name, type.countText, type.concreteM3Text,
+      type.steelKgText]), ['المجموع', '', native.total.concreteM3Text, native.total.steelKgText]],
+  };
+}
+
+// Each type's first row, and the total's: its name, count and quantities.
+const typeFigures = (types) => types.filter((type) => type.type).map((type) => [type.type,
+  type.count, type.concrete, type.steel]);
+
+async function readScheduleFile(page, name, content) {
+  await page.setInputFiles('#ScheduleFile', { name, mimeType: 'text/csv',
+    buffer: Buffer.from(content) });
+}
+
+// Every visible control of the view is at least 44 px each way.
+const smallestControl = (page, view) => page.evaluate((view) => Math.min(
+  ...[...document.querySelectorAll(`#${view} button, #${view} input, #${view} select, ` +
+    `#${view} .file-button`)]
+    .filter((element) => element.offsetParent !== null && element.type !== 'file')
+    .flatMap((element) => [element.offsetWidth, element.offsetHeight])), view);
+
+describe('materials, the calculation sheet and the column schedule', () => {
+  let browser;
+  before(async () => {
+    browser = await launchBrowser(PHONE);
+    browser.context.on('request', (request) => requestedUrls.push(request.url()));
+  });
+  after(() => browser?.close());
+
+  const designs = [
+    { materials: DEFAULTS, load: '50', floors: '7' },
+    { materials: { fcu: '300', fy: '4000', width: '40', barDiameter: '20', loadFactor: '1.2' },
+      load: '80', floors: '5' },
+    { materials: { fcu: '٤٠٠', fy: '3600', width: '25', barDiameter: '12', loadFactor: '1٫5' },
+      load: '20', floors: '9' },
+  ];
+  for (const { materials, load, floors } of designs) {
+    test(`fcu ${materials.fcu}, d ${materials.barDiameter}: ${load} t on ${floors} floors as the ` +
+         'native engine designs it, and the choices kept', async () => {
+      const page = await freshPage(browser);
+      await setMaterials(page, materials);
+      await pressResults(page, load, floors);
+      const native = askNative(`working ${hex(load)} ${hex(floors)} ${materialsArgs(materials)}`);
+      assert.deepEqual(await readResults(page), { shown: true, width: native.materials.widthText,
+        length: native.lengthText, diameter: native.materials.barDiameterText,
+        bars: native.barCountText });
+      assert.equal(await page.locator('#section-drawing circle').count(),
+                   Number(native.barCountText));
+      await page.reload();
+      await page.waitForSelector('#design-form:not([aria-busy])');
+      const kept = () => page.evaluate((fields) => Object.fromEntries(Object.entries(fields)
+        .map(([name, id]) => [name, document.getElementById(id).value])), MATERIAL_FIELDS);
+      assert.deepEqual(await kept(), materials);
+      await page.evaluate(() => { document.getElementById('Materials').open = true; });
+      await page.click('#MaterialsReset');
+      assert.deepEqual(await kept(), DEFAULTS);
+      await page.close();
+    });
+  }
+
+  const refusals = [
+    { name: 'fcu', text: '700', message: 'مقاومة الخرسانة fcu من 150 إلى 600 kg/cm²' },
+    { name: 'width', text: '30.5', message: 'عرض العمود عدد صحيح من 20 إلى 100 cm' },
+    { name: 'loadFactor', text: '2.5', message: 'معامل زيادة الحمل من 1 إلى 2' },
+  ];
+  for (const { name, text, message } of refusals) {
+    const id = MATERIAL_FIELDS[name];
+    test(`${id} ${text} is refused with the engine's range, and no result or sheet stands`,
+         async () => {
+      const page = await freshPage(browser);
+      await pressResults(page, '50', '7');
+      assert.equal(await page.isVisible('#SheetButton'), true);
+      await setMaterials(page, { ...DEFAULTS, [name]: text });
+      assert.equal(await page.textContent('#materials-problem'), message);
+      await page.click('#Command1');
+      await page.waitForSelector('#message[open]');
+      assert.equal(await page.textContent('#message-text'), message);
+      await page.keyboard.press('Enter');
+      await page.waitForFunction((id) => document.activeElement?.id === id, id);
+      assert.deepEqual([(await readResults(page)).shown, await page.isVisible('#SheetButton')],
+                       [false, false]);
+      await page.close();
+    });
+  }
+
+  test('the sheet of the last successful Results, printed to PDF by the browser, reads back whole',
+       async () => {
+    const page = await freshPage(browser);
+    const materials = { ...DEFAULTS, fcu: '300', barDiameter: '20' };
+    await setMaterials(page, materials);
+    await pressResults(page, '50', '9');
+    await typeInto(page, 'Text1', '0');  // edited after Results: the sheet keeps 50
+    await page.click('#SheetButton');
+    await page.waitForSelector('#Sheet:not([hidden])');
+    await page.evaluate(() => {
+      window.print = () => { window.printed = true; };
+    });
+    await page.click('#SheetPrint');
+    assert.equal(await page.evaluate(() => window.printed), true);
+    const pdf = join(await mkdtemp(join(tmpdir(), 'coldesign-sheet-')), 'sheet.pdf');
+    await page.pdf({ path: pdf, preferCSSPageSize: true });
+    const pages = Number(/Pages:\s+(\d+)/.exec(execFileSync('pdfinfo', [pdf]).toString())[1]);
+    // Read back without the marks of direction and the parentheses, which the reader of a
+    // left-to-right line inside right-to-left text may move to the other end.
+    const plain = (text) => text.replace(/[\u200e\u200f\u202a-\u202e\u2066-\u2069()]/g, '')
+      .replace(/\s+/g, ' ');
+    const text = plain(execFileSync('pdftotext', [pdf, '-']).toString());
+    await rm(dirname(pdf), { recursive: true });
+    const w = askNative(`working ${hex('50')} ${hex('9')} ${materialsArgs(materials)}`);
+    assert.equal(pages, 1);
+    for (const expected of ['المدخلات', 'إجهاد التحمل', 'خطوات الحساب', 'القطاع المختار',
+      'رسم القطاع', 'حدود التصميم', '50 t', '300 kg/cm²',
+      `0.35 × 300 + 0.67 × 3600 × 1% = ${w.materials.carryingStressText} kg/cm²`,
+      `= 9 × (1.1 × 50) × 1000 ÷ ${w.materials.carryingStressText} = ${w.requiredAreaText} cm²`,
+      `Ac ÷ b = ${w.requiredAreaText} ÷ 30 = ${w.working.lengthQuotientText}`,
+      `max(${w.working.steelShareText}, ${w.working.leastSteelText})`,
+      `As = ${w.steelAreaText} cm²`,
+      `As ÷ ${w.materials.barAreaText} = ${w.steelAreaText} ÷ ${w.materials.barAreaText} = ` +
+        w.working.barQuotientText,
+      `30 × ${w.lengthText} cm`, `${w.barCountText} Φ20`, `${w.working.steelRatioPercentText} %`,
+      'يتجاوز هذا الحد']) {
+      assert.ok(text.includes(plain(expected)), `the sheet's PDF lacks "${expected}": ${text}`);
+    }
+    await page.goBack();
+    await pressResults(page, '10000', '100');
+    await page.waitForSelector('#message[open]');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.isVisible('#SheetButton'), false, 'a failed Results forgets the sheet');
+    await page.close();
+  });
+
+  test('where the browser shares, the sheet sends the results as text', async () => {
+    const page = await freshPage(browser, '', () => {
+      navigator.share = async (data) => { window.shared = data; };
+    });
+    await pressResults(page, '50', '7');
+    await page.click('#SheetButton');
+    await page.click('#SheetShare');
+    const shared = await page.waitForFunction(() => window.shared).then((h) => h.jsonValue());
+    assert.match(shared.text, /عدد الأسياخ: 18 Φ16/);
+    assert.match(shared.title, /30 × 115 cm$/);
+    await page.close();
+  });
+
+  // A file as a spreadsheet saves it: BOM, Arabic names, semicolons, CRLF, Arabic-Indic digits,
+  // a quoted mark, a repeated mark and a load too large to design.
+  const FILE = '\ufeffالرمز;الحمل;الأدوار;العدد\r\nC1;50;٧;2\r\n"C;2";١٠٠;3;\r\nC3;30;4;\r\n' +
+    'C1;1e300;2;1\r\n';
+  const CHOICES = { materials: { ...DEFAULTS, fcu: '300', barDiameter: '20' }, height: '3.5' };
+  const COMMAND_LINE_OPTIONS = ['--fcu', '300', '--bar', '20', '--floor-height', '3.5'];
+
+  test('a CSV file read at #schedule: its levels, types and download as the command line',
+       async () => {
+    const page = await freshPage(browser);
+    await setMaterials(page, CHOICES.materials);
+    await page.goto(`${server.origin}/#schedule`);
+    await page.waitForSelector('#Schedule:not([hidden]):not([aria-busy])');
+    await page.fill('#FloorHeight', CHOICES.height);
+    await readScheduleFile(page, 'building.csv', FILE);
+    await scheduleShown(page);
+    const native = askNative(`schedule ${hex(FILE)} ${materialsArgs(CHOICES.materials)} ` +
+                             hex(CHOICES.height));
+    const expected = expectedSchedule(native);
+    const shown = await readSchedule(page);
+    assert.deepEqual(shown.levels, expected.levels);
+    assert.deepEqual(typeFigures(shown.types), expected.types);
+    assert.deepEqual(await page.$$eval('#ScheduleColumns tbody tr', (rows) => rows.map(
+      (row) => [...row.querySelectorAll('input')].map((input) => input.value))),
+    native.columns.map((c) => [c.mark, c.loadText, c.floorsText, c.countText]));
+
+    const [download] = await Promise.all([page.waitForEvent('download'),
+      page.click('#ScheduleDownload')]);
+    assert.equal(download.suggestedFilename(), 'schedule.csv');
+    const downloaded = await readFile(await download.path());
+    assert.deepEqual(downloaded, Buffer.from(native.csv, 'hex'));
+    if (PROGRAM) {
+      const folder = await mkdtemp(join(tmpdir(), 'coldesign-cli-'));
+      await writeFile(join(folder, 'building.csv'), FILE);
+      spawnSync(PROGRAM, ['schedule', join(folder, 'building.csv'), '-o', join(folder, 'out.csv'),
+        ...COMMAND_LINE_OPTIONS], { env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+      assert.deepEqual(downloaded, await readFile(join(folder, 'out.csv')));
+      await rm(folder, { recursive: true });
+    }
+    await page.close();
+  });
+
+  const badFiles = [
+    { name: 'bad.csv', content: 'mark,load,floors\nC1,5,x\n' },
+    { name: 'bad.csv', content: 'mark,load\nC1,5\n' },
+    { name: 'bad.csv', content: 'mark;load;floors\n"C1;5;2\n' },
+  ];
+  for (const { name, content } of badFiles) {
+    test(`${JSON.stringify(content)}: the command line's message, and the tables kept`,
+         async () => {
+      const page = await freshPage(browser, '#schedule');
+      await page.waitForSelector('#Schedule:not([aria-busy])');
+      await readScheduleFile(page, 'building.csv', FILE);
+      await scheduleShown(page);
+      const before = await readSchedule(page);
+      await readScheduleFile(page, name, content);
+      await page.waitForSelector('#message[open]');
+      const message = await page.textContent('#message-text');
+      const native = askNative(`schedule ${hex(content)} ${materialsArgs(DEFAULTS)} ${hex('3')}`);
+      assert.equal(native.problem, 'input');
+      if (PROGRAM) {
+        const folder = await mkdtemp(join(tmpdir(), 'coldesign-cli-'));
+        await writeFile(join(folder, name), content);
+        const run = spawnSync(PROGRAM, ['schedule', name], { cwd: folder,
+          env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+        await rm(folder, { recursive: true });
+        assert.equal(message, run.stderr.toString().split('\n')[0]);
+      }
+      assert.match(message, new RegExp(`^${name}، السطر ${native.line}`));
+      await page.keyboard.press('Enter');
+      assert.deepEqual(await readSchedule(page), before);
+      await page.close();
+    });
+  }
+
+  test('rows pasted from a spreadsheet are designed as the same rows in a CSV file', async () => {
+    const page = await freshPage(browser, '#schedule');
+    await page.waitForSelector('#Schedule:not([aria-busy])');
+    await page.evaluate(() => {
+      const paste = new DataTransfer();
+      paste.setData('text/plain', 'C1\t50\t3\t2\r\nC,2\t٣٠\t2\t\r\n');
+      document.querySelector('#ScheduleColumns input').dispatchEvent(new ClipboardEvent('paste',
+        { clipboardData: paste, bubbles: true, cancelable: true }));
+    });
+    await page.click('#ScheduleDesign');
+    await scheduleShown(page);
+    const file = 'mark,load,floors,count\nC1,50,3,2\n"C,2",٣٠,2,\n';
+    const native = askNative(`schedule ${hex(file)} ${materialsArgs(DEFAULTS)} ${hex('3')}`);
+    assert.deepEqual((await readSchedule(page)).levels, expectedSchedule(native).levels);
+    await page.fill('#ScheduleColumns tbody tr:nth-child(2) input[data-field="floors"]', '0');
+    await page.click('#ScheduleDesign');
+    await page.waitForSelector('#message[open]');
+    assert.equal(await page.textContent('#message-text'),
+                 'في الجدول صف لم يقرأ، فصححه أولا: الصف 2، العمود «عدد الأدوار»: ' +
+                 'عدد الأدوار من 1 إلى 200');
+    await page.keyboard.press('Enter');
+    await page.close();
+  });
+
+  test('on a 360 px phone the schedule scrolls in its own boxes under a header that stays, ' +
+       'the page never sideways, every control 44 px', async () => {
+    const page = await freshPage(browser, '#schedule');
+    await page.waitForSelector('#Schedule:not([aria-busy])');
+    await readScheduleFile(page, 'building.csv', FILE);
+    await scheduleShown(page);
+    const layout = await page.evaluate(() => {
+      const box = document.querySelector('.levels-box');
+      box.scrollTop = 200;
+      const header = document.querySelector('#ScheduleTable th').getBoundingClientRect();
+      return {
+        pageSideways: document.documentElement.scrollWidth > document.documentElement.clientWidth,
+        boxSideways: box.scrollWidth > box.clientWidth,
+        headerAtTop: Math.abs(header.top - box.getBoundingClientRect().top) <= 1,
+      };
+    });
+    assert.deepEqual(layout, { pageSideways: false, boxSideways: true, headerAtTop: true });
+    assert.ok(await smallestControl(page, 'Schedule') >= 44);
+    await page.close();
+  });
 });
 
 // Last: what every test above asked the network for, and what the pages reported.

@@ -1,5 +1,5 @@
 // Writes the page's screenshots, on a phone and on a desktop, into the folder given (with a
-// message box on the phone only):
+// message box, the materials, the calculation sheet and the column schedule on the phone only):
 // node tests/web/screenshots.mjs build/web docs/screenshots
 import { join } from 'node:path';
 import { DESKTOP, PHONE, launchBrowser, startServer } from './browser.mjs';
@@ -33,6 +33,25 @@ try {
         await page.click('#Command1');
         await page.waitForSelector('#message[open]');
         await page.screenshot({ path: join(outputDir, `web-${name}-message.png`) });
+        await page.keyboard.press('Enter');
+        await page.click('#Materials summary');
+        await page.selectOption('#BarDiameter', '20');
+        await page.fill('#Text3', '7');
+        await page.click('#Command1');
+        await page.locator('#Materials').scrollIntoViewIfNeeded();
+        await page.screenshot({ path: join(outputDir, `web-${name}-materials.png`) });
+        await page.click('#SheetButton');
+        await page.screenshot({ path: join(outputDir, `web-${name}-sheet.png`) });
+        await page.click('#SheetBack');
+        await page.click('#ScheduleButton');
+        await page.waitForSelector('#Schedule:not([aria-busy])');
+        await page.setInputFiles('#ScheduleFile', { name: 'building.csv', mimeType: 'text/csv',
+          buffer: Buffer.from('الرمز,الحمل,الأدوار,العدد\nC1,50,7,4\nC2,100,7,2\nC3,30,4,6\n') });
+        await page.waitForSelector('#ScheduleTable:not([aria-busy]) tbody tr');
+        // On screen, not whole: the rows out of sight are drawn as they come into sight.
+        await page.locator('#ScheduleResults h2').first().scrollIntoViewIfNeeded();
+        await page.screenshot({ path: join(outputDir, `web-${name}-schedule.png`) });
+        await page.evaluate(() => localStorage.clear());
       }
     } finally {
       await browser.close();

@@ -8,12 +8,14 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "calculation/schedule_csv.h"
 #include "tests/windows/modal_box_answerer.h"
+#include "translations/program_language.h"
 #include "windows/application_setup.h"
 #include "windows/program_windows.h"
 
@@ -162,6 +164,28 @@ class ScheduleWindowTest : public QObject {
     QCOMPARE(window->schedule().columns.size(), std::size_t{3});
   }
 
+  // Put in English while open, the window speaks English at once, and so do its messages.
+  void speaksEnglishOnceChosen() {
+    const auto back_to_arabic = qScopeGuard([] { UseLanguage(Language::Arabic); });
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"bad.csv"_s);
+    QFile bad(path);
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("mark,load,floors\nC7,abc,3\n");
+    bad.close();
+    ShownScheduleWindow window(path);
+    UseLanguage(Language::English);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(window->windowTitle(), u"Column schedule[*]"_s);
+    QCOMPARE(window.view(u"LevelsTable"_s)->model()->headerData(0, Qt::Horizontal).toString(),
+             u"Mark"_s);
+    ModalBoxAnswerer answerer;
+    window.trigger(u"OpenCsv"_s);
+    QCOMPARE(answerer.seen().size(), 1);
+    QCOMPARE(answerer.seen().front().text,
+             u"bad.csv, line 2, column \"load\": the value is not a number"_s);
+  }
+
   // The table is a model under one view: no widget is made for a cell.
   void thousandsOfColumnsWithoutAWidgetPerCell() {
     ShownScheduleWindow window;
@@ -177,8 +201,21 @@ class ScheduleWindowTest : public QObject {
     QCOMPARE(window.view(u"LevelsTable"_s)->model()->rowCount(), 2000 / 9 * 45 + 1 + 2);
   }
 
-  // A long schedule runs over several A4 pages, each with its table's header.
+  void pdfPagesReadBackWithPoppler_data() {
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QStringList>("header");
+    QTest::newRow("Arabic") << Language::Arabic << QStringList{u"الرمز"_s, u"المستوى"_s};
+    QTest::newRow("English") << Language::English
+                             << QStringList{u"Column schedule"_s, u"Mark"_s, u"Level"_s};
+  }
+
+  // A long schedule runs over several A4 pages, each with its table's header in the program's
+  // language.
   void pdfPagesReadBackWithPoppler() {
+    QFETCH(Language, language);
+    QFETCH(QStringList, header);
+    UseLanguage(language);
+    const auto back_to_arabic = qScopeGuard([] { UseLanguage(Language::Arabic); });
     QTemporaryDir folder;
     const QString path = folder.filePath(u"schedule.pdf"_s);
     ShownScheduleWindow window(path);
@@ -191,7 +228,11 @@ class ScheduleWindowTest : public QObject {
     QVERIFY(info.contains(u"A4"_s));
     const QString second = Run(u"pdftotext"_s, {u"-f"_s, u"2"_s, u"-l"_s, u"2"_s, path, u"-"_s})
                                .normalized(QString::NormalizationForm_KC);
-    QVERIFY2(second.contains(u"الرمز"_s) && second.contains(u"المستوى"_s), qPrintable(second));
+    for (const QString& words : header) QVERIFY2(second.contains(words), qPrintable(second));
+    if (language == Language::English) {
+      QVERIFY2(!second.contains(QRegularExpression(u"[\\x{0600}-\\x{06FF}]"_s)),
+               qPrintable(second));
+    }
   }
 };
 

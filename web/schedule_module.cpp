@@ -1,0 +1,190 @@
+// The schedule module's function: the column schedule of a CSV file, designed with the
+// engineer's materials and floor height, written as the command line writes it and laid out for
+// the page's tables. It takes its texts as an array of TextView that schedule.js writes into the
+// module's memory, and answers with a block that stays valid until the next call; schedule.js
+// reads the answer at the offsets asserted below (wasm32).
+
+#include <cstddef>
+#include <cstdint>
+#include <expected>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculation/column_schedule.h"
+#include "calculation/materials_text.h"
+#include "calculation/numeric_text.h"
+#include "calculation/schedule_csv.h"
+#include "calculation/schedule_entry.h"
+#include "web/module_materials.h"
+#include "web/module_text.h"
+
+#define COLDESIGN_EXPORT(name) extern "C" __attribute__((export_name(name)))
+
+namespace {
+
+namespace rules = coldesign::rules;
+using coldesign::web::ChoiceCode;
+using coldesign::web::kMaterialsTexts;
+using coldesign::web::MaterialsOf;
+using coldesign::web::TextView;
+using coldesign::web::View;
+using coldesign::web::ViewOf;
+
+enum class ScheduleOutcome : std::uint32_t { Designed, SomeLevelFailed, Input, Materials, Height };
+
+// The schedule for the page's tables as two streams, read in this order: for each column its
+// load (a text), its type's index, whether another column repeats its mark and its number of
+// levels (numbers), and for each level the values of its CSV row (kScheduleCsvColumns texts:
+// the first level's give the column's mark, count and floors); then for each type its name, count,
+// concrete m³ and steel kg (texts), its numbers of segments and of columns, for each segment its
+// first and last levels and whether it failed (numbers) and its length and bars (texts), and its
+// columns' indices; last the total concrete and steel (texts). The texts stand one after the
+// other; text i spans [text_ends[i - 1], text_ends[i]).
+struct ScheduleAnswer {
+  ScheduleOutcome outcome;
+  std::uint32_t choice;   // for Materials: 1 + the choice out of range
+  std::uint32_t line;     // for Input: the file's line or the table's row, 1 first; 0 the whole
+  std::uint32_t field;    // for Input: 1 + the ScheduleField, or 0
+  std::uint32_t problem;  // for Input: the ScheduleProblem
+  TextView column;        // for Input: the column as the header names it
+  TextView csv;           // the schedule's CSV, BOM included, as the command line writes it
+  TextView header;        // kScheduleCsvHeader
+  std::uint32_t column_count;
+  std::uint32_t type_count;
+  TextView texts;
+  const std::uint32_t* text_ends;
+  const std::uint32_t* numbers;
+};
+
+static_assert(offsetof(ScheduleAnswer, column) == 20 &&
+              offsetof(ScheduleAnswer, column_count) == 44 && sizeof(ScheduleAnswer) == 68);
+
+// Everything the answer points into, kept until the next schedule.
+struct ScheduleStore {
+  coldesign::Schedule schedule;
+  std::string csv;
+  std::string texts;
+  std::vector<std::uint32_t> text_ends;
+  std::vector<std::uint32_t> numbers;
+  ScheduleAnswer answer{};
+
+  void text(std::string_view value) {
+    texts.append(value);
+    text_ends.push_back(static_cast<std::uint32_t>(texts.size()));
+  }
+  void number(std::size_t value) { numbers.push_back(static_cast<std::uint32_t>(value)); }
+};
+
+ScheduleStore* store = nullptr;
+
+ScheduleStore& Store() { return *store; }
+
+// A new store for a new answer, the memory of the last one given back.
+ScheduleAnswer& FreshAnswer() {
+  delete store;
+  store = new ScheduleStore();
+  return store->answer;
+}
+
+const ScheduleAnswer* Refused(ScheduleOutcome outcome, std::uint32_t choice) {
+  ScheduleAnswer& answer = FreshAnswer();
+  answer.outcome = outcome;
+  answer.choice = choice;
+  return &answer;
+}
+
+const ScheduleAnswer* InputError(std::size_t line, std::optional<coldesign::ScheduleField> field,
+                                 coldesign::ScheduleProblem problem, std::string column) {
+  ScheduleAnswer& answer = FreshAnswer();
+  Store().csv = std::move(column);
+  answer.outcome = ScheduleOutcome::Input;
+  answer.line = static_cast<std::uint32_t>(line);
+  answer.field = field ? static_cast<std::uint32_t>(*field) + 1 : 0;
+  answer.problem = static_cast<std::uint32_t>(problem);
+  answer.column = ViewOf(Store().csv);
+  return &answer;
+}
+
+// The materials and floor height of a schedule's arguments, or why they are refused.
+struct ScheduleOptions {
+  coldesign::DesignMaterials materials;
+  double floor_height_m = rules::kFloorHeightM;
+};
+
+std::expected<ScheduleOptions, const ScheduleAnswer*> OptionsOf(const TextView* texts) {
+  const auto materials = coldesign::ReadMaterials(MaterialsOf(texts));
+  if (!materials)
+    return std::unexpected(Refused(ScheduleOutcome::Materials, ChoiceCode(materials.error())));
+  const auto height = coldesign::ReadFloorHeight(View(texts[kMaterialsTexts]));
+  if (!height) return std::unexpected(Refused(ScheduleOutcome::Height, 0));
+  return ScheduleOptions{*materials, *height};
+}
+
+// Designs the schedule and writes its answer.
+const ScheduleAnswer* Answer(std::vector<coldesign::ColumnInput> inputs,
+                             const ScheduleOptions& options) {
+  ScheduleAnswer& answer = FreshAnswer();
+  ScheduleStore& store = Store();
+  store.schedule =
+      coldesign::DesignSchedule(std::move(inputs), options.materials, options.floor_height_m);
+  const coldesign::Schedule& schedule = store.schedule;
+  store.csv = coldesign::WriteScheduleCsv(schedule);
+  for (const auto& column : schedule.columns) {
+    store.text(column.input.load_text);
+    store.number(column.type);
+    store.number(column.repeated_mark ? 1 : 0);
+    store.number(column.levels.size());
+    for (int level = 1; level <= static_cast<int>(column.levels.size()); ++level) {
+      for (const std::string& value : coldesign::ScheduleCsvValues(schedule, column, level)) {
+        store.text(value);
+      }
+    }
+  }
+  const auto quantities = [&store](const coldesign::Quantities& quantities) {
+    store.text(coldesign::QuantityText(quantities.concrete_m3, coldesign::kConcreteDecimals));
+    store.text(coldesign::QuantityText(quantities.steel_kg, coldesign::kSteelDecimals));
+  };
+  for (const auto& type : schedule.types) {
+    store.text(type.name);
+    store.text(coldesign::FormatInteger(type.count));
+    quantities(type.quantities);
+    store.number(type.segments.size());
+    store.number(type.columns.size());
+    for (const auto& segment : type.segments) {
+      store.number(static_cast<std::size_t>(segment.first_level));
+      store.number(static_cast<std::size_t>(segment.last_level));
+      store.number(segment.failure ? 1 : 0);
+      store.text(segment.length_text);
+      store.text(segment.bar_count_text);
+    }
+    for (const std::size_t index : type.columns) store.number(index);
+  }
+  quantities(schedule.total);
+  answer.outcome =
+      schedule.all_designed ? ScheduleOutcome::Designed : ScheduleOutcome::SomeLevelFailed;
+  answer.csv = ViewOf(store.csv);
+  answer.header = ViewOf(coldesign::kScheduleCsvHeader);
+  answer.column_count = static_cast<std::uint32_t>(schedule.columns.size());
+  answer.type_count = static_cast<std::uint32_t>(schedule.types.size());
+  answer.texts = ViewOf(store.texts);
+  answer.text_ends = store.text_ends.data();
+  answer.numbers = store.numbers.data();
+  return &answer;
+}
+
+}  // namespace
+
+// texts: the materials, the floor height, then the bytes of a CSV file.
+COLDESIGN_EXPORT("design_schedule_csv")
+const ScheduleAnswer* DesignScheduleCsvExport(const TextView* texts) {
+  const auto options = OptionsOf(texts);
+  if (!options) return options.error();
+  auto csv = coldesign::ReadScheduleCsv(View(texts[kMaterialsTexts + 1]));
+  if (!csv) {
+    const coldesign::CsvError& error = csv.error();
+    return InputError(error.line, error.field, error.problem, error.column);
+  }
+  return Answer(std::move(csv->columns), *options);
+}
