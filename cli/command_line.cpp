@@ -220,7 +220,7 @@ int RunSchedule(const QStringList& arguments) {
   const double height = floor_height->value_or(rules::kFloorHeightM);
   if (!FloorHeightInRange(height)) return Refuse(FloorHeightMessage());
 
-  const QString input_path = positional[1];
+  const QString& input_path = positional[1];
   const std::string input_name = input_path.toStdString();
   QFile input(input_path);
   if (!input.open(QIODevice::ReadOnly)) {

@@ -250,6 +250,7 @@ class SchedulePainter {
     y_ += kRowHeight;
     page_.rect({kMargin, y_, width, kRowHeight}, 0.5, kRuleColour, kHeaderFill);
     std::vector<Cell> titles;
+    titles.reserve(table.columns.size());
     for (const Column& column : table.columns) titles.push_back({column.title, false, true});
     cells(table, titles, Qt::black);
     y_ += kRowHeight;
