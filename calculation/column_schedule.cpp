@@ -1,20 +1,20 @@
 #include "calculation/column_schedule.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
-#include <map>
+#include <expected>
 #include <numbers>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 
 #include "calculation/design_calculation.h"
+#include "calculation/flat_index.h"
 
 namespace coldesign {
 namespace {
-
-// The look-ups below (marks, loads, types) are ordered maps: in the page's WebAssembly module
-// they take a fraction of the room of hash tables, and a building's thousands of columns cost
-// them a few comparisons each.
 
 constexpr double kCentimetresPerMetre = 100;
 constexpr double kMillimetresPerMetre = 1000;
@@ -40,69 +40,129 @@ Quantities SegmentQuantities(const std::vector<ColumnSegment>& segments,
 
 // Flags every column whose mark another column has too; empty marks are not compared.
 void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
-  std::map<std::string_view, int> uses;
-  for (const ScheduleColumn& column : columns) {
-    if (!column.input.mark.empty()) ++uses[column.input.mark];
-  }
-  for (ScheduleColumn& column : columns) {
-    column.repeated_mark = !column.input.mark.empty() && uses[column.input.mark] > 1;
+  FlatIndex<std::string_view> first_of_mark(columns.size());
+  for (std::uint32_t i = 0; i < columns.size(); ++i) {
+    if (columns[i].input.mark.empty()) continue;
+    const std::uint32_t first = first_of_mark.FindOrAdd(columns[i].input.mark, i);
+    if (first != i) columns[first].repeated_mark = columns[i].repeated_mark = true;
   }
 }
 
-// The design of the input's load on this many floors; the input is reused from one design to the
-// next, its width and materials set once.
-LevelDesign DesignFloors(ColumnDesignInput& input, int floors_carried) {
-  LevelDesign design;
+// Writes into `design` the design of the load (as its text reads) on this many floors.
+void DesignFloors(const std::expected<double, NumericFailure>& load, int floors_carried,
+                  const DesignMaterials& materials, LevelDesign& design) {
   design.floors_carried = floors_carried;
-  input.floors_text = FormatInteger(floors_carried);
-  auto result = DesignColumn(input);
-  if (!result) {
-    design.failure = result.error().kind;
-    return design;
+  if (auto run = DesignColumnTexts(load, floors_carried, materials, design); !run) {
+    design.failure = run.error();
+    static_cast<DesignTexts&>(design) = {};  // no texts of a failed design
   }
-  design.required_area_text = std::move(result->required_area_text);
-  design.length_text = std::move(result->length_text);
-  design.steel_area_text = std::move(result->steel_area_text);
-  design.bar_count_text = std::move(result->bar_count_text);
-  return design;
 }
 
-// Designs each load on 1, 2 … floors once, for all the columns that carry it (the same text).
+// Designs each load on 1, 2 … floors once, for all the columns that carry it (the same text),
+// and numbers the sections of the designs: designs with the same section and bars, or the same
+// failure, have the same number.
 class LevelDesigns {
  public:
+  // `designs` is reserved for every design the schedule may need and never grows beyond that,
+  // so that views of its texts stay valid.
   LevelDesigns(const DesignMaterials& materials, std::vector<LevelDesign>& designs)
-      : input_(DesignInput({}, {}, materials)), designs_(designs) {}
+      : materials_(materials), designs_(designs) {
+    section_of_design_.reserve(designs.capacity());
+  }
 
-  // The indices in `designs` of the column's levels, level 1 first.
-  std::vector<std::uint32_t> levels(const std::string& load_text, int floors) {
-    auto& by_floors = by_load_[load_text];  // the index of each number of floors, less one
+  // Appends to `level_designs` the indices in `designs` of the column's levels, level 1 first.
+  // The load's text must stay where it is while this object lives.
+  void AddLevels(std::string_view load_text, int floors,
+                 std::vector<std::uint32_t>& level_designs) {
+    const std::uint32_t number =
+        load_numbers_.FindOrAdd(load_text, static_cast<std::uint32_t>(loads_.size()));
+    if (number == loads_.size()) {
+      loads_.push_back({.value = ParseNumberStrict(load_text), .designs = {}});
+    }
+    Load& load = loads_[number];
+    auto& by_floors = load.designs;  // the index of each number of floors, less one
     if (by_floors.size() < static_cast<std::size_t>(floors)) {
       by_floors.resize(static_cast<std::size_t>(floors), kNotDesigned);
     }
-    std::vector<std::uint32_t> levels(static_cast<std::size_t>(floors));
     for (int level = 1; level <= floors; ++level) {
       const int carried = floors - level + 1;
       std::uint32_t& index = by_floors[static_cast<std::size_t>(carried - 1)];
       if (index == kNotDesigned) {
         index = static_cast<std::uint32_t>(designs_.size());
-        input_.load_text = load_text;
-        designs_.push_back(DesignFloors(input_, carried));
+        DesignFloors(load.value, carried, materials_, designs_.emplace_back());
+        section_of_design_.push_back(NumberSection(designs_.back()));
       }
-      levels[static_cast<std::size_t>(level - 1)] = index;
+      level_designs.push_back(index);
     }
-    return levels;
+  }
+
+  // The number of the design's section.
+  [[nodiscard]] std::uint32_t section(std::uint32_t design) const {
+    return section_of_design_[design];
   }
 
  private:
   static constexpr std::uint32_t kNotDesigned = UINT32_MAX;
-  ColumnDesignInput input_;
+
+  // A design's section and bars, the whole numbers its texts read, or its failure.
+  struct Section {
+    std::int32_t length = 0;
+    std::int32_t bars = 0;
+    std::optional<NumericFailure> failure;
+    friend bool operator==(const Section&, const Section&) = default;
+  };
+  struct SectionHash {
+    std::size_t operator()(const Section& section) const {
+      constexpr std::uint64_t kSpread = 0x9E3779B97F4A7C15;  // 2^64 / φ
+      const std::uint64_t both = (std::uint64_t{static_cast<std::uint32_t>(section.length)} << 32) |
+                                 static_cast<std::uint32_t>(section.bars);
+      const std::uint64_t mixed =
+          (both + (section.failure ? 1 + static_cast<std::uint64_t>(*section.failure) : 0)) *
+          kSpread;
+      return static_cast<std::size_t>(mixed ^ (mixed >> 32));
+    }
+  };
+
+  // The whole number of a text FormatInteger wrote.
+  static std::int32_t WholeOf(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    if (negative) text.remove_prefix(1);
+    std::int32_t whole = 0;
+    for (const char c : text) {
+      assert(c >= '0' && c <= '9');
+      whole = whole * 10 + (c - '0');
+    }
+    return negative ? -whole : whole;
+  }
+
+  std::uint32_t NumberSection(const LevelDesign& design) {
+    const Section section{.length = WholeOf(design.length_text),
+                          .bars = WholeOf(design.bar_count_text),
+                          .failure = design.failure};
+    const std::uint32_t number = sections_.FindOrAdd(section, section_count_);
+    if (number == section_count_) ++section_count_;
+    return number;
+  }
+
+  // A load as its text reads, and its designs on each number of floors.
+  struct Load {
+    std::expected<double, NumericFailure> value = 0;
+    std::vector<std::uint32_t> designs;
+  };
+
+  const DesignMaterials& materials_;
   std::vector<LevelDesign>& designs_;
-  std::map<std::string, std::vector<std::uint32_t>> by_load_;
+  FlatIndex<std::string_view> load_numbers_;  // of each load's text, in `loads_`
+  std::vector<Load> loads_;
+  std::vector<std::uint32_t> section_of_design_;
+  FlatIndex<Section, SectionHash> sections_;
+  std::uint32_t section_count_ = 0;
 };
 
 // Consecutive levels with the same section and bars, or the same failure, as one segment.
 std::vector<ColumnSegment> MergeLevels(const Schedule& schedule, const ScheduleColumn& column) {
   std::vector<ColumnSegment> segments;
+  segments.reserve(column.levels.size());
   const int floors = static_cast<int>(column.levels.size());
   for (int level = 1; level <= floors; ++level) {
     const LevelDesign& design = schedule.Level(column, level);
@@ -117,20 +177,37 @@ std::vector<ColumnSegment> MergeLevels(const Schedule& schedule, const ScheduleC
     segments.push_back({.first_level = level,
                         .last_level = level,
                         .failure = design.failure,
-                        .length_text = design.length_text,
-                        .bar_count_text = design.bar_count_text});
+                        .length_text = design.length_text.str(),
+                        .bar_count_text = design.bar_count_text.str()});
   }
   return segments;
+}
+
+// The column's segments as numbers, the last level and the section of each: columns with the
+// same key have the same segments.
+void SegmentsKey(const Schedule& schedule, const LevelDesigns& designs,
+                 const ScheduleColumn& column, std::u32string& key) {
+  key.clear();
+  for (std::size_t level = 1; level <= column.levels.size(); ++level) {
+    const char32_t section =
+        designs.section(schedule.LevelDesignIndex(column, static_cast<int>(level)));
+    if (!key.empty() && key.back() == section) {
+      key[key.size() - 2] = static_cast<char32_t>(level);
+      continue;
+    }
+    key.push_back(static_cast<char32_t>(level));
+    key.push_back(section);
+  }
 }
 
 }  // namespace
 
 std::vector<LevelDesign> DesignLevels(const std::string& load_text, int floors,
                                       const DesignMaterials& materials) {
-  ColumnDesignInput input = DesignInput(load_text, {}, materials);
+  const auto load = ParseNumberStrict(load_text);
   std::vector<LevelDesign> levels;
   for (int level = 1; level <= floors; ++level) {
-    levels.push_back(DesignFloors(input, floors - level + 1));
+    DesignFloors(load, floors - level + 1, materials, levels.emplace_back());
   }
   return levels;
 }
@@ -144,25 +221,46 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
   std::size_t levels = 0;
   for (const ColumnInput& input : columns) levels += static_cast<std::size_t>(input.floors);
   schedule.designs.reserve(levels);  // at most one design a level
+  schedule.level_designs.reserve(levels);
+  schedule.types.reserve(columns.size());  // at most a type a column
   LevelDesigns designs(materials, schedule.designs);
-  std::map<std::vector<ColumnSegment>, std::size_t> type_of_segments;
+  // The segments' keys of the types one after another, and the type of each key. A key takes at
+  // most two numbers a level: reserved for all, so that the views of the keys stay valid.
+  std::u32string type_keys;
+  type_keys.reserve(2 * levels);
+  FlatIndex<std::u32string_view> type_of_key;
+  std::u32string key;
   for (ColumnInput& input : columns) {
+    // `schedule.columns` never grows beyond its capacity: the load's text stays where it is.
     ScheduleColumn& column = schedule.columns.emplace_back();
-    column.levels = designs.levels(input.load_text, input.floors);
     column.input = std::move(input);
-    auto segments = MergeLevels(schedule, column);
-    const auto [found, added] =
-        type_of_segments.try_emplace(std::move(segments), schedule.types.size());
-    if (added) {
+    column.levels.first = static_cast<std::uint32_t>(schedule.level_designs.size());
+    column.levels.count = static_cast<std::uint32_t>(column.input.floors);
+    designs.AddLevels(column.input.load_text, column.input.floors, schedule.level_designs);
+    SegmentsKey(schedule, designs, column, key);
+    if (const auto known = type_of_key.Find(key)) {
+      column.type = *known;
+    } else {
+      column.type = schedule.types.size();
+      type_keys.append(key);
+      const std::u32string_view kept = type_keys;
+      type_of_key.FindOrAdd(kept.substr(kept.size() - key.size()),
+                            static_cast<std::uint32_t>(column.type));
       ColumnType& type = schedule.types.emplace_back();
       type.name.push_back('T');
       type.name.append(FormatInteger(static_cast<std::int64_t>(schedule.types.size())));
-      type.segments = found->first;
+      type.segments = MergeLevels(schedule, column);
     }
-    column.type = found->second;
-    ColumnType& type = schedule.types[column.type];
-    type.columns.push_back(schedule.columns.size() - 1);
-    type.count += column.input.count;
+    schedule.types[column.type].count += column.input.count;
+  }
+  // Each type's columns, its list sized once.
+  std::vector<std::size_t> columns_of_type(schedule.types.size());
+  for (const ScheduleColumn& column : schedule.columns) ++columns_of_type[column.type];
+  for (std::size_t t = 0; t < schedule.types.size(); ++t) {
+    schedule.types[t].columns.reserve(columns_of_type[t]);
+  }
+  for (std::size_t c = 0; c < schedule.columns.size(); ++c) {
+    schedule.types[schedule.columns[c].type].columns.push_back(c);
   }
   for (ColumnType& type : schedule.types) {
     const Quantities one = SegmentQuantities(type.segments, materials, floor_height_m);

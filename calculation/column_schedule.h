@@ -4,25 +4,22 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <tuple>
 #include <vector>
 
+#include "calculation/design_calculation.h"
 #include "calculation/design_materials.h"
+#include "calculation/number_text.h"
 #include "calculation/numeric_text.h"
 #include "calculation/schedule_entry.h"
 
 namespace coldesign {
 
 // The design of a load per floor on some number of floors: a column on n floors carries
-// n − k + 1 of them at its level k (1 = the lowest).
-struct LevelDesign {
+// n − k + 1 of them at its level k (1 = the lowest). Its four texts (DesignTexts) are exactly as
+// the design writes them, and empty when the design failed.
+struct LevelDesign : DesignTexts {
   int floors_carried = 1;
   std::optional<NumericFailure> failure;  // none when designed
-  // The design's four texts, exactly as it writes them; empty when the design failed.
-  std::string required_area_text;  // cm²
-  std::string length_text;         // cm
-  std::string steel_area_text;     // cm²
-  std::string bar_count_text;
 
   friend bool operator==(const LevelDesign&, const LevelDesign&) = default;
 };
@@ -41,12 +38,6 @@ struct ColumnSegment {
   std::string bar_count_text;  // bars of the materials' diameter
 
   friend bool operator==(const ColumnSegment&, const ColumnSegment&) = default;
-  // The order of the schedule's map of types. Spelled out: the libc++ that builds the page's
-  // module has no <=> for optional.
-  friend bool operator<(const ColumnSegment& a, const ColumnSegment& b) {
-    return std::tie(a.first_level, a.last_level, a.failure, a.length_text, a.bar_count_text) <
-           std::tie(b.first_level, b.last_level, b.failure, b.length_text, b.bar_count_text);
-  }
 };
 
 // Concrete and longitudinal steel over the levels that were designed, from the floor height;
@@ -56,12 +47,20 @@ struct Quantities {
   double steel_kg = 0;
 };
 
+// Where a column's levels stand in Schedule::level_designs: one array for all the columns.
+struct LevelRange {
+  std::uint32_t first = 0;
+  std::uint32_t count = 0;
+
+  [[nodiscard]] std::size_t size() const { return count; }
+  friend bool operator==(const LevelRange&, const LevelRange&) = default;
+};
+
 struct ScheduleColumn {
   ColumnInput input;
   bool repeated_mark = false;  // another column of the schedule has the same mark
-  // Level k (1 = the lowest) is Schedule::designs[levels[k − 1]]: Schedule::Level gives it.
-  std::vector<std::uint32_t> levels;
-  std::size_t type = 0;  // its index in Schedule::types
+  LevelRange levels;           // Schedule::Level gives each
+  std::size_t type = 0;        // its index in Schedule::types
 };
 
 // Columns with the same segments.
@@ -81,12 +80,18 @@ struct Schedule {
   // Each load (as written) on each number of floors, designed once for every column that
   // carries it.
   std::vector<LevelDesign> designs;
+  // The index in `designs` of each level of each column, a column's levels lowest first.
+  std::vector<std::uint32_t> level_designs;
   Quantities total;
   bool all_designed = true;  // no level of any column failed
 
   // The design of the column's level (1 = the lowest).
   [[nodiscard]] const LevelDesign& Level(const ScheduleColumn& column, int level) const {
-    return designs[column.levels[static_cast<std::size_t>(level - 1)]];
+    return designs[LevelDesignIndex(column, level)];
+  }
+  // The index of that design in `designs`.
+  [[nodiscard]] std::uint32_t LevelDesignIndex(const ScheduleColumn& column, int level) const {
+    return level_designs[column.levels.first + static_cast<std::size_t>(level - 1)];
   }
 };
 

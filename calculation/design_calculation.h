@@ -6,6 +6,7 @@
 #include "calculation/design_materials.h"
 #include "calculation/design_rules.h"
 #include "calculation/design_working.h"
+#include "calculation/number_text.h"
 #include "calculation/numeric_text.h"
 #include "calculation/rounding.h"
 
@@ -37,5 +38,23 @@ struct DesignFailure {
 };
 
 std::expected<ColumnDesignResult, DesignFailure> DesignColumn(const ColumnDesignInput& input);
+
+// A design's four texts alone, kept in place: what a schedule keeps of each of its designs.
+struct DesignTexts {
+  NumberText required_area_text;  // cm²
+  NumberText length_text;         // cm
+  NumberText steel_area_text;     // cm²
+  NumberText bar_count_text;
+
+  friend bool operator==(const DesignTexts&, const DesignTexts&) = default;
+};
+
+// The same design of a load already read (ParseNumberStrict of its text, or the reason it could
+// not be) on a whole number of floors, the width the materials', writing only its four texts:
+// for callers that design many columns. On a failure the texts of the failing step and those
+// after it are empty.
+std::expected<void, NumericFailure> DesignColumnTexts(std::expected<double, NumericFailure> load,
+                                                      int floors, const DesignMaterials& materials,
+                                                      DesignTexts& texts);
 
 }  // namespace coldesign

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace coldesign::rules {
 
@@ -80,7 +81,7 @@ inline constexpr int kMostMarkBytes = 100;
 // memory.
 inline constexpr int kMostScheduleLevels = 1000000;
 // A schedule's CSV file is read whole; a larger one is refused before it is read, bytes.
-inline constexpr long long kMostScheduleFileBytes = 256LL * 1024 * 1024;
+inline constexpr std::int64_t kMostScheduleFileBytes = std::int64_t{256} * 1024 * 1024;
 
 // The drawing's assumptions, not checked against a code: clear cover to the tie, mm ...
 inline constexpr double kClearCoverMm = 25;

@@ -5,16 +5,37 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <expected>
+#include <string_view>
+
+#include "calculation/numeric_text.h"
 
 namespace coldesign::detail {
 
-// Large enough for every text that FormatNumber or FormatInteger writes.
-inline constexpr std::size_t kNumberTextCapacity = 32;
+// Large enough for every text that FormatNumber or FormatInteger writes, and for the bytes
+// FormatNumberTo copies beyond a text's end.
+inline constexpr std::size_t kNumberTextCapacity = 40;
 
 // Writes FormatNumber(value) to out (kNumberTextCapacity chars) and returns its length.
 std::size_t FormatNumberTo(double value, char* out);
 
 // Writes FormatInteger(value) to out (kNumberTextCapacity chars) and returns its length.
 std::size_t FormatIntegerTo(std::int64_t value, char* out);
+
+// FormatNumber(value) on the stack, and the value its text reads back as: exactly
+// ParseNumberStrict(text), worked out from the rounded digits without reading the text for the
+// magnitudes a design meets.
+struct WrittenNumber {
+  char text[kNumberTextCapacity];
+  std::size_t size;
+  std::expected<double, NumericFailure> value;
+
+  [[nodiscard]] std::string_view view() const { return {text, size}; }
+};
+
+WrittenNumber WriteNumber(double value);
+
+// WriteNumber(value).value alone, without writing the text where it can be helped.
+std::expected<double, NumericFailure> ReadBack(double value);
 
 }  // namespace coldesign::detail

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <expected>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -68,6 +69,12 @@ enum class CsvLevels { All, LowestOnly };
 // level), lines ended by LF; the numbers are the design's texts; status "ok", or the failure
 // ("overflow") with the result cells empty.
 std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels = CsvLevels::All);
+
+// The same text handed to `write` in pieces of some tens of kilobytes, in order, so that a large
+// schedule goes to a file without being held whole. Stops at the first piece that `write`
+// refuses (returns false for) and gives false; true when every piece was taken.
+bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
+                      const std::function<bool(std::string_view)>& write);
 
 // The BOM, the header "mark,load,floors,count" and the rows as typed: what ReadScheduleCsv reads
 // back.

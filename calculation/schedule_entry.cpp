@@ -24,19 +24,26 @@ std::expected<int, ScheduleProblem> ReadWhole(std::string_view text, int least, 
 }  // namespace
 
 std::string_view TrimBlanks(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
 }
 
 std::expected<ColumnInput, EntryError> ReadEntry(const ColumnEntry& entry) {
+  return ReadEntry(entry.mark, entry.load_text, entry.floors_text, entry.count_text);
+}
+
+std::expected<ColumnInput, EntryError> ReadEntry(std::string_view mark, std::string_view load_text,
+                                                 std::string_view floors_text,
+                                                 std::string_view count_text) {
   ColumnInput input;
-  input.mark = TrimBlanks(entry.mark);
+  input.mark = TrimBlanks(mark);
   if (input.mark.size() > static_cast<std::size_t>(rules::kMostMarkBytes)) {
     return std::unexpected(EntryError{ScheduleField::Mark, ScheduleProblem::MarkTooLong});
   }
 
-  const std::string_view load = TrimBlanks(entry.load_text);
+  const std::string_view load = TrimBlanks(load_text);
   if (load.empty()) {
     return std::unexpected(EntryError{ScheduleField::Load, ScheduleProblem::MissingValue});
   }
@@ -50,7 +57,7 @@ std::expected<ColumnInput, EntryError> ReadEntry(const ColumnEntry& entry) {
   }
   input.load_text = load;
 
-  const std::string_view floors = TrimBlanks(entry.floors_text);
+  const std::string_view floors = TrimBlanks(floors_text);
   if (floors.empty()) {
     return std::unexpected(EntryError{ScheduleField::Floors, ScheduleProblem::MissingValue});
   }
@@ -59,7 +66,7 @@ std::expected<ColumnInput, EntryError> ReadEntry(const ColumnEntry& entry) {
   if (!floor_count) return std::unexpected(EntryError{ScheduleField::Floors, floor_count.error()});
   input.floors = *floor_count;
 
-  const std::string_view count = TrimBlanks(entry.count_text);
+  const std::string_view count = TrimBlanks(count_text);
   if (!count.empty()) {
     const auto column_count =
         ReadWhole(count, 1, rules::kMostColumnCount, ScheduleProblem::CountOutOfRange);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <expected>
 #include <string>
+#include <string_view>
 
 namespace coldesign {
 
@@ -63,6 +64,11 @@ struct EntryError {
 
 // The row's values checked in the order of the fields; the first problem, or the row read.
 std::expected<ColumnInput, EntryError> ReadEntry(const ColumnEntry& entry);
+
+// The same for the values of a row given as views (a CSV reader's).
+std::expected<ColumnInput, EntryError> ReadEntry(std::string_view mark, std::string_view load_text,
+                                                 std::string_view floors_text,
+                                                 std::string_view count_text);
 
 // The text with its leading and trailing spaces and tabs dropped.
 std::string_view TrimBlanks(std::string_view text);

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <expected>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -24,6 +25,7 @@
 #include "calculation/schedule_csv.h"
 #include "cli/command_line_texts.h"
 #include "cli/schedule_pdf_output.h"
+#include "cli/upper_vector_state.h"
 #include "sheet/program_version.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -111,21 +113,35 @@ std::expected<DesignMaterials, Message> ReadMaterials(const QCommandLineParser& 
   return materials;
 }
 
-// Everything or nothing: stdout when no file is named, else the file replaced whole.
-int Write(std::string_view bytes, const QString& path) {
+// Takes the next piece of the output; false when it could not be written.
+using WritePiece = std::function<bool(std::string_view)>;
+
+// Everything or nothing: stdout when no file is named, else the file replaced whole. `produce`
+// hands the output over in pieces and gives false when one was not taken.
+int Write(const std::function<bool(const WritePiece&)>& produce, const QString& path) {
   if (path.isEmpty()) {
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
-                         std::fflush(stdout) == 0;
+    const bool written =
+        produce([](std::string_view piece) {
+          return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
+        }) &&
+        std::fflush(stdout) == 0;
     return written ? 0 : Refuse(FileMessage("stdout", "", true));
   }
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-          static_cast<qint64>(bytes.size()) ||
-      !file.commit()) {
+  const bool written = file.open(QIODevice::WriteOnly) && produce([&file](std::string_view piece) {
+                         return file.write(piece.data(), static_cast<qint64>(piece.size())) ==
+                                static_cast<qint64>(piece.size());
+                       }) &&
+                       file.commit();
+  if (!written) {
     return Refuse(FileMessage(path.toStdString(), file.errorString().toStdString(), true));
   }
   return 0;
+}
+
+// The same for output held whole.
+int Write(std::string_view bytes, const QString& path) {
+  return Write([bytes](const WritePiece& write) { return write(bytes); }, path);
 }
 
 // Names each mark that more than one row has, with its lines.
@@ -204,7 +220,7 @@ int RunSchedule(const QStringList& arguments) {
   const double height = floor_height->value_or(rules::kFloorHeightM);
   if (!FloorHeightInRange(height)) return Refuse(FloorHeightMessage());
 
-  const QString input_path = positional[1];
+  const QString& input_path = positional[1];
   const std::string input_name = input_path.toStdString();
   QFile input(input_path);
   if (!input.open(QIODevice::ReadOnly)) {
@@ -212,13 +228,19 @@ int RunSchedule(const QStringList& arguments) {
   }
   // One byte more than a schedule may have, so that a larger file is seen and refused.
   const QByteArray text = input.read(rules::kMostScheduleFileBytes + 1);
+  ClearUpperVectorState();  // after the arguments and the file, before the engine's work
   auto csv = ReadScheduleCsv(std::string_view(text.constData(), text.size()));
   if (!csv) return Refuse(CsvErrorMessage(input_name, csv.error()));
 
   const Schedule schedule = DesignSchedule(std::move(csv->columns), *materials, height);
   WarnOfRepeatedMarks(input_name, schedule, csv->lines);
+  // The CSV goes out in pieces as it is written: a large schedule is never held whole.
   const int status = pdf ? Write(SchedulePdfWithoutDisplay(schedule).toStdString(), output)
-                         : Write(WriteScheduleCsv(schedule), output);
+                         : Write(
+                               [&schedule](const WritePiece& write) {
+                                 return WriteScheduleCsv(schedule, CsvLevels::All, write);
+                               },
+                               output);
   if (status != 0) return status;
   return schedule.all_designed ? kEveryLevelDesigned : kSomeLevelFailed;
 }

@@ -23,7 +23,8 @@ COLDESIGN_TEST_PACKAGES=(
 COLDESIGN_WEB_PACKAGES=(
   cmake ninja-build clang-16 lld-16 wasi-libc libc++-16-dev-wasm32 libc++abi-16-dev-wasm32
   libclang-rt-16-dev-wasm32 libfast-float-dev
-  python3 python3-fonttools python3-brotli librsvg2-bin fonts-noto-core
+  python3 python3-fonttools python3-brotli python3-rjsmin python3-rcssmin librsvg2-bin
+  fonts-noto-core
 )
 
 # Needed by the page's tests besides Node and npm (coldesign_install_node).

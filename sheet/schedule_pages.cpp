@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "resources/fonts/embedded_fonts.h"
@@ -31,7 +32,9 @@ const QColor kRuleColour(0x80, 0x80, 0x80);
 const QColor kHeaderFill(0xE8, 0xE8, 0xE8);
 const QColor kFailureColour(0xB0, 0x00, 0x20);
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 QString Figure(double value) { return Text(FormatNumber(value)); }
 
 // One cell of a row: its text, whether it reads left to right (numbers), and whether it is
@@ -57,11 +60,11 @@ struct Table {
 
 QString SectionTitle() { return Texts::tr("المقطع cm", "schedule-pages.section"); }
 
-QString SectionText(int width_cm, const std::string& length_text) {
+QString SectionText(int width_cm, std::string_view length_text) {
   return Figure(width_cm) + u" × "_s + Text(length_text);
 }
 
-QString BarsText(const std::string& bar_count_text, int bar_diameter_mm) {
+QString BarsText(std::string_view bar_count_text, int bar_diameter_mm) {
   return Text(bar_count_text) + u" Φ"_s + Figure(bar_diameter_mm);
 }
 
@@ -247,6 +250,7 @@ class SchedulePainter {
     y_ += kRowHeight;
     page_.rect({kMargin, y_, width, kRowHeight}, 0.5, kRuleColour, kHeaderFill);
     std::vector<Cell> titles;
+    titles.reserve(table.columns.size());
     for (const Column& column : table.columns) titles.push_back({column.title, false, true});
     cells(table, titles, Qt::black);
     y_ += kRowHeight;

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 #include "translations/texts.h"
 
@@ -14,7 +15,9 @@ using namespace Qt::Literals::StringLiterals;
 
 const QColor kFailure(0xB0, 0x00, 0x20);
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 QString Whole(std::int64_t value) { return Text(FormatInteger(value)); }
 
 enum LevelColumn {

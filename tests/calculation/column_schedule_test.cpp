@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -109,6 +111,18 @@ INSTANTIATE_TEST_SUITE_P(
         // fcu 300, fy 4000, b 25, Φ20: 50 t on 2 floors needs 35 cm, on one the least 25 cm.
         Building{
             "other materials", {{"C1", "50", 2, 1}}, kOtherMaterials, {0}, {"1:35x4 2:25x4"}, {1}},
+        // Quotients read exactly on a half or at the least value, where the schedule's quick
+        // comparison hands over to the text: 35.5 cm rounds to an even 36, raised to 40; 30.5
+        // to 30; 5.5 bars to 6; 30 cm and 4.5 bars stay at the least values.
+        Building{"quotients on a half",
+                 {{"C1", "108.068454545455", 1, 1},
+                  {"C2", "92.8475454545455", 1, 1},
+                  {"C3", "111.62", 1, 1},
+                  {"C4", "91.3254545454545", 1, 1}},
+                 {},
+                 {0, 1, 0, 2},
+                 {"1:40x6", "1:30x6", "1:30x4"},
+                 {2, 1, 1}},
         // Every level overflows: one failed segment, and the schedule says so.
         Building{"a load too large",
                  {{"C1", "1e300", 2, 1}, {"C2", "10", 1, 1}},
@@ -117,6 +131,49 @@ INSTANTIATE_TEST_SUITE_P(
                  {"1-2:failed", "1:30x4"},
                  {1, 1},
                  false}));
+
+// The schedule decides a quotient well away from a half or from the least value by the number
+// itself, and reads its 15-digit text otherwise: loads aimed at a half, a whole number or the
+// least value, written to 6 … 17 digits (so a few units in the last place either side), in three
+// materials, must still design as one column does.
+TEST(ScheduleLevels, AtTheEdgesOfRoundingAreOneColumnDesigns) {
+  for (const DesignMaterials& materials :
+       {DesignMaterials{}, kOtherMaterials,
+        DesignMaterials{
+            .concrete_strength_kg_per_cm2 = 275.5, .width_cm = 35, .load_factor = 1.05}}) {
+    // Required areas that put the length, then the bar count, on an edge.
+    std::vector<double> areas;
+    for (const double above_least : {0.0, 0.5, 5.5, 10.5, 140.0}) {
+      areas.push_back((materials.width_cm + above_least) * materials.width_cm);
+    }
+    for (const double bars : {4.0, 4.5, 18.5, 40.0}) {
+      areas.push_back(bars * BarAreaCm2(materials.bar_diameter_mm) /
+                      rules::kSteelShareOfRequiredArea);
+    }
+    std::vector<ColumnInput> columns;
+    for (const double area : areas) {
+      const double load = area * CarryingStressKgPerCm2(materials) / rules::kKilogramsPerTon /
+                          materials.load_factor;  // on one floor
+      for (int digits = 6; digits <= 17; ++digits) {
+        char text[32];
+        const auto written = std::to_chars(std::begin(text), std::end(text), load,
+                                           std::chars_format::general, digits);
+        columns.push_back({"C", std::string(std::begin(text), written.ptr), 3, 1});
+      }
+    }
+    const Schedule schedule = DesignSchedule(columns, materials);
+    for (const ScheduleColumn& column : schedule.columns) {
+      for (int k = 1; k <= column.input.floors; ++k) {
+        const LevelDesign& level = schedule.Level(column, k);
+        const auto alone = DesignColumn(
+            DesignInput(column.input.load_text, std::to_string(level.floors_carried), materials));
+        ASSERT_TRUE(alone.has_value()) << column.input.load_text;
+        EXPECT_EQ(alone->length_text, level.length_text) << column.input.load_text;
+        EXPECT_EQ(alone->bar_count_text, level.bar_count_text) << column.input.load_text;
+      }
+    }
+  }
+}
 
 // 30 t on 4 floors: 0.3 × 0.4 × 3 + 3 × 0.3 × 0.3 × 3 = 1.17 m³ of concrete, and 6 × 3 + 4 × 9
 // = 54 m of Φ16 at 1.578336 kg/m; 10 t on 5 floors: 1.35 m³ and 60 m.

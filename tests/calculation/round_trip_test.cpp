@@ -1,5 +1,6 @@
 // Property tests over pseudo-random doubles (fixed seeds): FormatNumber writes the value rounded
-// to 15 significant digits, in the layout of C's "%.15G", and both parsers read it back.
+// to 15 significant digits, in the layout of C's "%.15G", and both parsers read it back, as the
+// design's WriteNumber tells without reading.
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@
 #include <system_error>
 
 #include "calculation/numeric_text.h"
+#include "calculation/numeric_text_detail.h"
 
 namespace coldesign {
 namespace {
@@ -59,6 +61,16 @@ void CheckRoundTrip(double value) {
     ASSERT_EQ(value < 0, leading < 0) << text;
   }
   ASSERT_TRUE(IsNumericText(text) == strict.has_value());
+
+  const detail::WrittenNumber written = detail::WriteNumber(value);
+  ASSERT_EQ(text, written.view());
+  ASSERT_EQ(strict.has_value(), written.value.has_value()) << text;
+  if (strict) {
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(*strict), std::bit_cast<std::uint64_t>(*written.value))
+        << text;
+  } else {
+    ASSERT_EQ(strict.error(), written.value.error()) << text;
+  }
 }
 
 TEST(RoundTrip, AnyBitPattern) {

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace coldesign {
@@ -142,6 +144,45 @@ TEST(WriteScheduleCsv, WritesEveryLevelWithTheDesignsTextsAndEmptyCellsOnFailure
   EXPECT_EQ(header + "\"C,1\",2,1,4,1182.58376635012,30,40,11.8258376635012,6,16,ok\n" +
                 ",1,1,1,,,,,,,overflow\n",
             WriteScheduleCsv(schedule, CsvLevels::LowestOnly));
+}
+
+// A schedule of some 300 kB goes out in several pieces, each of whole rows, every level once;
+// the first piece refused stops it.
+TEST(WriteScheduleCsv, InPiecesOfWholeRowsAndStopsWhenRefused) {
+  std::vector<ColumnInput> columns;
+  std::size_t levels = 0;
+  for (int i = 1; i <= 1000; ++i) {
+    columns.push_back({"C" + std::to_string(i), std::to_string(i % 300) + ".5", 1 + i % 7, 1});
+    levels += static_cast<std::size_t>(columns.back().floors);
+  }
+  const Schedule schedule = DesignSchedule(columns, {});
+  std::vector<std::string> pieces;
+  EXPECT_TRUE(WriteScheduleCsv(schedule, CsvLevels::All, [&pieces](std::string_view piece) {
+    pieces.emplace_back(piece);
+    return true;
+  }));
+  EXPECT_GT(pieces.size(), 2U);
+  std::size_t lines = 0;
+  for (const std::string& piece : pieces) {
+    EXPECT_TRUE(piece.ends_with('\n'));
+    lines += static_cast<std::size_t>(std::ranges::count(piece, '\n'));
+  }
+  EXPECT_EQ(1 + levels, lines);
+  int offered = 0;
+  EXPECT_FALSE(WriteScheduleCsv(schedule, CsvLevels::All, [&offered](std::string_view) {
+    ++offered;
+    return false;
+  }));
+  EXPECT_EQ(1, offered);
+
+  // A mark longer than a piece (never one that ReadEntry takes) goes out whole all the same.
+  const std::string long_mark(100'000, 'x');
+  std::string expected = WriteScheduleCsv(DesignSchedule({{"x", "30", 2, 1}}, {}));
+  for (std::size_t at = 0; (at = expected.find("\nx,", at)) != std::string::npos;) {
+    expected.replace(at + 1, 1, long_mark);
+    at += long_mark.size();
+  }
+  EXPECT_EQ(expected, WriteScheduleCsv(DesignSchedule({{long_mark, "30", 2, 1}}, {})));
 }
 
 TEST(ScheduleCsvRoundTrip, WrittenColumnsReadBackToTheSameSchedule) {
