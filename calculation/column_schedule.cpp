@@ -59,15 +59,16 @@ void DesignFloors(const std::expected<double, NumericFailure>& load, int floors_
 }
 
 // Designs each load on 1, 2 … floors once, for all the columns that carry it (the same text),
-// and numbers the sections of the designs: designs with the same section and bars, or the same
-// failure, have the same number.
+// and, when asked, numbers the sections of the designs: designs with the same section and bars,
+// or the same failure, have the same number.
 class LevelDesigns {
  public:
   // `designs` is reserved for every design the schedule may need and never grows beyond that,
   // so that views of its texts stay valid.
-  LevelDesigns(const DesignMaterials& materials, std::vector<LevelDesign>& designs)
-      : materials_(materials), designs_(designs) {
-    section_of_design_.reserve(designs.capacity());
+  LevelDesigns(const DesignMaterials& materials, std::vector<LevelDesign>& designs,
+               bool number_sections)
+      : materials_(materials), designs_(designs), number_sections_(number_sections) {
+    if (number_sections_) section_of_design_.reserve(designs.capacity());
   }
 
   // Appends to `level_designs` the indices in `designs` of the column's levels, level 1 first.
@@ -90,7 +91,7 @@ class LevelDesigns {
       if (index == kNotDesigned) {
         index = static_cast<std::uint32_t>(designs_.size());
         DesignFloors(load.value, carried, materials_, designs_.emplace_back());
-        section_of_design_.push_back(NumberSection(designs_.back()));
+        if (number_sections_) section_of_design_.push_back(NumberSection(designs_.back()));
       }
       level_designs.push_back(index);
     }
@@ -152,6 +153,7 @@ class LevelDesigns {
 
   const DesignMaterials& materials_;
   std::vector<LevelDesign>& designs_;
+  bool number_sections_;
   FlatIndex<std::string_view> load_numbers_;  // of each load's text, in `loads_`
   std::vector<Load> loads_;
   std::vector<std::uint32_t> section_of_design_;
@@ -200,6 +202,61 @@ void SegmentsKey(const Schedule& schedule, const LevelDesigns& designs,
   }
 }
 
+// Finds each column's type, a new one for segments not met before.
+class ColumnTypes {
+ public:
+  // A key takes at most two numbers a level: the keys' text is reserved for all, so that the
+  // views of the keys stay valid.
+  explicit ColumnTypes(std::size_t levels) { keys_.reserve(2 * levels); }
+
+  // The index of the column's type in `schedule.types`, whose count takes the column's.
+  std::size_t TypeOf(Schedule& schedule, const LevelDesigns& designs,
+                     const ScheduleColumn& column) {
+    SegmentsKey(schedule, designs, column, key_);
+    std::size_t type = 0;
+    if (const auto known = type_of_key_.Find(key_)) {
+      type = *known;
+    } else {
+      type = schedule.types.size();
+      keys_.append(key_);
+      const std::u32string_view kept = keys_;
+      type_of_key_.FindOrAdd(kept.substr(kept.size() - key_.size()),
+                             static_cast<std::uint32_t>(type));
+      ColumnType& added = schedule.types.emplace_back();
+      added.name.push_back('T');
+      added.name.append(FormatInteger(static_cast<std::int64_t>(schedule.types.size())));
+      added.segments = MergeLevels(schedule, column);
+    }
+    schedule.types[type].count += column.input.count;
+    return type;
+  }
+
+ private:
+  std::u32string keys_;  // the segments' keys of the types one after another
+  FlatIndex<std::u32string_view> type_of_key_;
+  std::u32string key_;  // the column's at hand
+};
+
+// Lists each type's columns and works out the quantities per type and in total.
+void ListTypesAndQuantities(Schedule& schedule) {
+  std::vector<std::size_t> columns_of_type(schedule.types.size());
+  for (const ScheduleColumn& column : schedule.columns) ++columns_of_type[column.type];
+  for (std::size_t t = 0; t < schedule.types.size(); ++t) {
+    schedule.types[t].columns.reserve(columns_of_type[t]);
+  }
+  for (std::size_t c = 0; c < schedule.columns.size(); ++c) {
+    schedule.types[schedule.columns[c].type].columns.push_back(c);
+  }
+  for (ColumnType& type : schedule.types) {
+    const Quantities one =
+        SegmentQuantities(type.segments, schedule.materials, schedule.floor_height_m);
+    const auto count = static_cast<double>(type.count);
+    type.quantities = {.concrete_m3 = one.concrete_m3 * count, .steel_kg = one.steel_kg * count};
+    schedule.total.concrete_m3 += type.quantities.concrete_m3;
+    schedule.total.steel_kg += type.quantities.steel_kg;
+  }
+}
+
 }  // namespace
 
 std::vector<LevelDesign> DesignLevels(const std::string& load_text, int floors,
@@ -213,7 +270,8 @@ std::vector<LevelDesign> DesignLevels(const std::string& load_text, int floors,
 }
 
 Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials& materials,
-                        double floor_height_m) {
+                        double floor_height_m, ScheduleParts parts) {
+  const bool whole = parts == ScheduleParts::Whole;
   Schedule schedule;
   schedule.materials = materials;
   schedule.floor_height_m = floor_height_m;
@@ -222,14 +280,9 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
   for (const ColumnInput& input : columns) levels += static_cast<std::size_t>(input.floors);
   schedule.designs.reserve(levels);  // at most one design a level
   schedule.level_designs.reserve(levels);
-  schedule.types.reserve(columns.size());  // at most a type a column
-  LevelDesigns designs(materials, schedule.designs);
-  // The segments' keys of the types one after another, and the type of each key. A key takes at
-  // most two numbers a level: reserved for all, so that the views of the keys stay valid.
-  std::u32string type_keys;
-  type_keys.reserve(2 * levels);
-  FlatIndex<std::u32string_view> type_of_key;
-  std::u32string key;
+  if (whole) schedule.types.reserve(columns.size());  // at most a type a column
+  LevelDesigns designs(materials, schedule.designs, whole);
+  ColumnTypes types(whole ? levels : 0);
   for (ColumnInput& input : columns) {
     // `schedule.columns` never grows beyond its capacity: the load's text stays where it is.
     ScheduleColumn& column = schedule.columns.emplace_back();
@@ -237,38 +290,9 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
     column.levels.first = static_cast<std::uint32_t>(schedule.level_designs.size());
     column.levels.count = static_cast<std::uint32_t>(column.input.floors);
     designs.AddLevels(column.input.load_text, column.input.floors, schedule.level_designs);
-    SegmentsKey(schedule, designs, column, key);
-    if (const auto known = type_of_key.Find(key)) {
-      column.type = *known;
-    } else {
-      column.type = schedule.types.size();
-      type_keys.append(key);
-      const std::u32string_view kept = type_keys;
-      type_of_key.FindOrAdd(kept.substr(kept.size() - key.size()),
-                            static_cast<std::uint32_t>(column.type));
-      ColumnType& type = schedule.types.emplace_back();
-      type.name.push_back('T');
-      type.name.append(FormatInteger(static_cast<std::int64_t>(schedule.types.size())));
-      type.segments = MergeLevels(schedule, column);
-    }
-    schedule.types[column.type].count += column.input.count;
+    if (whole) column.type = types.TypeOf(schedule, designs, column);
   }
-  // Each type's columns, its list sized once.
-  std::vector<std::size_t> columns_of_type(schedule.types.size());
-  for (const ScheduleColumn& column : schedule.columns) ++columns_of_type[column.type];
-  for (std::size_t t = 0; t < schedule.types.size(); ++t) {
-    schedule.types[t].columns.reserve(columns_of_type[t]);
-  }
-  for (std::size_t c = 0; c < schedule.columns.size(); ++c) {
-    schedule.types[schedule.columns[c].type].columns.push_back(c);
-  }
-  for (ColumnType& type : schedule.types) {
-    const Quantities one = SegmentQuantities(type.segments, materials, floor_height_m);
-    const auto count = static_cast<double>(type.count);
-    type.quantities = {.concrete_m3 = one.concrete_m3 * count, .steel_kg = one.steel_kg * count};
-    schedule.total.concrete_m3 += type.quantities.concrete_m3;
-    schedule.total.steel_kg += type.quantities.steel_kg;
-  }
+  if (whole) ListTypesAndQuantities(schedule);
   schedule.all_designed = std::ranges::none_of(
       schedule.designs, [](const LevelDesign& design) { return design.failure.has_value(); });
   FlagRepeatedMarks(schedule.columns);

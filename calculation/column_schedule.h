@@ -95,10 +95,16 @@ struct Schedule {
   }
 };
 
+// What DesignSchedule works out: the whole schedule, or only what its CSV shows (every level of
+// every column, and the marks that repeat), without the types and the quantities: `types` is
+// then empty and no ScheduleColumn::type names one.
+enum class ScheduleParts { Whole, Levels };
+
 // The schedule of the columns. The materials are meant to pass CheckMaterials and the floor
 // height to lie in the rules table's range; the columns are as ReadEntry gives them.
 Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials& materials,
-                        double floor_height_m = rules::kFloorHeightM);
+                        double floor_height_m = rules::kFloorHeightM,
+                        ScheduleParts parts = ScheduleParts::Whole);
 
 // Whether a floor height, m, lies in the rules table's range.
 bool FloorHeightInRange(double floor_height_m);

@@ -193,7 +193,8 @@ int RunDesign(const QStringList& arguments) {
                                   load ? entry.load_text : entry.floors_text,
                                   ProblemMessage(column.error().problem)));
   }
-  const Schedule schedule = DesignSchedule({std::move(*column)}, *materials);
+  const Schedule schedule =
+      DesignSchedule({std::move(*column)}, *materials, rules::kFloorHeightM, ScheduleParts::Levels);
   const std::string csv = WriteScheduleCsv(schedule, CsvLevels::LowestOnly);
   if (const int status = Write(csv, {}); status != 0) return status;
   return schedule.Level(schedule.columns.front(), 1).failure ? kSomeLevelFailed
@@ -232,7 +233,9 @@ int RunSchedule(const QStringList& arguments) {
   auto csv = ReadScheduleCsv(std::string_view(text.constData(), text.size()));
   if (!csv) return Refuse(CsvErrorMessage(input_name, csv.error()));
 
-  const Schedule schedule = DesignSchedule(std::move(csv->columns), *materials, height);
+  // The CSV shows the levels alone; the PDF the types and quantities too.
+  const Schedule schedule = DesignSchedule(std::move(csv->columns), *materials, height,
+                                           pdf ? ScheduleParts::Whole : ScheduleParts::Levels);
   WarnOfRepeatedMarks(input_name, schedule, csv->lines);
   // The CSV goes out in pieces as it is written: a large schedule is never held whole.
   const int status = pdf ? Write(SchedulePdfWithoutDisplay(schedule).toStdString(), output)

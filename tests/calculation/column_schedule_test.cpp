@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "calculation/design_calculation.h"
+#include "calculation/schedule_csv.h"
 
 namespace coldesign {
 namespace {
@@ -76,6 +77,16 @@ TEST_P(ScheduleOf, LevelsAreOneColumnDesignsAndTypesShareSegments) {
     EXPECT_EQ(building.type_counts[t], schedule.types[t].count);
   }
   EXPECT_EQ(building.all_designed, schedule.all_designed);
+
+  // The levels alone, as the command line's CSV asks for them: the same CSV and flags, no types.
+  const Schedule levels = DesignSchedule(building.columns, building.materials, rules::kFloorHeightM,
+                                         ScheduleParts::Levels);
+  EXPECT_EQ(WriteScheduleCsv(schedule), WriteScheduleCsv(levels));
+  EXPECT_EQ(schedule.all_designed, levels.all_designed);
+  for (std::size_t i = 0; i < schedule.columns.size(); ++i) {
+    EXPECT_EQ(schedule.columns[i].repeated_mark, levels.columns[i].repeated_mark);
+  }
+  EXPECT_TRUE(levels.types.empty());
 }
 
 const DesignMaterials kOtherMaterials{.concrete_strength_kg_per_cm2 = 300,
