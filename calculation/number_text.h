@@ -16,7 +16,11 @@ class NumberText {
   static constexpr std::size_t kCapacity = 23;
 
   NumberText() = default;
-  explicit NumberText(std::string_view text) { *this = text; }
+  // Made from a text, as a std::string is.
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  NumberText(std::string_view text) { *this = text; }
+  // NOLINTNEXTLINE(google-explicit-constructor)
+  NumberText(const char* text) : NumberText(std::string_view(text)) {}
 
   NumberText& operator=(std::string_view text) {
     assert(text.size() <= kCapacity);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 #include "calculation/design_rules.h"
 #include "calculation/section_layout.h"
@@ -30,7 +31,9 @@ const QColor kNote(0x44, 0x44, 0x44);
 const QColor kEmphasis(0x12, 0x2C, 0x4A);  // headings and results, in place of a bold face
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignTop;
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A number of the design's rules as the calculation writes numbers.
 QString Figure(double value) { return Text(FormatNumber(value)); }

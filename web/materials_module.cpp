@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <expected>
 #include <string>
+#include <string_view>
 
 #include "calculation/design_calculation.h"
 #include "calculation/design_materials.h"
@@ -135,8 +136,8 @@ const WorkingAnswer* DesignWithWorkingExport(const TextView* texts) {
     refused = {.outcome = WorkingOutcome::Materials, .choice = ChoiceCode(materials.error())};
     return &refused;
   }
-  store = new Store{coldesign::DesignColumn(coldesign::DesignInput(
-      std::string(View(texts[0])), std::string(View(texts[1])), *materials))};
+  store = new Store{.design = coldesign::DesignColumn(coldesign::DesignInput(
+                        std::string(View(texts[0])), std::string(View(texts[1])), *materials))};
   WorkingAnswer& answer = store->answer;
   const auto& design = store->design;
   const coldesign::ColumnDesignResult& result = design ? *design : design.error().partial;
@@ -159,14 +160,14 @@ const WorkingAnswer* DesignWithWorkingExport(const TextView* texts) {
                             (m.load_factor - 1) * 100,
                             coldesign::CarryingStressKgPerCm2(m),
                             coldesign::BarAreaCm2(m.bar_diameter_mm)};
-  const std::string* results[] = {&result.required_area_text,       &result.length_text,
-                                  &result.steel_area_text,          &result.bar_count_text,
-                                  &working.length_quotient_text,    &working.rounded_length_text,
-                                  &working.steel_share_text,        &working.least_steel_text,
-                                  &working.bar_quotient_text,       &working.rounded_bar_text,
-                                  &working.steel_ratio_percent_text};
+  const std::string_view results[] = {result.required_area_text,       result.length_text,
+                                      result.steel_area_text,          result.bar_count_text,
+                                      working.length_quotient_text,    working.rounded_length_text,
+                                      working.steel_share_text,        working.least_steel_text,
+                                      working.bar_quotient_text,       working.rounded_bar_text,
+                                      working.steel_ratio_percent_text};
   static_assert(std::size(results) + std::size(numbers) == std::size(WorkingAnswer{}.texts));
-  for (std::size_t i = 0; i < std::size(results); ++i) answer.texts[i] = ViewOf(*results[i]);
+  for (std::size_t i = 0; i < std::size(results); ++i) answer.texts[i] = ViewOf(results[i]);
   for (std::size_t i = 0; i < std::size(numbers); ++i) {
     store->numbers[i] = coldesign::FormatNumber(numbers[i]);
     answer.texts[std::size(results) + i] = ViewOf(store->numbers[i]);

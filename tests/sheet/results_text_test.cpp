@@ -12,7 +12,7 @@ using namespace Qt::Literals::StringLiterals;
 TEST(ResultsText, PlainAndHtmlHoldTheInputsAndResultsWithUnits) {
   SheetContent content;
   content.input = {"١٠٠", "7"};
-  content.result = {"6898.40530370901", "230", "68.9840530370901", "34"};
+  content.result = {"6898.40530370901", "230", "68.9840530370901", "34", {}};
   const QStringList wanted = {
       u"١٠٠ t"_s, u"7"_s, u"6898.40530370901 cm²"_s, u"30 × 230 cm"_s, u"68.9840530370901 cm²"_s,
       u"34 Φ16"_s};

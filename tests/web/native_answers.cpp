@@ -222,11 +222,11 @@ std::string Working(const std::string& load, const std::string& floors,
                                                             "raised-to-multiple"};
   constexpr std::array<std::string_view, 3> kBarRules = {"none", "raised-to-least",
                                                          "raised-to-even"};
-  std::string working = Texts({{"lengthQuotientText", w.length_quotient_text},
+  std::string working = Texts({{"lengthQuotientText", w.length_quotient_text.str()},
                                {"roundedLengthText", w.rounded_length_text},
-                               {"steelShareText", w.steel_share_text},
-                               {"leastSteelText", w.least_steel_text},
-                               {"barQuotientText", w.bar_quotient_text},
+                               {"steelShareText", w.steel_share_text.str()},
+                               {"leastSteelText", w.least_steel_text.str()},
+                               {"barQuotientText", w.bar_quotient_text.str()},
                                {"roundedBarText", w.rounded_bar_text},
                                {"steelRatioPercentText", w.steel_ratio_percent_text}});
   working.pop_back();
