@@ -1094,6 +1094,11 @@ result as CSV. schedule designs every column of a building, at every level, from
         <translation>The table has changes that are not saved, and the file will take its place. Do you want to go on?</translation>
     </message>
     <message>
+        <source>في جدول الأعمدة تغييرات لم تحفظ. هل تريد حفظها قبل الخروج؟</source>
+        <comment>schedule.save-before-exit</comment>
+        <translation>The column table has changes that are not saved. Do you want to save them before exiting?</translation>
+    </message>
+    <message>
         <source>فتح جدول الأعمدة</source>
         <comment>schedule.open-title</comment>
         <translation>Open a column table</translation>

@@ -72,6 +72,7 @@ void ProgramWindows::confirmExit() {
               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
     return;
   }
+  if (schedule_ && !schedule_->settleUnsavedTable()) return;
   AskUser(design_.get(), QMessageBox::Information, ExitTitle(), FarewellText());
   design_->hide();
   if (notes_) {

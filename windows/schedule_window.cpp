@@ -334,8 +334,29 @@ bool ScheduleWindow::openCsv(const QString& path) {
   return true;
 }
 
+bool ScheduleWindow::hasUnsavedTable() const {
+  return isWindowModified() && !columns_->readColumns().entries.empty();
+}
+
+bool ScheduleWindow::settleUnsavedTable() {
+  if (!hasUnsavedTable()) return true;
+  show();
+  raise();
+  switch (AskUser(this, QMessageBox::Warning, ScheduleTitle(),
+                  Texts::tr("في جدول الأعمدة تغييرات لم تحفظ. هل تريد حفظها قبل الخروج؟",
+                            "schedule.save-before-exit"),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
+    case QMessageBox::Save:
+      return saveTable();
+    case QMessageBox::Discard:
+      return true;
+    default:
+      return false;
+  }
+}
+
 void ScheduleWindow::openTable() {
-  if (isWindowModified() && !columns_->readColumns().entries.empty() &&
+  if (hasUnsavedTable() &&
       AskUser(this, QMessageBox::NoIcon, ScheduleTitle(),
               Texts::tr("في الجدول تغييرات لم تحفظ، وسيحل الملف محله. هل تريد المتابعة؟",
                         "schedule.replace-unsaved"),
@@ -414,15 +435,15 @@ bool ScheduleWindow::writeFile(const QString& path, const QByteArray& bytes) {
   return false;
 }
 
-void ScheduleWindow::saveTable() {
-  if (!readyToWrite()) return;
+bool ScheduleWindow::saveTable() {
+  if (!readyToWrite()) return false;
   const QString path =
       askSavePath(Texts::tr("حفظ جدول الأعمدة", "schedule.save-title"), u"columns.csv"_s, u"csv"_s);
-  if (path.isEmpty()) return;
+  if (path.isEmpty()) return false;
   const std::string csv = WriteEntriesCsv(read_.entries);
-  if (writeFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())))) {
-    setWindowModified(false);
-  }
+  if (!writeFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())))) return false;
+  setWindowModified(false);
+  return true;
 }
 
 void ScheduleWindow::exportLevels() {

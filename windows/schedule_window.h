@@ -47,6 +47,11 @@ class ScheduleWindow : public QMainWindow {
   // Reads the table from a CSV file; on a bad file says why and keeps the table as it was.
   bool openCsv(const QString& path);
 
+  // Before the program ends: asks whether to save a table with changes not saved. True when the
+  // program may end (nothing to save, saved, or let go), false when the user cancels or the
+  // table was not saved.
+  bool settleUnsavedTable();
+
  protected:
   void changeEvent(QEvent* event) override;
 
@@ -59,7 +64,8 @@ class ScheduleWindow : public QMainWindow {
   void showMaterials();
 
   void openTable();
-  void saveTable();
+  // True when the table was saved.
+  bool saveTable();
   void exportLevels();
   void savePdf();
   void printSchedule();
@@ -67,6 +73,8 @@ class ScheduleWindow : public QMainWindow {
   void addRow();
   void removeRows();
 
+  // The table has rows with changes not saved.
+  [[nodiscard]] bool hasUnsavedTable() const;
   // The schedule worked out from every row of the table, or false after saying what stops it.
   bool readyToWrite();
   // A path from the user ending in `extension`; empty when cancelled or not to be replaced.

@@ -7,11 +7,13 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 #include "calculation/schedule_csv.h"
 #include "tests/windows/modal_box_answerer.h"
@@ -94,6 +96,52 @@ class ScheduleWindowTest : public QObject {
     QCOMPARE(program.scheduleWindow(), schedule);
     QVERIFY(schedule->isVisible());
     QTRY_COMPARE(schedule->schedule().materials.width_cm, 35);
+  }
+
+  // At the program's exit, after its confirmation, a table with changes not saved is saved, let
+  // go or kept: the program ends only when the table is saved or let go.
+  void exitAsksToSaveAChangedTable_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("file_chosen");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("Save") << int{QMessageBox::Save} << true << true << true;
+    QTest::newRow("Save, file dialog cancelled")
+        << int{QMessageBox::Save} << false << false << false;
+    QTest::newRow("Discard") << int{QMessageBox::Discard} << true << true << false;
+    QTest::newRow("Cancel") << int{QMessageBox::Cancel} << true << false << false;
+  }
+
+  void exitAsksToSaveAChangedTable() {
+    QFETCH(int, answer);
+    QFETCH(bool, file_chosen);
+    QFETCH(bool, ends);
+    QFETCH(bool, saved);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"building.csv"_s);
+    std::optional<int> exit_status;
+    ProgramWindows program([&exit_status](int status) { exit_status = status; });
+    program.showDesignWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(program.designWindow()));
+    QTest::keyClick(program.designWindow(), Qt::Key_B, Qt::ControlModifier);
+    ScheduleWindow* schedule = program.scheduleWindow();
+    QVERIFY(schedule != nullptr);
+    schedule->setAskFileName([&](QWidget*, const ScheduleWindow::FileQuestion&) {
+      return file_chosen ? path : QString();
+    });
+    schedule->columnsModel()->setEntries({{"C1", "100", "3", "2"}});
+    QTRY_COMPARE(schedule->schedule().columns.size(), std::size_t{1});
+
+    const ModalBoxAnswerer answerer(
+        {QMessageBox::Yes, static_cast<QMessageBox::StandardButton>(answer), QMessageBox::Ok});
+    QTest::mouseClick(program.designWindow()->findChild<QPushButton*>(u"Command2"_s),
+                      Qt::LeftButton);
+    QVERIFY(answerer.seen().size() >= 2);
+    QCOMPARE(answerer.seen()[1].buttons,
+             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    QCOMPARE(exit_status.has_value(), ends);
+    QCOMPARE(QFile::exists(path), saved);
+    QCOMPARE(schedule->columnsModel()->readColumns().entries.size(), std::size_t{1});
   }
 
   // Two rows copied from a spreadsheet in Arabic-Indic digits are designed level by level, and
