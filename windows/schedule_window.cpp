@@ -28,6 +28,7 @@
 #include "translations/texts.h"
 #include "windows/input_guard.h"
 #include "windows/message_boxes.h"
+#include "windows/print_preview.h"
 #include "windows/program_fonts.h"
 
 namespace coldesign {
@@ -474,6 +475,7 @@ void ScheduleWindow::printSchedule() {
   printer.setDocName(ScheduleTitle());
   QPrintPreviewDialog preview(&printer, this);
   preview.setWindowTitle(Texts::tr("معاينة جدول الأعمدة قبل الطباعة", "schedule.print-preview"));
+  PlacePrintPreview(preview, *this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
           [&schedule](QPrinter* device) { PaintSchedulePages(*schedule, *device); });
   preview.exec();

@@ -11,7 +11,6 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QScreen>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <QToolTip>
@@ -21,6 +20,7 @@
 #include "sheet/results_text.h"
 #include "translations/texts.h"
 #include "windows/message_boxes.h"
+#include "windows/print_preview.h"
 
 namespace coldesign {
 namespace {
@@ -211,12 +211,7 @@ void SheetActions::printSheet() {
   printer.setCreator(ProgramName() + u' ' + kProgramVersion.toString());
   QPrintPreviewDialog preview(&printer, window_);
   preview.setWindowTitle(Texts::tr("معاينة ورقة الحساب قبل الطباعة", "sheet.print-preview"));
-  // The whole page large enough to read, within the screen and clear of its edges, where the
-  // window's frame and title go.
-  const QRect screen = window_->screen()->availableGeometry();
-  QRect placed(QPoint(0, 0), QSize(760, 900).boundedTo(screen.size() * 0.9));
-  placed.moveCenter(screen.center());
-  preview.setGeometry(placed);
+  PlacePrintPreview(preview, *window_);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&design](QPrinter* device) {
     QPainter painter(device);
     const QRectF paper = device->paperRect(QPrinter::DevicePixel);

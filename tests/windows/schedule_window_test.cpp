@@ -17,6 +17,7 @@
 
 #include "calculation/schedule_csv.h"
 #include "tests/windows/modal_box_answerer.h"
+#include "tests/windows/shown_preview.h"
 #include "translations/program_language.h"
 #include "windows/application_setup.h"
 #include "windows/program_windows.h"
@@ -96,6 +97,17 @@ class ScheduleWindowTest : public QObject {
     QCOMPARE(program.scheduleWindow(), schedule);
     QVERIFY(schedule->isVisible());
     QTRY_COMPARE(schedule->schedule().materials.width_cm, 35);
+  }
+
+  // The preview of the schedule's pages fits the screen and takes most of its height, so that a
+  // page can be read (Qt's own size is about half the offscreen screen's).
+  void printPreviewFitsTheScreen() {
+    ShownScheduleWindow window;
+    window.setColumns(3);
+    const testing::ShownPreview shown =
+        testing::ShowPrintPreview([&window] { window.trigger(u"PrintSchedule"_s); });
+    QVERIFY(shown.available.contains(shown.frame));
+    QCOMPARE_GE(shown.frame.height(), shown.available.height() * 8 / 10);
   }
 
   // At the program's exit, after its confirmation, a table with changes not saved is saved, let

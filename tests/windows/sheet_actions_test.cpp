@@ -7,9 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPrintPreviewDialog>
 #include <QPushButton>
-#include <QScreen>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +15,7 @@
 #include <QToolTip>
 
 #include "tests/windows/modal_box_answerer.h"
+#include "tests/windows/shown_preview.h"
 #include "tests/windows/typing.h"
 #include "windows/application_setup.h"
 #include "windows/design_window.h"
@@ -151,24 +150,10 @@ class SheetActionsTest : public QObject {
   // The offscreen screen is 800 × 600, smaller than the page is shown at first elsewhere.
   void printPreviewFitsTheScreen() {
     DesignedWindow window(u"100"_s, u"7"_s);
-    QRect shown;
-    QRect available;
-    QTimer poll;
-    poll.setInterval(10);
-    connect(&poll, &QTimer::timeout, [&] {
-      auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-      if (preview == nullptr) return;
-      shown = preview->frameGeometry();
-      available = preview->screen()->availableGeometry();
-      preview->reject();
-    });
-    poll.start();
-    window.actions().printAction()->trigger();
-    QVERIFY(!shown.isEmpty());
-    QVERIFY2(
-        available.contains(shown),
-        qPrintable(
-            u"%1,%2 %3×%4"_s.arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height())));
+    const testing::ShownPreview shown =
+        testing::ShowPrintPreview([&window] { window.actions().printAction()->trigger(); });
+    QVERIFY(!shown.frame.isEmpty());
+    QVERIFY(shown.available.contains(shown.frame));
   }
 
   void saveWritesTheWholeSheetUnderANameEndingInPdf_data() {
