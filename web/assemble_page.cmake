@@ -32,7 +32,8 @@ function(escape_html text result)
 endfunction()
 
 # The page's own scripts and style sheet without their comments and blanks (a quarter of a first
-# visit's bytes), by Debian's rjsmin and rcssmin; index.html gets the credits.
+# visit's bytes), by Debian's rjsmin and rcssmin, read and written as UTF-8 whatever the locale;
+# index.html gets the credits.
 file(GLOB page_scripts RELATIVE ${page_dir} ${page_dir}/*.js)
 list(REMOVE_ITEM page_scripts calculation.js schedule.js)
 foreach(file style.css ${page_scripts})
@@ -42,7 +43,7 @@ foreach(file style.css ${page_scripts})
     set(minifier rjsmin)
   endif()
   execute_process(
-    COMMAND ${MINIFYING_PYTHON} -m ${minifier}
+    COMMAND ${CMAKE_COMMAND} -E env PYTHONUTF8=1 ${MINIFYING_PYTHON} -m ${minifier}
     INPUT_FILE ${page_dir}/${file}
     OUTPUT_FILE ${OUTPUT_DIR}/${file}
     COMMAND_ERROR_IS_FATAL ANY)
