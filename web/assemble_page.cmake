@@ -4,12 +4,12 @@
 # the service worker, whose build hash changes with any file.
 #
 # cmake -DSOURCE_DIR=<repo> -DOUTPUT_DIR=<dir> -DDEVELOPER_NAME=<text> -DSUPPORT_PHONE=<text>
-#       -DPROGRAM_VERSION=<version> -DPYTHON=<program> -DMINIFYING_PYTHON=<program>
-#       -DPYFTSUBSET=<program> -DRSVG_CONVERT=<program> -P assemble_page.cmake
+#       -DPROGRAM_VERSION=<version> -DPYTHON=<program> -DPYFTSUBSET=<program>
+#       -DRSVG_CONVERT=<program> -P assemble_page.cmake
 cmake_minimum_required(VERSION 3.25)
 
 foreach(variable SOURCE_DIR OUTPUT_DIR DEVELOPER_NAME SUPPORT_PHONE PROGRAM_VERSION PYTHON
-                 MINIFYING_PYTHON PYFTSUBSET RSVG_CONVERT)
+                 PYFTSUBSET RSVG_CONVERT)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "assemble_page.cmake needs -D${variable}=...")
   endif()
@@ -43,7 +43,7 @@ foreach(file style.css ${page_scripts})
     set(minifier rjsmin)
   endif()
   execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env PYTHONUTF8=1 ${MINIFYING_PYTHON} -m ${minifier}
+    COMMAND ${CMAKE_COMMAND} -E env PYTHONUTF8=1 ${PYTHON} -m ${minifier}
     INPUT_FILE ${page_dir}/${file}
     OUTPUT_FILE ${OUTPUT_DIR}/${file}
     COMMAND_ERROR_IS_FATAL ANY)

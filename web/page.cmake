@@ -1,10 +1,9 @@
 # The page's part of the web folder, made after the modules and their glue are in place; its
 # stamp joins web_outputs, the files the `web` target makes.
 include(${PROJECT_SOURCE_DIR}/cmake/ProgramCredits.cmake)
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
 # Debian's own interpreter, which has the minifiers of python3-rjsmin and python3-rcssmin (a
 # Python of another installation may come first on the PATH).
-find_program(MINIFYING_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
+find_program(DEBIAN_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH REQUIRED)
 find_program(PYFTSUBSET pyftsubset REQUIRED)
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 
@@ -25,8 +24,7 @@ add_custom_command(
           -DDEVELOPER_NAME=${COLDESIGN_DEVELOPER_NAME}
           -DSUPPORT_PHONE=${COLDESIGN_SUPPORT_PHONE}
           -DPROGRAM_VERSION=${PROJECT_VERSION}
-          -DPYTHON=${Python3_EXECUTABLE}
-          -DMINIFYING_PYTHON=${MINIFYING_PYTHON}
+          -DPYTHON=${DEBIAN_PYTHON}
           -DPYFTSUBSET=${PYFTSUBSET}
           -DRSVG_CONVERT=${RSVG_CONVERT}
           -P ${CMAKE_CURRENT_SOURCE_DIR}/assemble_page.cmake
