@@ -80,6 +80,9 @@ inline constexpr int kMostMarkBytes = 100;
 // ... and the whole schedule has at most this many levels, so that any file is read in bounded
 // memory.
 inline constexpr int kMostScheduleLevels = 1000000;
+// A schedule's CSV header names at most this many columns (the four, beside unnamed ones), so
+// that a long line is refused before its values fill memory.
+inline constexpr int kMostHeaderColumns = 64;
 // A schedule's CSV file is read whole; a larger one is refused before it is read, bytes.
 inline constexpr std::int64_t kMostScheduleFileBytes = std::int64_t{256} * 1024 * 1024;
 

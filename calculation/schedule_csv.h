@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calculation/column_schedule.h"
+#include "calculation/design_calculation.h"
 #include "calculation/schedule_entry.h"
 
 namespace coldesign {
@@ -56,18 +57,35 @@ struct ScheduleCsv {
   std::vector<std::size_t> lines;  // the line each column's row starts on
 };
 
+// The characters that make a spreadsheet read a cell as a formula when it begins with one:
+// = + - @, a tab and a CR.
+inline constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+
+// Whether a value is written after a neutralising quote ('): it begins with one of
+// kFormulaStarts, or with quotes and then one of them (so that the quote read back is the typed
+// one). Numbers the program works out never do.
+bool NeedsNeutralisingQuote(std::string_view value);
+
+// The value as typed: without the one leading quote that the writers add (a value for which
+// NeedsNeutralisingQuote holds loses its first quote); any other value as it is.
+std::string_view WithoutNeutralisingQuote(std::string_view value);
+
 // Reads UTF-8 text, with or without a BOM: a header row naming the columns in English or Arabic
 // (mark / الرمز, load / الحمل, floors / الأدوار, count / العدد; count may be left out, then
 // each row counts one column), separated by commas or semicolons (whichever the header line
-// has first), lines ended by LF or CRLF, values quoted with '"' where needed, blank lines
-// skipped. Columns with an empty name are ignored. Linear in the size of the text.
+// has first), lines ended by LF, CRLF or CR alone (mixed too, each counted as a line), values
+// quoted with '"' where needed, blank lines skipped. Columns with an empty name are ignored. A
+// value that a writer neutralised is read as typed (WithoutNeutralisingQuote). A header of more
+// than rules::kMostHeaderColumns values is refused as HeaderTooLong. Linear in the size of the
+// text.
 std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text);
 
 enum class CsvLevels { All, LowestOnly };
 
 // The BOM, kScheduleCsvHeader and one row per column per level (or only each column's lowest
 // level), lines ended by LF; the numbers are the design's texts; status "ok", or the failure
-// ("overflow") with the result cells empty.
+// ("overflow") with the result cells empty. A mark that NeedsNeutralisingQuote is written after
+// a quote.
 std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels = CsvLevels::All);
 
 // The same text handed to `write` in pieces of some tens of kilobytes, in order, so that a large
@@ -76,8 +94,14 @@ std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels = CsvLev
 bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
                       const std::function<bool(std::string_view)>& write);
 
-// The BOM, the header "mark,load,floors,count" and the rows as typed: what ReadScheduleCsv reads
-// back.
+// The BOM, kScheduleCsvHeader and the one row of a single design as the design window makes it
+// (any number of floors, a fraction or none): no mark, count 1, level 1, the floors it carries,
+// and the design's texts and "ok", or its failure with the result cells empty.
+std::string WriteDesignCsv(const ColumnDesignInput& input,
+                           const std::expected<ColumnDesignResult, DesignFailure>& result);
+
+// The BOM, the header "mark,load,floors,count" and the rows as typed, each value that
+// NeedsNeutralisingQuote after a quote: what ReadScheduleCsv reads back as typed.
 std::string WriteEntriesCsv(std::span<const ColumnEntry> entries);
 
 }  // namespace coldesign

@@ -23,6 +23,25 @@ std::expected<int, ScheduleProblem> ReadWhole(std::string_view text, int least, 
 
 }  // namespace
 
+bool HasUnprintable(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x20 || byte == 0x7F) return true;
+    if (i + 1 >= text.size()) continue;
+    const auto next = static_cast<unsigned char>(text[i + 1]);
+    // U+0080–U+009F is C2 80 … C2 9F.
+    if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) return true;
+    if (i + 2 >= text.size() || byte != 0xE2) continue;
+    const auto last = static_cast<unsigned char>(text[i + 2]);
+    // U+202A–U+202E is E2 80 AA … E2 80 AE; U+2066–U+2069 is E2 81 A6 … E2 81 A9.
+    if ((next == 0x80 && last >= 0xAA && last <= 0xAE) ||
+        (next == 0x81 && last >= 0xA6 && last <= 0xA9)) {
+      return true;
+    }
+  }
+  return false;
+}
+
 std::string_view TrimBlanks(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
@@ -41,6 +60,9 @@ std::expected<ColumnInput, EntryError> ReadEntry(std::string_view mark, std::str
   input.mark = TrimBlanks(mark);
   if (input.mark.size() > static_cast<std::size_t>(rules::kMostMarkBytes)) {
     return std::unexpected(EntryError{ScheduleField::Mark, ScheduleProblem::MarkTooLong});
+  }
+  if (HasUnprintable(input.mark)) {
+    return std::unexpected(EntryError{ScheduleField::Mark, ScheduleProblem::MarkNotPrintable});
   }
 
   const std::string_view load = TrimBlanks(load_text);

@@ -53,6 +53,9 @@ enum class ScheduleProblem {
   TextAfterQuote,  // a closing quote followed by more than a separator or the line's end
   TooManyValues,   // a row with more values than the header has names
   TooManyLevels,   // more than rules::kMostScheduleLevels levels in all
+  // Added after the others, so that the numbers the page reads stay as they were.
+  HeaderTooLong,    // a header of more than rules::kMostHeaderColumns columns
+  MarkNotPrintable  // a mark with a line break, a control character or a direction override
 };
 
 struct EntryError {
@@ -69,6 +72,11 @@ std::expected<ColumnInput, EntryError> ReadEntry(const ColumnEntry& entry);
 std::expected<ColumnInput, EntryError> ReadEntry(std::string_view mark, std::string_view load_text,
                                                  std::string_view floors_text,
                                                  std::string_view count_text);
+
+// Whether the text holds a line break, another control character (U+0000–U+001F, U+007F–U+009F)
+// or a direction embedding, override or isolate (U+202A–U+202E, U+2066–U+2069): what would let a
+// mark print over other rows or read backwards. The text is UTF-8.
+bool HasUnprintable(std::string_view text);
 
 // The text with its leading and trailing spaces and tabs dropped.
 std::string_view TrimBlanks(std::string_view text);

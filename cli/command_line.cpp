@@ -4,10 +4,10 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <expected>
@@ -16,14 +16,19 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "calculation/column_schedule.h"
+#include "calculation/design_calculation.h"
 #include "calculation/design_materials.h"
+#include "calculation/input_check.h"
 #include "calculation/numeric_text.h"
 #include "calculation/schedule_csv.h"
 #include "cli/command_line_texts.h"
+#include "cli/file_output.h"
 #include "cli/schedule_pdf_output.h"
 #include "cli/upper_vector_state.h"
 #include "sheet/program_version.h"
@@ -113,28 +118,24 @@ std::expected<DesignMaterials, Message> ReadMaterials(const QCommandLineParser& 
   return materials;
 }
 
-// Takes the next piece of the output; false when it could not be written.
-using WritePiece = std::function<bool(std::string_view)>;
-
 // Everything or nothing: stdout when no file is named, else the file replaced whole. `produce`
 // hands the output over in pieces and gives false when one was not taken.
-int Write(const std::function<bool(const WritePiece&)>& produce, const QString& path) {
+int Write(const ProduceOutput& produce, const QString& path) {
   if (path.isEmpty()) {
     const bool written =
         produce([](std::string_view piece) {
           return std::fwrite(piece.data(), 1, piece.size(), stdout) == piece.size();
         }) &&
         std::fflush(stdout) == 0;
-    return written ? 0 : Refuse(FileMessage("stdout", "", true));
+    return written ? 0
+                   : Refuse(FileMessage("stdout", std::generic_category().message(errno), true));
   }
-  QSaveFile file(path);
-  const bool written = file.open(QIODevice::WriteOnly) && produce([&file](std::string_view piece) {
-                         return file.write(piece.data(), static_cast<qint64>(piece.size())) ==
-                                static_cast<qint64>(piece.size());
-                       }) &&
-                       file.commit();
+  const std::string name = path.toStdString();
+  const auto written = WriteWholeFile(name, produce);
   if (!written) {
-    return Refuse(FileMessage(path.toStdString(), file.errorString().toStdString(), true));
+    return Refuse(written.error().not_regular_file
+                      ? NotRegularFileMessage(name)
+                      : FileMessage(name, written.error().reason, true));
   }
   return 0;
 }
@@ -163,14 +164,57 @@ void WarnOfRepeatedMarks(std::string_view file, const Schedule& schedule,
   }
 }
 
+// Whether the argument is an option's name: "--" or "-" then a letter. Anything else after the
+// command, "-5" and "-0" among them, is a value.
+bool IsOptionName(const QString& argument) {
+  const QStringView name = argument.startsWith(u"--"_s) ? QStringView(argument).mid(2)
+                           : argument.startsWith(u'-')  ? QStringView(argument).mid(1)
+                                                        : QStringView();
+  return !name.isEmpty() && name.front().isLetter() && name.front().unicode() < 0x80;
+}
+
+// The arguments rearranged for QCommandLineParser: the program and the command, the options and
+// their values, then "--" and the positional values, so that a value like "-5" is never taken
+// for an option.
+QStringList Rearranged(const QStringList& arguments, const Options& options) {
+  const auto takes_value = [&](const QString& argument) {
+    if (argument.contains(u'=')) return false;
+    const QString name = argument.mid(argument.startsWith(u"--"_s) ? 2 : 1);
+    for (const QCommandLineOption* option :
+         {&options.fcu, &options.fy, &options.width, &options.bar, &options.load_factor,
+          &options.floor_height, &options.output}) {
+      if (option->names().contains(name)) return true;
+    }
+    return false;
+  };
+  QStringList named = arguments.mid(0, 2);
+  QStringList values;
+  for (qsizetype i = 2; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (argument == u"--"_s) {
+      values.append(arguments.mid(i + 1));
+      break;
+    }
+    if (!IsOptionName(argument)) {
+      values.append(argument);
+      continue;
+    }
+    named.append(argument);
+    if (takes_value(argument) && i + 1 < arguments.size()) named.append(arguments[++i]);
+  }
+  named.append(u"--"_s);
+  return named + values;
+}
+
 bool Parse(QCommandLineParser& parser, const Options& options, const QStringList& arguments,
            bool schedule) {
   parser.addOptions({options.fcu, options.fy, options.width, options.bar, options.load_factor});
   if (schedule) parser.addOptions({options.floor_height, options.output});
   parser.addPositionalArgument(u"command"_s, {});
-  return parser.parse(arguments);
+  return parser.parse(Rearranged(arguments, options));
 }
 
+// The design of one column as the design window makes it: any load and floors the window takes.
 int RunDesign(const QStringList& arguments) {
   QCommandLineParser parser;
   const Options options;
@@ -182,23 +226,23 @@ int RunDesign(const QStringList& arguments) {
   const auto materials = ReadMaterials(parser, options);
   if (!materials) return Refuse(materials.error());
 
-  const ColumnEntry entry{.mark = {},
-                          .load_text = positional[1].toStdString(),
-                          .floors_text = positional[2].toStdString(),
-                          .count_text = {}};
-  auto column = ReadEntry(entry);
-  if (!column) {
-    const bool load = column.error().field == ScheduleField::Load;
-    return Refuse(ArgumentMessage(load ? LoadArgument() : FloorsArgument(),
-                                  load ? entry.load_text : entry.floors_text,
-                                  ProblemMessage(column.error().problem)));
+  const std::string load = positional[1].toStdString();
+  const std::string floors = positional[2].toStdString();
+  if (const auto problem = CheckDesignInputs(load, floors)) {
+    return Refuse(DesignInputMessage(*problem, load, floors));
   }
-  const Schedule schedule =
-      DesignSchedule({std::move(*column)}, *materials, rules::kFloorHeightM, ScheduleParts::Levels);
-  const std::string csv = WriteScheduleCsv(schedule, CsvLevels::LowestOnly);
-  if (const int status = Write(csv, {}); status != 0) return status;
-  return schedule.Level(schedule.columns.front(), 1).failure ? kSomeLevelFailed
-                                                             : kEveryLevelDesigned;
+  // Text that is no number is refused here; a number too large is the design's failure, written.
+  for (const auto& [argument, text] :
+       {std::pair(LoadArgument(), &load), std::pair(FloorsArgument(), &floors)}) {
+    const auto value = ParseNumberStrict(*text);
+    if (!value && value.error() == NumericFailure::TypeMismatch) {
+      return Refuse(ArgumentMessage(argument, *text, ProblemMessage(ScheduleProblem::NotANumber)));
+    }
+  }
+  const ColumnDesignInput input = DesignInput(load, floors, *materials);
+  const auto result = DesignColumn(input);
+  if (const int status = Write(WriteDesignCsv(input, result), {}); status != 0) return status;
+  return result ? kEveryLevelDesigned : kSomeLevelFailed;
 }
 
 int RunSchedule(const QStringList& arguments) {

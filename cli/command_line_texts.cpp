@@ -123,6 +123,14 @@ Message ProblemMessage(ScheduleProblem problem) {
     case ScheduleProblem::TooManyValues:
       return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "قيم أكثر من أعمدة سطر العناوين",
                                      "problem.too-many-values"));
+    case ScheduleProblem::HeaderTooLong:
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "سطر العناوين أطول من %1 عمودا",
+                                     "problem.header-too-long"),
+                  Figure(rules::kMostHeaderColumns));
+    case ScheduleProblem::MarkNotPrintable:
+      return Said(QT_TRANSLATE_NOOP3("ColumnDesigner",
+                                     "الرمز فيه سطر جديد أو حرف تحكم أو علامة اتجاه",
+                                     "problem.mark-not-printable"));
     case ScheduleProblem::TooManyLevels:
       return Said(
           QT_TRANSLATE_NOOP3("ColumnDesigner", "الجدول يتجاوز %1 مستوى", "problem.too-many-levels"),
@@ -213,6 +221,19 @@ Message RepeatedMarkMessage(std::string_view file, std::string_view mark,
   });
 }
 
+Message DesignInputMessage(InputProblem problem, std::string_view load, std::string_view floors) {
+  const bool load_concerned = problem == InputProblem::LoadEmpty ||
+                              (problem == InputProblem::Unfinished && IsUnfinishedNumber(load)) ||
+                              (problem == InputProblem::Negative && ParseNumberStrict(load) &&
+                               *ParseNumberStrict(load) < 0);
+  const Message why = problem == InputProblem::Negative ? Said(kNegativeValueText)
+                      : problem == InputProblem::Unfinished
+                          ? Said(kUnfinishedNumberText)
+                          : ProblemMessage(ScheduleProblem::MissingValue);
+  return load_concerned ? ArgumentMessage(LoadArgument(), load, why)
+                        : ArgumentMessage(FloorsArgument(), floors, why);
+}
+
 Message UsageMessage(std::string_view detail) {
   return Said(QT_TRANSLATE_NOOP3("ColumnDesigner",
                                  "خطأ في الأوامر: %1 (انظر column-designer --help)", "usage.error"),
@@ -226,6 +247,13 @@ Message FileMessage(std::string_view file, std::string_view reason, bool writing
                  : Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "تعذرت قراءة الملف %1: %2",
                                            "file.could-not-read"),
                         Text(file), Text(reason));
+}
+
+Message NotRegularFileMessage(std::string_view file) {
+  return Said(
+      QT_TRANSLATE_NOOP3("ColumnDesigner", "تعذرت كتابة الملف %1: ليس ملفا عاديا ولا اسما جديدا",
+                         "file.not-regular"),
+      Text(file));
 }
 
 std::string HelpText() {

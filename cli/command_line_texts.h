@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "calculation/design_materials.h"
+#include "calculation/input_check.h"
 #include "calculation/schedule_csv.h"
 #include "calculation/schedule_entry.h"
 #include "translations/texts.h"
@@ -52,8 +53,13 @@ Message ArgumentMessage(const Message& argument, std::string_view value, const M
 Message RepeatedMarkMessage(std::string_view file, std::string_view mark,
                             std::span<const std::size_t> lines, bool more);
 
+// Why the design command's load or floors are refused, naming the value concerned.
+Message DesignInputMessage(InputProblem problem, std::string_view load, std::string_view floors);
+
 Message UsageMessage(std::string_view detail);
 Message FileMessage(std::string_view file, std::string_view reason, bool writing);
+// -o names a folder, a device, a pipe or a link to nothing.
+Message NotRegularFileMessage(std::string_view file);
 
 // The help of `column-designer --help`.
 std::string HelpText();

@@ -670,6 +670,16 @@
         <translation>more values than the header has columns</translation>
     </message>
     <message>
+        <source>سطر العناوين أطول من %1 عمودا</source>
+        <comment>problem.header-too-long</comment>
+        <translation>the header names more than %1 columns</translation>
+    </message>
+    <message>
+        <source>الرمز فيه سطر جديد أو حرف تحكم أو علامة اتجاه</source>
+        <comment>problem.mark-not-printable</comment>
+        <translation>the mark holds a line break, a control character or a direction mark</translation>
+    </message>
+    <message>
         <source>الجدول يتجاوز %1 مستوى</source>
         <comment>problem.too-many-levels</comment>
         <translation>the schedule has more than %1 levels</translation>
@@ -743,6 +753,11 @@
         <source>تعذرت كتابة الملف %1: %2</source>
         <comment>file.could-not-write</comment>
         <translation>could not write %1: %2</translation>
+    </message>
+    <message>
+        <source>تعذرت كتابة الملف %1: ليس ملفا عاديا ولا اسما جديدا</source>
+        <comment>file.not-regular</comment>
+        <translation>could not write %1: it is neither a regular file nor a new name</translation>
     </message>
     <message>
         <source>تعذرت قراءة الملف %1: %2</source>

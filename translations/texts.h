@@ -49,6 +49,11 @@ inline constexpr CatalogueText kLoadFactorCaption =
     QT_TRANSLATE_NOOP3("ColumnDesigner", "معامل زيادة الحمل", "sheet.load-factor");
 inline constexpr CatalogueText kBarDiameterCaption =
     QT_TRANSLATE_NOOP3("ColumnDesigner", "قطر السيخ", "results.bar-diameter");
+// Why a design's load or floors are refused, in the design window and on the command line.
+inline constexpr CatalogueText kNegativeValueText =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "لا يمكن أن تكون القيمة سالبة", "message.negative");
+inline constexpr CatalogueText kUnfinishedNumberText =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "الرقم المدخل غير مكتمل", "message.unfinished-number");
 // Between the items of a list: marks, line numbers.
 inline constexpr CatalogueText kListSeparator =
     QT_TRANSLATE_NOOP3("ColumnDesigner", "، ", "list.separator");

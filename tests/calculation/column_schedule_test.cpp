@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <cmath>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "calculation/design_calculation.h"
+#include "calculation/design_rules.h"
 #include "calculation/schedule_csv.h"
 
 namespace coldesign {
@@ -94,6 +96,24 @@ const DesignMaterials kOtherMaterials{.concrete_strength_kg_per_cm2 = 300,
                                       .width_cm = 25,
                                       .bar_diameter_mm = 20};
 
+// 200 columns of no load on 1 … 200 floors, then each again: 200 types of 2 columns, each the
+// least section all the way up, the types' table growing while the second of each is looked up.
+Building EachTowerTwice() {
+  Building building{"200 towers, each twice", {}, {}, {}, {}, {}};
+  for (int round = 0; round < 2; ++round) {
+    for (int floors = 1; floors <= rules::kMostFloors; ++floors) {
+      building.columns.push_back({"C" + std::to_string(floors), "0", floors, 1});
+      building.type_of_column.push_back(static_cast<std::size_t>(floors - 1));
+    }
+  }
+  for (int floors = 1; floors <= rules::kMostFloors; ++floors) {
+    building.type_segments.push_back(floors == 1 ? "1:30x4"
+                                                 : "1-" + std::to_string(floors) + ":30x4");
+    building.type_counts.push_back(2);
+  }
+  return building;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Buildings, ScheduleOf,
     ::testing::Values(
@@ -134,6 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {0, 1, 0, 2},
                  {"1:40x6", "1:30x6", "1:30x4"},
                  {2, 1, 1}},
+        EachTowerTwice(),
         // Every level overflows: one failed segment, and the schedule says so.
         Building{"a load too large",
                  {{"C1", "1e300", 2, 1}, {"C2", "10", 1, 1}},
@@ -150,12 +171,19 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ScheduleLevels, AtTheEdgesOfRoundingAreOneColumnDesigns) {
   for (const DesignMaterials& materials :
        {DesignMaterials{}, kOtherMaterials,
-        DesignMaterials{
-            .concrete_strength_kg_per_cm2 = 275.5, .width_cm = 35, .load_factor = 1.05}}) {
-    // Required areas that put the length, then the bar count, on an edge.
+        DesignMaterials{.concrete_strength_kg_per_cm2 = 275.5, .width_cm = 35, .load_factor = 1.05},
+        // A least length that is no multiple of 5, so that raising it to one shows.
+        DesignMaterials{.width_cm = 24}}) {
+    // Required areas that put the length, then the bar count, on an edge; the length's quotient
+    // at the least value and at 100.5 also a few 15-digit steps of the area either side.
     std::vector<double> areas;
     for (const double above_least : {0.0, 0.5, 5.5, 10.5, 140.0}) {
       areas.push_back((materials.width_cm + above_least) * materials.width_cm);
+    }
+    for (const double length : {static_cast<double>(materials.width_cm), 100.5}) {
+      const double area = length * materials.width_cm;
+      const double step = std::pow(10.0, std::floor(std::log10(area)) - 14);
+      for (const int steps : {-3, -2, -1, 1, 2, 3}) areas.push_back(area + steps * step);
     }
     for (const double bars : {4.0, 4.5, 18.5, 40.0}) {
       areas.push_back(bars * BarAreaCm2(materials.bar_diameter_mm) /

@@ -86,6 +86,8 @@ TEST(CarryingStress, IsTheTablesLiteralForTheDefaultsAndTheFormulaOtherwise) {
   EXPECT_DOUBLE_EQ(131.8, CarryingStressKgPerCm2(With(300, 4000, 30, 16, 1.1)));
   // Only the concrete changed: 0.35 × 400 + 24.12.
   EXPECT_DOUBLE_EQ(164.12, CarryingStressKgPerCm2(With(400, 3600, 30, 16, 1.1)));
+  // Only the steel changed: 87.5 + 26.8, not the literal of the defaults.
+  EXPECT_DOUBLE_EQ(114.3, CarryingStressKgPerCm2(With(250, 4000, 30, 16, 1.1)));
 }
 
 // The materials as typed: any digits the fields accept; a width or diameter with a fraction, or
@@ -122,6 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ReadFloorHeight, InTheTablesRangeOnly) {
   EXPECT_EQ(3.0, ReadFloorHeight("3"));
   EXPECT_EQ(3.5, ReadFloorHeight("٣٫٥"));
+  EXPECT_EQ(2.0, ReadFloorHeight("2"));  // the range's ends are in it
+  EXPECT_EQ(10.0, ReadFloorHeight("10"));
   for (const char* refused : {"", "1.99", "10.01", "abc", "-3"}) {
     EXPECT_EQ(std::nullopt, ReadFloorHeight(refused)) << refused;
   }

@@ -48,7 +48,24 @@ class Design(unittest.TestCase):
          BOM + HEADER + ",1,1,7,6898.40530370901,30,230,68.9840530370901,34,16,ok\n", []),
         (["design", "1e300", "1"], 1, BOM + HEADER + ",1,1,1,,,,,,,overflow\n", []),
         (["design", "abc", "7"], 2, "", ["الحمل", "LOAD", "not a number"]),
-        (["design", "10", "0"], 2, "", ["الأدوار", "FLOORS", "1–200"]),
+        # As the design window: 2.5 floors carry 100 × 2.5 × 1.1 × 1000 / 111.62 cm², 82.1 cm
+        # long → 85, 1 % steel, 24.6 / 2 → 12 bars; 0 floors (and a load of -0) the least section.
+        (["design", "100", "2.5"], 0,
+         BOM + HEADER + ",1,1,2.5,2463.71617989608,30,85,24.6371617989608,12,16,ok\n", []),
+        (["design", "10", "0"], 0, BOM + HEADER + ",1,1,0,0,30,30,5.4,4,16,ok\n", []),
+        (["design", "-0", "7"], 0, BOM + HEADER + ",1,1,7,0,30,30,5.4,4,16,ok\n", []),
+        (["design", "10", "-0"], 0, BOM + HEADER + ",1,1,0,0,30,30,5.4,4,16,ok\n", []),
+        # A value after the command is a value, before or after the options.
+        (["design", "-5", "7"], 2, "", ["الحمل «-5»", "سالبة", 'LOAD "-5"', "negative"]),
+        (["design", "--fcu", "300", "-5", "7"], 2, "", ['LOAD "-5"', "negative"]),
+        (["design", "10", "-3"], 2, "", ['FLOORS "-3"', "negative"]),
+        (["design", "10", "-"], 2, "", ['FLOORS "-"', "not complete"]),
+        (["design", "", "7"], 2, "", ["LOAD", "empty"]),
+        (["design", "10", "x"], 2, "", ['FLOORS "x"', "not a number"]),
+        (["design", "100", "7", "--fcu=300"], 0,
+         BOM + HEADER + ",1,1,7,5963.4448574969,30,200,59.634448574969,30,16,ok\n", []),
+        (["design", "10", "5", "7"], 2, "", ["خطأ في الأوامر", "usage error", "design LOAD FLOORS"]),
+        (["design", "10", "5", "-x"], 2, "", ["usage error", "Unknown option 'x'"]),
         (["design", "10", "5", "--bar", "15"], 2, "", ["قطر السيخ", "bar diameter"]),
         (["design", "10", "5", "--width", "25.5"], 2, "", ["--width", "whole number"]),
         (["design", "10", "5", "--fcu", "900"], 2, "", ["fcu", "150–600"]),
@@ -120,6 +137,16 @@ class Schedule(unittest.TestCase):
             (str(self.dir / "missing.csv"), [], ["missing.csv", "could not read"]),
             (good, ["--floor-height", "12"], ["floor height", "2–10 m"]),
             (good, ["--fy", "x"], ["--fy", "not a number"]),
+            (good, ["--floor-height", "1.99"], ["floor height", "2–10 m"]),
+            (good, ["--floor-height", "10.01"], ["floor height", "2–10 m"]),
+            (self.file("half.csv", "mark,load,floors\nC1,10,2.5\n"), [],
+             ["line 2", '"floors"', "not a whole number"]),
+            (self.file("cr.csv", "mark,load,floors\r\rC1,1,1\rC2,1,x\r"), [],
+             ["cr.csv, line 4", "not a number"]),
+            (self.file("wide.csv", "mark,load,floors" + "," * 62 + "\nC1,1,1\n"), [],
+             ["line 1", "more than 64 columns"]),
+            (self.file("rlo.csv", "mark,load,floors\nC1,1,1\n\u202elive-1C,1,1\n"), [],
+             ["line 3", '"mark"', "direction mark"]),
         ]
         for path, extra, words in cases:
             for output in (kept, self.dir / "new.csv", self.dir / "new.pdf"):
@@ -138,6 +165,46 @@ class Schedule(unittest.TestCase):
                 self.assertEqual((2, b""), (result.returncode, result.stdout))
         inputs = {pathlib.Path(path).name for path, _, _ in cases}
         self.assertEqual({"kept.csv"}, {p.name for p in self.dir.iterdir()} - inputs)
+
+    def test_floor_heights_at_the_ends_of_the_range(self):
+        good = self.file("good.csv", GOOD_CSV)
+        for height in ("2", "10"):
+            with self.subTest(height=height):
+                result = run("schedule", good, "--floor-height", height)
+                self.assertEqual((0, GOOD_SCHEDULE), (result.returncode, result.stdout.decode()))
+
+    def test_output_through_a_link_and_never_over_anything_but_a_file(self):
+        good = self.file("good.csv", GOOD_CSV)
+        target = self.dir / "target.csv"
+        target.write_text("what was there")
+        link = self.dir / "link.csv"
+        link.symlink_to(target)
+        result = run("schedule", good, "-o", str(link))
+        self.assertEqual(0, result.returncode, result.stderr.decode())
+        self.assertTrue(link.is_symlink())
+        self.assertEqual(GOOD_SCHEDULE, target.read_text())
+
+        os.mkfifo(self.dir / "pipe.csv")
+        (self.dir / "folder.csv").mkdir()
+        (self.dir / "to-pipe.csv").symlink_to(self.dir / "pipe.csv")
+        (self.dir / "to-nothing.csv").symlink_to(self.dir / "nothing.csv")
+        before = sorted(p.name for p in self.dir.iterdir())
+        for name in ("pipe.csv", "folder.csv", "to-pipe.csv", "to-nothing.csv"):
+            with self.subTest(output=name):
+                result = run("schedule", good, "-o", str(self.dir / name))
+                self.assertEqual(2, result.returncode)
+                self.assertIn("neither a regular file nor a new name", result.stderr.decode())
+                self.assertIn("ليس ملفا عاديا", result.stderr.decode())
+        self.assertTrue((self.dir / "pipe.csv").is_fifo())
+        self.assertTrue((self.dir / "folder.csv").is_dir())
+        self.assertEqual(before, sorted(p.name for p in self.dir.iterdir()))
+
+    def test_formulas_in_marks_are_written_as_text(self):
+        marks = "mark,load,floors\n\"=HYPERLINK(\"\"x\"\")\",1,1\n@SUM(A1),1,1\n-2+3,1,1\n'=x,1,1\n"
+        result = run("schedule", self.file("formulas.csv", marks))
+        self.assertEqual(0, result.returncode, result.stderr.decode())
+        cells = [line.split(",")[0] for line in result.stdout.decode().splitlines()[1:]]
+        self.assertEqual(['"\'=HYPERLINK(""x"")"', "'@SUM(A1)", "'-2+3", "'=x"], cells)
 
     def test_repeated_marks_are_a_warning(self):
         result = run("schedule", self.file("twice.csv", "mark,load,floors\nC1,1,1\nC1,2,1\n"))
