@@ -265,7 +265,8 @@ TEST(WriteScheduleCsv, WritesEveryLevelWithTheDesignsTextsAndEmptyCellsOnFailure
 }
 
 // Each cell that a spreadsheet would take for a formula goes out after a quote, in the levels and
-// in the table; a quote the user typed before such a cell is kept by one more.
+// in the table; a quote the user typed before such a cell is kept by one more. A separator of
+// either kind or a quote puts the cell in quotes.
 TEST(WriteCsv, NeutralisesCellsThatBeginAsFormulas) {
   const struct {
     std::string value;
@@ -284,6 +285,9 @@ TEST(WriteCsv, NeutralisesCellsThatBeginAsFormulas) {
       {"'x", "'x"},
       {"'", "'"},
       {"C-1=2", "C-1=2"},
+      {"a;b", "\"a;b\""},
+      {"a,b", "\"a,b\""},
+      {"a\"b", "\"a\"\"b\""},
       {"", ""},
   };
   for (const auto& c : cases) {
