@@ -259,16 +259,19 @@ Message NotRegularFileMessage(std::string_view file) {
 std::string HelpText() {
   const CatalogueText about = QT_TRANSLATE_NOOP3(
       "ColumnDesigner",
-      "يصمم design عمودا واحدا: الحمل على كل دور بالطن وعدد الأدوار، ويكتب النتيجة بصيغة CSV.\n"
-      "يصمم schedule أعمدة المبنى كلها من ملف CSV (الرمز، الحمل، الأدوار، العدد) في كل مستوى،\n"
-      "ويكتب جدول الأعمدة بصيغة CSV، أو في ملف CSV أو PDF مع -o.",
+      "يصمم design عمودا واحدا: الحمل على كل دور بالطن وعدد الأدوار (كسر أو صفر كما في نافذة\n"
+      "التصميم)، ويكتب النتيجة بصيغة CSV. يصمم schedule أعمدة المبنى كلها من ملف CSV (الرمز، "
+      "الحمل،\n"
+      "الأدوار عددا صحيحا من 1 إلى %1، العدد) في كل مستوى، ويكتب جدول الأعمدة بصيغة CSV، أو في\n"
+      "ملف CSV أو PDF مع -o.",
       "help.about");
   const QString help =
       u"column-designer design LOAD FLOORS [--fcu N] [--fy N] [--width N] [--bar N] "
       u"[--load-factor N]\n"
       u"column-designer schedule FILE.csv [-o OUT.csv|OUT.pdf] [the same options] "
       u"[--floor-height M]\n\n"_s +
-      InArabic(about) + u'\n' + InEnglish(about) + u"\n\n"_s +
+      InArabic(about).arg(Figure(rules::kMostFloors)) + u'\n' +
+      InEnglish(about).arg(Figure(rules::kMostFloors)) + u"\n\n"_s +
       OptionHelp("--fcu N",
                  QT_TRANSLATE_NOOP3("ColumnDesigner", "مقاومة الخرسانة", "help.concrete-strength"),
                  u", kg/cm²"_s + Default(rules::kConcreteStrengthKgPerCm2)) +

@@ -765,13 +765,15 @@
         <translation>could not read %1: %2</translation>
     </message>
     <message>
-        <source>يصمم design عمودا واحدا: الحمل على كل دور بالطن وعدد الأدوار، ويكتب النتيجة بصيغة CSV.
-يصمم schedule أعمدة المبنى كلها من ملف CSV (الرمز، الحمل، الأدوار، العدد) في كل مستوى،
-ويكتب جدول الأعمدة بصيغة CSV، أو في ملف CSV أو PDF مع -o.</source>
+        <source>يصمم design عمودا واحدا: الحمل على كل دور بالطن وعدد الأدوار (كسر أو صفر كما في نافذة
+التصميم)، ويكتب النتيجة بصيغة CSV. يصمم schedule أعمدة المبنى كلها من ملف CSV (الرمز، الحمل،
+الأدوار عددا صحيحا من 1 إلى %1، العدد) في كل مستوى، ويكتب جدول الأعمدة بصيغة CSV، أو في
+ملف CSV أو PDF مع -o.</source>
         <comment>help.about</comment>
-        <translation>design designs one column: the load per floor in tons and the number of floors; it prints the
-result as CSV. schedule designs every column of a building, at every level, from a CSV file
-(mark, load, floors, count) and writes the column schedule as CSV, or to a CSV or PDF file with -o.</translation>
+        <translation>design designs one column: the load per floor in tons and the number of floors (a fraction or
+0, as in the design window); it prints the result as CSV. schedule designs every column of a
+building, at every level, from a CSV file (mark, load, floors as a whole number from 1 to %1,
+count) and writes the column schedule as CSV, or to a CSV or PDF file with -o.</translation>
     </message>
     <message>
         <source>مقاومة الخرسانة</source>

@@ -88,7 +88,8 @@ class Design(unittest.TestCase):
         self.assertEqual(b"", result.stderr)
 
     def test_help_and_version(self):
-        for argument, words in (("--help", ["column-designer schedule", "--floor-height"]),
+        for argument, words in (("--help", ["column-designer schedule", "--floor-height",
+                                            "1 to 200", "كسر أو صفر", "1 إلى 200"]),
                                 ("--version", ["column-designer 1."])):
             result = run(argument)
             self.assertEqual(0, result.returncode)
