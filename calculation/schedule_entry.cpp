@@ -33,8 +33,8 @@ bool HasUnprintable(std::string_view text) {
     if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) return true;
     if (i + 2 >= text.size() || byte != 0xE2) continue;
     const auto last = static_cast<unsigned char>(text[i + 2]);
-    // U+202A–U+202E is E2 80 AA … E2 80 AE; U+2066–U+2069 is E2 81 A6 … E2 81 A9.
-    if ((next == 0x80 && last >= 0xAA && last <= 0xAE) ||
+    // U+2028–U+202E is E2 80 A8 … E2 80 AE; U+2066–U+2069 is E2 81 A6 … E2 81 A9.
+    if ((next == 0x80 && last >= 0xA8 && last <= 0xAE) ||
         (next == 0x81 && last >= 0xA6 && last <= 0xA9)) {
       return true;
     }

@@ -73,9 +73,10 @@ std::expected<ColumnInput, EntryError> ReadEntry(std::string_view mark, std::str
                                                  std::string_view floors_text,
                                                  std::string_view count_text);
 
-// Whether the text holds a line break, another control character (U+0000–U+001F, U+007F–U+009F)
-// or a direction embedding, override or isolate (U+202A–U+202E, U+2066–U+2069): what would let a
-// mark print over other rows or read backwards. The text is UTF-8.
+// Whether the text holds a line break (the line and paragraph separators U+2028 and U+2029
+// among them), another control character (U+0000–U+001F, U+007F–U+009F) or a direction
+// embedding, override or isolate (U+202A–U+202E, U+2066–U+2069): what would let a mark print
+// over other rows or read backwards. The text is UTF-8.
 bool HasUnprintable(std::string_view text);
 
 // The text with its leading and trailing spaces and tabs dropped.

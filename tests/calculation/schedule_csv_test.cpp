@@ -186,6 +186,12 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"a C1 control (next line)",
                   "mark,load,floors\nC\xC2\x85,1,1\n",
                   {2, "mark", Mark, MarkNotPrintable}},
+        ErrorCase{"a line separator",
+                  "mark,load,floors\nC\xE2\x80\xA8,1,1\n",
+                  {2, "mark", Mark, MarkNotPrintable}},
+        ErrorCase{"a paragraph separator",
+                  "mark,load,floors\nC\xE2\x80\xA9,1,1\n",
+                  {2, "mark", Mark, MarkNotPrintable}},
         ErrorCase{"a right-to-left override",
                   "mark,load,floors\n\xE2\x80\xAElive-1C,1,1\n",
                   {2, "mark", Mark, MarkNotPrintable}},
@@ -203,12 +209,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "mark,load,floors\n" + std::string(101, 'M') + ",1,1\n",
                   {2, "mark", Mark, MarkTooLong}}));
 
-// Neither a mark's arrows nor other letters near the direction marks are taken for them.
+// The characters just outside each refused range (a space, ~, a no-break space, U+2027, U+202F,
+// U+2065, U+206A), arrows and Arabic letters are taken.
 TEST(ReadScheduleCsv, TakesMarksBesideTheUnprintable) {
-  for (const std::string mark : {"C\xE2\x80\xA9", "C\xE2\x80\xAF", "C\xE2\x81\xA5", "C\xE2\x81\xAA",
-                                 "\xC2\xA0"
-                                 "C",
-                                 "←C1→", "ع١"}) {
+  for (const std::string mark :
+       {"C 1", "C~", "C\xE2\x80\xA7", "C\xE2\x80\xAF", "C\xE2\x81\xA5", "C\xE2\x81\xAA",
+        "\xC2\xA0"
+        "C",
+        "←C1→", "ع١"}) {
     const auto csv = ReadScheduleCsv("mark,load,floors\n" + mark + ",1,1\n");
     ASSERT_TRUE(csv.has_value()) << mark;
     EXPECT_EQ(mark, csv->columns.front().mark);
