@@ -1178,5 +1178,35 @@ result as CSV. schedule designs every column of a building, at every level, from
         <comment>page.file-unreadable</comment>
         <translation>The file %1 could not be read</translation>
     </message>
+    <message>
+        <source>العدد %1</source>
+        <comment>drawing.count</comment>
+        <translation>Count %1</translation>
+    </message>
+    <message>
+        <source>كانة Φ%1</source>
+        <comment>drawing.tie</comment>
+        <translation>Tie Φ%1</translation>
+    </message>
+    <message>
+        <source>لا تتسع الأسياخ</source>
+        <comment>drawing.bars-do-not-fit</comment>
+        <translation>The bars do not fit</translation>
+    </message>
+    <message>
+        <source>الخرسانة fcu = %1 kg/cm²، الحديد fy = %2 kg/cm²، الغطاء %3 mm، الكانات Φ%4</source>
+        <comment>drawing.materials</comment>
+        <translation>Concrete fcu = %1 kg/cm², steel fy = %2 kg/cm², cover %3 mm, ties Φ%4</translation>
+    </message>
+    <message>
+        <source>مقياس الرسم 1:%1، المقاسات بالسنتيمتر</source>
+        <comment>drawing.scale</comment>
+        <translation>Scale 1:%1, sizes in centimetres</translation>
+    </message>
+    <message>
+        <source>التاريخ %1</source>
+        <comment>drawing.date</comment>
+        <translation>Date %1</translation>
+    </message>
 </context>
 </TS>
