@@ -127,6 +127,9 @@ MarkLines FitMarks(const Schedule& schedule, const ColumnType& type) {
   return marks;
 }
 
+// "Φ8"
+std::string TieText() { return "Φ" + FormatInteger(rules::kTieDiameterMm); }
+
 // Draws one sheet: paper measurements in mm, turned into the building's by the scale.
 class SheetBuilder {
  public:
@@ -169,12 +172,12 @@ class SheetBuilder {
     text(DrawingWords::Title, {}, {right - kTextInset, title_top - 5}, kTitleHeight,
          TextAnchor::Right);
     text(DrawingWords::Materials,
-         {FormatNumber(materials.concrete_strength_kg_per_cm2),
-          FormatNumber(materials.steel_yield_kg_per_cm2), FormatNumber(rules::kClearCoverMm),
-          FormatInteger(rules::kTieDiameterMm)},
+         {"fcu = " + FormatNumber(materials.concrete_strength_kg_per_cm2) + " kg/cm²",
+          "fy = " + FormatNumber(materials.steel_yield_kg_per_cm2) + " kg/cm²",
+          FormatNumber(rules::kClearCoverMm) + " mm", TieText()},
          {right - kTextInset, title_top - 12}, kTextHeight, TextAnchor::Right);
-    text(DrawingWords::Scale, {FormatInteger(scale_)}, {right - kTextInset, title_top - 17.5},
-         kTextHeight, TextAnchor::Right);
+    text(DrawingWords::Scale, {"1:" + FormatInteger(scale_)},
+         {right - kTextInset, title_top - 17.5}, kTextHeight, TextAnchor::Right);
     text(DrawingWords::Date, {paper.date_text}, {kMargin + kTextInset, title_top - 17.5},
          kTextHeight, TextAnchor::Left);
   }
@@ -229,7 +232,7 @@ class SheetBuilder {
     text(DrawingWords::Figures, {std::string(segment.bar_count_text) + "Φ" + diameter}, {centre, y},
          kTextHeight);
     y -= kLinePitch;
-    text(DrawingWords::Tie, {FormatInteger(rules::kTieDiameterMm)}, {centre, y}, kTextHeight);
+    text(DrawingWords::Tie, {TieText()}, {centre, y}, kTextHeight);
   }
 
   DrawingSheet take() { return std::move(sheet_); }

@@ -59,12 +59,12 @@ enum class DrawingWords {
   Marks,          // the figures are marks, joined by the catalogue's list separator
   SomeMarks,      // the same, then "…": the type has more marks than the cell has room for
   Count,          // "العدد %1"
-  Tie,            // "كانة Φ%1"
+  Tie,            // "كانة %1": Φ8
   TooLarge,       // the design failed at these levels
   BarsDoNotFit,   // the bars do not fit the section at the least clear spacing
   Title,          // the schedule's title
-  Materials,      // fcu, fy, the cover, the tie
-  Scale,          // "مقياس الرسم 1:%1"
+  Materials,      // fcu, fy, the cover, the tie, each with its unit
+  Scale,          // "مقياس الرسم %1": 1:20
   Date,           // "التاريخ %1"
   TypeCaption,    // "النوع", over the grid's caption column
   LevelsCaption,  // "المستويات"

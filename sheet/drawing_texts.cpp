@@ -17,9 +17,10 @@ QString Marks(const DrawingText& text) {
 
 }  // namespace
 
-QString DrawingTextWords(const DrawingText& text) {
-  const auto figure = [&text](std::size_t i) {
-    return i < text.figures.size() ? Figure(text.figures[i]) : QString();
+QString DrawingTextWords(const DrawingText& text, bool isolated) {
+  const auto figure = [&text, isolated](std::size_t i) {
+    const QString figure = i < text.figures.size() ? Figure(text.figures[i]) : QString();
+    return isolated ? u'\u2066' + figure + u'\u2069' : figure;
   };
   switch (text.words) {
     case DrawingWords::Figures:
@@ -31,7 +32,7 @@ QString DrawingTextWords(const DrawingText& text) {
     case DrawingWords::Count:
       return Texts::tr("العدد %1", "drawing.count").arg(figure(0));
     case DrawingWords::Tie:
-      return Texts::tr("كانة Φ%1", "drawing.tie").arg(figure(0));
+      return Texts::tr("كانة %1", "drawing.tie").arg(figure(0));
     case DrawingWords::TooLarge:
       return TooLargeStatus();
     case DrawingWords::BarsDoNotFit:
@@ -39,11 +40,10 @@ QString DrawingTextWords(const DrawingText& text) {
     case DrawingWords::Title:
       return ScheduleTitle();
     case DrawingWords::Materials:
-      return Texts::tr("الخرسانة fcu = %1 kg/cm²، الحديد fy = %2 kg/cm²، الغطاء %3 mm، الكانات Φ%4",
-                       "drawing.materials")
+      return Texts::tr("الخرسانة %1، الحديد %2، الغطاء %3، الكانات %4", "drawing.materials")
           .arg(figure(0), figure(1), figure(2), figure(3));
     case DrawingWords::Scale:
-      return Texts::tr("مقياس الرسم 1:%1، المقاسات بالسنتيمتر", "drawing.scale").arg(figure(0));
+      return Texts::tr("مقياس الرسم %1، المقاسات بالسنتيمتر", "drawing.scale").arg(figure(0));
     case DrawingWords::Date:
       return Texts::tr("التاريخ %1", "drawing.date").arg(figure(0));
     case DrawingWords::TypeCaption:

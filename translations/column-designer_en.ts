@@ -1184,9 +1184,9 @@ result as CSV. schedule designs every column of a building, at every level, from
         <translation>Count %1</translation>
     </message>
     <message>
-        <source>كانة Φ%1</source>
+        <source>كانة %1</source>
         <comment>drawing.tie</comment>
-        <translation>Tie Φ%1</translation>
+        <translation>Tie %1</translation>
     </message>
     <message>
         <source>لا تتسع الأسياخ</source>
@@ -1194,14 +1194,14 @@ result as CSV. schedule designs every column of a building, at every level, from
         <translation>The bars do not fit</translation>
     </message>
     <message>
-        <source>الخرسانة fcu = %1 kg/cm²، الحديد fy = %2 kg/cm²، الغطاء %3 mm، الكانات Φ%4</source>
+        <source>الخرسانة %1، الحديد %2، الغطاء %3، الكانات %4</source>
         <comment>drawing.materials</comment>
-        <translation>Concrete fcu = %1 kg/cm², steel fy = %2 kg/cm², cover %3 mm, ties Φ%4</translation>
+        <translation>Concrete %1, steel %2, cover %3, ties %4</translation>
     </message>
     <message>
-        <source>مقياس الرسم 1:%1، المقاسات بالسنتيمتر</source>
+        <source>مقياس الرسم %1، المقاسات بالسنتيمتر</source>
         <comment>drawing.scale</comment>
-        <translation>Scale 1:%1, sizes in centimetres</translation>
+        <translation>Scale %1, sizes in centimetres</translation>
     </message>
     <message>
         <source>التاريخ %1</source>

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Runs `column-designer schedule FILE.csv -o OUT.dxf` and reads the drawing back with ezdxf:
 each section's outline, bars and texts against the schedule's own CSV, the marks and the Arabic
-words; refused input and outputs that cannot be written.
+words; the drawing pages of the PDF with pdftotext; refused input and outputs that cannot be written.
 
 Usage: check_schedule_drawing.py PATH/TO/column-designer
 """
@@ -108,6 +108,20 @@ class Drawing(unittest.TestCase):
                            for t in self.read_dxf([]).query("TEXT"))
         for expected in ["C1، ع1", "عمود-ركن", "C2", "C4", "C5", "T1", "T5", *ARABIC_WORDS]:
             self.assertIn(expected, words)
+
+    def test_pdf_drawing_pages_name_the_types_and_marks(self):
+        out = self.dir / "schedule.pdf"
+        result = run("schedule", str(self.csv), "-o", str(out))
+        self.assertEqual(1, result.returncode, result.stderr.decode())
+        text = subprocess.run(["pdftotext", str(out), "-"], capture_output=True, text=True,
+                              check=True).stdout
+        # Without the marks of direction that pdftotext puts round right-to-left lines.
+        pages = "".join(c for c in text if unicodedata.category(c) != "Cf").split("\f")
+        drawing = [p for p in pages if "مقياس الرسم" in p]
+        self.assertTrue(drawing)
+        joined = "\n".join(drawing)
+        for expected in ["T1", "T5", "C1", "ع1", "عمود-ركن", "30×230", "34Φ16", "كانة Φ8"]:
+            self.assertIn(expected, joined)
 
     def test_refused_input_and_unwritable_output_write_nothing(self):
         kept = self.dir / "kept.dxf"
