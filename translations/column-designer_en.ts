@@ -1208,5 +1208,15 @@ result as CSV. schedule designs every column of a building, at every level, from
         <comment>drawing.date</comment>
         <translation>Date %1</translation>
     </message>
+    <message>
+        <source>حفظ رسم جدول الأعمدة بصيغة DXF</source>
+        <comment>schedule.save-drawing-title</comment>
+        <translation>Save the column schedule drawing as DXF</translation>
+    </message>
+    <message>
+        <source>حفظ الرسم DXF…</source>
+        <comment>schedule.save-drawing</comment>
+        <translation>Save drawing as DXF…</translation>
+    </message>
 </context>
 </TS>
