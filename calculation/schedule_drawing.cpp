@@ -110,6 +110,7 @@ MarkLines FitMarks(const Schedule& schedule, const ColumnType& type) {
   std::size_t letters = 0;
   for (const std::size_t index : type.columns) {
     const std::string& mark = schedule.columns[index].input.mark;
+    if (mark.empty()) continue;
     const bool first = marks.lines.back().empty();
     const std::size_t more = Letters(mark) + (first ? 0 : kSeparatorLetters);
     const bool last_line = marks.lines.size() == kMarkLines;

@@ -57,19 +57,21 @@ class MemoryWriter final : public DL_WriterA {
   std::string& out_;
 };
 
-// UTF-8 with every letter outside ASCII as \U+XXXX, the notation of R2000 files.
+// A group's value on one line: a line end or other control character in a mark becomes a
+// blank. Letters outside ASCII, and the backslash that would start such a letter, go as
+// \U+XXXX, the notation of R2000 files.
 std::string DxfText(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size() * 3);
   for (std::size_t i = 0; i < utf8.size();) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
-    if (lead < 0x80) {
-      out += static_cast<char>(lead);
+    if (lead < 0x80 && lead != '\\') {
+      out += lead < 0x20 || lead == 0x7F ? ' ' : static_cast<char>(lead);
       ++i;
       continue;
     }
-    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    std::uint32_t code = lead & (0x7F >> length);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    std::uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
     for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k) {
       code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
     }
