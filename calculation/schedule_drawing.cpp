@@ -159,10 +159,11 @@ class SheetBuilder {
       const double y = top - kHeaderHeight - kCellHeight * static_cast<double>(r);
       line({grid_left_, y}, {right, y});
     }
-    for (double x = right - kCaptionWidth; x > grid_left_ - kCellWidth / 2; x -= kCellWidth) {
+    for (double x = right - kCaptionWidth; x > grid_left_ + kCellWidth / 2; x -= kCellWidth) {
       line({x, grid_bottom_}, {x, top});
     }
-    if (grid_left_ > kMargin) line({grid_left_, grid_bottom_}, {grid_left_, top});
+    if (grid_left_ > kMargin)
+      line({grid_left_, grid_bottom_}, {grid_left_, top});  // not the frame's
 
     const double caption_centre = right - kCaptionWidth / 2;
     text(DrawingWords::TypeCaption, {}, {caption_centre, top - 6}, kTextHeight);
