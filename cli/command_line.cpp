@@ -29,6 +29,7 @@
 #include "calculation/schedule_csv.h"
 #include "cli/command_line_texts.h"
 #include "cli/file_output.h"
+#include "cli/schedule_dxf_output.h"
 #include "cli/schedule_pdf_output.h"
 #include "cli/upper_vector_state.h"
 #include "sheet/program_version.h"
@@ -255,8 +256,9 @@ int RunSchedule(const QStringList& arguments) {
   if (positional.size() != 2) return Refuse(UsageMessage("schedule FILE.csv"));
   const QString output = parser.value(options.output);
   const bool pdf = output.endsWith(u".pdf"_s, Qt::CaseInsensitive);
-  if (!output.isEmpty() && !pdf && !output.endsWith(u".csv"_s, Qt::CaseInsensitive)) {
-    return Refuse(UsageMessage("-o OUT.csv|OUT.pdf"));
+  const bool dxf = output.endsWith(u".dxf"_s, Qt::CaseInsensitive);
+  if (!output.isEmpty() && !pdf && !dxf && !output.endsWith(u".csv"_s, Qt::CaseInsensitive)) {
+    return Refuse(UsageMessage("-o OUT.csv|OUT.pdf|OUT.dxf"));
   }
   const auto materials = ReadMaterials(parser, options);
   if (!materials) return Refuse(materials.error());
@@ -277,17 +279,19 @@ int RunSchedule(const QStringList& arguments) {
   auto csv = ReadScheduleCsv(std::string_view(text.constData(), text.size()));
   if (!csv) return Refuse(CsvErrorMessage(input_name, csv.error()));
 
-  // The CSV shows the levels alone; the PDF the types and quantities too.
-  const Schedule schedule = DesignSchedule(std::move(csv->columns), *materials, height,
-                                           pdf ? ScheduleParts::Whole : ScheduleParts::Levels);
+  // The CSV shows the levels alone; the PDF and the drawing the types too.
+  const Schedule schedule =
+      DesignSchedule(std::move(csv->columns), *materials, height,
+                     pdf || dxf ? ScheduleParts::Whole : ScheduleParts::Levels);
   WarnOfRepeatedMarks(input_name, schedule, csv->lines);
   // The CSV goes out in pieces as it is written: a large schedule is never held whole.
-  const int status = pdf ? Write(SchedulePdfWithoutDisplay(schedule).toStdString(), output)
-                         : Write(
-                               [&schedule](const WritePiece& write) {
-                                 return WriteScheduleCsv(schedule, CsvLevels::All, write);
-                               },
-                               output);
+  const int status = dxf   ? Write(ScheduleDxfFile(schedule), output)
+                     : pdf ? Write(SchedulePdfWithoutDisplay(schedule).toStdString(), output)
+                           : Write(
+                                 [&schedule](const WritePiece& write) {
+                                   return WriteScheduleCsv(schedule, CsvLevels::All, write);
+                                 },
+                                 output);
   if (status != 0) return status;
   return schedule.all_designed ? kEveryLevelDesigned : kSomeLevelFailed;
 }

@@ -268,7 +268,7 @@ std::string HelpText() {
   const QString help =
       u"column-designer design LOAD FLOORS [--fcu N] [--fy N] [--width N] [--bar N] "
       u"[--load-factor N]\n"
-      u"column-designer schedule FILE.csv [-o OUT.csv|OUT.pdf] [the same options] "
+      u"column-designer schedule FILE.csv [-o OUT.csv|OUT.pdf|OUT.dxf] [the same options] "
       u"[--floor-height M]\n\n"_s +
       InArabic(about).arg(Figure(rules::kMostFloors)) + u'\n' +
       InEnglish(about).arg(Figure(rules::kMostFloors)) + u"\n\n"_s +
@@ -287,7 +287,7 @@ std::string HelpText() {
                  u", m"_s + Default(rules::kFloorHeightM)) +
       OptionHelp("-o, --output F",
                  QT_TRANSLATE_NOOP3("ColumnDesigner", "ملف الجدول", "help.output"),
-                 u", .csv or .pdf"_s) +
+                 u", .csv, .pdf or .dxf (the drawing)"_s) +
       u"\nExit status: 0 every level designed; 1 some level could not be designed (marked in the\n"
       u"schedule); 2 bad input or usage (nothing written).\n"_s;
   return help.toStdString();

@@ -6,15 +6,16 @@ COLDESIGN_RUN_PACKAGES=(
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libfontconfig-dev libharfbuzz-dev qt6-translations-l10n fonts-noto-core fonttools
   libgtest-dev libgmock-dev libbenchmark-dev libx11-dev libxdamage-dev libfast-float-dev
+  libdxflib-dev
 )
 
 # Needed by the tests: formatting, the fuzzer, the X server, the Wayland compositor, the screen
-# reader bus, screenshots, the packaging checks, the PDF readers, and the WebAssembly build with
-# Node to run it.
+# reader bus, screenshots, the packaging checks, the PDF readers, the DXF reader (ezdxf, and
+# matplotlib to draw what it reads), and the WebAssembly build with Node to run it.
 COLDESIGN_TEST_PACKAGES=(
   clang-format clang-16 libclang-rt-16-dev locales
   xvfb xdotool xclip x11-utils imagemagick dbus at-spi2-core python3-pyatspi weston qt6-wayland
-  desktop-file-utils appstream dpkg-dev file poppler-utils qpdf
+  desktop-file-utils appstream dpkg-dev file poppler-utils qpdf python3-ezdxf python3-matplotlib
   lld-16 wasi-libc libc++-16-dev-wasm32 libc++abi-16-dev-wasm32 libclang-rt-16-dev-wasm32 nodejs
 )
 

@@ -111,6 +111,13 @@ void PagePainter::disc(QPointF centre, qreal diameter, const QColor& colour) {
   fill(path, colour);
 }
 
+void PagePainter::polyline(const QPolygonF& points, qreal width, const QColor& colour) {
+  if (points.isEmpty()) return;
+  QPainterPath path(toDevice(points.front()));
+  for (qsizetype i = 1; i < points.size(); ++i) path.lineTo(toDevice(points[i]));
+  stroke(path, QPen(colour, width * unit_, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+}
+
 void PagePainter::draw() {
   for (const std::function<void()>& step : held_) step();
   held_.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 #include <QTextOption>
@@ -46,6 +47,8 @@ class PagePainter {
   void rect(const QRectF& box, qreal line_width, const QColor& line, const QColor& fill);
   void roundedRect(const QRectF& box, qreal radius, qreal line_width, const QColor& line);
   void disc(QPointF centre, qreal diameter, const QColor& colour);
+  // Straight segments through the points, in order.
+  void polyline(const QPolygonF& points, qreal width, const QColor& colour);
 
   // Draws what is held, in the order it was asked for.
   void draw();

@@ -186,7 +186,8 @@ int PdfLayoutDevice::metric(PaintDeviceMetric metric) const {
   }
 }
 
-PdfPage::PdfPage(QSizeF points, int dots_per_inch) : device_(points, dots_per_inch) {}
+PdfPage::PdfPage(QSizeF points, int dots_per_inch)
+    : device_(points, dots_per_inch), page_sizes_{points} {}
 
 void PdfPage::appendPath(const QPainterPath& path) {
   QPointF start;
@@ -402,7 +403,12 @@ void PdfPage::glyphRun(const QGlyphRun& run, QPointF position, const QColor& col
   content_ += placed ? "] TJ\nET\n" : "ET\n";
 }
 
-void PdfPage::newPage() { finished_pages_.push_back(std::exchange(content_, {})); }
+void PdfPage::newPage() { newPage(page_sizes_.back()); }
+
+void PdfPage::newPage(QSizeF points) {
+  finished_pages_.push_back(std::exchange(content_, {}));
+  page_sizes_.push_back(points);
+}
 
 QByteArray PdfPage::document(const PdfInfo& info) const {
   // The objects in order from 1: catalogue, page tree, information, each page and its content,
@@ -425,9 +431,6 @@ QByteArray PdfPage::document(const PdfInfo& info) const {
     }
   }
   const qreal scale = kPointsPerInch / device_.dotsPerInch();
-  const QSizeF points = device_.points();
-  const QByteArray to_points =
-      Number(scale) + " 0 0 " + Number(-scale) + " 0 " + Number(points.height()) + " cm\n";
   QByteArray kids;
   for (int page = 0; page < page_count; ++page) kids += Reference(4 + 2 * page) + ' ';
   std::vector<QByteArray> objects = {
@@ -438,6 +441,9 @@ QByteArray PdfPage::document(const PdfInfo& info) const {
           "Z) >>",
   };
   for (int page = 0; page < page_count; ++page) {
+    const QSizeF points = page_sizes_[page];
+    const QByteArray to_points =
+        Number(scale) + " 0 0 " + Number(-scale) + " 0 " + Number(points.height()) + " cm\n";
     objects.push_back("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Number(points.width()) +
                       ' ' + Number(points.height()) + "] /Resources << /Font << " + resources +
                       ">> >> /Contents " + Reference(5 + 2 * page) + " >>");

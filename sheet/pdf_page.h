@@ -49,8 +49,10 @@ class PdfPage final : public PageOutput {
   void stroke(const QPainterPath& path, const QPen& pen) override;
   void text(const QTextLayout& layout, QPointF position, const QColor& colour) override;
 
-  // Ends the page drawn so far; what is drawn next goes on a new page of the same size.
+  // Ends the page drawn so far; what is drawn next goes on a new page of the same size, or of
+  // `points`.
   void newPage();
+  void newPage(QSizeF points);
 
   // The whole file; empty when a font of the pages cannot be embedded.
   [[nodiscard]] QByteArray document(const PdfInfo& info) const;
@@ -79,7 +81,8 @@ class PdfPage final : public PageOutput {
 
   PdfLayoutDevice device_;
   std::vector<QByteArray> finished_pages_;
-  QByteArray content_;  // of the page being drawn
+  std::vector<QSizeF> page_sizes_;  // of every page, the one being drawn last
+  QByteArray content_;              // of the page being drawn
   std::vector<std::unique_ptr<Font>> fonts_;
 };
 

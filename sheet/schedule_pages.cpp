@@ -11,6 +11,7 @@
 
 #include "resources/fonts/embedded_fonts.h"
 #include "sheet/calculation_sheet.h"
+#include "sheet/drawing_pages.h"
 #include "sheet/page_output.h"
 #include "sheet/page_painter.h"
 #include "sheet/pdf_page.h"
@@ -338,6 +339,7 @@ QByteArray SchedulePdf(const Schedule& schedule) {
   PaintPages(schedule, pdf,
              QRectF(QPointF(0, 0), kSheetPageSize * (kPdfResolution / kPointsPerInch)),
              kPdfResolution, [&pdf] { pdf.newPage(); });
+  AppendDrawingPages(schedule, pdf, kPdfResolution);
   return pdf.document({ScheduleTitle(), ProgramName() + u' ' + kProgramVersion.toString()});
 }
 

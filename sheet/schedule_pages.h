@@ -13,7 +13,8 @@ namespace coldesign {
 // Needs a QGuiApplication.
 void PaintSchedulePages(const Schedule& schedule, QPagedPaintDevice& device);
 
-// The same pages as a PDF file; empty when it could not be made.
+// The same pages as a PDF file, followed by the schedule's drawing on A3 landscape pages
+// (AppendDrawingPages); empty when it could not be made.
 QByteArray SchedulePdf(const Schedule& schedule);
 
 }  // namespace coldesign

@@ -1195,5 +1195,45 @@ count) and writes the column schedule as CSV, or to a CSV or PDF file with -o.</
         <comment>page.file-unreadable</comment>
         <translation>The file %1 could not be read</translation>
     </message>
+    <message>
+        <source>العدد %1</source>
+        <comment>drawing.count</comment>
+        <translation>Count %1</translation>
+    </message>
+    <message>
+        <source>كانة %1</source>
+        <comment>drawing.tie</comment>
+        <translation>Tie %1</translation>
+    </message>
+    <message>
+        <source>لا تتسع الأسياخ</source>
+        <comment>drawing.bars-do-not-fit</comment>
+        <translation>The bars do not fit</translation>
+    </message>
+    <message>
+        <source>الخرسانة %1، الحديد %2، الغطاء %3، الكانات %4</source>
+        <comment>drawing.materials</comment>
+        <translation>Concrete %1, steel %2, cover %3, ties %4</translation>
+    </message>
+    <message>
+        <source>مقياس الرسم %1، المقاسات بالسنتيمتر</source>
+        <comment>drawing.scale</comment>
+        <translation>Scale %1, sizes in centimetres</translation>
+    </message>
+    <message>
+        <source>التاريخ %1</source>
+        <comment>drawing.date</comment>
+        <translation>Date %1</translation>
+    </message>
+    <message>
+        <source>حفظ رسم جدول الأعمدة بصيغة DXF</source>
+        <comment>schedule.save-drawing-title</comment>
+        <translation>Save the column schedule drawing as DXF</translation>
+    </message>
+    <message>
+        <source>حفظ الرسم DXF…</source>
+        <comment>schedule.save-drawing</comment>
+        <translation>Save drawing as DXF…</translation>
+    </message>
 </context>
 </TS>

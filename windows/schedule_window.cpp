@@ -109,6 +109,7 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
   QAction* open = MakeAction(this, "OpenCsv", QKeySequence(u"Ctrl+O"_s));
   QAction* save = MakeAction(this, "SaveCsv", QKeySequence(u"Ctrl+S"_s));
   QAction* save_pdf = MakeAction(this, "SavePdf");
+  QAction* save_drawing = MakeAction(this, "SaveDrawing");
   QAction* print = MakeAction(this, "PrintSchedule", QKeySequence(u"Ctrl+P"_s));
   QAction* export_levels = MakeAction(this, "ExportLevels");
   QAction* add_row = MakeAction(this, "AddRow");
@@ -116,6 +117,7 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
   connect(open, &QAction::triggered, this, &ScheduleWindow::openTable);
   connect(save, &QAction::triggered, this, &ScheduleWindow::saveTable);
   connect(save_pdf, &QAction::triggered, this, &ScheduleWindow::savePdf);
+  connect(save_drawing, &QAction::triggered, this, &ScheduleWindow::saveDrawing);
   connect(print, &QAction::triggered, this, &ScheduleWindow::printSchedule);
   connect(export_levels, &QAction::triggered, this, &ScheduleWindow::exportLevels);
   connect(add_row, &QAction::triggered, this, &ScheduleWindow::addRow);
@@ -125,7 +127,7 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
   tools_->setObjectName(u"ScheduleTools"_s);
   tools_->setMovable(false);
   tools_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-  tools_->addActions({open, save, save_pdf, print, export_levels});
+  tools_->addActions({open, save, save_pdf, save_drawing, print, export_levels});
   tools_->addSeparator();
   tools_->addActions({add_row, remove_rows});
 
@@ -190,6 +192,7 @@ void ScheduleWindow::retranslate() {
       {"OpenCsv", Texts::tr("فتح…", "schedule.open")},
       {"SaveCsv", Texts::tr("حفظ…", "schedule.save")},
       {"SavePdf", Texts::tr("حفظ بصيغة PDF…", "schedule.save-pdf")},
+      {"SaveDrawing", Texts::tr("حفظ الرسم DXF…", "schedule.save-drawing")},
       {"PrintSchedule", Texts::tr("طباعة…", "schedule.print")},
       {"ExportLevels", Texts::tr("حفظ المستويات CSV…", "schedule.export-levels")},
       {"AddRow", Texts::tr("إضافة صف", "schedule.add-row")},

@@ -68,6 +68,8 @@ class ScheduleWindow : public QMainWindow {
   bool saveTable();
   void exportLevels();
   void savePdf();
+  // The drawing as a DXF file (schedule_drawing_save.cpp).
+  void saveDrawing();
   void printSchedule();
   void pasteRows();
   void addRow();

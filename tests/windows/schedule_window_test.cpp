@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -293,6 +294,39 @@ class ScheduleWindowTest : public QObject {
       QVERIFY2(!second.contains(QRegularExpression(u"[\\x{0600}-\\x{06FF}]"_s)),
                qPrintable(second));
     }
+  }
+
+  void drawingSavedInTheProgramsLanguage_data() {
+    QTest::addColumn<Language>("language");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Arabic") << Language::Arabic << u"جدول الأعمدة"_s;
+    QTest::newRow("English") << Language::English << u"Column schedule"_s;
+  }
+
+  // The DXF file carries its letters outside ASCII as \U+XXXX, as R2000 files do.
+  void drawingSavedInTheProgramsLanguage() {
+    QFETCH(Language, language);
+    QFETCH(QString, title);
+    UseLanguage(language);
+    const auto back_to_arabic = qScopeGuard([] { UseLanguage(Language::Arabic); });
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"schedule.dxf"_s);
+    ShownScheduleWindow window(path);
+    window.setColumns(12);
+    window.trigger(u"SaveDrawing"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString dxf = QString::fromLatin1(file.readAll());
+    QString encoded;
+    for (const QChar letter : title) {
+      encoded +=
+          letter.unicode() < 0x80
+              ? QString(letter)
+              : u"\\U+"_s + QString::number(letter.unicode(), 16).toUpper().rightJustified(4, u'0');
+    }
+    QVERIFY2(dxf.contains(encoded), qPrintable(encoded));
+    QVERIFY(dxf.contains(u"$INSUNITS"_s));
+    QCOMPARE(dxf.contains(u"\\U+06"_s), language == Language::Arabic);
   }
 };
 
