@@ -180,10 +180,12 @@ export function createScheduleView(elements, calculation, designer,
     const [chosen] = file.files;
     file.value = '';
     if (!chosen) return;
+    busy(true);
     let bytes;
     try {
       bytes = new Uint8Array(await chosen.arrayBuffer());
     } catch {
+      busy(false);
       showMessage(fileUnreadableText(chosen.name));
       return;
     }

@@ -6,6 +6,8 @@
 import loadSchedule from './schedule.js';
 
 const loading = loadSchedule();
+// A module that cannot load is told at each request, as `unavailable`.
+loading.catch(() => {});
 
 self.addEventListener('message', async ({ data: { id, file, rows, materials, floorHeight } }) => {
   let schedule;
