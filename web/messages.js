@@ -122,11 +122,11 @@ export const typeTitles = () => [tr('schedule.type'), tr('schedule.columns'), tr
   tr('schedule.levels'), tr('schedule.section'), tr('schedule.bars'), tr('schedule.concrete'),
   tr('schedule.steel')];
 
-// The rows of the types table, one a segment, as the schedule window's; `markOf(i)`: the mark
-// of the schedule's column i, each read left to right in the list.
-export function typeRows(schedule, m, markOf) {
+// The rows of one type in the types table, one a segment, as the schedule window's;
+// `markOf(i)`: the mark of the schedule's column i, each read left to right in the list.
+export function typeRows(type, m, markOf) {
   const separator = tr('list.separator');
-  return schedule.types.flatMap((type) => type.segments.map((segment, s) => {
+  return type.segments.map((segment, s) => {
     const first = s === 0;
     return { failed: segment.failed, cells: [
       first ? type.name : '',
@@ -140,7 +140,7 @@ export function typeRows(schedule, m, markOf) {
       first ? type.concreteM3Text : '',
       first ? type.steelKgText : '',
     ] };
-  }));
+  });
 }
 
 export const totalTitle = () => tr('schedule-pages.total');

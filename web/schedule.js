@@ -134,6 +134,10 @@ export const levelCount = (schedule) => schedule.levelText.length;
 export const levelValues = (schedule, i) => schedule.header.map(
   (_, j) => scheduleText(schedule, schedule.levelText[i] + j));
 
+// The mark of column `c`.
+export const columnMark = (schedule, c) => scheduleText(schedule,
+  schedule.levelText[schedule.columns.firstLevel[c]]);
+
 // Column `c` as typed: [mark, load, floors, count], from its first level's row.
 export function columnEntry(schedule, c) {
   const first = schedule.levelText[schedule.columns.firstLevel[c]];

@@ -134,7 +134,7 @@ export function createEntries({ box, body, addRow, floorHeight, storageNote }, r
     replace(next) {
       rows = next;
       table.show(rows.length);
-      saveNow();
+      save();
     },
     // The cell of `field` in row `row` (1 first), focused.
     focus(row, field) {

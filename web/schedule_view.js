@@ -5,7 +5,7 @@
 // marked as the earlier values', and its download waits for Design.
 
 import { OtherBuild } from './schedule_designer.js';
-import { columnEntry, levelCount, levelValues } from './schedule.js';
+import { columnEntry, columnMark, levelCount, levelValues } from './schedule.js';
 import { createEntries, rememberedSchedule } from './schedule_entries.js';
 import { fillInSlices } from './table_rendering.js';
 import {
@@ -34,6 +34,11 @@ function rowMaker(cells) {
   }
   return () => template.cloneNode(true);
 }
+
+// Resolves in a task of its own: a large schedule is shown in steps, the page drawn between.
+const nextTask = () => new Promise((resolve) => {
+  setTimeout(resolve);
+});
 
 const header = (table, keys, names) => {
   table.tHead.replaceChildren(rowMaker(keys.map((key, i) => {
@@ -84,37 +89,48 @@ export function createScheduleView(elements, calculation, designer,
     return row;
   });
 
-  const markOf = (c) => columnEntry(shown.schedule, c)[0];
+  let typesFilling = false;
+  const markOf = (c) => columnMark(shown.schedule, c);
+  // One type's rows at a time, its list of columns made only as it is drawn.
   const showTypes = () => {
     const { schedule, used } = shown;
     header(types, TYPE_KEYS, typeTitles());
     const newType = rowMaker(TYPE_KEYS.map((key) => cell('td', { 'data-key': key })));
-    const typeValues = typeRows(schedule, used, markOf);
-    typeValues.push({ total: true, cells: [totalTitle(), '', '', '', '', '',
-      schedule.total.concreteM3Text, schedule.total.steelKgText] });
-    fillInSlices(types.tBodies[0], typeValues.length, (i) => {
+    const typeRow = ({ cells, failed, total }) => {
       const row = newType();
-      const { cells, failed, total } = typeValues[i];
       cells.forEach((value, j) => {
         row.cells[j].textContent = value;
       });
       if (failed) row.className = 'failed';
       if (total) row.className = 'total';
       return row;
+    };
+    const total = { total: true, cells: [totalTitle(), '', '', '', '', '',
+      schedule.total.concreteM3Text, schedule.total.steelKgText] };
+    typesFilling = true;
+    fillInSlices(types.tBodies[0], schedule.types.length + 1, (i) => {
+      const rows = document.createDocumentFragment();
+      const values = i < schedule.types.length ? typeRows(schedule.types[i], used, markOf)
+        : [total];
+      rows.append(...values.map(typeRow));
+      return rows;
+    }).then((filled) => {
+      if (filled) typesFilling = false;
     });
     notes.replaceChildren(...scheduleSummary(schedule, schedule.columns.repeated.includes(1))
       .map((text) => Object.assign(document.createElement('p'), { textContent: text })));
   };
 
-  const showSchedule = (schedule, used, inputs) => {
+  const showSchedule = async (schedule, used, inputs) => {
     const keys = schedule.header.map((key) => cell('td', { 'data-key': key }));
     shown = { schedule, used, inputs, newLevel: rowMaker(keys),
       status: schedule.header.indexOf('status') };
     results.hidden = false;
     header(levels, schedule.header, levelTitles());
     levelRows.show(levelCount(schedule));
-    showTypes();
     showStaleness();
+    await nextTask();
+    showTypes();
   };
 
   // The design's materials, for the line above the table (from a design of nothing, which the
@@ -134,11 +150,14 @@ export function createScheduleView(elements, calculation, designer,
   const busy = (on) => {
     entriesBox.inert = on;
     for (const control of [addRow, file, design]) control.disabled = on;
-    for (const table of [levels, types]) table.toggleAttribute('aria-busy', on);
+    levels.toggleAttribute('aria-busy', on);
+    // The types, once shown, are busy until their last row is in (fillInSlices).
+    if (on || !typesFilling) types.toggleAttribute('aria-busy', on);
   };
-  // Designs `request` ({ file } or { rows }) and shows it; a refusal gets the engine's message
-  // and leaves the tables as they were. Resolves to the packed schedule, or null.
-  async function run(request, focusRefused) {
+  // Designs `request` ({ file } or { rows }) and shows it, then awaits `whenShown(schedule)`
+  // before the table of columns takes edits again; a refusal gets the engine's message and
+  // leaves the tables as they were.
+  async function run(request, focusRefused, whenShown = () => {}) {
     const inputs = inputsNow();
     const chosen = materials.materials();
     busy(true);
@@ -146,6 +165,12 @@ export function createScheduleView(elements, calculation, designer,
     try {
       schedule = await designer.design({ ...request, materials: chosen,
         floorHeight: floorHeight.value });
+      if (schedule.ok) {
+        await showSchedule(schedule, usedMaterials(), inputs);
+        await nextTask();
+        await whenShown(schedule);
+        return schedule;
+      }
     } catch (error) {
       if (error instanceof OtherBuild) {
         otherBuild();
@@ -156,10 +181,6 @@ export function createScheduleView(elements, calculation, designer,
       return null;
     } finally {
       busy(false);
-    }
-    if (schedule.ok) {
-      showSchedule(schedule, usedMaterials(), inputs);
-      return schedule;
     }
     if (schedule.problem === 'materials') {
       showMessage(materials.problemText(schedule.choice));
@@ -189,12 +210,14 @@ export function createScheduleView(elements, calculation, designer,
       showMessage(fileUnreadableText(chosen.name));
       return;
     }
-    const schedule = await run({ file: bytes, refusal: { file: chosen.name } });
-    if (!schedule) return;
-    entries.replace(Array.from(schedule.columns.load, (_, c) => columnEntry(schedule, c)));
-    rowsVersion++;
-    shown.inputs = inputsNow();
-    showStaleness();
+    await run({ file: bytes, refusal: { file: chosen.name } }, null, async (schedule) => {
+      const read = Array.from(schedule.columns.load, (_, c) => columnEntry(schedule, c));
+      await nextTask();
+      entries.replace(read);
+      rowsVersion++;
+      shown.inputs = inputsNow();
+      showStaleness();
+    });
   });
 
   download.addEventListener('click', () => {

@@ -79,12 +79,19 @@ describe('a large file', () => {
   test('20,000 columns fill without a pause over 250 ms; added and edited rows are designed ' +
        'as shown', async () => {
     const page = await schedulePage();
-    // The longest task from the file's reading on (the page's own loading is not counted).
+    // The longest task from the file's choice on: neither the page's own loading nor the test's
+    // handing over of the file (the task that ends in the choice) is counted.
     await page.evaluate(() => {
       window.longestTask = 0;
+      let chosen = Infinity;
+      window.addEventListener('change', () => {
+        chosen = performance.now();
+      }, { capture: true, once: true });
       new PerformanceObserver((list) => {
         for (const entry of list.getEntries()) {
-          window.longestTask = Math.max(window.longestTask, entry.duration);
+          if (entry.startTime >= chosen) {
+            window.longestTask = Math.max(window.longestTask, entry.duration);
+          }
         }
       }).observe({ type: 'longtask' });
     });
