@@ -115,6 +115,7 @@ calculationLoading.then((calculation) => {
     staleNote: byId('ScheduleStaleNote'),
     levelsBox: byId('ScheduleTable').parentElement,
     levels: byId('ScheduleTable'),
+    typesBox: byId('ScheduleTypes').parentElement,
     types: byId('ScheduleTypes'),
     notes: byId('ScheduleNotes'),
     download: byId('ScheduleDownload'),

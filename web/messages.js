@@ -122,25 +122,23 @@ export const typeTitles = () => [tr('schedule.type'), tr('schedule.columns'), tr
   tr('schedule.levels'), tr('schedule.section'), tr('schedule.bars'), tr('schedule.concrete'),
   tr('schedule.steel')];
 
-// The rows of one type in the types table, one a segment, as the schedule window's;
-// `markOf(i)`: the mark of the schedule's column i, each read left to right in the list.
-export function typeRows(type, m, markOf) {
-  const separator = tr('list.separator');
-  return type.segments.map((segment, s) => {
-    const first = s === 0;
-    return { failed: segment.failed, cells: [
-      first ? type.name : '',
-      first ? type.columns.map((i) => ltr(markOf(i))).join(separator) : '',
-      first ? type.countText : '',
-      segment.firstLevel === segment.lastLevel ? String(segment.firstLevel)
-        : ltr(`${segment.firstLevel}–${segment.lastLevel}`),
-      segment.failed ? tr('schedule.too-large')
-        : ltr(`${m.widthText} × ${segment.lengthText}`),
-      segment.failed ? '' : ltr(`${segment.barCountText} Φ${m.barDiameterText}`),
-      first ? type.concreteM3Text : '',
-      first ? type.steelKgText : '',
-    ] };
-  });
+// The cells of segment `s` of a type in the types table, one row a segment, as the schedule
+// window's; `markOf(i)`: the mark of the schedule's column i, each read left to right in the
+// list.
+export function typeCells(type, s, m, markOf) {
+  const segment = type.segments[s];
+  const first = s === 0;
+  return [
+    first ? type.name : '',
+    first ? type.columns.map((i) => ltr(markOf(i))).join(tr('list.separator')) : '',
+    first ? type.countText : '',
+    segment.firstLevel === segment.lastLevel ? String(segment.firstLevel)
+      : ltr(`${segment.firstLevel}–${segment.lastLevel}`),
+    segment.failed ? tr('schedule.too-large') : ltr(`${m.widthText} × ${segment.lengthText}`),
+    segment.failed ? '' : ltr(`${segment.barCountText} Φ${m.barDiameterText}`),
+    first ? type.concreteM3Text : '',
+    first ? type.steelKgText : '',
+  ];
 }
 
 export const totalTitle = () => tr('schedule-pages.total');

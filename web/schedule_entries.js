@@ -79,7 +79,7 @@ export function createEntries({ box, body, addRow, floorHeight, storageNote }, r
     row.append(cell);
     return row;
   };
-  const table = virtualRows(box, body, makeRow);
+  const table = virtualRows(box, body, makeRow, { printed: false });
   const indexOf = (target) => Number(target.closest('tr').dataset.index);
 
   body.addEventListener('input', (event) => {

@@ -7,11 +7,10 @@
 import { OtherBuild } from './schedule_designer.js';
 import { columnEntry, columnMark, levelCount, levelValues } from './schedule.js';
 import { createEntries, rememberedSchedule } from './schedule_entries.js';
-import { fillInSlices } from './table_rendering.js';
 import {
   calculationUnavailable, fileUnreadableText, floorHeightProblemText, levelTitles,
   otherBuildText, scheduleMaterialsText, scheduleProblemText, scheduleSummary, totalTitle,
-  typeRows, typeTitles,
+  typeCells, typeTitles,
 } from './messages.js';
 import { virtualRows } from './virtual_rows.js';
 
@@ -54,7 +53,7 @@ export function createScheduleView(elements, calculation, designer,
                                    { materials, showMessage, otherBuild }) {
   const {
     entriesBox, entries: entriesBody, addRow, file, floorHeight, storageNote, materialsNote,
-    design, results, staleNote, levelsBox, levels, types, notes, download, print,
+    design, results, staleNote, levelsBox, levels, typesBox, types, notes, download, print,
   } = elements;
   const saved = rememberedSchedule();
   floorHeight.value = saved.floorHeight ?? calculation.rules.texts.floorHeight;
@@ -89,34 +88,38 @@ export function createScheduleView(elements, calculation, designer,
     return row;
   });
 
-  let typesFilling = false;
   const markOf = (c) => columnMark(shown.schedule, c);
-  // One type's rows at a time, its list of columns made only as it is drawn.
-  const showTypes = () => {
-    const { schedule, used } = shown;
-    header(types, TYPE_KEYS, typeTitles());
-    const newType = rowMaker(TYPE_KEYS.map((key) => cell('td', { 'data-key': key })));
-    const typeRow = ({ cells, failed, total }) => {
-      const row = newType();
-      cells.forEach((value, j) => {
-        row.cells[j].textContent = value;
-      });
-      if (failed) row.className = 'failed';
-      if (total) row.className = 'total';
-      return row;
-    };
-    const total = { total: true, cells: [totalTitle(), '', '', '', '', '',
-      schedule.total.concreteM3Text, schedule.total.steelKgText] };
-    typesFilling = true;
-    fillInSlices(types.tBodies[0], schedule.types.length + 1, (i) => {
-      const rows = document.createDocumentFragment();
-      const values = i < schedule.types.length ? typeRows(schedule.types[i], used, markOf)
-        : [total];
-      rows.append(...values.map(typeRow));
-      return rows;
-    }).then((filled) => {
-      if (filled) typesFilling = false;
+  // The types' rows, one a segment and the total last, drawn as they come into sight: row i is
+  // segment typeSegment[i] of type typeOf[i].
+  const typeRows = virtualRows(typesBox, types.tBodies[0], (i) => {
+    const { schedule, used, newType, typeOf, typeSegment } = shown;
+    const row = newType();
+    const total = i === typeOf.length;
+    const type = schedule.types[typeOf[i]];
+    const cells = total ? [totalTitle(), '', '', '', '', '', schedule.total.concreteM3Text,
+      schedule.total.steelKgText] : typeCells(type, typeSegment[i], used, markOf);
+    cells.forEach((value, j) => {
+      row.cells[j].textContent = value;
     });
+    if (total) row.className = 'total';
+    if (!total && type.segments[typeSegment[i]].failed) row.className = 'failed';
+    return row;
+  });
+  const showTypes = () => {
+    const { schedule } = shown;
+    header(types, TYPE_KEYS, typeTitles());
+    shown.newType = rowMaker(TYPE_KEYS.map((key) => cell('td', { 'data-key': key })));
+    const segments = schedule.types.reduce((sum, type) => sum + type.segments.length, 0);
+    shown.typeOf = new Uint32Array(segments);
+    shown.typeSegment = new Uint32Array(segments);
+    let row = 0;
+    schedule.types.forEach((type, t) => {
+      type.segments.forEach((_, s) => {
+        shown.typeOf[row] = t;
+        shown.typeSegment[row++] = s;
+      });
+    });
+    typeRows.show(segments + 1);
     notes.replaceChildren(...scheduleSummary(schedule, schedule.columns.repeated.includes(1))
       .map((text) => Object.assign(document.createElement('p'), { textContent: text })));
   };
@@ -150,9 +153,7 @@ export function createScheduleView(elements, calculation, designer,
   const busy = (on) => {
     entriesBox.inert = on;
     for (const control of [addRow, file, design]) control.disabled = on;
-    levels.toggleAttribute('aria-busy', on);
-    // The types, once shown, are busy until their last row is in (fillInSlices).
-    if (on || !typesFilling) types.toggleAttribute('aria-busy', on);
+    for (const table of [levels, types]) table.toggleAttribute('aria-busy', on);
   };
   // Designs `request` ({ file } or { rows }) and shows it, then awaits `whenShown(schedule)`
   // before the table of columns takes edits again; a refusal gets the engine's message and

@@ -7,8 +7,8 @@
 const OVERSCAN = 40;  // rows drawn beyond each end of the view
 const FALLBACK_HEIGHT = 40;
 
-// `makeRow(i)`: a new <tr> for row i of the data.
-export function virtualRows(box, body, makeRow) {
+// `makeRow(i)`: a new <tr> for row i of the data; `printed`: whether the table is printed.
+export function virtualRows(box, body, makeRow, { printed = true } = {}) {
   const table = body.closest('table');
   const drawn = new Map();
   let count = 0;
@@ -76,8 +76,10 @@ export function virtualRows(box, body, makeRow) {
     whole = printing;
     draw();
   };
-  window.addEventListener('beforeprint', () => print(true));
-  window.addEventListener('afterprint', () => print(false));
+  if (printed) {
+    window.addEventListener('beforeprint', () => print(true));
+    window.addEventListener('afterprint', () => print(false));
+  }
 
   return {
     // Shows `rows` rows, drawn again from the data; the scroll stays where it was.

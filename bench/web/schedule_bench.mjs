@@ -21,8 +21,16 @@ if (!webDir) {
 const SIZES = [20, 2_000, 20_000, 100_000];
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-const buildingCsv = (columns) => ['mark,load,floors,count', ...Array.from({ length: columns },
-  (_, i) => `C${i + 1},${10 + (i % 90)},${1 + (i % 12)},${1 + (i % 3)}`)].join('\n');
+// A building of `count` columns as a CSV file: loads of 5 to 150 t, 1 to 9 floors, 1 to 3 of
+// each, the same on every run.
+function buildingCsv(count) {
+  let seed = 2026;
+  const next = () => (seed = (seed * 1103515245 + 12345) % 2147483648) / 2147483648;
+  const rows = Array.from({ length: count }, (_, i) =>
+    `C${i + 1},${(5 + Math.floor(next() * 291) / 2).toFixed(1)},${1 + Math.floor(next() * 9)},` +
+    `${1 + Math.floor(next() * 3)}`);
+  return ['mark,load,floors,count', ...rows].join('\n');
+}
 
 // The processes descended from `root`, and the sum of their proportional set sizes in bytes.
 function treeBytes(root) {
