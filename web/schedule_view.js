@@ -14,6 +14,8 @@ import {
 } from './messages.js';
 import { virtualRows } from './virtual_rows.js';
 
+// The columns of a file read made into rows of the table at most so many a task.
+const ENTRIES_PER_TASK = 10_000;
 // The types table's columns, as the schedule window's.
 const TYPE_KEYS = ['type', 'columns', 'count', 'levels', 'section', 'bars', 'concrete', 'steel'];
 
@@ -212,7 +214,11 @@ export function createScheduleView(elements, calculation, designer,
       return;
     }
     await run({ file: bytes, refusal: { file: chosen.name } }, null, async (schedule) => {
-      const read = Array.from(schedule.columns.load, (_, c) => columnEntry(schedule, c));
+      const read = [];
+      for (let c = 0; c < schedule.columns.load.length; c++) {
+        read.push(columnEntry(schedule, c));
+        if (c % ENTRIES_PER_TASK === ENTRIES_PER_TASK - 1) await nextTask();
+      }
       await nextTask();
       entries.replace(read);
       rowsVersion++;
