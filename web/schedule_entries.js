@@ -24,6 +24,29 @@ export function rememberedSchedule() {
   }
 }
 
+// A cell as spreadsheets copy it: quoted, its quotes doubled, when it holds a tab, a line break
+// or a quote; else as it stands, up to the next tab or line break.
+const CLIPBOARD_CELL = /"((?:[^"]|"")*)"(?=[\t\r\n]|$)|[^\t\r\n]*/y;
+
+// The rows of cells of text copied from a spreadsheet (a last line break ends the last row).
+function clipboardRows(text) {
+  const rows = [[]];
+  CLIPBOARD_CELL.lastIndex = 0;
+  for (;;) {
+    const match = CLIPBOARD_CELL.exec(text);
+    rows.at(-1).push(match[1] === undefined ? match[0] : match[1].replaceAll('""', '"'));
+    const at = CLIPBOARD_CELL.lastIndex;
+    if (at >= text.length) return rows;
+    if (text[at] === '\t') {
+      CLIPBOARD_CELL.lastIndex = at + 1;
+    } else {
+      CLIPBOARD_CELL.lastIndex = at + (text.startsWith('\r\n', at) ? 2 : 1);
+      if (CLIPBOARD_CELL.lastIndex >= text.length) return rows;
+      rows.push([]);
+    }
+  }
+}
+
 function element(name, attributes = {}) {
   const made = document.createElement(name);
   for (const [key, value] of Object.entries(attributes)) made.setAttribute(key, value);
@@ -99,8 +122,8 @@ export function createEntries({ box, body, addRow, floorHeight, storageNote }, r
     table.row(Math.min(i, rows.length - 1))?.querySelector('.remove-row').focus();
     changed();
   });
-  // Rows copied from a spreadsheet arrive as lines of tab-separated cells: they fill the table
-  // from the cell pasted into, rightwards and downwards, with new rows as needed.
+  // Rows copied from a spreadsheet arrive as lines of tab-separated cells (clipboardRows): they
+  // fill the table from the cell pasted into, rightwards and downwards, with new rows as needed.
   body.addEventListener('paste', (event) => {
     const text = event.clipboardData?.getData('text/plain') ?? '';
     if (!/[\t\n\r]/.test(text)) return;
@@ -108,10 +131,9 @@ export function createEntries({ box, body, addRow, floorHeight, storageNote }, r
     const input = event.target;
     const first = indexOf(input);
     const column = ENTRY_FIELDS.indexOf(input.dataset.field);
-    const lines = text.replace(/\r\n?/g, '\n').replace(/\n$/, '').split('\n');
-    lines.forEach((line, i) => {
+    clipboardRows(text).forEach((cells, i) => {
       rows[first + i] ??= blankRow();
-      line.split('\t').slice(0, ENTRY_FIELDS.length - column).forEach((value, j) => {
+      cells.slice(0, ENTRY_FIELDS.length - column).forEach((value, j) => {
         rows[first + i][column + j] = value;
       });
     });

@@ -171,6 +171,28 @@ describe('the table of columns', () => {
     await page.close();
   });
 
+  // Spreadsheets quote a copied cell that holds a tab, a line break or a quote.
+  const pastes = [
+    { text: 'A\t5\t2\r\n"B ""x"""\t6\t3\r\n"C\tD"\t7\t1\r\n',
+      rows: [['A', '5', '2', ''], ['B "x"', '6', '3', ''], ['C\tD', '7', '1', '']] },
+    { text: 'A\t5\n\t\t\t4', rows: [['A', '5', '', ''], ['', '', '', '4']] },
+    { text: '"unclosed\t5', rows: [['"unclosed', '5', '', '']] },
+  ];
+  for (const { text, rows } of pastes) {
+    test(`a paste of ${JSON.stringify(text)} fills the rows cell by cell`, async () => {
+      const page = await schedulePage();
+      await page.evaluate((text) => {
+        const paste = new DataTransfer();
+        paste.setData('text/plain', text);
+        document.querySelector('#ScheduleColumns input').dispatchEvent(new ClipboardEvent(
+          'paste', { clipboardData: paste, bubbles: true, cancelable: true }));
+      }, text);
+      assert.deepEqual(await page.$$eval('#ScheduleColumns tbody tr', (shown) => shown.map(
+        (row) => [...row.querySelectorAll('input')].map((input) => input.value))), rows);
+      await page.close();
+    });
+  }
+
   test('a table the browser cannot keep is said so, and no older table comes back', async () => {
     const page = await schedulePage();
     await openFile(page, 'small.csv', 'mark,load,floors\nOLD,5,2\n');
