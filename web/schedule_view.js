@@ -15,7 +15,7 @@ import {
 import { virtualRows } from './virtual_rows.js';
 
 // The columns of a file read made into rows of the table at most so many a task.
-const ENTRIES_PER_TASK = 10_000;
+const ENTRIES_PER_TASK = 2_000;
 // The types table's columns, as the schedule window's.
 const TYPE_KEYS = ['type', 'columns', 'count', 'levels', 'section', 'bars', 'concrete', 'steel'];
 
