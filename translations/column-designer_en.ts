@@ -1235,5 +1235,20 @@ count) and writes the column schedule as CSV, or to a CSV or PDF file with -o.</
         <comment>schedule.save-drawing</comment>
         <translation>Save drawing as DXF…</translation>
     </message>
+    <message>
+        <source>لم يتسع تخزين المتصفح لهذا الجدول، فلن يبقى بعد إغلاق الصفحة</source>
+        <comment>page.schedule-not-kept</comment>
+        <translation>The browser&apos;s storage cannot hold this table: it will be gone once the page is closed</translation>
+    </message>
+    <message>
+        <source>الجدول للقيم السابقة، اضغط «تصميم الجدول» للتحديث</source>
+        <comment>page.schedule-stale</comment>
+        <translation>Schedule of earlier values: press “Design the schedule”</translation>
+    </message>
+    <message>
+        <source>حُدّثت الصفحة في نافذة أخرى، أعد تحميلها لتصميم الجدول</source>
+        <comment>page.other-build</comment>
+        <translation>The page was updated in another tab: reload it to design the schedule</translation>
+    </message>
 </context>
 </TS>

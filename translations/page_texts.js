@@ -39,3 +39,14 @@ QT_TRANSLATE_NOOP('ColumnDesigner',
   'الخرسانة fcu = %1 kg/cm²، الحديد fy = %2 kg/cm²، العرض %3 cm، الأسياخ Φ%4، معامل زيادة الحمل %5 (من «المواد والاختيارات» في صفحة التصميم)',
   'page.schedule-materials');
 QT_TRANSLATE_NOOP('ColumnDesigner', 'تعذرت قراءة الملف %1', 'page.file-unreadable');
+// The schedule's table is more than the browser's storage keeps.
+QT_TRANSLATE_NOOP('ColumnDesigner',
+  'لم يتسع تخزين المتصفح لهذا الجدول، فلن يبقى بعد إغلاق الصفحة',
+  'page.schedule-not-kept');
+QT_TRANSLATE_NOOP('ColumnDesigner',
+  'الجدول للقيم السابقة، اضغط «تصميم الجدول» للتحديث',
+  'page.schedule-stale');
+// A tab of the page that another tab's update has left behind.
+QT_TRANSLATE_NOOP('ColumnDesigner',
+  'حُدّثت الصفحة في نافذة أخرى، أعد تحميلها لتصميم الجدول',
+  'page.other-build');

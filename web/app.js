@@ -12,7 +12,7 @@ import {
   calculationUnavailable, notesTitle, pageSheetTitle, scheduleTitle, separatorHint,
 } from './messages.js';
 import { workOffline } from './offline.js';
-import loadSchedule from './schedule.js';
+import { OtherBuild, scheduleDesigner } from './schedule_designer.js';
 import { createScheduleView } from './schedule_view.js';
 import { createSheetView } from './sheet_view.js';
 import { wireViews } from './views.js';
@@ -85,32 +85,43 @@ calculationLoading.then((calculation) => {
     version: byId('sheet-page').dataset.version,
   }, calculation.rules);
   byId('design-form').removeAttribute('aria-busy');
-  // The schedule's module, loaded when the schedule is first shown: the design view never waits
-  // for it, a first visit fetches it once (for the offline copy), and a page left while it loads
-  // loses nothing. A schedule asked for without it gets the message.
-  let scheduleLoading = null;
-  const scheduleModule = () => {
-    if (!scheduleLoading) {
-      scheduleLoading = loadSchedule();
-      scheduleLoading.catch((error) => console.warn('The schedule could not be loaded:', error))
-        .finally(() => byId('Schedule').removeAttribute('aria-busy'));
-    }
-    return scheduleLoading;
+  // The schedule's designer, started when the schedule is first shown: the design view never
+  // waits for it, and a first visit fetches it once (for the offline copy).
+  const designer = scheduleDesigner(document.documentElement.dataset.build);
+  const showUpdate = () => {
+    byId('update-banner').hidden = false;
+  };
+  const startSchedule = () => {
+    const started = designer.ready();
+    started.catch((error) => {
+      if (error instanceof OtherBuild) {
+        showUpdate();
+      } else {
+        console.warn('The schedule could not be loaded:', error);
+      }
+    }).finally(() => byId('Schedule').removeAttribute('aria-busy'));
+    return started;
   };
   scheduleView = createScheduleView({
+    entriesBox: byId('ScheduleColumns').parentElement,
     entries: byId('ScheduleColumns').tBodies[0],
     addRow: byId('ScheduleAddRow'),
     file: byId('ScheduleFile'),
     floorHeight: byId('FloorHeight'),
+    storageNote: byId('ScheduleStorageNote'),
     materialsNote: byId('ScheduleMaterials'),
     design: byId('ScheduleDesign'),
     results: byId('ScheduleResults'),
+    staleNote: byId('ScheduleStaleNote'),
+    levelsBox: byId('ScheduleTable').parentElement,
     levels: byId('ScheduleTable'),
+    typesBox: byId('ScheduleTypes').parentElement,
     types: byId('ScheduleTypes'),
     notes: byId('ScheduleNotes'),
     download: byId('ScheduleDownload'),
     print: byId('SchedulePrint'),
-  }, calculation, scheduleModule, { materials, showMessage });
+  }, calculation, { ready: startSchedule, design: designer.design },
+  { materials, showMessage, otherBuild: showUpdate });
   if (!byId('Schedule').hidden) scheduleView.opened();
 }, (error) => console.error('The calculation could not be loaded:', error));
 

@@ -126,5 +126,10 @@ endforeach()
 string(SHA256 build_hash "${content_hashes}")
 string(SUBSTRING ${build_hash} 0 16 build_hash)
 set(BUILD_HASH ${build_hash})
+# The page names its build, which it asks its later files for (schedule_designer.js); the hash
+# covers index.html as it was before.
+file(READ ${OUTPUT_DIR}/index.html page)
+string(REPLACE "data-build=\"BUILD-HASH\"" "data-build=\"${build_hash}\"" page "${page}")
+file(WRITE ${OUTPUT_DIR}/index.html "${page}")
 set(PAGE_FILES "${quoted_files}")
 configure_file(${page_dir}/service-worker.js.in ${OUTPUT_DIR}/service-worker.js @ONLY)

@@ -1,7 +1,7 @@
-// The page's language: Arabic, unless the address asks for English (?lang=en) or the user chose
-// it with the title bar's switch (remembered in localStorage). The texts are the program's own,
-// made into texts.js at build time; an element names its text by key (data-text="key", its %1
-// from data-arg, or data-text-ATTRIBUTE="key"), a script through tr() and the key.
+// The page's language, as first_paint.js decided it before the first paint, and the switch to
+// the other. The texts are the program's own, made into texts.js at build time; an element
+// names its text by key (data-text="key", its %1 from data-arg, or data-text-ATTRIBUTE="key"),
+// a script through tr() and the key.
 
 import { texts } from './texts.js';
 
@@ -9,20 +9,9 @@ const DIRECTIONS = { ar: 'rtl', en: 'ltr' };
 const STORAGE_KEY = 'column-designer-language';
 const listeners = [];
 
-function askedLanguage() {
-  const asked = new URLSearchParams(window.location.search).get('lang');
-  if (Object.hasOwn(DIRECTIONS, asked ?? '')) {
-    return asked;
-  }
-  try {
-    const remembered = window.localStorage.getItem(STORAGE_KEY);
-    return Object.hasOwn(DIRECTIONS, remembered ?? '') ? remembered : 'ar';
-  } catch {
-    return 'ar';  // storage refused: the default
-  }
-}
-
-let language = askedLanguage();
+// As first_paint.js decided it.
+let language = Object.hasOwn(DIRECTIONS, document.documentElement.lang)
+  ? document.documentElement.lang : 'ar';
 let table = texts(language);
 
 // The text of `key` with %1, %2 ... filled from `args`.
@@ -35,6 +24,7 @@ export const currentLanguage = () => language;
 function applyTexts() {
   document.documentElement.lang = language;
   document.documentElement.dir = DIRECTIONS[language];
+  document.documentElement.classList.remove('texts-pending');
   for (const element of document.querySelectorAll('*')) {
     for (const { name, value } of element.attributes) {
       if (name.startsWith('data-text-')) {

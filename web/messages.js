@@ -5,6 +5,8 @@ import { tr } from './language.js';
 
 export const calculationUnavailable = () => tr('page.calculation-unavailable');
 
+export const otherBuildText = () => tr('page.other-build');
+
 export const separatorHint = () => tr('input.decimal-mark-hint');
 
 // 'load-empty', 'floors-empty', 'unfinished' or 'negative'.
@@ -103,13 +105,12 @@ export function scheduleProblemText({ file, line, row, field, column, kind }, { 
 }
 
 // The schedule's summary under its tables, as the schedule window's.
-export function scheduleSummary(schedule) {
+export function scheduleSummary(schedule, repeatedMarks) {
   const columns = schedule.types.reduce((sum, type) => sum + Number(type.countText), 0);
   return [tr('schedule.summary', columns, schedule.types.length, schedule.total.concreteM3Text,
              schedule.total.steelKgText),
     ...(schedule.allDesigned ? [] : [tr('schedule.some-levels-not-designed')]),
-    ...(schedule.columns.some((column) => column.repeatedMark)
-      ? [tr('schedule.repeated-marks')] : [])];
+    ...(repeatedMarks ? [tr('schedule.repeated-marks')] : [])];
 }
 
 export const levelTitles = () => [tr('schedule.mark'), tr('schedule.count'), tr('schedule.level'),
@@ -121,24 +122,23 @@ export const typeTitles = () => [tr('schedule.type'), tr('schedule.columns'), tr
   tr('schedule.levels'), tr('schedule.section'), tr('schedule.bars'), tr('schedule.concrete'),
   tr('schedule.steel')];
 
-// The rows of the types table, one a segment, as the schedule window's.
-export function typeRows(schedule, m) {
-  const separator = tr('list.separator');
-  return schedule.types.flatMap((type) => type.segments.map((segment, s) => {
-    const first = s === 0;
-    return { failed: segment.failed, cells: [
-      first ? type.name : '',
-      first ? type.columns.map((i) => schedule.columns[i].mark).join(separator) : '',
-      first ? type.countText : '',
-      segment.firstLevel === segment.lastLevel ? String(segment.firstLevel)
-        : ltr(`${segment.firstLevel}–${segment.lastLevel}`),
-      segment.failed ? tr('schedule.too-large')
-        : ltr(`${m.widthText} × ${segment.lengthText}`),
-      segment.failed ? '' : ltr(`${segment.barCountText} Φ${m.barDiameterText}`),
-      first ? type.concreteM3Text : '',
-      first ? type.steelKgText : '',
-    ] };
-  }));
+// The cells of segment `s` of a type in the types table, one row a segment, as the schedule
+// window's; `markOf(i)`: the mark of the schedule's column i, each read left to right in the
+// list.
+export function typeCells(type, s, m, markOf) {
+  const segment = type.segments[s];
+  const first = s === 0;
+  return [
+    first ? type.name : '',
+    first ? type.columns.map((i) => ltr(markOf(i))).join(tr('list.separator')) : '',
+    first ? type.countText : '',
+    segment.firstLevel === segment.lastLevel ? String(segment.firstLevel)
+      : ltr(`${segment.firstLevel}–${segment.lastLevel}`),
+    segment.failed ? tr('schedule.too-large') : ltr(`${m.widthText} × ${segment.lengthText}`),
+    segment.failed ? '' : ltr(`${segment.barCountText} Φ${m.barDiameterText}`),
+    first ? type.concreteM3Text : '',
+    first ? type.steelKgText : '',
+  ];
 }
 
 export const totalTitle = () => tr('schedule-pages.total');

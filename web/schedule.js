@@ -34,7 +34,10 @@ function writeTextList(exports, items) {
   return block + tableOffset;
 }
 
-// The schedule's answer read out of the instance (ScheduleAnswer in schedule_module.cpp).
+// The schedule's answer read out of the instance (ScheduleAnswer in schedule_module.cpp), packed
+// for a table of hundreds of thousands of levels: every text of the answer in one string, cut at
+// `ends` (UTF-16 offsets), and the columns and levels as arrays of text indices; only the types
+// are made into objects. A refusal is an object of its own.
 function readSchedule(exports, answer) {
   const memory = exports.memory.buffer;
   const words = new Uint32Array(memory);
@@ -52,90 +55,155 @@ function readSchedule(exports, answer) {
   }
   const csv = new Uint8Array(memory, words[at + 7], words[at + 8]).slice();
   const header = readText(words[at + 9], words[at + 10]).split(',');
-  // The texts, decoded at once; each is cut out at the UTF-16 offsets of its ends, counted from
-  // the UTF-8 bytes (the same when all are ASCII).
-  const textBytes = new Uint8Array(memory, words[at + 13], words[at + 14]);
-  const all = decoder.decode(textBytes);
-  const ascii = all.length === textBytes.length;
-  const ends = words.subarray(words[at + 15] >>> 2);
+  const byteEnds = words.subarray(words[at + 15] >>> 2);
   const numbers = words.subarray(words[at + 16] >>> 2);
   let text = 0;
   let number = 0;
-  let byte = 0;
-  let unit = 0;
-  const nextText = () => {
-    const end = ends[text++];
-    const start = unit;
-    if (ascii) {
-      unit = end;
-    } else {
-      for (; byte < end; byte++) {
+  const nextNumbers = (count) => numbers.subarray(number, number += count);
+
+  const columnCount = words[at + 11];
+  const columns = { load: new Uint32Array(columnCount), type: new Uint32Array(columnCount),
+    repeated: new Uint8Array(columnCount), firstLevel: new Uint32Array(columnCount + 1) };
+  let levelCount = 0;
+  for (let c = 0, n = number; c < columnCount; c++, n += 3) levelCount += numbers[n + 2];
+  const levelText = new Uint32Array(levelCount);
+  const levelColumn = new Uint32Array(levelCount);
+  let level = 0;
+  for (let c = 0; c < columnCount; c++) {
+    columns.load[c] = text++;
+    const [type, repeated, levels] = nextNumbers(3);
+    columns.type[c] = type;
+    columns.repeated[c] = repeated;
+    columns.firstLevel[c] = level;
+    for (let l = 0; l < levels; l++, level++, text += header.length) {
+      levelText[level] = text;
+      levelColumn[level] = c;
+    }
+  }
+  columns.firstLevel[columnCount] = level;
+  // The types as text indices first: the texts' offsets are known once all are counted.
+  const typeIndices = Array.from({ length: words[at + 12] }, () => {
+    const first = text;
+    text += 4;
+    const [segmentCount, typeColumnCount] = nextNumbers(2);
+    const segments = Array.from({ length: segmentCount }, () => {
+      const [firstLevel, lastLevel, failed] = nextNumbers(3);
+      const segment = { firstLevel, lastLevel, failed: failed !== 0, text };
+      text += 2;
+      return segment;
+    });
+    return { first, segments, columns: Array.from(nextNumbers(typeColumnCount)) };
+  });
+  const totalText = text;
+  text += 2;
+
+  // Each text's end in UTF-16 units, counted from the UTF-8 bytes (the same when all are ASCII).
+  const textBytes = new Uint8Array(memory, words[at + 13], words[at + 14]);
+  const texts = decoder.decode(textBytes);
+  const ends = byteEnds.slice(0, text);
+  if (texts.length !== textBytes.length) {
+    for (let i = 0, byte = 0, unit = 0; i < text; i++) {
+      for (; byte < byteEnds[i]; byte++) {
         const lead = textBytes[byte];
         if ((lead & 0xc0) !== 0x80) unit += lead >= 0xf0 ? 2 : 1;
       }
+      ends[i] = unit;
     }
-    return all.slice(start, unit);
-  };
-  const nextNumbers = (count) => numbers.subarray(number, number += count);
-  const columns = Array.from({ length: words[at + 11] }, () => {
-    const loadText = nextText();
-    const [type, repeated, levels] = nextNumbers(3);
-    const rows = Array.from({ length: levels }, () => header.map(nextText));
-    return { mark: rows[0][0], loadText, floorsText: rows[0][3], countText: rows[0][1], type,
-      repeatedMark: repeated !== 0, rows };
-  });
-  const types = Array.from({ length: words[at + 12] }, () => {
-    const [name, countText, concreteM3Text, steelKgText] = [nextText(), nextText(), nextText(),
-      nextText()];
-    const [segmentCount, columnCount] = nextNumbers(2);
-    const segments = Array.from({ length: segmentCount }, () => {
-      const [firstLevel, lastLevel, failed] = nextNumbers(3);
-      return { firstLevel, lastLevel, failed: failed !== 0, lengthText: nextText(),
-        barCountText: nextText() };
-    });
-    return { name, countText, concreteM3Text, steelKgText, segments,
-      columns: Array.from(nextNumbers(columnCount)) };
-  });
-  const total = { concreteM3Text: nextText(), steelKgText: nextText() };
-  return { ok: true, allDesigned: outcome === 'designed', csv, header, columns, types, total };
+  }
+  const packed = { texts, ends };
+  const textAt = (i) => scheduleText(packed, i);
+  const types = typeIndices.map(({ first, segments, columns: typeColumns }) => ({
+    name: textAt(first), countText: textAt(first + 1), concreteM3Text: textAt(first + 2),
+    steelKgText: textAt(first + 3),
+    segments: segments.map(({ text: at, ...segment }) => ({ ...segment,
+      lengthText: textAt(at), barCountText: textAt(at + 1) })),
+    columns: typeColumns,
+  }));
+  return { ok: true, allDesigned: outcome === 'designed', csv, header, texts, ends, columns,
+    levelText, levelColumn, types,
+    total: { concreteM3Text: textAt(totalText), steelKgText: textAt(totalText + 1) } };
 }
+
+// --- A packed schedule, as the page's tables read it.
+
+export const scheduleText = ({ texts, ends }, i) => texts.slice(i ? ends[i - 1] : 0, ends[i]);
+
+export const levelCount = (schedule) => schedule.levelText.length;
+
+// The values of level `i`'s CSV row.
+export const levelValues = (schedule, i) => schedule.header.map(
+  (_, j) => scheduleText(schedule, schedule.levelText[i] + j));
+
+// The mark of column `c`.
+export const columnMark = (schedule, c) => scheduleText(schedule,
+  schedule.levelText[schedule.columns.firstLevel[c]]);
+
+// Column `c` as typed: [mark, load, floors, count], from its first level's row.
+export function columnEntry(schedule, c) {
+  const first = schedule.levelText[schedule.columns.firstLevel[c]];
+  return [scheduleText(schedule, first), scheduleText(schedule, schedule.columns.load[c]),
+    scheduleText(schedule, first + 3), scheduleText(schedule, first + 1)];
+}
+
+// The packed schedule as plain objects: each column with its rows of values.
+function unpackSchedule(packed) {
+  if (!packed.ok) return packed;
+  const { allDesigned, csv, header, columns, types, total } = packed;
+  return { ok: true, allDesigned, csv, header,
+    columns: Array.from(columns.load, (_, c) => {
+      const rows = [];
+      for (let l = columns.firstLevel[c]; l < columns.firstLevel[c + 1]; l++) {
+        rows.push(levelValues(packed, l));
+      }
+      return { mark: rows[0][0], loadText: scheduleText(packed, columns.load[c]),
+        floorsText: rows[0][3], countText: rows[0][1], type: columns.type[c],
+        repeatedMark: columns.repeated[c] !== 0, rows };
+    }),
+    types, total };
+}
+
+const checkRows = (rows) => {
+  if (!Array.isArray(rows) || !rows.every((row) => Array.isArray(row) && row.length === 4 &&
+    row.every((value) => typeof value === 'string'))) {
+    throw new TypeError('rows must be arrays of four strings');
+  }
+};
 
 function bind(module, imports) {
   const designSchedule = (csv, materials, floorHeightText) => {
+    if (!(csv instanceof Uint8Array)) throw new TypeError('csv must be a Uint8Array');
+    checkMaterials(materials);
+    checkText(floorHeightText, 'floorHeightText');
     const { exports } = new WebAssembly.Instance(module, imports);
     exports._initialize();
     const texts = [...MATERIALS.map((name) => materials[name]), floorHeightText, csv];
     return readSchedule(exports, exports.design_schedule_csv(writeTextList(exports, texts)));
+  };
+  const designScheduleRows = (rows, materials, floorHeightText) => {
+    checkRows(rows);
+    const quoted = rows.map((row) => row.map((value) => `"${value.replaceAll('"', '""')}"`));
+    const csv = ['mark,load,floors,count', ...quoted.map((row) => row.join(','))].join('\n');
+    const schedule = designSchedule(new TextEncoder().encode(csv), materials, floorHeightText);
+    if (schedule.problem !== 'input') return schedule;
+    const { line, ...refusal } = schedule;
+    return { ...refusal, row: Math.max(line - 1, 0) };
   };
 
   return {
     // The schedule of a CSV file's bytes (a Uint8Array, read as the command line reads a file)
     // with the materials and floor height (texts as typed): its CSV bytes, exactly as the
     // command line writes them, and its levels, types and quantities; or why it was refused.
-    designSchedule(csv, materials, floorHeightText) {
-      if (!(csv instanceof Uint8Array)) throw new TypeError('csv must be a Uint8Array');
-      checkMaterials(materials);
-      checkText(floorHeightText, 'floorHeightText');
-      return designSchedule(csv, materials, floorHeightText);
-    },
+    designSchedule: (...args) => unpackSchedule(designSchedule(...args)),
 
     // The same for the rows of a table, each [mark, load, floors, count] as typed: they go to
     // the engine as a CSV file whose values are all quoted, so that it reads them as typed. A
     // refused row is named by its place in the table (1 first).
-    designScheduleRows(rows, materials, floorHeightText) {
-      if (!Array.isArray(rows) || !rows.every((row) => Array.isArray(row) && row.length === 4 &&
-        row.every((value) => typeof value === 'string'))) {
-        throw new TypeError('rows must be arrays of four strings');
-      }
-      checkMaterials(materials);
-      checkText(floorHeightText, 'floorHeightText');
-      const quoted = rows.map((row) => row.map((value) => `"${value.replaceAll('"', '""')}"`));
-      const csv = ['mark,load,floors,count', ...quoted.map((row) => row.join(','))].join('\n');
-      const schedule = designSchedule(new TextEncoder().encode(csv), materials, floorHeightText);
-      if (schedule.problem !== 'input') return schedule;
-      const { line, ...refusal } = schedule;
-      return { ...refusal, row: Math.max(line - 1, 0) };
-    },
+    designScheduleRows: (...args) => unpackSchedule(designScheduleRows(...args)),
+
+    // Both packed, as the page's tables read them (levelValues, columnEntry), and as a worker
+    // sends them: a few large arrays rather than millions of small objects.
+    designSchedulePacked: designSchedule,
+    designScheduleRowsPacked: designScheduleRows,
   };
 }
 

@@ -4,9 +4,8 @@
 //   worker's caching included);
 // - the time from navigation until Results has answered, against the same page whose
 //   calculation module is replaced by a stub that answers at once;
-// - designColumn per call in the browser, against DesignColumn in the native calculation_bench;
-// - a CSV file of 2,000 columns read in the schedule view until its table shows, against one of
-//   20 columns, and the worst frame meanwhile.
+// - designColumn per call in the browser, against DesignColumn in the native calculation_bench.
+// The schedule's figures are schedule_bench.mjs's.
 
 import { execFileSync } from 'node:child_process';
 import { cpSync, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from 'node:fs';
@@ -150,68 +149,6 @@ async function browserDesignNs(browser, pageUrl) {
   return ns.ns;
 }
 
-// A building of `count` columns as a CSV file: loads of 5 to 150 t, 1 to 9 floors, 1 to 3 of
-// each, the same on every run.
-function buildingCsv(count) {
-  let seed = 2026;
-  const next = () => (seed = (seed * 1103515245 + 12345) % 2147483648) / 2147483648;
-  const rows = Array.from({ length: count }, (_, i) =>
-    `C${i + 1},${(5 + Math.floor(next() * 291) / 2).toFixed(1)},${1 + Math.floor(next() * 9)},` +
-    `${1 + Math.floor(next() * 3)}`);
-  return ['mark,load,floors,count', ...rows].join('\n');
-}
-
-// A CSV file read in the schedule view of a phone: the time from its choice until the first of
-// its levels show and until every level and type is in, and the longest frame meanwhile.
-async function timeScheduleRead(browser, pageUrl, csv) {
-  const context = await browser.newContext({ viewport: { width: 360, height: 640 },
-                                             serviceWorkers: 'block' });
-  const page = await context.newPage();
-  await page.goto(`${pageUrl}#schedule`);
-  await page.waitForSelector('#Schedule:not([aria-busy])');
-  await page.evaluate(() => {
-    const marks = {};
-    window.scheduleMarks = marks;
-    const levels = document.getElementById('ScheduleTable');
-    const types = document.getElementById('ScheduleTypes');
-    window.addEventListener('change', () => {
-      marks.start = performance.now();
-      marks.worstFrame = 0;
-    }, true);
-    let last = performance.now();
-    const frame = (now) => {
-      if (marks.start !== undefined && marks.end === undefined) {
-        marks.worstFrame = Math.max(marks.worstFrame, now - Math.max(last, marks.start));
-      }
-      last = now;
-      requestAnimationFrame(frame);
-    };
-    requestAnimationFrame(frame);
-    new MutationObserver(() => {
-      if (marks.start === undefined || marks.end !== undefined) return;
-      const now = performance.now();
-      if (marks.first === undefined && levels.tBodies[0].rows.length > 0) marks.first = now;
-      if (marks.first !== undefined && !levels.hasAttribute('aria-busy') &&
-          !types.hasAttribute('aria-busy')) {
-        marks.end = now;
-        marks.rows = levels.tBodies[0].rows.length;
-      }
-    }).observe(document.getElementById('ScheduleResults'),
-               { subtree: true, childList: true, attributes: true });
-  });
-  await page.setInputFiles('#ScheduleFile', { name: 'building.csv', mimeType: 'text/csv',
-                                              buffer: Buffer.from(csv) });
-  const marks = await page.waitForFunction(
-    () => window.scheduleMarks.end !== undefined && window.scheduleMarks,
-    null, { timeout: 120000 }).then((h) => h.jsonValue());
-  // One more frame, so that the last slice's own frame is counted.
-  await page.evaluate(() => new Promise(requestAnimationFrame));
-  const worstFrame = await page.evaluate(() => window.scheduleMarks.worstFrame);
-  await context.close();
-  return { first: marks.first - marks.start, all: marks.end - marks.start, worstFrame,
-           rows: marks.rows };
-}
-
 function nativeDesignNs(program) {
   const reportFile = join(mkdtempSync(join(tmpdir(), 'coldesign-bench-')), 'design.json');
   execFileSync(program, ['--benchmark_filter=^BM_DesignColumn$', '--benchmark_min_time=0.5',
@@ -252,16 +189,6 @@ try {
     stubbed.push(await timeUntilAnswer(browser, stubbedUrl));
   }
   const browserNs = await browserDesignNs(browser, realUrl);
-  const scheduleRuns = Math.max(1, Math.min(runs, 5));
-  const readings = {};
-  for (const columns of [20, 2000]) {
-    const csv = buildingCsv(columns);
-    await timeScheduleRead(browser, realUrl, csv);
-    readings[columns] = [];
-    for (let run = 0; run < scheduleRuns; run++) {
-      readings[columns].push(await timeScheduleRead(browser, realUrl, csv));
-    }
-  }
   const nativeNs = nativeBench ? nativeDesignNs(nativeBench) : null;
 
   const verdict = (ok) => (ok ? 'met' : 'MISSED');
@@ -277,19 +204,6 @@ try {
   console.log(`Navigation until Results answers, median of ${runs}: ` +
               `${median(real).toFixed(1)} ms, stubbed calculation ${median(stubbed).toFixed(1)} ms, ` +
               `ratio ${ratio.toFixed(2)} (target <= 1.2: ${verdict(ratio <= 1.2)})`);
-  const small = readings[20];
-  const large = readings[2000];
-  const medianOf = (list, key) => median(list.map((reading) => reading[key]));
-  console.log(`Schedule read from a CSV file, median of ${scheduleRuns}: 2,000 columns ` +
-              `(${large[0].rows} levels) first rows ${medianOf(large, 'first').toFixed(0)} ms, ` +
-              `every row ${medianOf(large, 'all').toFixed(0)} ms; 20 columns (${small[0].rows} ` +
-              `levels) ${medianOf(small, 'first').toFixed(0)} ms, ` +
-              `${medianOf(small, 'all').toFixed(0)} ms; ratio first rows ` +
-              `${(medianOf(large, 'first') / medianOf(small, 'first')).toFixed(1)}, every row ` +
-              `${(medianOf(large, 'all') / medianOf(small, 'all')).toFixed(1)}`);
-  console.log(`Worst frame while reading: 2,000 columns ` +
-              `${Math.max(...large.map((r) => r.worstFrame)).toFixed(0)} ms, 20 columns ` +
-              `${Math.max(...small.map((r) => r.worstFrame)).toFixed(0)} ms`);
   if (nativeNs) {
     const designRatio = browserNs / nativeNs;
     console.log(`designColumn per call: browser ${browserNs.toFixed(0)} ns, native ` +
