@@ -62,7 +62,7 @@ const RULE_TEXTS = ["fcu", "fy", "width", "barDiameter", "loadFactor", "leastFcu
   "lengthStep", "leastBars", "steelShare", "leastSteelShare", "steelSharePercent",
   "leastSteelSharePercent", "concreteStressShare", "steelStressShare", "tieDiameter",
   "clearCover", "floorNoteLimit", "mostMarkBytes", "mostFloors", "mostColumnCount",
-  "mostFileBytes", "mostLevels"];
+  "mostFileBytes", "mostLevels", "mostHeaderColumns"];
 // The texts of design_with_working's answer, in its order.
 const WORKING_TEXTS = ["requiredAreaText", "lengthText", "steelAreaText", "barCountText",
   "lengthQuotientText", "roundedLengthText", "steelShareText", "leastSteelText",

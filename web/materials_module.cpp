@@ -57,7 +57,7 @@ static_assert(offsetof(WorkingAnswer, texts) == 24);
 }  // namespace
 
 COLDESIGN_EXPORT("page_rules") const RulesAnswer* PageRulesExport() {
-  static constexpr std::size_t kNamed = 34;  // the numbers before the bar diameters
+  static constexpr std::size_t kNamed = 35;  // the numbers before the bar diameters
   static constexpr auto kValues = [] {
     const coldesign::DesignMaterials defaults;
     std::array<double, kNamed + rules::kBarDiametersMm.size()> values = {
@@ -94,7 +94,8 @@ COLDESIGN_EXPORT("page_rules") const RulesAnswer* PageRulesExport() {
         rules::kMostFloors,
         rules::kMostColumnCount,
         static_cast<double>(rules::kMostScheduleFileBytes),
-        rules::kMostScheduleLevels};
+        rules::kMostScheduleLevels,
+        rules::kMostHeaderColumns};
     for (std::size_t i = 0; i < rules::kBarDiametersMm.size(); ++i) {
       values[kNamed + i] = rules::kBarDiametersMm[i];
     }

@@ -75,6 +75,8 @@ function problemText(kind, r) {
     case 'unclosed-quote': return tr('problem.unclosed-quote');
     case 'text-after-quote': return tr('problem.text-after-quote');
     case 'too-many-values': return tr('problem.too-many-values');
+    case 'header-too-long': return tr('problem.header-too-long', r.mostHeaderColumns);
+    case 'mark-not-printable': return tr('problem.mark-not-printable');
     default: return tr('problem.too-many-levels', r.mostLevels);
   }
 }

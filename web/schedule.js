@@ -9,7 +9,10 @@ const FIELDS = [null, 'mark', 'load', 'floors', 'count'];
 const PROBLEMS = ['missing-value', 'mark-too-long', 'not-a-number', 'negative-load',
   'not-whole-number', 'floors-out-of-range', 'count-out-of-range', 'file-too-large', 'no-header',
   'not-utf8', 'unknown-column', 'repeated-column', 'missing-column', 'no-rows', 'unclosed-quote',
-  'text-after-quote', 'too-many-values', 'too-many-levels'];
+  'text-after-quote', 'too-many-values', 'too-many-levels', 'header-too-long',
+  'mark-not-printable'];
+// What the engine's CSV writers put a quote before; its table reader takes one such quote off.
+const FORMULA_START = /^'*[=+\-@\t\r]/;
 const OUTCOMES = ['designed', 'some-level-failed', 'input', 'materials', 'floor-height'];
 
 // Writes the texts (strings, or bytes as a Uint8Array) into one block of the instance's memory,
@@ -181,7 +184,12 @@ function bind(module, imports) {
   };
   const designScheduleRows = (rows, materials, floorHeightText) => {
     checkRows(rows);
-    const quoted = rows.map((row) => row.map((value) => `"${value.replaceAll('"', '""')}"`));
+    // A value that begins as a written formula cell does gets the reader's leading quote, which
+    // the reader takes off again: the engine reads every value exactly as typed.
+    const quoted = rows.map((row) => row.map((value) => {
+      const asWritten = FORMULA_START.test(value) ? `'${value}` : value;
+      return `"${asWritten.replaceAll('"', '""')}"`;
+    }));
     const csv = ['mark,load,floors,count', ...quoted.map((row) => row.join(','))].join('\n');
     const schedule = designSchedule(new TextEncoder().encode(csv), materials, floorHeightText);
     if (schedule.problem !== 'input') return schedule;

@@ -336,6 +336,23 @@ test("designScheduleRows reads a table's rows as the CSV file of the same rows, 
         column: "floors" });
   });
 
+test("typed marks reach the engine as typed: formula starts kept, unprintable marks refused",
+  () => {
+    const materials = calculation.rules.defaultMaterials;
+    const rows = [["=1+1", "50", "7", ""], ["'=x", "50", "7", ""], ["-5", "50", "7", ""]];
+    const levels = new TextDecoder().decode(schedule.designScheduleRows(rows, materials, "3").csv)
+      .split("\n").slice(1).map((line) => line.split(",")[0]);
+    // Each written after the writers' quote, so the download opens as text in a spreadsheet.
+    assert.deepStrictEqual([...new Set(levels.filter(Boolean))], ["'=1+1", "''=x", "'-5"]);
+    assert.deepStrictEqual(
+      schedule.designScheduleRows([["C1", "5", "2", ""], ["C\n2", "5", "2", ""]], materials, "3"),
+      { ok: false, problem: "input", row: 2, field: "mark", kind: "mark-not-printable",
+        column: "mark" });
+    const header = Array.from({ length: 65 }, (_, i) => `c${i}`).join(",");
+    assert.equal(schedule.designSchedule(encoder.encode(`${header}\n`), materials, "3").kind,
+      "header-too-long");
+  });
+
 // The shapes the page relies on, on the worked examples.
 test("the worked examples, as the page reads them", () => {
   assert.deepStrictEqual(calculation.designColumn("50", "7"), { ok: true,
