@@ -15,7 +15,6 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
-#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -39,22 +38,6 @@ using namespace Qt::Literals::StringLiterals;
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 QString Figure(double value) { return Text(FormatNumber(value)); }
 
-// Numbers are typed in the load, floors and count columns as in the design window's fields.
-class ColumnsDelegate : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-
-  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                        const QModelIndex& index) const override {
-    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-    auto* field = qobject_cast<QLineEdit*>(editor);
-    if (field != nullptr && index.column() != static_cast<int>(ScheduleField::Mark)) {
-      GuardNumericInput(field);
-    }
-    return editor;
-  }
-};
-
 // Its text comes with the window's other texts.
 QAction* MakeAction(QWidget* owner, const char* name, const QKeySequence& keys = {}) {
   auto* action = new QAction(owner);
@@ -76,6 +59,10 @@ QTableView* MakeView(QAbstractItemModel* model, const char* name) {
   return view;
 }
 
+QString EmptyTableMessage() {
+  return Texts::tr("الجدول فارغ: اكتب الأعمدة أو الصقها أو افتح ملف CSV.", "schedule.empty");
+}
+
 QString AskWithFileDialog(QWidget* window, const ScheduleWindow::FileQuestion& question) {
   return question.save ? QFileDialog::getSaveFileName(window, question.caption, question.suggested,
                                                       question.filter)
@@ -88,6 +75,7 @@ QString AskWithFileDialog(QWidget* window, const ScheduleWindow::FileQuestion& q
 ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent)
     : QMainWindow(parent),
       columns_(new ColumnsModel(this)),
+      edits_(new ColumnsTableEdits(columns_, this)),
       levels_(new LevelsModel(this)),
       types_(new TypesModel(this)),
       columns_view_(MakeView(columns_, "ColumnsTable")),
@@ -113,6 +101,20 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
   QAction* export_levels = MakeAction(this, "ExportLevels");
   QAction* add_row = MakeAction(this, "AddRow");
   QAction* remove_rows = MakeAction(this, "RemoveRows");
+  QAction* undo = MakeAction(this, "Undo", QKeySequence::Undo);
+  QAction* redo = MakeAction(this, "Redo");
+  redo->setShortcuts({QKeySequence(u"Ctrl+Shift+Z"_s), QKeySequence(u"Ctrl+Y"_s)});
+  QUndoStack* steps = edits_->steps();
+  undo->setEnabled(false);
+  redo->setEnabled(false);
+  connect(undo, &QAction::triggered, steps, &QUndoStack::undo);
+  connect(redo, &QAction::triggered, steps, &QUndoStack::redo);
+  connect(steps, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+  connect(steps, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+  // Taken back to the table as saved or opened, it has nothing to save.
+  connect(steps, &QUndoStack::cleanChanged, this, [this](bool clean) {
+    if (clean) setWindowModified(false);
+  });
   connect(open, &QAction::triggered, this, &ScheduleWindow::openTable);
   connect(save, &QAction::triggered, this, &ScheduleWindow::saveTable);
   connect(save_pdf, &QAction::triggered, this, &ScheduleWindow::savePdf);
@@ -127,7 +129,7 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
   tools_->setToolButtonStyle(Qt::ToolButtonTextOnly);
   tools_->addActions({open, save, save_pdf, print, export_levels});
   tools_->addSeparator();
-  tools_->addActions({add_row, remove_rows});
+  tools_->addActions({undo, redo, add_row, remove_rows});
 
   // Paste and Delete act on the table; inside a cell being edited, on the cell's text.
   QAction* paste = MakeAction(columns_view_, "PasteRows", QKeySequence::Paste);
@@ -135,8 +137,8 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
   for (QAction* action : {paste, clear}) action->setShortcutContext(Qt::WidgetShortcut);
   connect(paste, &QAction::triggered, this, &ScheduleWindow::pasteRows);
   connect(clear, &QAction::triggered, this,
-          [this] { columns_->clearCells(columns_view_->selectionModel()->selectedIndexes()); });
-  columns_view_->setItemDelegate(new ColumnsDelegate(columns_view_));
+          [this] { edits_->clear(columns_view_->selectionModel()->selectedIndexes()); });
+  columns_view_->setItemDelegate(edits_->makeDelegate(columns_view_));
   columns_view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   columns_view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
@@ -184,6 +186,11 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
   columns_view_->setFocus();
 }
 
+ScheduleWindow::~ScheduleWindow() {
+  // A cell still being edited is let go as the window goes: what it holds has no table to go to.
+  disconnect(columns_, nullptr, this, nullptr);
+}
+
 void ScheduleWindow::retranslate() {
   setWindowTitle(ScheduleTitle() + u"[*]"_s);
   const std::pair<const char*, QString> actions[] = {
@@ -194,6 +201,8 @@ void ScheduleWindow::retranslate() {
       {"ExportLevels", Texts::tr("حفظ المستويات CSV…", "schedule.export-levels")},
       {"AddRow", Texts::tr("إضافة صف", "schedule.add-row")},
       {"RemoveRows", Texts::tr("حذف الصفوف المحددة", "schedule.remove-rows")},
+      {"Undo", Texts::tr("تراجع", "schedule.undo")},
+      {"Redo", Texts::tr("إعادة", "schedule.redo")},
       {"PasteRows", Texts::tr("لصق", "schedule.paste")},
       {"ClearCells", Texts::tr("مسح", "schedule.clear")}};
   for (const auto& [name, text] : actions) {
@@ -203,6 +212,10 @@ void ScheduleWindow::retranslate() {
       ->setToolTip(Texts::tr("فتح جدول أعمدة من ملف CSV (Ctrl+O)", "schedule.open-tip"));
   findChild<QAction*>(u"SaveCsv"_s)
       ->setToolTip(Texts::tr("حفظ جدول الأعمدة في ملف CSV (Ctrl+S)", "schedule.save-tip"));
+  findChild<QAction*>(u"Undo"_s)->setToolTip(
+      Texts::tr("التراجع عن آخر تغيير في الجدول (Ctrl+Z)", "schedule.undo-tip"));
+  findChild<QAction*>(u"Redo"_s)->setToolTip(
+      Texts::tr("إعادة التغيير الذي تم التراجع عنه (Ctrl+Shift+Z أو Ctrl+Y)", "schedule.redo-tip"));
   tools_->setWindowTitle(Texts::tr("الملف", "schedule.file"));
   results_->setTabText(0, LevelsTitle());
   results_->setTabText(1, Texts::tr("الأنواع والكميات", "schedule.types"));
@@ -331,12 +344,13 @@ bool ScheduleWindow::openCsv(const QString& path) {
   columns_->setEntries(std::move(entries));
   recompute();
   setWindowModified(false);
+  edits_->steps()->setClean();
   folder_ = QFileInfo(path).absolutePath();
   return true;
 }
 
 bool ScheduleWindow::hasUnsavedTable() const {
-  return isWindowModified() && !columns_->readColumns().entries.empty();
+  return isWindowModified() && !columns_->filledEntries().empty();
 }
 
 bool ScheduleWindow::settleUnsavedTable() {
@@ -370,12 +384,16 @@ void ScheduleWindow::openTable() {
   if (!path.isEmpty()) openCsv(path);
 }
 
-bool ScheduleWindow::readyToWrite() {
+void ScheduleWindow::commitEditedCell() {
   // A cell still being edited is part of the table: leaving it commits what it holds.
   if (columns_view_->viewport()->isAncestorOf(QApplication::focusWidget())) {
     columns_view_->setFocus();
   }
   if (recompute_timer_.isActive()) recompute();
+}
+
+bool ScheduleWindow::readyToWrite() {
+  commitEditedCell();
   if (read_.first_refused) {
     const auto& [row, error] = *read_.first_refused;
     tell(Texts::tr("في الجدول صف لم يقرأ، فصححه أولا: الصف %1، العمود «%2»: %3",
@@ -392,7 +410,7 @@ bool ScheduleWindow::readyToWrite() {
     return false;
   }
   if (read_.columns.empty()) {
-    tell(Texts::tr("الجدول فارغ: اكتب الأعمدة أو الصقها أو افتح ملف CSV.", "schedule.empty"));
+    tell(EmptyTableMessage());
     return false;
   }
   return true;
@@ -436,14 +454,22 @@ bool ScheduleWindow::writeFile(const QString& path, const QByteArray& bytes) {
   return false;
 }
 
+// The table as typed, rows the engine refused too, whatever the floor height: nothing typed is
+// lost, and the file opens again once they are put right.
 bool ScheduleWindow::saveTable() {
-  if (!readyToWrite()) return false;
+  commitEditedCell();
+  const std::vector<ColumnEntry> entries = columns_->filledEntries();
+  if (entries.empty()) {
+    tell(EmptyTableMessage());
+    return false;
+  }
   const QString path =
       askSavePath(Texts::tr("حفظ جدول الأعمدة", "schedule.save-title"), u"columns.csv"_s, u"csv"_s);
   if (path.isEmpty()) return false;
-  const std::string csv = WriteEntriesCsv(read_.entries);
+  const std::string csv = WriteEntriesCsv(entries);
   if (!writeFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())))) return false;
   setWindowModified(false);
+  edits_->steps()->setClean();
   return true;
 }
 
@@ -483,13 +509,12 @@ void ScheduleWindow::printSchedule() {
 
 void ScheduleWindow::pasteRows() {
   const QString text = QGuiApplication::clipboard()->text();
-  if (text.isEmpty()) return;
-  columns_->paste(text, columns_view_->currentIndex());
+  if (!text.isEmpty()) edits_->paste(text, columns_view_->currentIndex());
 }
 
 void ScheduleWindow::addRow() {
   const int row = columns_->rowCount({});
-  columns_->insertRows(row, 1, {});
+  edits_->add(row);
   const QModelIndex mark = columns_->index(row, 0);
   columns_view_->setCurrentIndex(mark);
   columns_view_->edit(mark);
@@ -503,15 +528,7 @@ void ScheduleWindow::removeRows() {
   if (rows.isEmpty() && columns_view_->currentIndex().isValid()) {
     rows.append(columns_view_->currentIndex().row());
   }
-  std::ranges::sort(rows, std::greater{});
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  // From the bottom up, a run of neighbouring rows at a time.
-  for (qsizetype i = 0; i < rows.size();) {
-    qsizetype end = i + 1;
-    while (end < rows.size() && rows[end] == rows[end - 1] - 1) ++end;
-    columns_->removeRows(rows[end - 1], static_cast<int>(end - i), {});
-    i = end;
-  }
+  edits_->remove(std::move(rows));
 }
 
 }  // namespace coldesign

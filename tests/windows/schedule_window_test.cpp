@@ -153,7 +153,7 @@ class ScheduleWindowTest : public QObject {
              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     QCOMPARE(exit_status.has_value(), ends);
     QCOMPARE(QFile::exists(path), saved);
-    QCOMPARE(schedule->columnsModel()->readColumns().entries.size(), std::size_t{1});
+    QCOMPARE(schedule->columnsModel()->filledEntries().size(), std::size_t{1});
   }
 
   // Two rows copied from a spreadsheet in Arabic-Indic digits are designed level by level, and
