@@ -1,5 +1,7 @@
 #include "windows/columns_table_edits.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 #include <QUndoCommand>
@@ -10,11 +12,15 @@
 #include <utility>
 #include <vector>
 
+#include "translations/texts.h"
+#include "windows/controls.h"
 #include "windows/input_guard.h"
 #include "windows/pasted_rows.h"
 
 namespace coldesign {
 namespace {
+
+using namespace Qt::Literals::StringLiterals;
 
 // Enough to take back a session's edits; each step holds the rows it changed, so a stack without
 // end would hold every large paste for good.
@@ -92,14 +98,69 @@ class TypingDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-ColumnsTableEdits::ColumnsTableEdits(ColumnsModel* model, QObject* parent)
-    : QObject(parent), model_(model) {
+ColumnsTableEdits::ColumnsTableEdits(ColumnsModel* model, QTableView* view, QWidget* window)
+    : QObject(window),
+      model_(model),
+      view_(view),
+      undo_(NamedAction(window, "Undo", QKeySequence::Undo)),
+      redo_(NamedAction(window, "Redo")),
+      add_row_(NamedAction(window, "AddRow")),
+      remove_rows_(NamedAction(window, "RemoveRows")) {
   steps_.setUndoLimit(kMostSteps);
   connect(model_, &QAbstractItemModel::modelReset, &steps_, &QUndoStack::clear);
+
+  redo_->setShortcuts({QKeySequence(u"Ctrl+Shift+Z"_s), QKeySequence(u"Ctrl+Y"_s)});
+  undo_->setEnabled(false);
+  redo_->setEnabled(false);
+  connect(undo_, &QAction::triggered, &steps_, &QUndoStack::undo);
+  connect(redo_, &QAction::triggered, &steps_, &QUndoStack::redo);
+  connect(&steps_, &QUndoStack::canUndoChanged, undo_, &QAction::setEnabled);
+  connect(&steps_, &QUndoStack::canRedoChanged, redo_, &QAction::setEnabled);
+  connect(add_row_, &QAction::triggered, this, &ColumnsTableEdits::addRowAndEdit);
+  connect(remove_rows_, &QAction::triggered, this, &ColumnsTableEdits::removeSelectedRows);
+
+  QAction* paste = NamedAction(view_, "PasteRows", QKeySequence::Paste);
+  QAction* clear = NamedAction(view_, "ClearCells", QKeySequence::Delete);
+  for (QAction* action : {paste, clear}) action->setShortcutContext(Qt::WidgetShortcut);
+  connect(paste, &QAction::triggered, this, [this] {
+    const QString text = QGuiApplication::clipboard()->text();
+    if (!text.isEmpty()) this->paste(text, view_->currentIndex());
+  });
+  connect(clear, &QAction::triggered, this,
+          [this] { this->clear(view_->selectionModel()->selectedIndexes()); });
+  view_->setItemDelegate(new TypingDelegate(this, view_));
+  view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
 }
 
-QAbstractItemDelegate* ColumnsTableEdits::makeDelegate(QObject* parent) {
-  return new TypingDelegate(this, parent);
+void ColumnsTableEdits::retranslate() {
+  const std::pair<QAction*, QString> texts[] = {
+      {undo_, Texts::tr("تراجع", "schedule.undo")},
+      {redo_, Texts::tr("إعادة", "schedule.redo")},
+      {add_row_, Texts::tr("إضافة صف", "schedule.add-row")},
+      {remove_rows_, Texts::tr("حذف الصفوف المحددة", "schedule.remove-rows")},
+      {view_->findChild<QAction*>(u"PasteRows"_s), Texts::tr("لصق", "schedule.paste")},
+      {view_->findChild<QAction*>(u"ClearCells"_s), Texts::tr("مسح", "schedule.clear")}};
+  for (const auto& [action, text] : texts) action->setText(text);
+  undo_->setToolTip(Texts::tr("التراجع عن آخر تغيير في الجدول (Ctrl+Z)", "schedule.undo-tip"));
+  redo_->setToolTip(
+      Texts::tr("إعادة التغيير الذي تم التراجع عنه (Ctrl+Shift+Z أو Ctrl+Y)", "schedule.redo-tip"));
+}
+
+void ColumnsTableEdits::addRowAndEdit() {
+  const int row = model_->rowCount({});
+  add(row);
+  const QModelIndex mark = model_->index(row, 0);
+  view_->setCurrentIndex(mark);
+  view_->edit(mark);
+}
+
+void ColumnsTableEdits::removeSelectedRows() {
+  QList<int> rows;
+  for (const QModelIndex& index : view_->selectionModel()->selectedIndexes()) {
+    rows.append(index.row());
+  }
+  if (rows.isEmpty() && view_->currentIndex().isValid()) rows.append(view_->currentIndex().row());
+  remove(std::move(rows));
 }
 
 void ColumnsTableEdits::type(const QModelIndex& cell, const QString& text) {

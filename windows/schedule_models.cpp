@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "cli/command_line_texts.h"
 #include "sheet/left_to_right.h"
 #include "translations/texts.h"
 
@@ -208,6 +209,39 @@ QVariant TypesModel::headerData(int section, Qt::Orientation orientation, int ro
                                                     Texts::tr("الخرسانة (m³)", "schedule.concrete"),
                                                     Texts::tr("الحديد (kg)", "schedule.steel")};
   return titles.at(static_cast<std::size_t>(section));
+}
+
+QString ScheduleSummary(const Schedule& schedule, bool floor_height_in_range,
+                        const ColumnsModel::ReadColumns& read, const QAbstractItemModel& table) {
+  QStringList lines;
+  if (!floor_height_in_range) {
+    lines.append(FloorHeightMessage().in(InProgramLanguage));
+  } else {
+    std::int64_t columns = 0;
+    for (const ColumnType& type : schedule.types) columns += type.count;
+    lines.append(Texts::tr("الأعمدة %1 في %2 نوعا؛ الخرسانة %3 m³ والحديد الطولي %4 kg، دون "
+                           "وصلات أو هالك",
+                           "schedule.summary")
+                     .arg(Whole(columns), Whole(static_cast<std::int64_t>(schedule.types.size())),
+                          Figures(QuantityText(schedule.total.concrete_m3, kConcreteDecimals)),
+                          Figures(QuantityText(schedule.total.steel_kg, kSteelDecimals))));
+  }
+  if (read.first_refused) {
+    const auto& [row, error] = *read.first_refused;
+    lines.append(
+        Texts::tr("صفوف لم تقرأ: %1؛ أولها الصف %2، العمود «%3»: %4", "schedule.rows-not-read")
+            .arg(Whole(read.refused), Whole(row + 1),
+                 table.headerData(static_cast<int>(error.field), Qt::Horizontal).toString(),
+                 ProblemMessage(error.problem).in(InProgramLanguage)));
+  }
+  if (!schedule.all_designed) {
+    lines.append(
+        Texts::tr("بعض المستويات لم تصمم: القيم كبيرة جدا", "schedule.some-levels-not-designed"));
+  }
+  if (std::ranges::any_of(schedule.columns, &ScheduleColumn::repeated_mark)) {
+    lines.append(Texts::tr("بعض الرموز مكررة", "schedule.repeated-marks"));
+  }
+  return lines.join(u'\n');
 }
 
 }  // namespace coldesign

@@ -15,6 +15,7 @@
 #include "calculation/column_schedule.h"
 #include "windows/columns_model.h"
 #include "windows/columns_table_edits.h"
+#include "windows/schedule_files.h"
 #include "windows/schedule_models.h"
 
 namespace coldesign {
@@ -27,14 +28,8 @@ class ScheduleWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  struct FileQuestion {
-    QString caption;
-    QString suggested;  // a path
-    QString filter;
-    bool save = true;
-  };
-  // Asks for a file's path; empty when the user cancels.
-  using AskFileName = std::function<QString(QWidget* window, const FileQuestion& question)>;
+  using FileQuestion = coldesign::FileQuestion;
+  using AskFileName = coldesign::AskFileName;
 
   explicit ScheduleWindow(const DesignMaterials& materials, QWidget* parent = nullptr);
   ~ScheduleWindow() override;
@@ -74,9 +69,6 @@ class ScheduleWindow : public QMainWindow {
   void exportLevels();
   void savePdf();
   void printSchedule();
-  void pasteRows();
-  void addRow();
-  void removeRows();
 
   // Ends the editing of a cell, keeping what it holds, and works the schedule out if due.
   void commitEditedCell();
@@ -90,12 +82,12 @@ class ScheduleWindow : public QMainWindow {
   void tell(const QString& text);
 
   ColumnsModel* columns_;
-  ColumnsTableEdits* edits_;
   LevelsModel* levels_;
   TypesModel* types_;
   QTableView* columns_view_;
   QTableView* levels_view_;
   QTableView* types_view_;
+  ColumnsTableEdits* edits_;
   QLineEdit* floor_height_;
   QLabel* materials_label_;
   QLabel* floor_height_label_;
