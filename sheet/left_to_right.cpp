@@ -45,7 +45,7 @@ QString ClosingIsolates(QStringView text) {
       --open;
     }
   }
-  return QString(open, QChar(kIsolateEnd));
+  return {open, QChar(kIsolateEnd)};
 }
 
 }  // namespace coldesign
