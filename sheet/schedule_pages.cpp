@@ -12,6 +12,7 @@
 #include "resources/fonts/embedded_fonts.h"
 #include "sheet/calculation_sheet.h"
 #include "sheet/drawing_pages.h"
+#include "sheet/left_to_right.h"
 #include "sheet/page_output.h"
 #include "sheet/page_painter.h"
 #include "sheet/pdf_page.h"
@@ -84,8 +85,8 @@ Table LevelsTable(const Schedule& schedule) {
               {}};
   const DesignMaterials& materials = schedule.materials;
   for (const ScheduleColumn& column : schedule.columns) {
-    const QString mark =
-        Text(column.input.mark) + (column.repeated_mark ? RepeatedMarkNote() : QString());
+    const QString mark = TypedLeftToRight(Text(column.input.mark)) +
+                         (column.repeated_mark ? RepeatedMarkNote() : QString());
     for (int number = 1; number <= static_cast<int>(column.levels.size()); ++number) {
       const LevelDesign& level = schedule.Level(column, number);
       std::vector<Cell> row = {{mark},
@@ -131,7 +132,7 @@ Table TypesTable(const Schedule& schedule) {
   for (const ColumnType& type : schedule.types) {
     QStringList marks;
     for (const std::size_t index : type.columns) {
-      marks.push_back(Text(schedule.columns[index].input.mark));
+      marks.push_back(TypedLeftToRight(Text(schedule.columns[index].input.mark)));
     }
     for (std::size_t s = 0; s < type.segments.size(); ++s) {
       const ColumnSegment& segment = type.segments[s];
@@ -168,20 +169,19 @@ Table TypesTable(const Schedule& schedule) {
   return table;
 }
 
-// Left-to-right text kept whole inside the right-to-left line.
-QString Ltr(const QString& text) { return u'\u2066' + text + u'\u2069'; }
-
 QString MaterialsText(const Schedule& schedule) {
   const DesignMaterials& m = schedule.materials;
   return Texts::tr(
              "الخرسانة %1، الحديد %2، العرض %3، الأسياخ %4، معامل زيادة الحمل %5، ارتفاع "
              "الدور %6، كثافة الحديد %7",
              "schedule-pages.materials")
-      .arg(Ltr(u"fcu = "_s + Figure(m.concrete_strength_kg_per_cm2) + u" kg/cm²"_s),
-           Ltr(u"fy = "_s + Figure(m.steel_yield_kg_per_cm2) + u" kg/cm²"_s),
-           Ltr(Figure(m.width_cm) + u" cm"_s), Ltr(u"Φ"_s + Figure(m.bar_diameter_mm)),
-           Ltr(Figure(m.load_factor)), Ltr(Figure(schedule.floor_height_m) + u" m"_s),
-           Ltr(Figure(rules::kSteelDensityKgPerM3) + u" kg/m³"_s));
+      .arg(LeftToRightIsolate(u"fcu = "_s + Figure(m.concrete_strength_kg_per_cm2) + u" kg/cm²"_s),
+           LeftToRightIsolate(u"fy = "_s + Figure(m.steel_yield_kg_per_cm2) + u" kg/cm²"_s),
+           LeftToRightIsolate(Figure(m.width_cm) + u" cm"_s),
+           LeftToRightIsolate(u"Φ"_s + Figure(m.bar_diameter_mm)),
+           LeftToRightIsolate(Figure(m.load_factor)),
+           LeftToRightIsolate(Figure(schedule.floor_height_m) + u" m"_s),
+           LeftToRightIsolate(Figure(rules::kSteelDensityKgPerM3) + u" kg/m³"_s));
 }
 
 // Lays the tables out on pages: a page's title, the running table's caption and header, its
@@ -279,20 +279,22 @@ class SchedulePainter {
     }
   }
 
-  // The text, or as much of it as fits with "…".
+  // The text, or as much of it as fits with "…" (inside the island the cut falls in).
   QString fitted(const QString& text, const QFont& font, qreal width) {
     if (page_.textWidth(text, font) <= width) return text;
     qsizetype low = 0;
     qsizetype high = text.size();
     while (low < high) {  // the longest start that fits with the ellipsis
       const qsizetype middle = (low + high + 1) / 2;
-      if (page_.textWidth(text.left(middle) + u'…', font) <= width) {
+      const QString start = text.left(middle);
+      if (page_.textWidth(start + u'…' + ClosingIsolates(start), font) <= width) {
         low = middle;
       } else {
         high = middle - 1;
       }
     }
-    return text.left(low) + u'…';
+    const QString start = text.left(low);
+    return start + u'…' + ClosingIsolates(start);
   }
 
   PagePainter& page_;

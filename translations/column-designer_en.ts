@@ -1250,5 +1250,40 @@ count) and writes the column schedule as CSV, or to a CSV or PDF file with -o.</
         <comment>page.other-build</comment>
         <translation>The page was updated in another tab: reload it to design the schedule</translation>
     </message>
+    <message>
+        <source>حفظ</source>
+        <comment>message.save</comment>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>عدم الحفظ</source>
+        <comment>message.dont-save</comment>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>إلغاء</source>
+        <comment>message.cancel</comment>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>تراجع</source>
+        <comment>schedule.undo</comment>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>إعادة</source>
+        <comment>schedule.redo</comment>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>التراجع عن آخر تغيير في الجدول (Ctrl+Z)</source>
+        <comment>schedule.undo-tip</comment>
+        <translation>Undo the table&apos;s last change (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>إعادة التغيير الذي تم التراجع عنه (Ctrl+Shift+Z أو Ctrl+Y)</source>
+        <comment>schedule.redo-tip</comment>
+        <translation>Redo the change undone (Ctrl+Shift+Z or Ctrl+Y)</translation>
+    </message>
 </context>
 </TS>

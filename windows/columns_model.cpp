@@ -4,27 +4,22 @@
 #include <QColor>
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <utility>
 
 #include "cli/command_line_texts.h"
+#include "sheet/left_to_right.h"
 #include "translations/texts.h"
 
 namespace coldesign {
 namespace {
 
-constexpr int kFieldCount = 4;  // mark, load, floors, count: the table's columns in this order
+constexpr int kFieldCount = kColumnsTableFields;
 
 // The entry's values in the order of the table's columns: mark, load, floors, count.
 constexpr std::array<std::string ColumnEntry::*, kFieldCount> kValues = {
     &ColumnEntry::mark, &ColumnEntry::load_text, &ColumnEntry::floors_text,
     &ColumnEntry::count_text};
-
-std::string& ValueOf(ColumnEntry& entry, int column) {
-  return entry.*kValues.at(static_cast<std::size_t>(column));
-}
-const std::string& ValueOf(const ColumnEntry& entry, int column) {
-  return entry.*kValues.at(static_cast<std::size_t>(column));
-}
 
 bool IsBlank(const ColumnEntry& entry) {
   return std::ranges::all_of(kValues,
@@ -34,6 +29,13 @@ bool IsBlank(const ColumnEntry& entry) {
 const QColor kRefusedCell(0xF8, 0xD7, 0xDA);
 
 }  // namespace
+
+std::string& ValueInColumn(ColumnEntry& entry, int column) {
+  return entry.*kValues.at(static_cast<std::size_t>(column));
+}
+const std::string& ValueInColumn(const ColumnEntry& entry, int column) {
+  return entry.*kValues.at(static_cast<std::size_t>(column));
+}
 
 ColumnsModel::ColumnsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -53,8 +55,9 @@ QVariant ColumnsModel::data(const QModelIndex& index, int role) const {
       !read && static_cast<int>(read.error().field) == index.column() && !IsBlank(entries_[row]);
   switch (role) {
     case Qt::DisplayRole:
+      return TypedLeftToRight(QString::fromStdString(ValueInColumn(entries_[row], index.column())));
     case Qt::EditRole:
-      return QString::fromStdString(ValueOf(entries_[row], index.column()));
+      return QString::fromStdString(ValueInColumn(entries_[row], index.column()));
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(Qt::AlignCenter);
     case Qt::BackgroundRole:
@@ -87,33 +90,6 @@ Qt::ItemFlags ColumnsModel::flags(const QModelIndex& index) const {
   return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
 }
 
-bool ColumnsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-  if (!index.isValid() || role != Qt::EditRole) return false;
-  ValueOf(entries_[static_cast<std::size_t>(index.row())], index.column()) =
-      value.toString().toStdString();
-  readRows(index.row(), index.row());
-  emit dataChanged(index.siblingAtColumn(0), index.siblingAtColumn(kFieldCount - 1));
-  return true;
-}
-
-bool ColumnsModel::insertRows(int row, int count, const QModelIndex& parent) {
-  if (parent.isValid() || row < 0 || row > rowCount({}) || count < 1) return false;
-  beginInsertRows(parent, row, row + count - 1);
-  entries_.insert(entries_.begin() + row, static_cast<std::size_t>(count), ColumnEntry{});
-  read_.insert(read_.begin() + row, static_cast<std::size_t>(count), ReadEntry(ColumnEntry{}));
-  endInsertRows();
-  return true;
-}
-
-bool ColumnsModel::removeRows(int row, int count, const QModelIndex& parent) {
-  if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount({})) return false;
-  beginRemoveRows(parent, row, row + count - 1);
-  entries_.erase(entries_.begin() + row, entries_.begin() + row + count);
-  read_.erase(read_.begin() + row, read_.begin() + row + count);
-  endRemoveRows();
-  return true;
-}
-
 void ColumnsModel::setEntries(std::vector<ColumnEntry> entries) {
   beginResetModel();
   entries_ = std::move(entries);
@@ -122,39 +98,42 @@ void ColumnsModel::setEntries(std::vector<ColumnEntry> entries) {
   endResetModel();
 }
 
-void ColumnsModel::paste(const QString& text, const QModelIndex& at) {
-  QStringList lines = text.split(u'\n');
-  if (lines.size() > 1 && lines.back().isEmpty()) lines.removeLast();  // the last line's break
-  const int first_row = at.isValid() ? at.row() : rowCount({});
-  const int first_column = at.isValid() ? at.column() : 0;
-  const int last_row = first_row + static_cast<int>(lines.size()) - 1;
-  if (last_row >= rowCount({})) insertRows(rowCount({}), last_row - rowCount({}) + 1, {});
-  int last_column = first_column;
-  auto entry = entries_.begin() + first_row;
-  for (QString& line : lines) {
-    if (line.endsWith(u'\r')) line.chop(1);
-    const QStringList values = line.split(u'\t');
-    for (int c = 0; c < values.size() && first_column + c < kFieldCount; ++c) {
-      ValueOf(*entry, first_column + c) = values[c].toStdString();
-      last_column = std::max(last_column, first_column + c);
-    }
-    ++entry;
-  }
-  readRows(first_row, last_row);
-  emit dataChanged(index(first_row, first_column), index(last_row, last_column));
+std::vector<ColumnEntry> ColumnsModel::filledEntries() const {
+  std::vector<ColumnEntry> filled;
+  std::ranges::copy_if(entries_, std::back_inserter(filled),
+                       [](const ColumnEntry& entry) { return !IsBlank(entry); });
+  return filled;
 }
 
-void ColumnsModel::clearCells(const QModelIndexList& cells) {
-  if (cells.isEmpty()) return;
-  int first = rowCount({});
-  int last = -1;
-  for (const QModelIndex& cell : cells) {
-    ValueOf(entries_[static_cast<std::size_t>(cell.row())], cell.column()).clear();
-    first = std::min(first, cell.row());
-    last = std::max(last, cell.row());
+void ColumnsModel::replaceRows(int row, int count, std::vector<ColumnEntry> rows) {
+  const auto first = static_cast<std::size_t>(row);
+  const auto old_count = static_cast<std::size_t>(count);
+  const std::size_t kept = std::min(old_count, rows.size());
+  std::move(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(kept),
+            entries_.begin() + static_cast<std::ptrdiff_t>(first));
+  if (kept > 0) {
+    readRows(row, row + static_cast<int>(kept) - 1);
+    emit dataChanged(index(row, 0), index(row + static_cast<int>(kept) - 1, kFieldCount - 1));
   }
-  readRows(first, last);
-  emit dataChanged(index(first, 0), index(last, kFieldCount - 1));
+  const int end = row + static_cast<int>(kept);  // where rows are added or removed
+  if (rows.size() > old_count) {
+    const auto added = static_cast<int>(rows.size() - old_count);
+    beginInsertRows({}, end, end + added - 1);
+    const auto at = static_cast<std::ptrdiff_t>(end);
+    entries_.insert(entries_.begin() + at,
+                    std::make_move_iterator(rows.begin() + static_cast<std::ptrdiff_t>(kept)),
+                    std::make_move_iterator(rows.end()));
+    read_.insert(read_.begin() + at, static_cast<std::size_t>(added), ReadEntry(ColumnEntry{}));
+    readRows(end, end + added - 1);
+    endInsertRows();
+  } else if (old_count > rows.size()) {
+    const auto removed = static_cast<int>(old_count - rows.size());
+    beginRemoveRows({}, end, end + removed - 1);
+    const auto at = static_cast<std::ptrdiff_t>(end);
+    entries_.erase(entries_.begin() + at, entries_.begin() + at + removed);
+    read_.erase(read_.begin() + at, read_.begin() + at + removed);
+    endRemoveRows();
+  }
 }
 
 ColumnsModel::ReadColumns ColumnsModel::readColumns() const {
@@ -166,7 +145,6 @@ ColumnsModel::ReadColumns ColumnsModel::readColumns() const {
       continue;
     }
     read.columns.push_back(*read_[row]);
-    read.entries.push_back(entries_[row]);
   }
   return read;
 }

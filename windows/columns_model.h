@@ -10,9 +10,15 @@
 
 namespace coldesign {
 
+// The table's columns: mark, load, floors, count, in this order.
+inline constexpr int kColumnsTableFields = 4;
+// The entry's value in the table's `column`.
+std::string& ValueInColumn(ColumnEntry& entry, int column);
+const std::string& ValueInColumn(const ColumnEntry& entry, int column);
+
 // The schedule's columns as the engineer types them: mark, load per floor, floors and count, one
-// row each. Every value is kept as typed; each row is read by the engine once when it changes,
-// never while the table is painted.
+// row each. Every value is kept as typed and shown left to right; each row is read by the engine
+// once when it changes, never while the table is painted.
 class ColumnsModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -25,18 +31,16 @@ class ColumnsModel : public QAbstractTableModel {
   [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
                                     int role) const override;
   [[nodiscard]] Qt::ItemFlags flags(const QModelIndex& index) const override;
-  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
-  bool insertRows(int row, int count, const QModelIndex& parent) override;
-  bool removeRows(int row, int count, const QModelIndex& parent) override;
 
+  // A new table: what was there is let go (ColumnsTableEdits makes the undoable changes).
   void setEntries(std::vector<ColumnEntry> entries);
   [[nodiscard]] const std::vector<ColumnEntry>& entries() const { return entries_; }
+  // The rows not left wholly blank, as typed, refused ones too: what the table's file holds.
+  [[nodiscard]] std::vector<ColumnEntry> filledEntries() const;
 
-  // Rows copied from a spreadsheet (values separated by tabs, rows by line breaks) written over
-  // the table from `at` on, rows added below as needed; at the end of the table without `at`.
-  void paste(const QString& text, const QModelIndex& at);
-  // Empties the cells' texts.
-  void clearCells(const QModelIndexList& cells);
+  // Puts `rows` in the place of the `count` rows from `row` on; rows are added or removed as
+  // their numbers differ.
+  void replaceRows(int row, int count, std::vector<ColumnEntry> rows);
 
   // A row the engine refused, counted from 0, and why.
   struct RefusedRow {
@@ -47,7 +51,6 @@ class ColumnsModel : public QAbstractTableModel {
   // first row it refused.
   struct ReadColumns {
     std::vector<ColumnInput> columns;
-    std::vector<ColumnEntry> entries;  // the same rows as typed
     std::optional<RefusedRow> first_refused;
     int refused = 0;
   };

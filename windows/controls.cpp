@@ -61,4 +61,12 @@ QString WithoutMnemonics(const QString& caption) {
   return plain;
 }
 
+QAction* NamedAction(QWidget* owner, const char* name, const QKeySequence& keys) {
+  auto* action = new QAction(owner);
+  action->setObjectName(QLatin1StringView(name));
+  action->setShortcut(keys);
+  owner->addAction(action);
+  return action;
+}
+
 }  // namespace coldesign

@@ -44,6 +44,16 @@ void NameButtons(QMessageBox& box) {
       case QMessageBox::No:
         button->setText(Texts::tr("لا", "message.no"));
         break;
+      // Qt's Arabic catalogue words Discard "ارفض" (refuse): these say what each button does.
+      case QMessageBox::Save:
+        button->setText(Texts::tr("حفظ", "message.save"));
+        break;
+      case QMessageBox::Discard:
+        button->setText(Texts::tr("عدم الحفظ", "message.dont-save"));
+        break;
+      case QMessageBox::Cancel:
+        button->setText(Texts::tr("إلغاء", "message.cancel"));
+        break;
       default:
         button->setText(WithoutMnemonics(button->text()));
         break;

@@ -4,10 +4,10 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include "sheet/left_to_right.h"
 #include "skin/skin.h"
 #include "translations/texts.h"
 #include "windows/controls.h"
-#include "windows/left_to_right.h"
 #include "windows/program_credits.h"
 #include "windows/program_fonts.h"
 #include "windows/twips.h"

@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "sheet/left_to_right.h"
 #include "translations/texts.h"
-#include "windows/left_to_right.h"
 #include "windows/materials_settings.h"
 #include "windows/message_boxes.h"
 #include "windows/program_credits.h"

@@ -6,6 +6,8 @@
 #include <array>
 #include <string_view>
 
+#include "cli/command_line_texts.h"
+#include "sheet/left_to_right.h"
 #include "translations/texts.h"
 
 namespace coldesign {
@@ -18,7 +20,11 @@ const QColor kFailure(0xB0, 0x00, 0x20);
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-QString Whole(std::int64_t value) { return Text(FormatInteger(value)); }
+// Each figure and each mark reads left to right inside the Arabic table: "-5", not "5-".
+QString Figures(const QString& figures) { return LeftToRightIsolate(figures); }
+QString Figures(std::string_view figures) { return LeftToRightIsolate(Text(figures)); }
+QString Whole(std::int64_t value) { return Figures(FormatInteger(value)); }
+QString Mark(std::string_view mark) { return TypedLeftToRight(Text(mark)); }
 
 enum LevelColumn {
   kMark,
@@ -47,13 +53,11 @@ enum TypeColumn {
   kTypeColumns
 };
 
-// Figures with a sign between them, kept in their order left to right inside the Arabic table.
-QString Ltr(const QString& figures) { return u'\u2066' + figures + u'\u2069'; }
-
 QString LevelsText(const ColumnSegment& segment) {
   return segment.first_level == segment.last_level
              ? Whole(segment.first_level)
-             : Ltr(Whole(segment.first_level) + u"–"_s + Whole(segment.last_level));
+             : Figures(Text(FormatInteger(segment.first_level)) + u"–"_s +
+                       Text(FormatInteger(segment.last_level)));
 }
 
 }  // namespace
@@ -89,7 +93,7 @@ QVariant LevelsModel::data(const QModelIndex& index, int role) const {
   const bool designed = !level.failure;
   switch (index.column()) {
     case kMark:
-      return Text(column.input.mark) + (column.repeated_mark ? RepeatedMarkNote() : QString());
+      return Mark(column.input.mark) + (column.repeated_mark ? RepeatedMarkNote() : QString());
     case kCount:
       return Whole(column.input.count);
     case kLevel:
@@ -97,15 +101,15 @@ QVariant LevelsModel::data(const QModelIndex& index, int role) const {
     case kFloorsCarried:
       return Whole(level.floors_carried);
     case kRequiredArea:
-      return Text(level.required_area_text);
+      return Figures(level.required_area_text);
     case kWidth:
       return designed ? Whole(schedule_->materials.width_cm) : QString();
     case kLength:
-      return Text(level.length_text);
+      return Figures(level.length_text);
     case kSteelArea:
-      return Text(level.steel_area_text);
+      return Figures(level.steel_area_text);
     case kBars:
-      return Text(level.bar_count_text);
+      return Figures(level.bar_count_text);
     case kBarDiameter:
       return designed ? Whole(schedule_->materials.bar_diameter_mm) : QString();
     case kStatus:
@@ -142,7 +146,7 @@ void TypesModel::setSchedule(const Schedule& schedule) {
   for (const ColumnType& type : schedule.types) {
     QStringList marks;
     for (const std::size_t column : type.columns) {
-      marks.append(Text(schedule.columns[column].input.mark));
+      marks.append(Mark(schedule.columns[column].input.mark));
     }
     for (std::size_t s = 0; s < type.segments.size(); ++s) {
       const ColumnSegment& segment = type.segments[s];
@@ -150,17 +154,18 @@ void TypesModel::setSchedule(const Schedule& schedule) {
       Row& row = rows_.emplace_back();
       row.failed = segment.failure.has_value();
       row.cells = {
-          first ? Text(type.name) : QString(),
+          first ? Figures(type.name) : QString(),
           first ? marks.join(separator) : QString(),
           first ? Whole(type.count) : QString(),
           LevelsText(segment),
           row.failed ? TooLargeStatus()
-                     : Ltr(Whole(materials.width_cm) + u" × "_s + Text(segment.length_text)),
-          row.failed
-              ? QString()
-              : Ltr(Text(segment.bar_count_text) + u" Φ"_s + Whole(materials.bar_diameter_mm)),
-          first ? Text(QuantityText(type.quantities.concrete_m3, kConcreteDecimals)) : QString(),
-          first ? Text(QuantityText(type.quantities.steel_kg, kSteelDecimals)) : QString()};
+                     : Figures(Text(FormatInteger(materials.width_cm)) + u" × "_s +
+                               Text(segment.length_text)),
+          row.failed ? QString()
+                     : Figures(Text(segment.bar_count_text) + u" Φ"_s +
+                               Text(FormatInteger(materials.bar_diameter_mm))),
+          first ? Figures(QuantityText(type.quantities.concrete_m3, kConcreteDecimals)) : QString(),
+          first ? Figures(QuantityText(type.quantities.steel_kg, kSteelDecimals)) : QString()};
     }
   }
   endResetModel();
@@ -204,6 +209,39 @@ QVariant TypesModel::headerData(int section, Qt::Orientation orientation, int ro
                                                     Texts::tr("الخرسانة (m³)", "schedule.concrete"),
                                                     Texts::tr("الحديد (kg)", "schedule.steel")};
   return titles.at(static_cast<std::size_t>(section));
+}
+
+QString ScheduleSummary(const Schedule& schedule, bool floor_height_in_range,
+                        const ColumnsModel::ReadColumns& read, const QAbstractItemModel& table) {
+  QStringList lines;
+  if (!floor_height_in_range) {
+    lines.append(FloorHeightMessage().in(InProgramLanguage));
+  } else {
+    std::int64_t columns = 0;
+    for (const ColumnType& type : schedule.types) columns += type.count;
+    lines.append(Texts::tr("الأعمدة %1 في %2 نوعا؛ الخرسانة %3 m³ والحديد الطولي %4 kg، دون "
+                           "وصلات أو هالك",
+                           "schedule.summary")
+                     .arg(Whole(columns), Whole(static_cast<std::int64_t>(schedule.types.size())),
+                          Figures(QuantityText(schedule.total.concrete_m3, kConcreteDecimals)),
+                          Figures(QuantityText(schedule.total.steel_kg, kSteelDecimals))));
+  }
+  if (read.first_refused) {
+    const auto& [row, error] = *read.first_refused;
+    lines.append(
+        Texts::tr("صفوف لم تقرأ: %1؛ أولها الصف %2، العمود «%3»: %4", "schedule.rows-not-read")
+            .arg(Whole(read.refused), Whole(row + 1),
+                 table.headerData(static_cast<int>(error.field), Qt::Horizontal).toString(),
+                 ProblemMessage(error.problem).in(InProgramLanguage)));
+  }
+  if (!schedule.all_designed) {
+    lines.append(
+        Texts::tr("بعض المستويات لم تصمم: القيم كبيرة جدا", "schedule.some-levels-not-designed"));
+  }
+  if (std::ranges::any_of(schedule.columns, &ScheduleColumn::repeated_mark)) {
+    lines.append(Texts::tr("بعض الرموز مكررة", "schedule.repeated-marks"));
+  }
+  return lines.join(u'\n');
 }
 
 }  // namespace coldesign

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calculation/column_schedule.h"
+#include "windows/columns_model.h"
 
 namespace coldesign {
 
@@ -52,5 +53,10 @@ class TypesModel : public QAbstractTableModel {
   };
   std::vector<Row> rows_;  // written once per schedule: a type's marks may be thousands
 };
+
+// The lines under the tables: how many columns, types and quantities (or why there are none),
+// the rows not read, the levels not designed, marks repeated. `table` names the columns.
+QString ScheduleSummary(const Schedule& schedule, bool floor_height_in_range,
+                        const ColumnsModel::ReadColumns& read, const QAbstractItemModel& table);
 
 }  // namespace coldesign

@@ -1,35 +1,28 @@
 #include "windows/schedule_window.h"
 
 #include <QApplication>
-#include <QClipboard>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QSplitter>
-#include <QStandardPaths>
-#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <string_view>
 
 #include "calculation/schedule_csv.h"
 #include "cli/command_line_texts.h"
 #include "sheet/schedule_pages.h"
 #include "skin/skin.h"
 #include "translations/texts.h"
+#include "windows/controls.h"
 #include "windows/input_guard.h"
 #include "windows/message_boxes.h"
 #include "windows/print_preview.h"
 #include "windows/program_fonts.h"
+#include "windows/schedule_files.h"
 
 namespace coldesign {
 namespace {
@@ -38,31 +31,6 @@ using namespace Qt::Literals::StringLiterals;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 QString Figure(double value) { return Text(FormatNumber(value)); }
-
-// Numbers are typed in the load, floors and count columns as in the design window's fields.
-class ColumnsDelegate : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-
-  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                        const QModelIndex& index) const override {
-    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-    auto* field = qobject_cast<QLineEdit*>(editor);
-    if (field != nullptr && index.column() != static_cast<int>(ScheduleField::Mark)) {
-      GuardNumericInput(field);
-    }
-    return editor;
-  }
-};
-
-// Its text comes with the window's other texts.
-QAction* MakeAction(QWidget* owner, const char* name, const QKeySequence& keys = {}) {
-  auto* action = new QAction(owner);
-  action->setObjectName(QLatin1StringView(name));
-  action->setShortcut(keys);
-  owner->addAction(action);
-  return action;
-}
 
 QTableView* MakeView(QAbstractItemModel* model, const char* name) {
   auto* view = new QTableView;
@@ -76,11 +44,8 @@ QTableView* MakeView(QAbstractItemModel* model, const char* name) {
   return view;
 }
 
-QString AskWithFileDialog(QWidget* window, const ScheduleWindow::FileQuestion& question) {
-  return question.save ? QFileDialog::getSaveFileName(window, question.caption, question.suggested,
-                                                      question.filter)
-                       : QFileDialog::getOpenFileName(window, question.caption, question.suggested,
-                                                      question.filter);
+QString EmptyTableMessage() {
+  return Texts::tr("الجدول فارغ: اكتب الأعمدة أو الصقها أو افتح ملف CSV.", "schedule.empty");
 }
 
 }  // namespace
@@ -93,6 +58,7 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
       columns_view_(MakeView(columns_, "ColumnsTable")),
       levels_view_(MakeView(levels_, "LevelsTable")),
       types_view_(MakeView(types_, "TypesTable")),
+      edits_(new ColumnsTableEdits(columns_, columns_view_, this)),
       floor_height_(new QLineEdit(Text(FormatNumber(rules::kFloorHeightM)))),
       materials_label_(new QLabel),
       floor_height_label_(new QLabel),
@@ -106,22 +72,22 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
   setFont(FiguresFont());
   resize(960, 680);
 
-  QAction* open = MakeAction(this, "OpenCsv", QKeySequence(u"Ctrl+O"_s));
-  QAction* save = MakeAction(this, "SaveCsv", QKeySequence(u"Ctrl+S"_s));
-  QAction* save_pdf = MakeAction(this, "SavePdf");
-  QAction* save_drawing = MakeAction(this, "SaveDrawing");
-  QAction* print = MakeAction(this, "PrintSchedule", QKeySequence(u"Ctrl+P"_s));
-  QAction* export_levels = MakeAction(this, "ExportLevels");
-  QAction* add_row = MakeAction(this, "AddRow");
-  QAction* remove_rows = MakeAction(this, "RemoveRows");
+  QAction* open = NamedAction(this, "OpenCsv", QKeySequence(u"Ctrl+O"_s));
+  QAction* save = NamedAction(this, "SaveCsv", QKeySequence(u"Ctrl+S"_s));
+  QAction* save_pdf = NamedAction(this, "SavePdf");
+  QAction* save_drawing = NamedAction(this, "SaveDrawing");
+  QAction* print = NamedAction(this, "PrintSchedule", QKeySequence(u"Ctrl+P"_s));
+  QAction* export_levels = NamedAction(this, "ExportLevels");
+  // Taken back to the table as saved or opened, it has nothing to save.
+  connect(edits_->steps(), &QUndoStack::cleanChanged, this, [this](bool clean) {
+    if (clean) setWindowModified(false);
+  });
   connect(open, &QAction::triggered, this, &ScheduleWindow::openTable);
   connect(save, &QAction::triggered, this, &ScheduleWindow::saveTable);
   connect(save_pdf, &QAction::triggered, this, &ScheduleWindow::savePdf);
   connect(save_drawing, &QAction::triggered, this, &ScheduleWindow::saveDrawing);
   connect(print, &QAction::triggered, this, &ScheduleWindow::printSchedule);
   connect(export_levels, &QAction::triggered, this, &ScheduleWindow::exportLevels);
-  connect(add_row, &QAction::triggered, this, &ScheduleWindow::addRow);
-  connect(remove_rows, &QAction::triggered, this, &ScheduleWindow::removeRows);
 
   addToolBar(tools_);
   tools_->setObjectName(u"ScheduleTools"_s);
@@ -129,17 +95,8 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
   tools_->setToolButtonStyle(Qt::ToolButtonTextOnly);
   tools_->addActions({open, save, save_pdf, save_drawing, print, export_levels});
   tools_->addSeparator();
-  tools_->addActions({add_row, remove_rows});
+  tools_->addActions(edits_->tools());
 
-  // Paste and Delete act on the table; inside a cell being edited, on the cell's text.
-  QAction* paste = MakeAction(columns_view_, "PasteRows", QKeySequence::Paste);
-  QAction* clear = MakeAction(columns_view_, "ClearCells", QKeySequence::Delete);
-  for (QAction* action : {paste, clear}) action->setShortcutContext(Qt::WidgetShortcut);
-  connect(paste, &QAction::triggered, this, &ScheduleWindow::pasteRows);
-  connect(clear, &QAction::triggered, this,
-          [this] { columns_->clearCells(columns_view_->selectionModel()->selectedIndexes()); });
-  columns_view_->setItemDelegate(new ColumnsDelegate(columns_view_));
-  columns_view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   columns_view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
   floor_height_->setObjectName(u"FloorHeight"_s);
@@ -186,6 +143,11 @@ ScheduleWindow::ScheduleWindow(const DesignMaterials& materials, QWidget* parent
   columns_view_->setFocus();
 }
 
+ScheduleWindow::~ScheduleWindow() {
+  // A cell still being edited is let go as the window goes: what it holds has no table to go to.
+  disconnect(columns_, nullptr, this, nullptr);
+}
+
 void ScheduleWindow::retranslate() {
   setWindowTitle(ScheduleTitle() + u"[*]"_s);
   const std::pair<const char*, QString> actions[] = {
@@ -194,11 +156,7 @@ void ScheduleWindow::retranslate() {
       {"SavePdf", Texts::tr("حفظ بصيغة PDF…", "schedule.save-pdf")},
       {"SaveDrawing", Texts::tr("حفظ الرسم DXF…", "schedule.save-drawing")},
       {"PrintSchedule", Texts::tr("طباعة…", "schedule.print")},
-      {"ExportLevels", Texts::tr("حفظ المستويات CSV…", "schedule.export-levels")},
-      {"AddRow", Texts::tr("إضافة صف", "schedule.add-row")},
-      {"RemoveRows", Texts::tr("حذف الصفوف المحددة", "schedule.remove-rows")},
-      {"PasteRows", Texts::tr("لصق", "schedule.paste")},
-      {"ClearCells", Texts::tr("مسح", "schedule.clear")}};
+      {"ExportLevels", Texts::tr("حفظ المستويات CSV…", "schedule.export-levels")}};
   for (const auto& [name, text] : actions) {
     findChild<QAction*>(QLatin1StringView(name))->setText(text);
   }
@@ -206,6 +164,7 @@ void ScheduleWindow::retranslate() {
       ->setToolTip(Texts::tr("فتح جدول أعمدة من ملف CSV (Ctrl+O)", "schedule.open-tip"));
   findChild<QAction*>(u"SaveCsv"_s)
       ->setToolTip(Texts::tr("حفظ جدول الأعمدة في ملف CSV (Ctrl+S)", "schedule.save-tip"));
+  edits_->retranslate();
   tools_->setWindowTitle(Texts::tr("الملف", "schedule.file"));
   results_->setTabText(0, LevelsTitle());
   results_->setTabText(1, Texts::tr("الأنواع والكميات", "schedule.types"));
@@ -266,38 +225,7 @@ void ScheduleWindow::recompute() {
 }
 
 void ScheduleWindow::showSummary() {
-  QStringList lines;
-  if (!floor_height_m_) {
-    lines.append(FloorHeightMessage().in(InProgramLanguage));
-  } else {
-    std::int64_t columns = 0;
-    for (const ColumnType& type : schedule_->types) columns += type.count;
-    lines.append(Texts::tr("الأعمدة %1 في %2 نوعا؛ الخرسانة %3 m³ والحديد الطولي %4 kg، دون "
-                           "وصلات أو هالك",
-                           "schedule.summary")
-                     .arg(Figure(static_cast<double>(columns)),
-                          Figure(static_cast<double>(schedule_->types.size())),
-                          Text(QuantityText(schedule_->total.concrete_m3, kConcreteDecimals)),
-                          Text(QuantityText(schedule_->total.steel_kg, kSteelDecimals))));
-  }
-  if (read_.first_refused) {
-    const auto& [row, error] = *read_.first_refused;
-    lines.append(
-        Texts::tr("صفوف لم تقرأ: %1؛ أولها الصف %2، العمود «%3»: %4", "schedule.rows-not-read")
-            .arg(
-                Figure(read_.refused), Figure(row + 1),
-                columns_->headerData(static_cast<int>(error.field), Qt::Horizontal, Qt::DisplayRole)
-                    .toString(),
-                ProblemMessage(error.problem).in(InProgramLanguage)));
-  }
-  if (!schedule_->all_designed) {
-    lines.append(
-        Texts::tr("بعض المستويات لم تصمم: القيم كبيرة جدا", "schedule.some-levels-not-designed"));
-  }
-  if (std::ranges::any_of(schedule_->columns, &ScheduleColumn::repeated_mark)) {
-    lines.append(Texts::tr("بعض الرموز مكررة", "schedule.repeated-marks"));
-  }
-  summary_->setText(lines.join(u'\n'));
+  summary_->setText(ScheduleSummary(*schedule_, floor_height_m_.has_value(), read_, *columns_));
 }
 
 void ScheduleWindow::tell(const QString& text) {
@@ -305,41 +233,21 @@ void ScheduleWindow::tell(const QString& text) {
 }
 
 bool ScheduleWindow::openCsv(const QString& path) {
-  const std::string name = QFileInfo(path).fileName().toStdString();
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    tell(FileMessage(name, file.errorString().toStdString(), false).in(InProgramLanguage));
+  auto entries = ReadColumnsFile(path);
+  if (!entries) {
+    tell(entries.error());
     return false;
   }
-  if (file.size() > rules::kMostScheduleFileBytes) {
-    CsvError too_large;  // refused before it fills memory
-    too_large.problem = ScheduleProblem::FileTooLarge;
-    tell(CsvErrorMessage(name, too_large).in(InProgramLanguage));
-    return false;
-  }
-  const QByteArray bytes = file.readAll();
-  const auto csv = ReadScheduleCsv(std::string_view(bytes.constData(), bytes.size()));
-  if (!csv) {
-    tell(CsvErrorMessage(name, csv.error()).in(InProgramLanguage));
-    return false;
-  }
-  std::vector<ColumnEntry> entries;
-  entries.reserve(csv->columns.size());
-  for (const ColumnInput& column : csv->columns) {
-    entries.push_back({.mark = column.mark,
-                       .load_text = column.load_text,
-                       .floors_text = FormatInteger(column.floors),
-                       .count_text = FormatInteger(column.count)});
-  }
-  columns_->setEntries(std::move(entries));
+  columns_->setEntries(std::move(*entries));
   recompute();
   setWindowModified(false);
+  edits_->steps()->setClean();
   folder_ = QFileInfo(path).absolutePath();
   return true;
 }
 
 bool ScheduleWindow::hasUnsavedTable() const {
-  return isWindowModified() && !columns_->readColumns().entries.empty();
+  return isWindowModified() && !columns_->filledEntries().empty();
 }
 
 bool ScheduleWindow::settleUnsavedTable() {
@@ -373,12 +281,16 @@ void ScheduleWindow::openTable() {
   if (!path.isEmpty()) openCsv(path);
 }
 
-bool ScheduleWindow::readyToWrite() {
+void ScheduleWindow::commitEditedCell() {
   // A cell still being edited is part of the table: leaving it commits what it holds.
   if (columns_view_->viewport()->isAncestorOf(QApplication::focusWidget())) {
     columns_view_->setFocus();
   }
   if (recompute_timer_.isActive()) recompute();
+}
+
+bool ScheduleWindow::readyToWrite() {
+  commitEditedCell();
   if (read_.first_refused) {
     const auto& [row, error] = *read_.first_refused;
     tell(Texts::tr("في الجدول صف لم يقرأ، فصححه أولا: الصف %1، العمود «%2»: %3",
@@ -395,7 +307,7 @@ bool ScheduleWindow::readyToWrite() {
     return false;
   }
   if (read_.columns.empty()) {
-    tell(Texts::tr("الجدول فارغ: اكتب الأعمدة أو الصقها أو افتح ملف CSV.", "schedule.empty"));
+    tell(EmptyTableMessage());
     return false;
   }
   return true;
@@ -403,50 +315,35 @@ bool ScheduleWindow::readyToWrite() {
 
 QString ScheduleWindow::askSavePath(const QString& caption, const QString& file_name,
                                     const QString& extension) {
-  QString folder = folder_;
-  if (folder.isEmpty()) {
-    folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  }
-  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-  QString path = ask_file_name_(this, {caption, QDir(folder).filePath(file_name),
-                                       extension.toUpper() + u" (*."_s + extension + u')', true})
-                     .trimmed();
-  if (path.isEmpty()) return {};
-  if (!path.endsWith(u'.' + extension, Qt::CaseInsensitive)) {
-    path += u'.' + extension;
-    // The dialog asked about the name as typed, not about this one.
-    if (QFileInfo::exists(path) &&
-        AskUser(this, QMessageBox::NoIcon, ScheduleTitle(),
-                ReplaceFileQuestion().arg(QFileInfo(path).fileName()),
-                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
-      return {};
-    }
-  }
-  return path;
+  return AskSavePath(this, ask_file_name_, folder_, caption, file_name, extension);
 }
 
-// Written whole or not at all: an earlier file of that name stays as it was on a failure.
 bool ScheduleWindow::writeFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-      file.commit()) {
-    folder_ = QFileInfo(path).absolutePath();
-    return true;
+  const auto written = WriteWholeFile(path, bytes);
+  if (!written) {
+    tell(written.error());
+    return false;
   }
-  const QString reason = bytes.isEmpty() ? FileNotCreated() : file.errorString();
-  tell(FileMessage(QDir::toNativeSeparators(path).toStdString(), reason.toStdString(), true)
-           .in(InProgramLanguage));
-  return false;
+  folder_ = QFileInfo(path).absolutePath();
+  return true;
 }
 
+// The table as typed, rows the engine refused too, whatever the floor height: nothing typed is
+// lost, and the file opens again once they are put right.
 bool ScheduleWindow::saveTable() {
-  if (!readyToWrite()) return false;
+  commitEditedCell();
+  const std::vector<ColumnEntry> entries = columns_->filledEntries();
+  if (entries.empty()) {
+    tell(EmptyTableMessage());
+    return false;
+  }
   const QString path =
       askSavePath(Texts::tr("حفظ جدول الأعمدة", "schedule.save-title"), u"columns.csv"_s, u"csv"_s);
   if (path.isEmpty()) return false;
-  const std::string csv = WriteEntriesCsv(read_.entries);
+  const std::string csv = WriteEntriesCsv(entries);
   if (!writeFile(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())))) return false;
   setWindowModified(false);
+  edits_->steps()->setClean();
   return true;
 }
 
@@ -482,39 +379,6 @@ void ScheduleWindow::printSchedule() {
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
           [&schedule](QPrinter* device) { PaintSchedulePages(*schedule, *device); });
   preview.exec();
-}
-
-void ScheduleWindow::pasteRows() {
-  const QString text = QGuiApplication::clipboard()->text();
-  if (text.isEmpty()) return;
-  columns_->paste(text, columns_view_->currentIndex());
-}
-
-void ScheduleWindow::addRow() {
-  const int row = columns_->rowCount({});
-  columns_->insertRows(row, 1, {});
-  const QModelIndex mark = columns_->index(row, 0);
-  columns_view_->setCurrentIndex(mark);
-  columns_view_->edit(mark);
-}
-
-void ScheduleWindow::removeRows() {
-  QList<int> rows;
-  for (const QModelIndex& index : columns_view_->selectionModel()->selectedIndexes()) {
-    rows.append(index.row());
-  }
-  if (rows.isEmpty() && columns_view_->currentIndex().isValid()) {
-    rows.append(columns_view_->currentIndex().row());
-  }
-  std::ranges::sort(rows, std::greater{});
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  // From the bottom up, a run of neighbouring rows at a time.
-  for (qsizetype i = 0; i < rows.size();) {
-    qsizetype end = i + 1;
-    while (end < rows.size() && rows[end] == rows[end - 1] - 1) ++end;
-    columns_->removeRows(rows[end - 1], static_cast<int>(end - i), {});
-    i = end;
-  }
 }
 
 }  // namespace coldesign

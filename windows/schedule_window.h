@@ -14,6 +14,8 @@
 
 #include "calculation/column_schedule.h"
 #include "windows/columns_model.h"
+#include "windows/columns_table_edits.h"
+#include "windows/schedule_files.h"
 #include "windows/schedule_models.h"
 
 namespace coldesign {
@@ -26,30 +28,28 @@ class ScheduleWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  struct FileQuestion {
-    QString caption;
-    QString suggested;  // a path
-    QString filter;
-    bool save = true;
-  };
-  // Asks for a file's path; empty when the user cancels.
-  using AskFileName = std::function<QString(QWidget* window, const FileQuestion& question)>;
+  using FileQuestion = coldesign::FileQuestion;
+  using AskFileName = coldesign::AskFileName;
 
   explicit ScheduleWindow(const DesignMaterials& materials, QWidget* parent = nullptr);
+  ~ScheduleWindow() override;
+  ScheduleWindow(const ScheduleWindow&) = delete;
+  ScheduleWindow& operator=(const ScheduleWindow&) = delete;
 
   void setMaterials(const DesignMaterials& materials);
   void setAskFileName(AskFileName ask) { ask_file_name_ = std::move(ask); }
 
   [[nodiscard]] ColumnsModel* columnsModel() const { return columns_; }
+  [[nodiscard]] ColumnsTableEdits* edits() const { return edits_; }
   // The schedule of the table as last worked out.
   [[nodiscard]] const Schedule& schedule() const { return *schedule_; }
 
   // Reads the table from a CSV file; on a bad file says why and keeps the table as it was.
   bool openCsv(const QString& path);
 
-  // Before the program ends: asks whether to save a table with changes not saved. True when the
-  // program may end (nothing to save, saved, or let go), false when the user cancels or the
-  // table was not saved.
+  // Before the program ends: asks whether to save a table with changes not saved (as typed,
+  // whatever it holds). True when the program may end (nothing to save, saved, or let go), false
+  // when the user cancels or the table was not saved.
   bool settleUnsavedTable();
 
  protected:
@@ -71,10 +71,9 @@ class ScheduleWindow : public QMainWindow {
   // The drawing as a DXF file (schedule_drawing_save.cpp).
   void saveDrawing();
   void printSchedule();
-  void pasteRows();
-  void addRow();
-  void removeRows();
 
+  // Ends the editing of a cell, keeping what it holds, and works the schedule out if due.
+  void commitEditedCell();
   // The table has rows with changes not saved.
   [[nodiscard]] bool hasUnsavedTable() const;
   // The schedule worked out from every row of the table, or false after saying what stops it.
@@ -90,6 +89,7 @@ class ScheduleWindow : public QMainWindow {
   QTableView* columns_view_;
   QTableView* levels_view_;
   QTableView* types_view_;
+  ColumnsTableEdits* edits_;
   QLineEdit* floor_height_;
   QLabel* materials_label_;
   QLabel* floor_height_label_;

@@ -41,6 +41,22 @@ QByteArray Contents(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The rows of a saved table, as written: one entry for each line after the header.
+std::vector<ColumnEntry> TableRows(const QString& path) {
+  const QByteArray bytes = Contents(path);
+  QList<QByteArray> lines = bytes.sliced(bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0).split('\n');
+  if (lines.isEmpty() || lines.takeFirst() != "mark,load,floors,count") return {};
+  std::vector<ColumnEntry> rows;
+  for (const QByteArray& line : lines) {
+    if (line.isEmpty()) continue;
+    const QList<QByteArray> values = line.split(',');
+    if (values.size() != 4) return {};
+    rows.push_back({values[0].toStdString(), values[1].toStdString(), values[2].toStdString(),
+                    values[3].toStdString()});
+  }
+  return rows;
+}
+
 // A schedule window shown offscreen whose file dialogs answer `path`.
 class ShownScheduleWindow {
  public:
@@ -118,11 +134,14 @@ class ScheduleWindowTest : public QObject {
     QTest::addColumn<bool>("file_chosen");
     QTest::addColumn<bool>("ends");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("Save") << int{QMessageBox::Save} << true << true << true;
+    QTest::addColumn<bool>("refused_row");  // and a floor height out of range
+    QTest::newRow("Save") << int{QMessageBox::Save} << true << true << true << false;
+    QTest::newRow("Save, a refused row, no floor height")
+        << int{QMessageBox::Save} << true << true << true << true;
     QTest::newRow("Save, file dialog cancelled")
-        << int{QMessageBox::Save} << false << false << false;
-    QTest::newRow("Discard") << int{QMessageBox::Discard} << true << true << false;
-    QTest::newRow("Cancel") << int{QMessageBox::Cancel} << true << false << false;
+        << int{QMessageBox::Save} << false << false << false << false;
+    QTest::newRow("Discard") << int{QMessageBox::Discard} << true << true << false << true;
+    QTest::newRow("Cancel") << int{QMessageBox::Cancel} << true << false << false << true;
   }
 
   void exitAsksToSaveAChangedTable() {
@@ -130,6 +149,7 @@ class ScheduleWindowTest : public QObject {
     QFETCH(bool, file_chosen);
     QFETCH(bool, ends);
     QFETCH(bool, saved);
+    QFETCH(bool, refused_row);
     QTemporaryDir folder;
     const QString path = folder.filePath(u"building.csv"_s);
     std::optional<int> exit_status;
@@ -142,8 +162,13 @@ class ScheduleWindowTest : public QObject {
     schedule->setAskFileName([&](QWidget*, const ScheduleWindow::FileQuestion&) {
       return file_chosen ? path : QString();
     });
-    schedule->columnsModel()->setEntries({{"C1", "100", "3", "2"}});
-    QTRY_COMPARE(schedule->schedule().columns.size(), std::size_t{1});
+    std::vector<ColumnEntry> table = {{"C1", "100", "3", "2"}};
+    if (refused_row) {
+      table.push_back({"C7", "x", "0", ""});
+      schedule->findChild<QLineEdit*>(u"FloorHeight"_s)->setText(u"50"_s);
+    }
+    schedule->columnsModel()->setEntries(table);
+    QTRY_COMPARE(schedule->schedule().columns.size(), refused_row ? 0 : std::size_t{1});
 
     const ModalBoxAnswerer answerer(
         {QMessageBox::Yes, static_cast<QMessageBox::StandardButton>(answer), QMessageBox::Ok});
@@ -152,9 +177,13 @@ class ScheduleWindowTest : public QObject {
     QVERIFY(answerer.seen().size() >= 2);
     QCOMPARE(answerer.seen()[1].buttons,
              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    // The words say what each does; Qt's Arabic catalogue words Discard "ارفض" (refuse).
+    QCOMPARE(answerer.seen()[1].button_captions,
+             (QStringList{u"إلغاء"_s, u"حفظ"_s, u"عدم الحفظ"_s}));
     QCOMPARE(exit_status.has_value(), ends);
     QCOMPARE(QFile::exists(path), saved);
-    QCOMPARE(schedule->columnsModel()->readColumns().entries.size(), std::size_t{1});
+    if (saved) QCOMPARE(TableRows(path), table);
+    QCOMPARE(schedule->columnsModel()->filledEntries(), table);
   }
 
   // Two rows copied from a spreadsheet in Arabic-Indic digits are designed level by level, and
@@ -260,6 +289,41 @@ class ScheduleWindowTest : public QObject {
     }
     QVERIFY(columns->viewport()->findChildren<QWidget*>().size() < 10);
     QCOMPARE(window.view(u"LevelsTable"_s)->model()->rowCount(), 2000 / 9 * 45 + 1 + 2);
+  }
+
+  void savesTheTableAsTyped_data() {
+    QTest::addColumn<std::vector<ColumnEntry>>("table");
+    QTest::addColumn<QString>("floor_height");
+    const std::vector<ColumnEntry> good = {{"C1", "100", "3", "2"}, {"C2", "50", "5", ""}};
+    QTest::newRow("refused values") << std::vector<ColumnEntry>{good[0],
+                                                                {"C7", "abc", "0", ""},
+                                                                {"", "5 t", "", "2.5"},
+                                                                good[1]}
+                                    << u"3"_s;
+    QTest::newRow("floor height out of range") << good << u"50"_s;
+    QTest::newRow("floor height not a number") << good << u"x"_s;
+    QTest::newRow("floor height empty") << good << QString();
+    QTest::newRow("digits as typed") << std::vector<ColumnEntry>{{"ع1", "١٠٠", "٣", ""}} << u"3"_s;
+  }
+
+  // Whatever the engine refuses and whatever the floor height, the table is saved as typed,
+  // without a question, and has nothing left to save; rows left blank are not written.
+  void savesTheTableAsTyped() {
+    QFETCH(std::vector<ColumnEntry>, table);
+    QFETCH(QString, floor_height);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"building.csv"_s);
+    ShownScheduleWindow window(path);
+    std::vector<ColumnEntry> with_blank_rows = table;
+    with_blank_rows.insert(with_blank_rows.begin() + 1, {"", " ", "", ""});
+    with_blank_rows.emplace_back();
+    window->columnsModel()->setEntries(with_blank_rows);
+    window->findChild<QLineEdit*>(u"FloorHeight"_s)->setText(floor_height);
+    const ModalBoxAnswerer answerer;
+    window.trigger(u"SaveCsv"_s);
+    QVERIFY2(answerer.seen().isEmpty(), qPrintable(answerer.seen().value(0).text));
+    QCOMPARE(TableRows(path), table);
+    QVERIFY(!window->isWindowModified());
   }
 
   void pdfPagesReadBackWithPoppler_data() {

@@ -1,0 +1,87 @@
+#include "windows/schedule_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <string_view>
+
+#include "calculation/schedule_csv.h"
+#include "cli/command_line_texts.h"
+#include "translations/texts.h"
+#include "windows/message_boxes.h"
+
+namespace coldesign {
+
+using namespace Qt::Literals::StringLiterals;
+
+QString AskWithFileDialog(QWidget* window, const FileQuestion& question) {
+  return question.save ? QFileDialog::getSaveFileName(window, question.caption, question.suggested,
+                                                      question.filter)
+                       : QFileDialog::getOpenFileName(window, question.caption, question.suggested,
+                                                      question.filter);
+}
+
+std::expected<std::vector<ColumnEntry>, QString> ReadColumnsFile(const QString& path) {
+  const std::string name = QFileInfo(path).fileName().toStdString();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    return std::unexpected(
+        FileMessage(name, file.errorString().toStdString(), false).in(InProgramLanguage));
+  }
+  if (file.size() > rules::kMostScheduleFileBytes) {
+    CsvError too_large;  // refused before it fills memory
+    too_large.problem = ScheduleProblem::FileTooLarge;
+    return std::unexpected(CsvErrorMessage(name, too_large).in(InProgramLanguage));
+  }
+  const QByteArray bytes = file.readAll();
+  const auto csv = ReadScheduleCsv(std::string_view(bytes.constData(), bytes.size()));
+  if (!csv) return std::unexpected(CsvErrorMessage(name, csv.error()).in(InProgramLanguage));
+  std::vector<ColumnEntry> entries;
+  entries.reserve(csv->columns.size());
+  for (const ColumnInput& column : csv->columns) {
+    entries.push_back({.mark = column.mark,
+                       .load_text = column.load_text,
+                       .floors_text = FormatInteger(column.floors),
+                       .count_text = FormatInteger(column.count)});
+  }
+  return entries;
+}
+
+QString AskSavePath(QWidget* window, const AskFileName& ask, const QString& folder,
+                    const QString& caption, const QString& file_name, const QString& extension) {
+  QString in = folder;
+  if (in.isEmpty()) in = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (in.isEmpty() || !QFileInfo(in).isDir()) in = QDir::homePath();
+  QString path = ask(window, {caption, QDir(in).filePath(file_name),
+                              extension.toUpper() + u" (*."_s + extension + u')', true})
+                     .trimmed();
+  if (path.isEmpty()) return {};
+  if (!path.endsWith(u'.' + extension, Qt::CaseInsensitive)) {
+    path += u'.' + extension;
+    // The dialog asked about the name as typed, not about this one.
+    if (QFileInfo::exists(path) &&
+        AskUser(window, QMessageBox::NoIcon, ScheduleTitle(),
+                ReplaceFileQuestion().arg(QFileInfo(path).fileName()),
+                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+      return {};
+    }
+  }
+  return path;
+}
+
+std::expected<void, QString> WriteWholeFile(const QString& path, const QByteArray& bytes) {
+  QSaveFile file(path);
+  if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+      file.commit()) {
+    return {};
+  }
+  const QString reason = bytes.isEmpty() ? FileNotCreated() : file.errorString();
+  return std::unexpected(
+      FileMessage(QDir::toNativeSeparators(path).toStdString(), reason.toStdString(), true)
+          .in(InProgramLanguage));
+}
+
+}  // namespace coldesign
