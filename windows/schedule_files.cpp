@@ -4,12 +4,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <string_view>
 
 #include "calculation/schedule_csv.h"
 #include "cli/command_line_texts.h"
+#include "cli/file_output.h"
 #include "translations/texts.h"
 #include "windows/message_boxes.h"
 
@@ -73,15 +73,21 @@ QString AskSavePath(QWidget* window, const AskFileName& ask, const QString& fold
 }
 
 std::expected<void, QString> WriteWholeFile(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-      file.commit()) {
-    return {};
+  const std::string shown = QDir::toNativeSeparators(path).toStdString();
+  if (bytes.isEmpty()) {
+    return std::unexpected(
+        FileMessage(shown, FileNotCreated().toStdString(), true).in(InProgramLanguage));
   }
-  const QString reason = bytes.isEmpty() ? FileNotCreated() : file.errorString();
-  return std::unexpected(
-      FileMessage(QDir::toNativeSeparators(path).toStdString(), reason.toStdString(), true)
-          .in(InProgramLanguage));
+  // The command line's writer: a link's file replaced, a device refused, the system's reason.
+  const auto written =
+      WriteWholeFile(QFile::encodeName(path).toStdString(), [&bytes](const WritePiece& write) {
+        return write(std::string_view(bytes.constData(), bytes.size()));
+      });
+  if (written) return {};
+  return std::unexpected((written.error().not_regular_file
+                              ? NotRegularFileMessage(shown)
+                              : FileMessage(shown, written.error().reason, true))
+                             .in(InProgramLanguage));
 }
 
 }  // namespace coldesign
