@@ -80,6 +80,11 @@ std::string_view WithoutNeutralisingQuote(std::string_view value);
 // text.
 std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text);
 
+// The rows of the same text as typed, unchecked (each value without a writer's neutralising
+// quote): a table saved with rows still to put right opens again as it was. Only what keeps the
+// text from being read as rows is refused (the file, its encoding, its header, its quoting).
+std::expected<std::vector<ColumnEntry>, CsvError> ReadEntriesCsv(std::string_view text);
+
 enum class CsvLevels { All, LowestOnly };
 
 // The BOM, kScheduleCsvHeader and one row per column per level (or only each column's lowest

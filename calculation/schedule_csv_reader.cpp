@@ -316,31 +316,54 @@ std::string CutForMessage(std::string_view text) {
   return std::string(text.substr(0, end)) + "…";
 }
 
-std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
+namespace {
+
+// Reads the header, then hands each row that holds a value to `take_row` (the row's values, the
+// header, the row's first line), which gives an error to stop at. Refuses an empty file and a
+// file with no row.
+template <typename TakeRow>
+std::optional<CsvError> ReadRows(std::string_view text, const TakeRow& take_row) {
   if (text.size() > static_cast<std::size_t>(rules::kMostScheduleFileBytes)) {
-    return std::unexpected(CsvError{0, {}, std::nullopt, ScheduleProblem::FileTooLarge});
+    return CsvError{0, {}, std::nullopt, ScheduleProblem::FileTooLarge};
   }
   if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
   if (const std::size_t invalid = FirstInvalidUtf8(text); invalid != std::string_view::npos) {
-    return std::unexpected(
-        CsvError{1 + LineEnds(text, 0, invalid), {}, std::nullopt, ScheduleProblem::NotUtf8});
+    return CsvError{1 + LineEnds(text, 0, invalid), {}, std::nullopt, ScheduleProblem::NotUtf8};
   }
   RecordReader reader(text);
   reader.skipBlankLines();
-  if (reader.atEnd())
-    return std::unexpected(CsvError{0, {}, std::nullopt, ScheduleProblem::NoHeader});
+  if (reader.atEnd()) return CsvError{0, {}, std::nullopt, ScheduleProblem::NoHeader};
   reader.setSeparator(reader.separatorOfLine());
 
   std::vector<std::string_view> fields;
   const std::size_t header_line = reader.line();
   if (auto read = reader.read(fields, rules::kMostHeaderColumns); !read) {
     const bool too_long = read.error() == ScheduleProblem::TooManyValues;
-    return std::unexpected(CsvError{
-        header_line, {}, std::nullopt, too_long ? ScheduleProblem::HeaderTooLong : read.error()});
+    return CsvError{
+        header_line, {}, std::nullopt, too_long ? ScheduleProblem::HeaderTooLong : read.error()};
   }
   const auto header = ReadHeader(fields, header_line);
-  if (!header) return std::unexpected(header.error());
+  if (!header) return header.error();
 
+  bool any_row = false;
+  while (true) {
+    reader.skipBlankLines();
+    if (reader.atEnd()) break;
+    const std::size_t line = reader.line();
+    if (auto read = reader.read(fields, header->names.size()); !read) {
+      return RecordError(*header, fields, line, read.error());
+    }
+    if (std::ranges::all_of(fields, IsBlank)) continue;
+    if (auto error = take_row(fields, *header, line)) return error;
+    any_row = true;
+  }
+  if (!any_row) return CsvError{header_line, {}, std::nullopt, ScheduleProblem::NoRows};
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
   ScheduleCsv csv;
   // A row a line at most (beyond the most levels a schedule may have, the rest is refused).
   const auto most_rows = std::min<std::size_t>(
@@ -348,37 +371,49 @@ std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
   csv.columns.reserve(most_rows);
   csv.lines.reserve(most_rows);
   std::size_t levels = 0;
-  while (true) {
-    reader.skipBlankLines();
-    if (reader.atEnd()) break;
-    const std::size_t line = reader.line();
-    if (auto read = reader.read(fields, header->names.size()); !read) {
-      return std::unexpected(RecordError(*header, fields, line, read.error()));
-    }
-    if (std::ranges::all_of(fields, IsBlank)) continue;
-    auto column = ReadEntry(ValueOf(fields, *header, ScheduleField::Mark),
-                            ValueOf(fields, *header, ScheduleField::Load),
-                            ValueOf(fields, *header, ScheduleField::Floors),
-                            ValueOf(fields, *header, ScheduleField::Count));
-    const auto name_of = [&](ScheduleField field) {
-      return header->names[*header->index[static_cast<std::size_t>(field)]];
-    };
-    if (!column) {
-      return std::unexpected(CsvError{line, name_of(column.error().field), column.error().field,
-                                      column.error().problem});
-    }
-    levels += static_cast<std::size_t>(column->floors);
-    if (levels > static_cast<std::size_t>(rules::kMostScheduleLevels)) {
-      return std::unexpected(CsvError{line, name_of(ScheduleField::Floors), ScheduleField::Floors,
-                                      ScheduleProblem::TooManyLevels});
-    }
-    csv.columns.push_back(std::move(*column));
-    csv.lines.push_back(line);
-  }
-  if (csv.columns.empty()) {
-    return std::unexpected(CsvError{header_line, {}, std::nullopt, ScheduleProblem::NoRows});
-  }
+  const auto error =
+      ReadRows(text,
+               [&](const std::vector<std::string_view>& fields, const Header& header,
+                   std::size_t line) -> std::optional<CsvError> {
+                 auto column = ReadEntry(ValueOf(fields, header, ScheduleField::Mark),
+                                         ValueOf(fields, header, ScheduleField::Load),
+                                         ValueOf(fields, header, ScheduleField::Floors),
+                                         ValueOf(fields, header, ScheduleField::Count));
+                 const auto name_of = [&](ScheduleField field) {
+                   return header.names[*header.index[static_cast<std::size_t>(field)]];
+                 };
+                 if (!column) {
+                   return CsvError{line, name_of(column.error().field), column.error().field,
+                                   column.error().problem};
+                 }
+                 levels += static_cast<std::size_t>(column->floors);
+                 if (levels > static_cast<std::size_t>(rules::kMostScheduleLevels)) {
+                   return CsvError{line, name_of(ScheduleField::Floors), ScheduleField::Floors,
+                                   ScheduleProblem::TooManyLevels};
+                 }
+                 csv.columns.push_back(std::move(*column));
+                 csv.lines.push_back(line);
+                 return std::nullopt;
+               });
+  if (error) return std::unexpected(*error);
   return csv;
+}
+
+std::expected<std::vector<ColumnEntry>, CsvError> ReadEntriesCsv(std::string_view text) {
+  std::vector<ColumnEntry> entries;
+  const auto error = ReadRows(text, [&](const std::vector<std::string_view>& fields,
+                                        const Header& header, std::size_t /*line*/) {
+    const auto value = [&](ScheduleField field) {
+      return std::string(ValueOf(fields, header, field));
+    };
+    entries.push_back({.mark = value(ScheduleField::Mark),
+                       .load_text = value(ScheduleField::Load),
+                       .floors_text = value(ScheduleField::Floors),
+                       .count_text = value(ScheduleField::Count)});
+    return std::optional<CsvError>();
+  });
+  if (error) return std::unexpected(*error);
+  return entries;
 }
 
 }  // namespace coldesign

@@ -37,17 +37,12 @@ std::expected<std::vector<ColumnEntry>, QString> ReadColumnsFile(const QString& 
     return std::unexpected(CsvErrorMessage(name, too_large).in(InProgramLanguage));
   }
   const QByteArray bytes = file.readAll();
-  const auto csv = ReadScheduleCsv(std::string_view(bytes.constData(), bytes.size()));
-  if (!csv) return std::unexpected(CsvErrorMessage(name, csv.error()).in(InProgramLanguage));
-  std::vector<ColumnEntry> entries;
-  entries.reserve(csv->columns.size());
-  for (const ColumnInput& column : csv->columns) {
-    entries.push_back({.mark = column.mark,
-                       .load_text = column.load_text,
-                       .floors_text = FormatInteger(column.floors),
-                       .count_text = FormatInteger(column.count)});
+  // As typed, rows still to put right too: the table marks them as it does typed rows.
+  auto entries = ReadEntriesCsv(std::string_view(bytes.constData(), bytes.size()));
+  if (!entries) {
+    return std::unexpected(CsvErrorMessage(name, entries.error()).in(InProgramLanguage));
   }
-  return entries;
+  return std::move(*entries);
 }
 
 QString AskSavePath(QWidget* window, const AskFileName& ask, const QString& folder,

@@ -329,7 +329,7 @@ bool ScheduleWindow::writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 // The table as typed, rows the engine refused too, whatever the floor height: nothing typed is
-// lost, and the file opens again once they are put right.
+// lost, and the file opens again as it was.
 bool ScheduleWindow::saveTable() {
   commitEditedCell();
   const std::vector<ColumnEntry> entries = columns_->filledEntries();

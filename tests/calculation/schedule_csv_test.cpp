@@ -383,5 +383,20 @@ TEST(ScheduleCsvRoundTrip, WrittenColumnsReadBackToTheSameSchedule) {
             WriteScheduleCsv(DesignSchedule(csv->columns, materials)));
 }
 
+// The table's own file reads back exactly as typed, rows the engine refuses too; only what keeps
+// the text from being rows is refused.
+TEST(ReadEntriesCsv, ReadsTheTableBackAsTyped) {
+  const std::vector<ColumnEntry> entries = {{"C1", "30", "4", "2"},
+                                            {"C7", "abc", "0", ""},
+                                            {"=cmd|' /C calc'!A0", "-5", "2.5", "x"},
+                                            {"''=x", " ١٢ ", "", ""},
+                                            {"", "1e300", "2", ""}};
+  EXPECT_EQ(entries, ReadEntriesCsv(WriteEntriesCsv(entries)));
+  for (const std::string_view refused :
+       {"mark,load,weight\nC1,1,1\n", "mark,load,floors\n", "mark,load,floors\n\"C1,1,1\n", ""}) {
+    EXPECT_EQ(ReadEntriesCsv(refused).error(), ReadScheduleCsv(refused).error()) << refused;
+  }
+}
+
 }  // namespace
 }  // namespace coldesign
