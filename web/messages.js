@@ -124,15 +124,21 @@ export const typeTitles = () => [tr('schedule.type'), tr('schedule.columns'), tr
   tr('schedule.levels'), tr('schedule.section'), tr('schedule.bars'), tr('schedule.concrete'),
   tr('schedule.steel')];
 
+// The marks of a type's columns `from` to `to` (not included), as its list in the types' table
+// holds them; a part after the first begins with the separator.
+export const typeColumnsText = (type, from, to, markOf) =>
+  (from > 0 ? tr('list.separator') : '') +
+  type.columns.slice(from, to).map((i) => ltr(markOf(i))).join(tr('list.separator'));
+
 // The cells of segment `s` of a type in the types table, one row a segment, as the schedule
 // window's; `markOf(i)`: the mark of the schedule's column i, each read left to right in the
-// list.
-export function typeCells(type, s, m, markOf) {
+// list; `marksShown`: how many of the type's marks the list begins with.
+export function typeCells(type, s, m, markOf, marksShown) {
   const segment = type.segments[s];
   const first = s === 0;
   return [
     first ? type.name : '',
-    first ? type.columns.map((i) => ltr(markOf(i))).join(tr('list.separator')) : '',
+    first ? typeColumnsText(type, 0, marksShown, markOf) : '',
     first ? type.countText : '',
     segment.firstLevel === segment.lastLevel ? String(segment.firstLevel)
       : ltr(`${segment.firstLevel}–${segment.lastLevel}`),

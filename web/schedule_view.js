@@ -10,7 +10,7 @@ import { createEntries, rememberedSchedule } from './schedule_entries.js';
 import {
   calculationUnavailable, fileUnreadableText, floorHeightProblemText, levelTitles,
   otherBuildText, scheduleMaterialsText, scheduleProblemText, scheduleSummary, totalTitle,
-  typeCells, typeTitles,
+  typeCells, typeColumnsText, typeTitles,
 } from './messages.js';
 import { virtualRows } from './virtual_rows.js';
 
@@ -18,6 +18,10 @@ import { virtualRows } from './virtual_rows.js';
 const ENTRIES_PER_TASK = 2_000;
 // The types table's columns, as the schedule window's.
 const TYPE_KEYS = ['type', 'columns', 'count', 'levels', 'section', 'bars', 'concrete', 'steel'];
+// A type's list of columns holds so many marks at first and so many more each time it is
+// scrolled near its end, and all of them printed: the lists of a hundred thousand columns laid
+// out at once held the page still for over half a second.
+const MARKS_PER_STEP = 100;
 
 function cell(name, attributes) {
   const made = document.createElement(name);
@@ -99,13 +103,37 @@ export function createScheduleView(elements, calculation, designer,
     const total = i === typeOf.length;
     const type = schedule.types[typeOf[i]];
     const cells = total ? [totalTitle(), '', '', '', '', '', schedule.total.concreteM3Text,
-      schedule.total.steelKgText] : typeCells(type, typeSegment[i], used, markOf);
+      schedule.total.steelKgText]
+      : typeCells(type, typeSegment[i], used, markOf, MARKS_PER_STEP);
     cells.forEach((value, j) => {
       row.cells[j].textContent = value;
     });
+    if (!total && typeSegment[i] === 0) {
+      row.cells[TYPE_KEYS.indexOf('columns')].dataset.marks =
+        String(Math.min(type.columns.length, MARKS_PER_STEP));
+    }
     if (total) row.className = 'total';
     if (!total && type.segments[typeSegment[i]].failed) row.className = 'failed';
     return row;
+  });
+  // Adds up to `count` more marks to a list of columns (a cell with data-marks).
+  const moreMarks = (cell, count) => {
+    const type = shown.schedule.types[shown.typeOf[Number(cell.parentElement.dataset.index)]];
+    const from = Number(cell.dataset.marks);
+    const to = Math.min(type.columns.length, from + count);
+    if (to === from) return;
+    cell.append(typeColumnsText(type, from, to, markOf));
+    cell.dataset.marks = String(to);
+  };
+  types.tBodies[0].addEventListener('scroll', ({ target }) => {
+    if (target.dataset?.marks !== undefined &&
+        target.scrollTop + 2 * target.clientHeight >= target.scrollHeight) {
+      moreMarks(target, MARKS_PER_STEP);
+    }
+  }, { capture: true, passive: true });
+  // After virtualRows has drawn every row for print.
+  window.addEventListener('beforeprint', () => {
+    for (const cell of types.querySelectorAll('td[data-marks]')) moreMarks(cell, Infinity);
   });
   const showTypes = () => {
     const { schedule } = shown;

@@ -151,6 +151,30 @@ describe('a large file', () => {
               `the longest task took ${longest} ms, with 200 columns ${smallFileTask} ms`);
     await page.close();
   });
+
+  test('a type of 250 columns lists every mark once, scrolled to its end and printed',
+       async () => {
+    const page = await schedulePage();
+    const marks = Array.from({ length: 250 }, (_, i) => `C${i + 1}`);
+    await openFile(page, 'b.csv', ['mark,load,floors', ...marks.map((m) => `${m},50,2`)]
+      .join('\n'));
+    await scheduleShown(page);
+    const listed = () => page.$eval('#ScheduleTypes tbody td[data-key="columns"]', (list) =>
+      Array.from(list.textContent.matchAll(/\u2066([^\u2069]*)\u2069/g), (found) => found[1]));
+    for (let step = 0; step < 10; step++) {
+      await page.$eval('#ScheduleTypes tbody td[data-key="columns"]', (list) => {
+        list.scrollTop = list.scrollHeight;
+        return new Promise(requestAnimationFrame);
+      });
+    }
+    assert.deepEqual(await listed(), marks);
+    await openFile(page, 'c.csv', ['mark,load,floors', ...marks.map((m) => `${m},50,2`)]
+      .join('\n'));
+    await scheduleShown(page);
+    await page.evaluate(() => window.dispatchEvent(new Event('beforeprint')));
+    assert.deepEqual(await listed(), marks);
+    await page.close();
+  });
 });
 
 describe('the table of columns', () => {
