@@ -22,8 +22,8 @@ struct Whole {
   bool raised_by_rule = false;  // the rounded quotient was raised to the next accepted value
 };
 
-// Leading(Fmt(q)): the quotient as its 15-digit text reads; beyond the range of a double that is
-// an infinity of its sign.
+// ParseLeadingNumber(FormatNumber(q)): the quotient as its 15-digit text reads; beyond the range
+// of a double that is an infinity of its sign.
 double Leading(const detail::WrittenNumber& quotient) {
   return quotient.value ? *quotient.value : ParseLeadingNumber(quotient.view());
 }
@@ -135,8 +135,8 @@ class Design {
     return {};
   }
 
-  // 2. q = Leading(Fmt(A / b)); the least length (the materials' width, 30) up to q = 30, above
-  // it Round16 raised to a multiple of 5.
+  // 2. q = Leading(A / b); the least length (the materials' width, 30) up to q = 30, above it
+  // RoundToInteger16(q) raised to a multiple of 5.
   Step Length() {
     if (!numbers_.width) return Fail(numbers_.width.error());
     width_ = *numbers_.width;
@@ -180,8 +180,8 @@ class Design {
     return {};
   }
 
-  // 4. n = Leading(Fmt(S / a)), a the bar's area (2 for Φ16); 4 up to n = 4, above it Round16
-  // raised to an even count.
+  // 4. n = Leading(S / a), a the bar's area (2 for Φ16); 4 up to n = 4, above it
+  // RoundToInteger16(n) raised to an even count.
   Step BarCount() {
     if (!steel_) return Fail(steel_.error());
     const double quotient = *steel_ / BarAreaCm2(materials_.bar_diameter_mm);
