@@ -31,6 +31,16 @@ function(escape_html text result)
   set(${result} "${text}" PARENT_SCOPE)
 endfunction()
 
+# The style sheet's parts, one a view, joined in this order (later rules win over earlier ones)
+# into the one style.css the page loads.
+set(style_parts base design notes materials sheet schedule print)
+set(joined_style ${OUTPUT_DIR}/.style.css)
+file(WRITE ${joined_style} "")
+foreach(part IN LISTS style_parts)
+  file(READ ${page_dir}/style/${part}.css text)
+  file(APPEND ${joined_style} "${text}")
+endforeach()
+
 # The page's own scripts and style sheet without their comments and blanks (a quarter of a first
 # visit's bytes), by Debian's rjsmin and rcssmin, read and written as UTF-8 whatever the locale;
 # index.html gets the credits.
@@ -39,15 +49,18 @@ list(REMOVE_ITEM page_scripts calculation.js schedule.js)
 foreach(file style.css ${page_scripts})
   if(file MATCHES "\\.css$")
     set(minifier rcssmin)
+    set(source ${joined_style})
   else()
     set(minifier rjsmin)
+    set(source ${page_dir}/${file})
   endif()
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env PYTHONUTF8=1 ${PYTHON} -m ${minifier}
-    INPUT_FILE ${page_dir}/${file}
+    INPUT_FILE ${source}
     OUTPUT_FILE ${OUTPUT_DIR}/${file}
     COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
+file(REMOVE ${joined_style})
 configure_file(${page_dir}/manifest.webmanifest ${OUTPUT_DIR}/manifest.webmanifest COPYONLY)
 escape_html("${DEVELOPER_NAME}" COLDESIGN_DEVELOPER_NAME)
 escape_html("${SUPPORT_PHONE}" COLDESIGN_SUPPORT_PHONE)

@@ -9,7 +9,7 @@ find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 
 file(GLOB page_sources CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/*.html
-  ${CMAKE_CURRENT_SOURCE_DIR}/*.css
+  ${CMAKE_CURRENT_SOURCE_DIR}/style/*.css
   ${CMAKE_CURRENT_SOURCE_DIR}/*.js
   ${CMAKE_CURRENT_SOURCE_DIR}/*.webmanifest
   ${CMAKE_CURRENT_SOURCE_DIR}/*.in
