@@ -1,7 +1,7 @@
 #pragma once
 
 // Private to the calculation library: the one grammar of a number text, which the parser
-// (numeric_text.cpp) and the input guard (input_guard.cpp) both run.
+// (numeric_text_parse.cpp) and the input guard (input_guard.cpp) both run.
 //
 //   [spaces] [sign] (digits [point [digits]] | point digits) [(e|E) [sign] digits] [spaces]
 //

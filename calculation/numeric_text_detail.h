@@ -3,6 +3,7 @@
 // Private to the calculation library: allocation-free forms of the formatting and parsing
 // that design_calculation.cpp uses for the texts it only reads back.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <expected>
@@ -15,6 +16,15 @@ namespace coldesign::detail {
 // Large enough for every text that FormatNumber or FormatInteger writes, and for the bytes
 // FormatNumberTo copies beyond a text's end.
 inline constexpr std::size_t kNumberTextCapacity = 40;
+
+// 10^0 … 10^22: every one exact in a double.
+inline constexpr int kMostExactPowerOfTen = 22;
+inline constexpr auto kExactPowersOfTen = [] {
+  std::array<double, kMostExactPowerOfTen + 1> powers{};
+  powers[0] = 1;
+  for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+  return powers;
+}();
 
 // Writes FormatNumber(value) to out (kNumberTextCapacity chars) and returns its length.
 std::size_t FormatNumberTo(double value, char* out);
