@@ -7,11 +7,10 @@
 #include <QRawFont>
 #include <QSizeF>
 #include <QString>
-#include <map>
-#include <memory>
 #include <vector>
 
 #include "sheet/page_output.h"
+#include "sheet/pdf_fonts.h"
 
 namespace coldesign {
 
@@ -58,23 +57,6 @@ class PdfPage final : public PageOutput {
   [[nodiscard]] QByteArray document(const PdfInfo& info) const;
 
  private:
-  struct Font {
-    QByteArray key;
-    int index = 0;                     // its name on the page: /F0, /F1 ...
-    QRawFont raw;                      // at the first size it is drawn at
-    std::vector<QRawFont> sizes;       // at each size it is drawn at
-    bool outlines = false;             // TrueType outlines, which can be embedded
-    std::map<quint32, qreal> widths;   // of the glyphs used, in thousandths of the em
-    std::map<quint32, QString> texts;  // the letters of the glyphs used; empty for none
-  };
-
-  Font& fontFor(const QRawFont& raw);
-  // Whether the letters of every glyph of the runs are known.
-  [[nodiscard]] bool knowsTexts(const QList<QGlyphRun>& runs);
-  // The letters the glyphs of a line of `text` stand for, as its layout shaped them.
-  void learnTexts(const QString& text, const QTextLine& line);
-  // Those of the characters from `from` to `end` (whole clusters), one character at a time.
-  void learnClusters(const QString& text, const QTextLine& line, int from, int end);
   // One run of glyphs of one font, as the layout gives it: a word, or the blanks between words.
   void glyphRun(const QGlyphRun& run, QPointF position, const QColor& colour);
   void appendPath(const QPainterPath& path);
@@ -83,7 +65,7 @@ class PdfPage final : public PageOutput {
   std::vector<QByteArray> finished_pages_;
   std::vector<QSizeF> page_sizes_;  // of every page, the one being drawn last
   QByteArray content_;              // of the page being drawn
-  std::vector<std::unique_ptr<Font>> fonts_;
+  PdfFonts fonts_;
 };
 
 }  // namespace coldesign
