@@ -1,3 +1,7 @@
+// The exact rounding behind FormatNumber and FormatFixed, in integer arithmetic of our own rather
+// than std::to_chars with a precision, whose tables would more than treble the page's module
+// (numeric_text_format.cpp).
+
 #include "calculation/significant_digits.h"
 
 #include <array>
