@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -181,12 +182,11 @@ QStringList Rearranged(const QStringList& arguments, const Options& options) {
   const auto takes_value = [&](const QString& argument) {
     if (argument.contains(u'=')) return false;
     const QString name = argument.mid(argument.startsWith(u"--"_s) ? 2 : 1);
-    for (const QCommandLineOption* option :
-         {&options.fcu, &options.fy, &options.width, &options.bar, &options.load_factor,
-          &options.floor_height, &options.output}) {
-      if (option->names().contains(name)) return true;
-    }
-    return false;
+    const std::array<const QCommandLineOption*, 7> valued = {
+        &options.fcu,         &options.fy,           &options.width, &options.bar,
+        &options.load_factor, &options.floor_height, &options.output};
+    return std::ranges::any_of(
+        valued, [&](const QCommandLineOption* option) { return option->names().contains(name); });
   };
   QStringList named = arguments.mid(0, 2);
   QStringList values;

@@ -41,6 +41,7 @@ void* NewBlock(int size_class) {
       __builtin_wasm_memory_grow(0, (end - memory_end + kPage - 1) / kPage) == SIZE_MAX) {
     return nullptr;
   }
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): the heap is the memory past __heap_base, by address
   void* block = reinterpret_cast<void*>(heap_top);
   heap_top = end;
   return block;
@@ -48,6 +49,8 @@ void* NewBlock(int size_class) {
 
 }  // namespace
 
+// The C library's functions, which its headers declare with parameter names reserved to it.
+// NOLINTBEGIN(readability-inconsistent-declaration-parameter-name)
 extern "C" {
 
 void* malloc(std::size_t size) {
@@ -56,8 +59,9 @@ void* malloc(std::size_t size) {
   void* block = free_lists[size_class];
   if (block != nullptr) {
     free_lists[size_class] = free_lists[size_class]->next;
-  } else if ((block = NewBlock(size_class)) == nullptr) {
-    return nullptr;
+  } else {
+    block = NewBlock(size_class);
+    if (block == nullptr) return nullptr;
   }
   *static_cast<int*>(block) = size_class;
   return static_cast<unsigned char*>(block) + kHeader;
@@ -120,3 +124,4 @@ void* aligned_alloc(std::size_t alignment, std::size_t size) {
 }
 
 }  // extern "C"
+// NOLINTEND(readability-inconsistent-declaration-parameter-name)
