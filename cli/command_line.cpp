@@ -27,12 +27,12 @@
 #include "calculation/input_check.h"
 #include "calculation/numeric_text.h"
 #include "calculation/schedule_csv.h"
-#include "cli/command_line_texts.h"
-#include "cli/file_output.h"
-#include "cli/schedule_dxf_output.h"
 #include "cli/schedule_pdf_output.h"
 #include "cli/upper_vector_state.h"
+#include "output/file_output.h"
+#include "output/schedule_dxf_output.h"
 #include "sheet/program_version.h"
+#include "translations/messages.h"
 
 using namespace Qt::Literals::StringLiterals;
 

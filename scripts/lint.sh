@@ -16,5 +16,5 @@ printf '#undef __cpp_concepts\n#define __cpp_concepts 202002L\n' >"$commands/con
 sed "s|-std=c++23|-std=c++2b -include $commands/concepts.h|" \
   build/dev/compile_commands.json >"$commands/compile_commands.json"
 mapfile -t sources < <(git ls-files -- 'calculation/*.cpp' 'resources/*.cpp' 'skin/*.cpp' 'sheet/*.cpp' 'dxf/*.cpp' \
-  'translations/*.cpp' 'windows/*.cpp')
+  'translations/*.cpp' 'output/*.cpp' 'program/*.cpp' 'windows/*.cpp')
 clang-tidy-16 -p "$commands" --quiet --warnings-as-errors='*' "${sources[@]}"

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "calculation/numeric_text.h"
-#include "cli/command_line_texts.h"
+#include "translations/messages.h"
 #include "translations/texts.h"
 #include "windows/input_guard.h"
 #include "windows/message_boxes.h"

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "calculation/schedule_csv.h"
-#include "cli/command_line_texts.h"
-#include "cli/file_output.h"
+#include "output/file_output.h"
+#include "translations/messages.h"
 #include "translations/texts.h"
 #include "windows/message_boxes.h"
 

@@ -13,9 +13,9 @@
 #include <QVBoxLayout>
 
 #include "calculation/schedule_csv.h"
-#include "cli/command_line_texts.h"
 #include "sheet/schedule_pages.h"
 #include "skin/skin.h"
+#include "translations/messages.h"
 #include "translations/texts.h"
 #include "windows/controls.h"
 #include "windows/input_guard.h"
