@@ -18,7 +18,7 @@ namespace coldesign {
 namespace {
 
 std::unexpected<WriteFailure> SystemFailure(int error) {
-  return std::unexpected(WriteFailure{false, std::generic_category().message(error)});
+  return std::unexpected(WriteFailure{false, std::generic_category().message(error), error});
 }
 
 std::unexpected<WriteFailure> NotRegularFile() { return std::unexpected(WriteFailure{true, {}}); }
