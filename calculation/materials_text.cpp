@@ -11,23 +11,25 @@ namespace coldesign {
 std::expected<DesignMaterials, RefusedChoice> ReadMaterials(const MaterialsTexts& texts) {
   DesignMaterials materials;
   const struct {
-    MaterialsChoice choice;
     const std::optional<std::string_view>& text;
-    bool whole;
     void (*set)(DesignMaterials&, double);
+    MaterialsChoice choice;
+    bool whole;
   } choices[] = {
-      {MaterialsChoice::ConcreteStrength, texts.concrete_strength, false,
-       [](DesignMaterials& m, double v) { m.concrete_strength_kg_per_cm2 = v; }},
-      {MaterialsChoice::SteelYield, texts.steel_yield, false,
-       [](DesignMaterials& m, double v) { m.steel_yield_kg_per_cm2 = v; }},
-      {MaterialsChoice::Width, texts.width, true,
-       [](DesignMaterials& m, double v) { m.width_cm = static_cast<int>(v); }},
-      {MaterialsChoice::BarDiameter, texts.bar_diameter, true,
-       [](DesignMaterials& m, double v) { m.bar_diameter_mm = static_cast<int>(v); }},
-      {MaterialsChoice::LoadFactor, texts.load_factor, false,
-       [](DesignMaterials& m, double v) { m.load_factor = v; }},
+      {texts.concrete_strength,
+       [](DesignMaterials& m, double v) { m.concrete_strength_kg_per_cm2 = v; },
+       MaterialsChoice::ConcreteStrength, false},
+      {texts.steel_yield, [](DesignMaterials& m, double v) { m.steel_yield_kg_per_cm2 = v; },
+       MaterialsChoice::SteelYield, false},
+      {texts.width, [](DesignMaterials& m, double v) { m.width_cm = static_cast<int>(v); },
+       MaterialsChoice::Width, true},
+      {texts.bar_diameter,
+       [](DesignMaterials& m, double v) { m.bar_diameter_mm = static_cast<int>(v); },
+       MaterialsChoice::BarDiameter, true},
+      {texts.load_factor, [](DesignMaterials& m, double v) { m.load_factor = v; },
+       MaterialsChoice::LoadFactor, false},
   };
-  for (const auto& [choice, text, whole, set] : choices) {
+  for (const auto& [text, set, choice, whole] : choices) {
     if (!text) continue;
     const auto value = ParseNumberStrict(*text);
     if (!value) return std::unexpected(RefusedChoice{choice, ChoiceProblem::NotANumber});

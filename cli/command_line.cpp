@@ -102,7 +102,7 @@ std::expected<DesignMaterials, Message> ReadMaterials(const QCommandLineParser& 
   const auto [choice, problem] = materials.error();
   if (problem == ChoiceProblem::OutOfRange) return std::unexpected(MaterialsMessage(choice));
   const auto index = static_cast<std::size_t>(choice);
-  return std::unexpected(OptionMessage(*choices[index], *texts[index],
+  return std::unexpected(OptionMessage(*choices[index], texts[index].value_or(std::string()),
                                        problem == ChoiceProblem::NotANumber
                                            ? ScheduleProblem::NotANumber
                                            : ScheduleProblem::NotWholeNumber));

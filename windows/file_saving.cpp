@@ -65,10 +65,9 @@ QString FileSaver::pathFor(const QString& asked, const QString& extension) const
   return path;
 }
 
-bool FileSaver::save(const QString& path, const QByteArray& bytes) const {
+void FileSaver::save(const QString& path, const QByteArray& bytes) const {
   const auto written = WriteWholeFileOrSayWhy(path, bytes);
   if (!written) tellNotSaved(path, written.error());
-  return written.has_value();
 }
 
 void FileSaver::tellNotSaved(const QString& path, const QString& reason) const {

@@ -26,9 +26,8 @@ class FileSaver {
   // name is a file the user keeps (the dialog asked about the name as typed).
   [[nodiscard]] QString pathFor(const QString& asked, const QString& extension) const;
 
-  // Writes `bytes` to `path` whole or not at all; when that fails, tells the user why and gives
-  // false.
-  bool save(const QString& path, const QByteArray& bytes) const;
+  // Writes `bytes` to `path` whole or not at all; when that fails, tells the user why.
+  void save(const QString& path, const QByteArray& bytes) const;
 
   // Tells the user that the file at `path` was not saved, and why.
   void tellNotSaved(const QString& path, const QString& reason) const;
