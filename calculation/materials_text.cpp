@@ -7,38 +7,52 @@
 #include "calculation/numeric_text.h"
 
 namespace coldesign {
-namespace {
 
-// Not a number reads as NaN, which no range holds.
-double Read(std::string_view text) {
-  const auto value = ParseNumberStrict(text);
-  return value ? *value : std::numeric_limits<double>::quiet_NaN();
-}
-
-// A whole number that fits an int, or 0, which no whole choice allows.
-int ReadWhole(std::string_view text) {
-  const double value = Read(text);
-  // NaN, not equal to itself, is refused here too.
-  if (value != std::trunc(value) || std::fabs(value) > std::numeric_limits<int>::max()) return 0;
-  return static_cast<int>(value);
-}
-
-}  // namespace
-
-std::expected<DesignMaterials, MaterialsChoice> ReadMaterials(const MaterialsTexts& texts) {
-  const DesignMaterials materials{.concrete_strength_kg_per_cm2 = Read(texts.concrete_strength),
-                                  .steel_yield_kg_per_cm2 = Read(texts.steel_yield),
-                                  .width_cm = ReadWhole(texts.width),
-                                  .bar_diameter_mm = ReadWhole(texts.bar_diameter),
-                                  .load_factor = Read(texts.load_factor)};
-  if (const auto choice = CheckMaterials(materials)) return std::unexpected(*choice);
+std::expected<DesignMaterials, RefusedChoice> ReadMaterials(const MaterialsTexts& texts) {
+  DesignMaterials materials;
+  const struct {
+    const std::optional<std::string_view>& text;
+    void (*set)(DesignMaterials&, double);
+    MaterialsChoice choice;
+    bool whole;
+  } choices[] = {
+      {texts.concrete_strength,
+       [](DesignMaterials& m, double v) { m.concrete_strength_kg_per_cm2 = v; },
+       MaterialsChoice::ConcreteStrength, false},
+      {texts.steel_yield, [](DesignMaterials& m, double v) { m.steel_yield_kg_per_cm2 = v; },
+       MaterialsChoice::SteelYield, false},
+      {texts.width, [](DesignMaterials& m, double v) { m.width_cm = static_cast<int>(v); },
+       MaterialsChoice::Width, true},
+      {texts.bar_diameter,
+       [](DesignMaterials& m, double v) { m.bar_diameter_mm = static_cast<int>(v); },
+       MaterialsChoice::BarDiameter, true},
+      {texts.load_factor, [](DesignMaterials& m, double v) { m.load_factor = v; },
+       MaterialsChoice::LoadFactor, false},
+  };
+  for (const auto& [text, set, choice, whole] : choices) {
+    if (!text) continue;
+    const auto value = ParseNumberStrict(*text);
+    if (!value) return std::unexpected(RefusedChoice{choice, ChoiceProblem::NotANumber});
+    if (whole && *value != std::trunc(*value)) {
+      return std::unexpected(RefusedChoice{choice, ChoiceProblem::NotWholeNumber});
+    }
+    if (whole && std::fabs(*value) > std::numeric_limits<int>::max()) {
+      return std::unexpected(RefusedChoice{choice, ChoiceProblem::OutOfRange});
+    }
+    set(materials, *value);
+    // The choices after this one still hold their defaults, which are in range.
+    if (CheckMaterials(materials)) {
+      return std::unexpected(RefusedChoice{choice, ChoiceProblem::OutOfRange});
+    }
+  }
   return materials;
 }
 
-std::optional<double> ReadFloorHeight(std::string_view text) {
-  const double height = Read(text);
-  if (!FloorHeightInRange(height)) return std::nullopt;
-  return height;
+std::expected<double, ChoiceProblem> ReadFloorHeight(std::string_view text) {
+  const auto height = ParseNumberStrict(text);
+  if (!height) return std::unexpected(ChoiceProblem::NotANumber);
+  if (!FloorHeightInRange(*height)) return std::unexpected(ChoiceProblem::OutOfRange);
+  return *height;
 }
 
 }  // namespace coldesign

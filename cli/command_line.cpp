@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cmath>
 #include <cstdio>
 #include <expected>
 #include <functional>
@@ -26,14 +25,15 @@
 #include "calculation/design_calculation.h"
 #include "calculation/design_materials.h"
 #include "calculation/input_check.h"
+#include "calculation/materials_text.h"
 #include "calculation/numeric_text.h"
 #include "calculation/schedule_csv.h"
-#include "cli/command_line_texts.h"
-#include "cli/file_output.h"
-#include "cli/schedule_dxf_output.h"
 #include "cli/schedule_pdf_output.h"
 #include "cli/upper_vector_state.h"
+#include "output/file_output.h"
+#include "output/schedule_dxf_output.h"
 #include "sheet/program_version.h"
+#include "translations/messages.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -69,55 +69,57 @@ struct Options {
   QCommandLineOption output{{u"o"_s, u"output"_s}, {}, u"FILE"_s};
 };
 
-// The option's number in any of the accepted digits; nothing when the option is not given.
-std::expected<std::optional<double>, Message> OptionNumber(const QCommandLineParser& parser,
-                                                           const QCommandLineOption& option,
-                                                           bool whole) {
+// The option's text; nothing when the option is not given.
+std::optional<std::string> OptionText(const QCommandLineParser& parser,
+                                      const QCommandLineOption& option) {
   if (!parser.isSet(option)) return std::nullopt;
-  const std::string text = parser.value(option).toStdString();
-  const std::string name = "--" + option.names().constLast().toStdString();
-  const auto value = ParseNumberStrict(text);
-  if (!value) {
-    return std::unexpected(
-        ArgumentMessage(OptionArgument(name), text, ProblemMessage(ScheduleProblem::NotANumber)));
-  }
-  if (whole && *value != std::floor(*value)) {
-    return std::unexpected(ArgumentMessage(OptionArgument(name), text,
-                                           ProblemMessage(ScheduleProblem::NotWholeNumber)));
-  }
-  return *value;
+  return parser.value(option).toStdString();
 }
 
-// A whole option value, out of range of an int, is kept out of range.
-int ToInt(double value) {
-  constexpr double kBeyond = 1e9;
-  return static_cast<int>(std::fmax(-kBeyond, std::fmin(kBeyond, value)));
+// "--fcu «abc»: the value is not a number".
+Message OptionMessage(const QCommandLineOption& option, std::string_view text,
+                      ScheduleProblem problem) {
+  return ArgumentMessage(OptionArgument("--" + option.names().constLast().toStdString()), text,
+                         ProblemMessage(problem));
 }
 
+// The options not given keep the defaults.
 std::expected<DesignMaterials, Message> ReadMaterials(const QCommandLineParser& parser,
                                                       const Options& options) {
-  DesignMaterials materials;
-  const struct {
-    const QCommandLineOption& option;
-    bool whole;
-    void (*set)(DesignMaterials&, double);
-  } choices[] = {
-      {options.fcu, false,
-       [](DesignMaterials& m, double v) { m.concrete_strength_kg_per_cm2 = v; }},
-      {options.fy, false, [](DesignMaterials& m, double v) { m.steel_yield_kg_per_cm2 = v; }},
-      {options.width, true, [](DesignMaterials& m, double v) { m.width_cm = ToInt(v); }},
-      {options.bar, true, [](DesignMaterials& m, double v) { m.bar_diameter_mm = ToInt(v); }},
-      {options.load_factor, false, [](DesignMaterials& m, double v) { m.load_factor = v; }},
+  // In the order of MaterialsChoice.
+  const QCommandLineOption* const choices[] = {&options.fcu, &options.fy, &options.width,
+                                               &options.bar, &options.load_factor};
+  std::optional<std::string> texts[std::size(choices)];
+  for (std::size_t i = 0; i < std::size(choices); ++i) texts[i] = OptionText(parser, *choices[i]);
+  const auto view = [](const std::optional<std::string>& text) {
+    return text ? std::optional<std::string_view>(*text) : std::nullopt;
   };
-  for (const auto& choice : choices) {
-    const auto value = OptionNumber(parser, choice.option, choice.whole);
-    if (!value) return std::unexpected(value.error());
-    if (*value) choice.set(materials, **value);
+  const auto materials = coldesign::ReadMaterials({.concrete_strength = view(texts[0]),
+                                                   .steel_yield = view(texts[1]),
+                                                   .width = view(texts[2]),
+                                                   .bar_diameter = view(texts[3]),
+                                                   .load_factor = view(texts[4])});
+  if (materials) return *materials;
+  const auto [choice, problem] = materials.error();
+  if (problem == ChoiceProblem::OutOfRange) return std::unexpected(MaterialsMessage(choice));
+  const auto index = static_cast<std::size_t>(choice);
+  return std::unexpected(OptionMessage(*choices[index], texts[index].value_or(std::string()),
+                                       problem == ChoiceProblem::NotANumber
+                                           ? ScheduleProblem::NotANumber
+                                           : ScheduleProblem::NotWholeNumber));
+}
+
+// The floor height given, or the default.
+std::expected<double, Message> ReadFloorHeight(const QCommandLineParser& parser,
+                                               const Options& options) {
+  const auto text = OptionText(parser, options.floor_height);
+  if (!text) return rules::kFloorHeightM;
+  const auto height = coldesign::ReadFloorHeight(*text);
+  if (height) return *height;
+  if (height.error() == ChoiceProblem::NotANumber) {
+    return std::unexpected(OptionMessage(options.floor_height, *text, ScheduleProblem::NotANumber));
   }
-  if (const auto choice = CheckMaterials(materials)) {
-    return std::unexpected(MaterialsMessage(*choice));
-  }
-  return materials;
+  return std::unexpected(FloorHeightMessage());
 }
 
 // Everything or nothing: stdout when no file is named, else the file replaced whole. `produce`
@@ -262,10 +264,8 @@ int RunSchedule(const QStringList& arguments) {
   }
   const auto materials = ReadMaterials(parser, options);
   if (!materials) return Refuse(materials.error());
-  const auto floor_height = OptionNumber(parser, options.floor_height, false);
-  if (!floor_height) return Refuse(floor_height.error());
-  const double height = floor_height->value_or(rules::kFloorHeightM);
-  if (!FloorHeightInRange(height)) return Refuse(FloorHeightMessage());
+  const auto height = ReadFloorHeight(parser, options);
+  if (!height) return Refuse(height.error());
 
   const QString& input_path = positional[1];
   const std::string input_name = input_path.toStdString();
@@ -281,7 +281,7 @@ int RunSchedule(const QStringList& arguments) {
 
   // The CSV shows the levels alone; the PDF and the drawing the types too.
   const Schedule schedule =
-      DesignSchedule(std::move(csv->columns), *materials, height,
+      DesignSchedule(std::move(csv->columns), *materials, *height,
                      pdf || dxf ? ScheduleParts::Whole : ScheduleParts::Levels);
   WarnOfRepeatedMarks(input_name, schedule, csv->lines);
   // The CSV goes out in pieces as it is written: a large schedule is never held whole.

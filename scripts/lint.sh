@@ -18,7 +18,7 @@ trap 'rm -rf "$commands"' EXIT
 printf '#undef __cpp_concepts\n#define __cpp_concepts 202002L\n' >"$commands/concepts.h"
 sed "s|-std=c++23|-std=c++2b -include $commands/concepts.h|" \
   build/dev/compile_commands.json >"$commands/compile_commands.json"
-folders=(calculation resources skin sheet dxf translations windows cli)
+folders=(calculation resources skin sheet dxf translations output program windows cli)
 mapfile -t sources < <(git ls-files -- "${folders[@]/%//*.cpp}")
 mapfile -t web_sources < <(git ls-files -- 'web/*.cpp')
 mapfile -t headers < <(git ls-files -- "${folders[@]/%//*.h}" 'web/*.h')

@@ -454,6 +454,11 @@
         <translation>Save the calculation sheet</translation>
     </message>
     <message>
+        <source>المسار ليس ملفا عاديا ولا اسما جديدا.</source>
+        <comment>file.not-regular-reason</comment>
+        <translation>The path is neither a regular file nor a new name.</translation>
+    </message>
+    <message>
         <source>المجلد غير موجود.</source>
         <comment>file.no-folder</comment>
         <translation>The folder does not exist.</translation>
@@ -550,9 +555,9 @@
         <translation>Results of earlier values: press “Results”</translation>
     </message>
     <message>
-        <source>القرص ممتلئ، ولا مكان فيه لورقة الحساب.</source>
+        <source>القرص ممتلئ، ولا مكان فيه للملف.</source>
         <comment>file.disk-full</comment>
-        <translation>The disk is full: there is no room for the calculation sheet.</translation>
+        <translation>The disk is full: there is no room for the file.</translation>
     </message>
     <message>
         <source>تعذر إنشاء ورقة الحساب.</source>
@@ -560,9 +565,9 @@
         <translation>The calculation sheet could not be made.</translation>
     </message>
     <message>
-        <source>تعذر حفظ ورقة الحساب: اسم الملف فارغ، أو فيه سطر جديد أو رمز تحكم. اختر اسما غيره.</source>
+        <source>اسم الملف فارغ، أو فيه سطر جديد أو رمز تحكم. اختر اسما غيره.</source>
         <comment>file.bad-name</comment>
-        <translation>The calculation sheet could not be saved: the file name is empty, or holds a new line or a control character. Choose another name.</translation>
+        <translation>The file name is empty, or holds a new line or a control character. Choose another name.</translation>
     </message>
     <message>
         <source>الرمز</source>

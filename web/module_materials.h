@@ -26,5 +26,7 @@ inline MaterialsTexts MaterialsOf(const TextView* texts) {
 inline std::uint32_t ChoiceCode(MaterialsChoice choice) {
   return static_cast<std::uint32_t>(choice) + 1;
 }
+// The page names a refused choice by its range, whatever the reason.
+inline std::uint32_t ChoiceCode(const RefusedChoice& refused) { return ChoiceCode(refused.choice); }
 
 }  // namespace coldesign::web

@@ -7,8 +7,8 @@
 #include <iterator>
 #include <utility>
 
-#include "cli/command_line_texts.h"
 #include "sheet/left_to_right.h"
+#include "translations/messages.h"
 #include "translations/texts.h"
 
 namespace coldesign {

@@ -4,10 +4,11 @@
 #include <QFormLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cmath>
+#include <string>
 
+#include "calculation/materials_text.h"
 #include "calculation/numeric_text.h"
-#include "cli/command_line_texts.h"
+#include "translations/messages.h"
 #include "translations/texts.h"
 #include "windows/input_guard.h"
 #include "windows/message_boxes.h"
@@ -26,14 +27,6 @@ QLineEdit* NumberField(QWidget* parent, const char* name) {
   field->setLayoutDirection(Qt::LeftToRight);  // a number reads left to right
   GuardNumericInput(field);
   return field;
-}
-
-// A whole number of centimetres as the materials keep it; 0 (refused by the engine's checks) for
-// a fraction or a number beyond any width.
-int WholeCentimetres(double value) {
-  constexpr double kBeyondAnyWidth = 1e6;
-  return value == std::floor(value) && std::abs(value) < kBeyondAnyWidth ? static_cast<int>(value)
-                                                                         : 0;
 }
 
 std::optional<double> NumberIn(const QLineEdit* field) {
@@ -115,17 +108,6 @@ void MaterialsDialog::showCarryingStress() {
       Figure(rules::kSteelShareOfRequiredArea * 100), value));
 }
 
-std::expected<DesignMaterials, QLineEdit*> MaterialsDialog::typed() const {
-  for (QLineEdit* field : {concrete_strength_, steel_yield_, width_, load_factor_}) {
-    if (!NumberIn(field)) return std::unexpected(field);
-  }
-  return DesignMaterials{.concrete_strength_kg_per_cm2 = *NumberIn(concrete_strength_),
-                         .steel_yield_kg_per_cm2 = *NumberIn(steel_yield_),
-                         .width_cm = WholeCentimetres(*NumberIn(width_)),
-                         .bar_diameter_mm = bar_diameter_->currentData().toInt(),
-                         .load_factor = *NumberIn(load_factor_)};
-}
-
 QWidget* MaterialsDialog::fieldOf(MaterialsChoice choice) const {
   switch (choice) {
     case MaterialsChoice::ConcreteStrength:
@@ -143,24 +125,33 @@ QWidget* MaterialsDialog::fieldOf(MaterialsChoice choice) const {
 }
 
 void MaterialsDialog::accept() {
-  const auto materials = typed();
-  QWidget* field = nullptr;
-  QString message;
-  if (!materials) {
-    field = materials.error();
-    const auto* form = findChild<QFormLayout*>();
-    const auto* label = qobject_cast<QLabel*>(form->labelForField(field));
-    message = (materials.error()->text().trimmed().isEmpty()
-                   ? Texts::tr("%1: لا يمكن ترك هذا الحقل فارغا", "materials.empty-field")
-                   : Texts::tr("%1: القيمة المدخلة ليست رقما", "materials.not-a-number"))
-                  .arg(label != nullptr ? label->text() : QString());
-  } else if (const auto refused = CheckMaterials(*materials)) {
-    field = fieldOf(*refused);
-    message = MaterialsMessage(*refused).in(InProgramLanguage);
-  } else {
+  const std::string concrete_strength = concrete_strength_->text().toStdString();
+  const std::string steel_yield = steel_yield_->text().toStdString();
+  const std::string width = width_->text().toStdString();
+  const std::string bar_diameter = FormatNumber(bar_diameter_->currentData().toInt());
+  const std::string load_factor = load_factor_->text().toStdString();
+  const auto materials = ReadMaterials({.concrete_strength = concrete_strength,
+                                        .steel_yield = steel_yield,
+                                        .width = width,
+                                        .bar_diameter = bar_diameter,
+                                        .load_factor = load_factor});
+  if (materials) {
     chosen_ = *materials;
     QDialog::accept();
     return;
+  }
+  const auto [choice, problem] = materials.error();
+  QWidget* field = fieldOf(choice);
+  QString message = MaterialsMessage(choice).in(InProgramLanguage);
+  // A fraction for a whole number is told by the range, which says "whole".
+  if (problem == ChoiceProblem::NotANumber) {
+    const auto* form = findChild<QFormLayout*>();
+    const auto* label = qobject_cast<QLabel*>(form->labelForField(field));
+    const auto* line = qobject_cast<const QLineEdit*>(field);
+    message = (line != nullptr && line->text().trimmed().isEmpty()
+                   ? Texts::tr("%1: لا يمكن ترك هذا الحقل فارغا", "materials.empty-field")
+                   : Texts::tr("%1: القيمة المدخلة ليست رقما", "materials.not-a-number"))
+                  .arg(label != nullptr ? label->text() : QString());
   }
   AskUser(this, QMessageBox::NoIcon, windowTitle(), message);
   field->setFocus();

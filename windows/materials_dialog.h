@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <expected>
 
 #include "calculation/design_materials.h"
 
@@ -27,8 +26,6 @@ class MaterialsDialog : public QDialog {
  private:
   void showMaterials(const DesignMaterials& materials);
   void showCarryingStress();
-  // The materials as typed, or the first field that is not a number.
-  [[nodiscard]] std::expected<DesignMaterials, QLineEdit*> typed() const;
   [[nodiscard]] QWidget* fieldOf(MaterialsChoice choice) const;
 
   QLineEdit* concrete_strength_;

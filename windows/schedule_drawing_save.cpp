@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <string>
 
-#include "cli/schedule_dxf_output.h"
+#include "output/schedule_dxf_output.h"
 #include "translations/texts.h"
 #include "windows/schedule_window.h"
 

@@ -8,14 +8,22 @@
 #include <string_view>
 
 #include "calculation/schedule_csv.h"
-#include "cli/command_line_texts.h"
-#include "cli/file_output.h"
+#include "translations/messages.h"
 #include "translations/texts.h"
-#include "windows/message_boxes.h"
+#include "windows/file_saving.h"
 
 namespace coldesign {
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// "could not write FILE: why".
+QString NotSaved(const QString& path, const QString& reason) {
+  return FileMessage(path.toStdString(), reason.toStdString(), true).in(InProgramLanguage);
+}
+
+}  // namespace
 
 QString AskWithFileDialog(QWidget* window, const FileQuestion& question) {
   return question.save ? QFileDialog::getSaveFileName(window, question.caption, question.suggested,
@@ -50,39 +58,16 @@ QString AskSavePath(QWidget* window, const AskFileName& ask, const QString& fold
   QString in = folder;
   if (in.isEmpty()) in = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (in.isEmpty() || !QFileInfo(in).isDir()) in = QDir::homePath();
-  QString path = ask(window, {caption, QDir(in).filePath(file_name),
-                              extension.toUpper() + u" (*."_s + extension + u')', true})
-                     .trimmed();
-  if (path.isEmpty()) return {};
-  if (!path.endsWith(u'.' + extension, Qt::CaseInsensitive)) {
-    path += u'.' + extension;
-    // The dialog asked about the name as typed, not about this one.
-    if (QFileInfo::exists(path) &&
-        AskUser(window, QMessageBox::NoIcon, ScheduleTitle(),
-                ReplaceFileQuestion().arg(QFileInfo(path).fileName()),
-                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
-      return {};
-    }
-  }
-  return path;
+  const QString asked = ask(window, {caption, QDir(in).filePath(file_name),
+                                     extension.toUpper() + u" (*."_s + extension + u')', true});
+  if (asked.isEmpty()) return {};
+  return FileSaver(window, ScheduleTitle(), NotSaved).pathFor(asked, extension);
 }
 
 std::expected<void, QString> WriteWholeFile(const QString& path, const QByteArray& bytes) {
-  const std::string shown = QDir::toNativeSeparators(path).toStdString();
-  if (bytes.isEmpty()) {
-    return std::unexpected(
-        FileMessage(shown, FileNotCreated().toStdString(), true).in(InProgramLanguage));
-  }
-  // The command line's writer: a link's file replaced, a device refused, the system's reason.
-  const auto written =
-      WriteWholeFile(QFile::encodeName(path).toStdString(), [&bytes](const WritePiece& write) {
-        return write(std::string_view(bytes.constData(), bytes.size()));
-      });
+  const auto written = WriteWholeFileOrSayWhy(path, bytes);
   if (written) return {};
-  return std::unexpected((written.error().not_regular_file
-                              ? NotRegularFileMessage(shown)
-                              : FileMessage(shown, written.error().reason, true))
-                             .in(InProgramLanguage));
+  return std::unexpected(NotSaved(QDir::toNativeSeparators(path), written.error()));
 }
 
 }  // namespace coldesign

@@ -31,8 +31,8 @@ QString AskWithFileDialog(QWidget* window, const FileQuestion& question);
 std::expected<std::vector<ColumnEntry>, QString> ReadColumnsFile(const QString& path);
 
 // A path to save to from `ask`, in `folder` (else the documents' or the home folder) suggesting
-// `file_name`, ending in `extension`; empty when cancelled or, for a name the extension was added
-// to, when the file there is not to be replaced.
+// `file_name`, checked and completed with `extension` as FileSaver::pathFor does; empty when
+// cancelled or refused.
 QString AskSavePath(QWidget* window, const AskFileName& ask, const QString& folder,
                     const QString& caption, const QString& file_name, const QString& extension);
 

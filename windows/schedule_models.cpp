@@ -6,8 +6,8 @@
 #include <array>
 #include <string_view>
 
-#include "cli/command_line_texts.h"
 #include "sheet/left_to_right.h"
+#include "translations/messages.h"
 #include "translations/texts.h"
 
 namespace coldesign {

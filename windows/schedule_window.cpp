@@ -12,10 +12,11 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "calculation/materials_text.h"
 #include "calculation/schedule_csv.h"
-#include "cli/command_line_texts.h"
 #include "sheet/schedule_pages.h"
 #include "skin/skin.h"
+#include "translations/messages.h"
 #include "translations/texts.h"
 #include "windows/controls.h"
 #include "windows/input_guard.h"
@@ -207,9 +208,9 @@ void ScheduleWindow::scheduleRecompute() {
 void ScheduleWindow::recompute() {
   recompute_timer_.stop();
   read_ = columns_->readColumns();
-  const auto height = ParseNumberStrict(floor_height_->text().toStdString());
+  const auto height = ReadFloorHeight(floor_height_->text().toStdString());
   floor_height_m_.reset();
-  if (height && FloorHeightInRange(*height)) floor_height_m_ = *height;
+  if (height) floor_height_m_ = *height;
   auto schedule = std::make_shared<const Schedule>(
       DesignSchedule(floor_height_m_ ? read_.columns : std::vector<ColumnInput>{}, materials_,
                      floor_height_m_.value_or(rules::kFloorHeightM)));

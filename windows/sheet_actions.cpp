@@ -1,5 +1,6 @@
 #include "windows/sheet_actions.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -9,16 +10,14 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
-#include <QStorageInfo>
 #include <QToolTip>
 
 #include "sheet/calculation_sheet.h"
 #include "sheet/program_version.h"
 #include "sheet/results_text.h"
 #include "translations/texts.h"
+#include "windows/file_saving.h"
 #include "windows/message_boxes.h"
 #include "windows/print_preview.h"
 
@@ -32,57 +31,9 @@ QString AskWithSaveDialog(QWidget* window, const QString& suggested) {
                                       suggested, u"PDF (*.pdf)"_s);
 }
 
-// Less room than this is a full disk: the sheet takes a few tens of kilobytes.
-constexpr qint64 kRoomForASheet = qint64{64} * 1024;
-
-// Why a file could not be written, in words the user can act on, with the system's reason.
-QString FailureReason(const QSaveFile& file, const QString& path) {
-  const QFileInfo folder(QFileInfo(path).absolutePath());
-  QString reason;
-  if (!folder.exists()) {
-    reason = Texts::tr("المجلد غير موجود.", "file.no-folder");
-  } else if (!folder.isDir()) {
-    reason = Texts::tr("المسار لا يشير إلى مجلد.", "file.not-a-folder");
-  } else if (file.error() == QFileDevice::ResourceError ||
-             QStorageInfo(folder.absoluteFilePath()).bytesAvailable() < kRoomForASheet) {
-    // Qt reports a full disk as a resource error, but a write the disk cut short as no error.
-    reason = Texts::tr("القرص ممتلئ، ولا مكان فيه لورقة الحساب.", "file.disk-full");
-  } else if (file.error() == QFileDevice::WriteError) {
-    reason = Texts::tr("تعذرت الكتابة، وقد يكون القرص ممتلئا.", "file.write-failed");
-  } else if (!folder.isWritable()) {
-    reason = Texts::tr("لا توجد صلاحية للكتابة في هذا المجلد.", "file.no-permission");
-  } else {
-    reason = FileNotCreated();
-  }
-  return file.error() == QFileDevice::NoError ? reason
-                                              : reason + u"\n("_s + file.errorString() + u')';
-}
-
-// Writes the sheet in full or not at all. Gives the reason of a failure, empty on success.
-QString WriteSheetFile(const SheetContent& content, const QString& path) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    return FailureReason(file, path);
-  }
-  const SheetPdfResult written = WriteCalculationSheetPdf(content, file);
-  if (written != SheetPdfResult::Written) {
-    QString reason = written == SheetPdfResult::NotMade
-                         ? Texts::tr("تعذر إنشاء ورقة الحساب.", "file.sheet-not-made")
-                         : FailureReason(file, path);
-    file.cancelWriting();
-    return reason;
-  }
-  if (!file.commit()) {
-    return FailureReason(file, path);
-  }
-  return {};
-}
-
-// "trail.pdf " is meant as "trail.pdf": blanks pasted or typed after a name are not part of it.
-QString WithoutTrailingBlanks(const QString& path) {
-  qsizetype end = path.size();
-  while (end > 0 && path[end - 1].isSpace()) --end;
-  return path.first(end);
+// "The calculation sheet could not be saved in PATH: why".
+QString SheetNotSaved(const QString& path, const QString& reason) {
+  return Texts::tr("تعذر حفظ ورقة الحساب في\n%1\n\n%2", "file.save-failed").arg(path, reason);
 }
 
 QAction* MakeAction(QWidget* window, const QKeySequence& keys) {
@@ -171,31 +122,19 @@ void SheetActions::saveSheet() {
   if (asked.isEmpty()) {
     return;
   }
-  QString path = WithoutTrailingBlanks(asked);
-  const QString name = QFileInfo(path).fileName();
-  if (name.isEmpty() || name.contains(QRegularExpression(u"[\\x{0}-\\x{1F}\\x{7F}]"_s))) {
-    AskUser(window_, QMessageBox::NoIcon, ProgramName(),
-            Texts::tr("تعذر حفظ ورقة الحساب: اسم الملف فارغ، أو فيه سطر جديد أو رمز تحكم. اختر "
-                      "اسما غيره.",
-                      "file.bad-name"));
+  const FileSaver saver(window_, ProgramName(), SheetNotSaved);
+  const QString path = saver.pathFor(asked, u"pdf"_s);
+  if (path.isEmpty()) {
     return;
   }
-  if (!path.endsWith(u".pdf"_s, Qt::CaseInsensitive)) {
-    path += u".pdf"_s;
-  }
-  // The dialog asked about the name as typed, not about this one.
-  if (path != asked && QFileInfo::exists(path) &&
-      AskUser(window_, QMessageBox::NoIcon, ProgramName(),
-              ReplaceFileQuestion().arg(QFileInfo(path).fileName()),
-              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+  QByteArray pdf;
+  QBuffer buffer(&pdf);
+  if (!buffer.open(QIODevice::WriteOnly) ||
+      WriteCalculationSheetPdf(design, buffer) != SheetPdfResult::Written) {
+    saver.tellNotSaved(path, Texts::tr("تعذر إنشاء ورقة الحساب.", "file.sheet-not-made"));
     return;
   }
-  const QString reason = WriteSheetFile(design, path);
-  if (!reason.isEmpty()) {
-    AskUser(window_, QMessageBox::NoIcon, ProgramName(),
-            Texts::tr("تعذر حفظ ورقة الحساب في\n%1\n\n%2", "file.save-failed")
-                .arg(QDir::toNativeSeparators(path), reason));
-  }
+  saver.save(path, pdf);
 }
 
 void SheetActions::printSheet() {

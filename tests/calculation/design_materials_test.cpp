@@ -90,11 +90,11 @@ TEST(CarryingStress, IsTheTablesLiteralForTheDefaultsAndTheFormulaOtherwise) {
   EXPECT_DOUBLE_EQ(114.3, CarryingStressKgPerCm2(With(250, 4000, 30, 16, 1.1)));
 }
 
-// The materials as typed: any digits the fields accept; a width or diameter with a fraction, or
-// a text that is not a number, is refused as that choice, the first in order.
+// The materials as typed in the dialog or the page, or given as options: any digits the fields
+// accept; the first choice in order refused, and why; a choice not given keeps its default.
 struct TypedCase {
   MaterialsTexts texts;
-  std::expected<DesignMaterials, MaterialsChoice> read;
+  std::expected<DesignMaterials, RefusedChoice> read;
 };
 
 class ReadMaterialsGives : public ::testing::TestWithParam<TypedCase> {};
@@ -103,31 +103,55 @@ TEST_P(ReadMaterialsGives, TheMaterialsOrTheFirstChoiceRefused) {
   EXPECT_EQ(GetParam().read, ReadMaterials(GetParam().texts));
 }
 
+std::unexpected<RefusedChoice> Refused(MaterialsChoice choice, ChoiceProblem problem) {
+  return std::unexpected(RefusedChoice{choice, problem});
+}
+
+using enum MaterialsChoice;
+using enum ChoiceProblem;
+
 INSTANTIATE_TEST_SUITE_P(
     Texts, ReadMaterialsGives,
     ::testing::Values(
         TypedCase{{"250", "3600", "30", "16", "1.1"}, DesignMaterials{}},
         TypedCase{{"٣٠٠", "۴۰۰۰", "٤٠", "20", "1٫2"}, With(300, 4000, 40, 20, 1.2)},
         TypedCase{{" 250 ", "3600", "30", "16", "1.1"}, DesignMaterials{}},
-        TypedCase{{"", "3600", "30", "16", "1.1"},
-                  std::unexpected(MaterialsChoice::ConcreteStrength)},
-        TypedCase{{"700", "x", "30", "16", "1.1"},
-                  std::unexpected(MaterialsChoice::ConcreteStrength)},
-        TypedCase{{"250", "x", "30.5", "16", "1.1"}, std::unexpected(MaterialsChoice::SteelYield)},
-        TypedCase{{"250", "3600", "30.5", "16", "1.1"}, std::unexpected(MaterialsChoice::Width)},
-        TypedCase{{"250", "3600", "1e10", "16", "1.1"}, std::unexpected(MaterialsChoice::Width)},
-        TypedCase{{"250", "3600", "30", "16.0001", "1.1"},
-                  std::unexpected(MaterialsChoice::BarDiameter)},
-        TypedCase{{"250", "3600", "30", "16", "1,1"},
-                  std::unexpected(MaterialsChoice::LoadFactor)}));
+        TypedCase{{"", "3600", "30", "16", "1.1"}, Refused(ConcreteStrength, NotANumber)},
+        TypedCase{{"250", "  ", "30", "16", "1.1"}, Refused(SteelYield, NotANumber)},
+        TypedCase{{"100", "3600", "30", "16", "1.1"}, Refused(ConcreteStrength, OutOfRange)},
+        TypedCase{{"250", "٦٠٠٠", "30", "16", "1.1"}, Refused(SteelYield, OutOfRange)},
+        TypedCase{{"700", "x", "30", "16", "1.1"}, Refused(ConcreteStrength, OutOfRange)},
+        TypedCase{{"250", "x", "30.5", "16", "1.1"}, Refused(SteelYield, NotANumber)},
+        TypedCase{{"250", "3600", "30.5", "16", "1.1"}, Refused(Width, NotWholeNumber)},
+        TypedCase{{"250", "3600", "25.5", "16", "1.1"}, Refused(Width, NotWholeNumber)},
+        TypedCase{{"250", "3600", "1e10", "16", "1.1"}, Refused(Width, OutOfRange)},
+        TypedCase{{"250", "3600", "1e300", "16", "1.1"}, Refused(Width, OutOfRange)},
+        TypedCase{{"250", "3600", "-1e300", "16", "1.1"}, Refused(Width, OutOfRange)},
+        TypedCase{{"250", "3600", "30", "16.0001", "1.1"}, Refused(BarDiameter, NotWholeNumber)},
+        TypedCase{{"250", "3600", "30", "15", "1.1"}, Refused(BarDiameter, OutOfRange)},
+        TypedCase{{"250", "3600", "30", "16", "1,1"}, Refused(LoadFactor, NotANumber)},
+        TypedCase{{"250", "3600", "30", "16", "2.5"}, Refused(LoadFactor, OutOfRange)},
+        // Options, each given alone.
+        TypedCase{{}, DesignMaterials{}},
+        TypedCase{{.concrete_strength = "300",
+                   .steel_yield = "4000",
+                   .width = "25",
+                   .bar_diameter = "20"},
+                  With(300, 4000, 25, 20, 1.1)},
+        TypedCase{{.bar_diameter = "15"}, Refused(BarDiameter, OutOfRange)},
+        TypedCase{{.width = "25.5"}, Refused(Width, NotWholeNumber)},
+        TypedCase{{.load_factor = "abc"}, Refused(LoadFactor, NotANumber)}));
 
 TEST(ReadFloorHeight, InTheTablesRangeOnly) {
   EXPECT_EQ(3.0, ReadFloorHeight("3"));
   EXPECT_EQ(3.5, ReadFloorHeight("٣٫٥"));
   EXPECT_EQ(2.0, ReadFloorHeight("2"));  // the range's ends are in it
   EXPECT_EQ(10.0, ReadFloorHeight("10"));
-  for (const char* refused : {"", "1.99", "10.01", "abc", "-3"}) {
-    EXPECT_EQ(std::nullopt, ReadFloorHeight(refused)) << refused;
+  for (const char* refused : {"1.99", "10.01", "-3", "1e300"}) {
+    EXPECT_EQ(std::unexpected(ChoiceProblem::OutOfRange), ReadFloorHeight(refused)) << refused;
+  }
+  for (const char* refused : {"", "abc", "3,5"}) {
+    EXPECT_EQ(std::unexpected(ChoiceProblem::NotANumber), ReadFloorHeight(refused)) << refused;
   }
 }
 

@@ -196,7 +196,7 @@ struct MaterialsQuestion {
 
 std::string Materials(const MaterialsQuestion& question) {
   const auto materials = question.read();
-  return materials ? "null" : Choice(materials.error());
+  return materials ? "null" : Choice(materials.error().choice);
 }
 
 // An object of texts, each named.
@@ -212,7 +212,8 @@ std::string Working(const std::string& load, const std::string& floors,
                     const MaterialsQuestion& question) {
   const auto materials = question.read();
   if (!materials)
-    return R"({"ok":false,"failure":"materials","choice":)" + Choice(materials.error()) + "}";
+    return R"({"ok":false,"failure":"materials","choice":)" + Choice(materials.error().choice) +
+           "}";
   const auto design = coldesign::DesignColumn(coldesign::DesignInput(load, floors, *materials));
   const coldesign::ColumnDesignResult& r = design ? *design : design.error().partial;
   const coldesign::DesignWorking& w = r.working;
@@ -276,7 +277,8 @@ std::string Schedule(const std::string& csv_text, const MaterialsQuestion& quest
                      const std::string& height_text) {
   const auto materials = question.read();
   if (!materials) {
-    return R"({"ok":false,"problem":"materials","choice":)" + Choice(materials.error()) + "}";
+    return R"({"ok":false,"problem":"materials","choice":)" + Choice(materials.error().choice) +
+           "}";
   }
   const auto height = coldesign::ReadFloorHeight(height_text);
   if (!height) return R"({"ok":false,"problem":"floor-height"})";

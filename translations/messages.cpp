@@ -1,4 +1,4 @@
-#include "cli/command_line_texts.h"
+#include "translations/messages.h"
 
 #include <QStringList>
 #include <QTranslator>

@@ -1,4 +1,4 @@
-#include "cli/schedule_dxf_output.h"
+#include "output/schedule_dxf_output.h"
 
 #include <QDate>
 

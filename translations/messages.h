@@ -16,9 +16,8 @@
 
 namespace coldesign {
 
-// A message of the command line, made of the catalogue's texts and said in a language when it
-// is shown: the command line says it in Arabic, then in English; a window, in the program's
-// language.
+// A message made of the catalogue's texts and said in a language when it is shown: the
+// command line says it in Arabic, then in English; a window, in the program's language.
 class Message {
  public:
   explicit Message(std::function<QString(Say)> words) : words_(std::move(words)) {}

@@ -1,7 +1,7 @@
-// The command line's output file: written whole or not at all, through a link to the file it
-// points to, never over a folder, a device or a pipe, and a failure named by the system's reason.
+// A file written whole or not at all, through a link to the file it points to, never over a
+// folder, a device or a pipe, and a failure named by the system's reason.
 
-#include "cli/file_output.h"
+#include "output/file_output.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -14,7 +14,7 @@
 #include <iterator>
 #include <string>
 
-#include "cli/command_line_texts.h"
+#include "translations/messages.h"
 
 namespace coldesign {
 namespace {

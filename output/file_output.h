@@ -22,6 +22,7 @@ using WriteCall = ssize_t (*)(int file, const void* bytes, std::size_t size);
 struct WriteFailure {
   bool not_regular_file = false;  // the path names a folder, a device, a pipe or a broken link
   std::string reason;             // else the system's reason ("No space left on device")
+  int error = 0;                  // and its errno
 };
 
 // Writes the output to `path` whole or not at all: into a new file beside the target, then put in

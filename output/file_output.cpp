@@ -3,7 +3,7 @@
 // a link with a regular file. Here the target is looked at before anything is written and each
 // failing call's errno becomes the reason.
 
-#include "cli/file_output.h"
+#include "output/file_output.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -18,7 +18,7 @@ namespace coldesign {
 namespace {
 
 std::unexpected<WriteFailure> SystemFailure(int error) {
-  return std::unexpected(WriteFailure{false, std::generic_category().message(error)});
+  return std::unexpected(WriteFailure{false, std::generic_category().message(error), error});
 }
 
 std::unexpected<WriteFailure> NotRegularFile() { return std::unexpected(WriteFailure{true, {}}); }
