@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <string_view>
+#include <vector>
 
 #include "calculation/design_report.h"
 #include "calculation/design_rules.h"
@@ -33,10 +33,6 @@ const QColor kNote(0x44, 0x44, 0x44);
 const QColor kEmphasis(0x12, 0x2C, 0x4A);  // headings and results, in place of a bold face
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignTop;
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 class SheetPainter {
  public:
   // `page_height` in points: taller than A4 when the sheet is shrunk to fit its page.
@@ -65,10 +61,10 @@ class SheetPainter {
 
  private:
   void heading() {
-    const qreal title = page_.text({kMargin, y_, kWidth, 40}, Said(report_.title), SheetFont(22),
-                                   kRight, Qt::RightToLeft, kEmphasis);
-    const qreal subtitle =
-        page_.text({kMargin, y_ + title, kWidth, 30}, Said(report_.subtitle), SheetFont(13));
+    const qreal title = page_.text({kMargin, y_, kWidth, 40}, SaidOf(report_, ReportPart::Title),
+                                   SheetFont(22), kRight, Qt::RightToLeft, kEmphasis);
+    const qreal subtitle = page_.text({kMargin, y_ + title, kWidth, 30},
+                                      SaidOf(report_, ReportPart::Subtitle), SheetFont(13));
     const QFont small = SheetFont(9.5);
     labelledFigure(y_ + 4, Texts::tr("الإصدار", "sheet.version"), kProgramVersion.toString(),
                    small);
@@ -118,63 +114,85 @@ class SheetPainter {
   }
 
   void inputs() {
-    band(Said(report_.inputs_title));
+    band(SaidOf(report_, ReportPart::InputsTitle));
     const qreal right = kMargin + kWidth - 6;
     const qreal middle = kMargin + kWidth / 2;
     // Two to a line, the first on the right.
-    for (std::size_t i = 0; i + 1 < report_.inputs.size(); i += 2) {
-      const ReportRow& first = report_.inputs[i];
-      const ReportRow& second = report_.inputs[i + 1];
-      y_ += std::max(labelledValue(middle, right, Said(first.label), Text(first.value)),
-                     labelledValue(kMargin, middle, Said(second.label), Text(second.value)));
+    const std::vector<const ReportLine*> rows = LinesOf(report_, ReportPart::Input);
+    for (std::size_t i = 0; i + 1 < rows.size(); i += 2) {
+      y_ +=
+          std::max(labelledValue(middle, right, Said(rows[i]->text), ValueOf(*rows[i])),
+                   labelledValue(kMargin, middle, Said(rows[i + 1]->text), ValueOf(*rows[i + 1])));
     }
-    y_ += page_.text({kMargin + 18, y_, kWidth - 24, 20}, Text(report_.stress_formula),
-                     SheetFont(9.5), Qt::AlignRight | Qt::AlignTop, Qt::LeftToRight);
+    y_ += page_.text({kMargin + 18, y_, kWidth - 24, 20},
+                     ValueOf(*LinesOf(report_, ReportPart::StressFormula).front()), SheetFont(9.5),
+                     Qt::AlignRight | Qt::AlignTop, Qt::LeftToRight);
     y_ += kGap;
   }
 
   // One step: its title with the result on the left, the formula and the numbers put in, one
   // line each, and a note under them.
-  void step(const ReportStep& step) {
+  void step(const QString& title, const QString& result, const QStringList& formula,
+            const QString& note) {
     const QFont emphasis = SheetFont(11);
-    const qreal title_height = page_.text({kMargin + 6, y_, kWidth - 12, 20}, Said(step.title),
-                                          emphasis, kRight, Qt::RightToLeft, kEmphasis);
+    const qreal title_height = page_.text({kMargin + 6, y_, kWidth - 12, 20}, title, emphasis,
+                                          kRight, Qt::RightToLeft, kEmphasis);
     const qreal result_height =
-        page_.text({kMargin + 6, y_, kWidth / 2, 20}, Text(step.result), emphasis,
+        page_.text({kMargin + 6, y_, kWidth / 2, 20}, result, emphasis,
                    Qt::AlignLeft | Qt::AlignTop, Qt::LeftToRight, kEmphasis);
     y_ += std::max(title_height, result_height);
-    for (const std::string& line : step.formula) {
-      y_ += page_.text({kMargin + 18, y_, kWidth - 24, 40}, Text(line), SheetFont(9.5),
+    for (const QString& line : formula) {
+      y_ += page_.text({kMargin + 18, y_, kWidth - 24, 40}, line, SheetFont(9.5),
                        Qt::AlignRight | Qt::AlignTop, Qt::LeftToRight);
     }
-    y_ += page_.text({kMargin + 18, y_, kWidth - 24, 60}, Said(step.note), SheetFont(9),
+    y_ += page_.text({kMargin + 18, y_, kWidth - 24, 60}, note, SheetFont(9),
                      Qt::AlignRight | Qt::AlignTop, Qt::RightToLeft, kNote);
     y_ += kGap;
     page_.line({kMargin + 6, y_ - kGap / 2}, {kMargin + kWidth - 6, y_ - kGap / 2}, 0.3, kRule);
   }
 
   void steps() {
-    band(Said(report_.steps_title));
-    for (const ReportStep& each : report_.steps) step(each);
+    band(SaidOf(report_, ReportPart::StepsTitle));
+    // Each step's lines follow its title: its formula, then the notes said as one.
+    const ReportLine* title = nullptr;
+    QStringList formula;
+    QString note;
+    const auto finish = [&] {
+      if (title != nullptr) step(Said(title->text), ValueOf(*title), formula, note);
+      formula.clear();
+      note.clear();
+    };
+    for (const ReportLine& line : report_) {
+      if (line.part == ReportPart::Step) {
+        finish();
+        title = &line;
+      } else if (line.part == ReportPart::Formula) {
+        formula << ValueOf(line);
+      } else if (line.part == ReportPart::Note) {
+        note += Said(line.text);
+      }
+    }
+    finish();
   }
 
   void chosenSection() {
-    band(Said(report_.chosen_title));
+    band(SaidOf(report_, ReportPart::ChosenTitle));
+    const std::vector<const ReportLine*> chosen = LinesOf(report_, ReportPart::Chosen);
     const qreal cell = kWidth / 3;
     const QFont big = SheetFont(15);
     const QFont label = SheetFont(9.5);
-    for (std::size_t i = 0; i < report_.chosen.size(); ++i) {
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
       const qreal left = kMargin + kWidth - cell * static_cast<qreal>(i + 1);
-      page_.text({left, y_, cell, 16}, Said(report_.chosen[i].label), label,
+      page_.text({left, y_, cell, 16}, Said(chosen[i]->text), label,
                  Qt::AlignHCenter | Qt::AlignTop);
-      page_.text({left, y_ + 16, cell, 22}, Text(report_.chosen[i].value), big,
+      page_.text({left, y_ + 16, cell, 22}, ValueOf(*chosen[i]), big,
                  Qt::AlignHCenter | Qt::AlignTop, Qt::LeftToRight, kEmphasis);
     }
     y_ += 42 + kGap;
   }
 
   void drawing() {
-    band(Said(report_.drawing_title));
+    band(SaidOf(report_, ReportPart::DrawingTitle));
     const qreal legend_width = 170;
     const QFont legend_font = SheetFont(9);
     SectionLayoutInput section;
@@ -192,7 +210,9 @@ class SheetPainter {
     const SectionDrawing drawn = DrawSection(page_, {kMargin, y_, drawing_width, height}, section);
 
     QString legend;
-    for (const ReportText& line : report_.drawing_assumptions) legend += Said(line) + u'\n';
+    for (const ReportLine* line : LinesOf(report_, ReportPart::Assumption)) {
+      legend += Said(line->text) + u'\n';
+    }
     if (drawn.scale > 0) {
       legend += Texts::tr("• أقل تباعد صاف بين الأسياخ %1", "sheet.drawing-spacing")
                     .arg(LeftToRight(QString::number(drawn.clear_spacing_mm, 'f', 1) + u" mm"_s)) +
@@ -206,9 +226,12 @@ class SheetPainter {
   }
 
   void limits() {
-    band(Said(report_.limits_title));
+    band(SaidOf(report_, ReportPart::LimitsTitle));
     QStringList lines;
-    for (const ReportSentence& line : report_.limits) lines << u"• "_s + Said(line);
+    for (const ReportLine& line : report_) {
+      if (line.part == ReportPart::Limit) lines << u"• "_s + Said(line.text);
+      if (line.part == ReportPart::LimitMore) lines.back() += Said(line.text);
+    }
     y_ += page_.text({kMargin + 6, y_, kWidth - 12, 80}, lines.join(u'\n'), SheetFont(10));
   }
 
@@ -223,7 +246,7 @@ class SheetPainter {
 }  // namespace
 
 QString SheetTitle(const SheetContent& content) {
-  return Said(ReportDesign(content.input, content.result).document_title);
+  return SaidOf(ReportDesign(content.input, content.result), ReportPart::DocumentTitle);
 }
 
 namespace {

@@ -40,10 +40,19 @@ QString Said(const ReportText& text) {
   return said;
 }
 
-QString Said(const ReportSentence& sentence) {
-  QString said;
-  for (const ReportText& text : sentence) said += Said(text);
-  return said;
+std::vector<const ReportLine*> LinesOf(const DesignReport& report, ReportPart part) {
+  std::vector<const ReportLine*> lines;
+  for (const ReportLine& line : report) {
+    if (line.part == part) lines.push_back(&line);
+  }
+  return lines;
 }
+
+QString SaidOf(const DesignReport& report, ReportPart part) {
+  const std::vector<const ReportLine*> lines = LinesOf(report, part);
+  return lines.empty() ? QString() : Said(lines.front()->text);
+}
+
+QString ValueOf(const ReportLine& line) { return Text(line.value); }
 
 }  // namespace coldesign

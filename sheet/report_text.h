@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 #include "calculation/design_report.h"
 
@@ -10,8 +11,14 @@ namespace coldesign {
 // left-to-right argument kept together between embedding marks inside an Arabic sentence.
 QString Said(const ReportText& text);
 
-// The texts of a sentence, one after another.
-QString Said(const ReportSentence& sentence);
+// The report's lines of one part, in their order.
+std::vector<const ReportLine*> LinesOf(const DesignReport& report, ReportPart part);
+
+// The text of the report's first line of one part.
+QString SaidOf(const DesignReport& report, ReportPart part);
+
+// A line's value.
+QString ValueOf(const ReportLine& line);
 
 // A figure with its unit inside a sentence, kept together left to right.
 QString LeftToRight(const QString& figure);

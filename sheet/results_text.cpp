@@ -12,15 +12,13 @@ DesignReport Report(const SheetContent& content) {
   return ReportDesign(content.input, content.result);
 }
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
 
 QString ResultsPlainText(const SheetContent& content) {
   const DesignReport report = Report(content);
-  QString text = Said(report.results_heading) + u'\n';
-  for (const ReportRow& row : report.results) {
-    text += Said(row.label) + u": "_s + Text(row.value) + u'\n';
+  QString text = SaidOf(report, ReportPart::ResultsHeading) + u'\n';
+  for (const ReportLine* row : LinesOf(report, ReportPart::Result)) {
+    text += Said(row->text) + u": "_s + ValueOf(*row) + u'\n';
   }
   return text;
 }
@@ -30,11 +28,11 @@ QString ResultsHtml(const SheetContent& content) {
   const bool arabic = CurrentLanguage() == Language::Arabic;
   QString html = u"<table dir=\""_s + (arabic ? u"rtl"_s : u"ltr"_s) +
                  u"\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\"><caption>"_s +
-                 Said(report.results_heading).toHtmlEscaped() + u"</caption>"_s;
-  for (const ReportRow& row : report.results) {
+                 SaidOf(report, ReportPart::ResultsHeading).toHtmlEscaped() + u"</caption>"_s;
+  for (const ReportLine* row : LinesOf(report, ReportPart::Result)) {
     html += u"<tr><th align=\""_s + (arabic ? u"right"_s : u"left"_s) + u"\">"_s +
-            Said(row.label).toHtmlEscaped() + u"</th><td dir=\"ltr\">"_s +
-            Text(row.value).toHtmlEscaped() + u"</td></tr>"_s;
+            Said(row->text).toHtmlEscaped() + u"</th><td dir=\"ltr\">"_s +
+            ValueOf(*row).toHtmlEscaped() + u"</td></tr>"_s;
   }
   return html + u"</table>"_s;
 }

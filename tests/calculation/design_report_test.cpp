@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -23,10 +25,34 @@ std::string Shown(const ReportText& text) {
   return text.arguments.empty() ? shown : shown + ")";
 }
 
-std::string Shown(const ReportSentence& sentence) {
-  std::string shown;
-  for (const ReportText& text : sentence) shown += (shown.empty() ? "" : " + ") + Shown(text);
+// The texts of the lines of one part, one after another; `Note` and `LimitMore` lines joined
+// to the one before by " + ".
+std::vector<std::string> Shown(const DesignReport& report, ReportPart part, ReportPart more) {
+  std::vector<std::string> shown;
+  for (const ReportLine& line : report) {
+    if (line.part == part) shown.push_back(Shown(line.text));
+    if (line.part == more) shown.back() += " + " + Shown(line.text);
+  }
   return shown;
+}
+
+// The values of the lines of these parts, in their order.
+std::vector<std::string> Values(const DesignReport& report,
+                                std::initializer_list<ReportPart> parts) {
+  std::vector<std::string> values;
+  for (const ReportLine& line : report) {
+    if (std::ranges::find(parts, line.part) != parts.end()) values.push_back(line.value);
+  }
+  return values;
+}
+
+// "label: value" for the lines of one part.
+std::vector<std::string> Rows(const DesignReport& report, ReportPart part) {
+  std::vector<std::string> rows;
+  for (const ReportLine& line : report) {
+    if (line.part == part) rows.push_back(Shown(line.text) + ": " + line.value);
+  }
+  return rows;
 }
 
 struct ReportCase {
@@ -51,21 +77,24 @@ DesignReport Report(const ReportCase& c) {
 
 class ReportOf : public ::testing::TestWithParam<ReportCase> {};
 
+// Each step's notes, said one after another: the rule, then what it did.
 TEST_P(ReportOf, NotesTheRuleThatGaveEachStep) {
   const DesignReport report = Report(GetParam());
   std::vector<std::string> notes;
-  for (const ReportStep& step : report.steps) notes.push_back(Shown(step.note));
+  for (const ReportLine& line : report) {
+    if (line.part == ReportPart::Step) notes.emplace_back();
+    if (line.part == ReportPart::Note) {
+      notes.back() += (notes.back().empty() ? "" : " + ") + Shown(line.text);
+    }
+  }
   EXPECT_EQ(GetParam().notes, notes);
-  EXPECT_EQ(GetParam().floor_limit, Shown(report.limits.front()));
+  EXPECT_EQ(GetParam().floor_limit,
+            Shown(report, ReportPart::Limit, ReportPart::LimitMore).front());
 }
 
 TEST_P(ReportOf, WritesItsFormulasWithTheDesignsFigures) {
-  const DesignReport report = Report(GetParam());
-  std::vector<std::string> lines = {report.stress_formula};
-  for (const ReportStep& step : report.steps) {
-    lines.push_back(step.result);
-    lines.insert(lines.end(), step.formula.begin(), step.formula.end());
-  }
+  const std::vector<std::string> lines = Values(
+      Report(GetParam()), {ReportPart::StressFormula, ReportPart::Step, ReportPart::Formula});
   for (const std::string& formula : GetParam().formulas) {
     EXPECT_NE(std::ranges::find(lines, formula), lines.end()) << formula;
   }
@@ -155,32 +184,45 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DesignReport, LabelsEachValueWithItsUnit) {
   const ColumnDesignInput input = DesignInput("١٠٠", "7", kOwn);
   const DesignReport report = ReportDesign(input, *DesignColumn(input));
-  const auto rows = [](const std::vector<ReportRow>& rows) {
-    std::vector<std::string> shown;
-    for (const ReportRow& row : rows) shown.push_back(Shown(row.label) + ": " + row.value);
-    return shown;
-  };
   EXPECT_EQ(
-      rows(report.inputs),
+      Rows(report, ReportPart::Input),
       (std::vector<std::string>{"sheet.load: ١٠٠ t", "sheet.width: 25 cm", "sheet.floors: 7",
                                 "sheet.bar-diameter: 20 mm", "sheet.concrete-strength: 300 kg/cm²",
                                 "sheet.steel-yield: 4000 kg/cm²", "sheet.load-factor: 1.2",
                                 "sheet.carrying-stress: 131.8 kg/cm²"}));
-  EXPECT_EQ(rows(report.chosen), (std::vector<std::string>{"sheet.section: 25 × 255 cm",
-                                                           "sheet.longitudinal-steel: 22 Φ20",
-                                                           "sheet.steel-ratio: 1.00 %"}));
   EXPECT_EQ(
-      rows(report.results),
+      Rows(report, ReportPart::Chosen),
+      (std::vector<std::string>{"sheet.section: 25 × 255 cm", "sheet.longitudinal-steel: 22 Φ20",
+                                "sheet.steel-ratio: 1.00 %"}));
+  EXPECT_EQ(
+      Rows(report, ReportPart::Result),
       (std::vector<std::string>{
           "results.load: ١٠٠ t", "design.floors: 7", "results.required-area: 6373.29286798179 cm²",
           "results.section: 25 × 255 cm", "results.steel-area: 63.7329286798179 cm²",
           "design.bar-count: 22 Φ20", "results.bar-diameter: 20 mm"}));
-  std::vector<std::string> assumptions;
-  for (const ReportText& text : report.drawing_assumptions) assumptions.push_back(Shown(text));
-  EXPECT_EQ(assumptions,
-            (std::vector<std::string>{"sheet.drawing-assumptions", "sheet.drawing-cover(‹25 mm›)",
-                                      "sheet.drawing-ties(8)", "sheet.drawing-bars(20)"}));
-  EXPECT_EQ(Shown(report.document_title), "sheet.title(25 × 255 cm)");
+  EXPECT_EQ(
+      Rows(report, ReportPart::Assumption),
+      (std::vector<std::string>{"sheet.drawing-assumptions: ", "sheet.drawing-cover(‹25 mm›): ",
+                                "sheet.drawing-ties(8): ", "sheet.drawing-bars(20): "}));
+  EXPECT_EQ(Rows(report, ReportPart::DocumentTitle),
+            std::vector<std::string>{"sheet.title(25 × 255 cm): "});
+}
+
+// The sheet's parts in the order it lays them out, each band after its title.
+TEST(DesignReport, ComesInTheSheetsOrder) {
+  const ColumnDesignInput input = DesignInput("100", "8", {});
+  std::vector<ReportPart> parts;
+  for (const ReportLine& line : ReportDesign(input, *DesignColumn(input))) {
+    if (parts.empty() || parts.back() != line.part) parts.push_back(line.part);
+  }
+  using enum ReportPart;
+  EXPECT_EQ(parts,
+            (std::vector<ReportPart>{
+                Title,      Subtitle,    DocumentTitle, InputsTitle,    Input,      StressFormula,
+                StepsTitle, Step,        Formula,       Note,           Step,       Formula,
+                Note,       Step,        Formula,       Note,           Step,       Formula,
+                Note,       ChosenTitle, Chosen,        DrawingTitle,   Assumption, LimitsTitle,
+                Limit,      LimitMore,   Limit,         ResultsHeading, Result}));
 }
 
 }  // namespace
