@@ -9,9 +9,7 @@ const FAILURES = ["overflow", "type-mismatch", "materials"];
 // The names of the rules' texts that page_rules gives, in its order; the bar diameters follow.
 const RULE_TEXTS = ["fcu", "fy", "width", "barDiameter", "loadFactor", "leastFcu", "mostFcu",
   "leastFy", "mostFy", "leastWidth", "mostWidth", "leastLoadFactor", "mostLoadFactor",
-  "floorHeight", "leastFloorHeight", "mostFloorHeight", "steelDensity", "kilogramsPerTon",
-  "lengthStep", "leastBars", "steelShare", "leastSteelShare", "steelSharePercent",
-  "leastSteelSharePercent", "concreteStressShare", "steelStressShare", "tieDiameter",
+  "floorHeight", "leastFloorHeight", "mostFloorHeight", "steelDensity", "tieDiameter",
   "clearCover", "floorNoteLimit", "mostMarkBytes", "mostFloors", "mostColumnCount",
   "mostFileBytes", "mostLevels", "mostHeaderColumns"];
 // The texts of design_with_working's answer, in its order.
