@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <string_view>
+#include <vector>
 
+#include "calculation/design_report.h"
 #include "calculation/design_rules.h"
 #include "calculation/section_layout.h"
 #include "resources/fonts/embedded_fonts.h"
 #include "sheet/page_painter.h"
 #include "sheet/pdf_page.h"
 #include "sheet/program_version.h"
+#include "sheet/report_text.h"
 #include "sheet/section_drawing.h"
 #include "translations/program_language.h"
 #include "translations/texts.h"
@@ -31,83 +33,17 @@ const QColor kNote(0x44, 0x44, 0x44);
 const QColor kEmphasis(0x12, 0x2C, 0x4A);  // headings and results, in place of a bold face
 constexpr Qt::Alignment kRight = Qt::AlignRight | Qt::AlignTop;
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A number of the design's rules as the calculation writes numbers.
-QString Figure(double value) { return Text(FormatNumber(value)); }
-// A share as a percentage: 0.006 gives "0.6%".
-QString Percent(double share) { return Figure(share * 100) + u'%'; }
-
-// A figure with its unit inside an Arabic sentence, kept together left to right.
-QString Ltr(const QString& figure) { return QChar(0x202A) + figure + QChar(0x202C); }
-
-QString LengthRuleNote(const DesignWorking& working, const QString& length,
-                       const DesignMaterials& materials) {
-  const QString least = Figure(materials.width_cm);
-  const QString step = Figure(rules::kLengthStepCm);
-  const QString rule =
-      Texts::tr("يقرب الناتج لأقرب سنتيمتر، ولا يقل الطول عن %1 ويكون من مضاعفات %2. ",
-                "sheet.length-rule")
-          .arg(Ltr(least + u" cm"_s), Ltr(step + u" cm"_s));
-  switch (working.length_rule) {
-    case LengthRule::RaisedToLeast:
-      return rule + Texts::tr("الناتج أقل من %1، فرفع الطول إلى الحد الأدنى %2.",
-                              "sheet.length-raised-to-least")
-                        .arg(least, Ltr(least + u" cm"_s));
-    case LengthRule::RaisedToMultipleOfFive:
-      return rule + Texts::tr("قرب الناتج إلى %1 ثم رفع إلى مضاعف %2، فصار الطول %3.",
-                              "sheet.length-raised-to-multiple")
-                        .arg(Text(working.rounded_length_text), step, Ltr(length + u" cm"_s));
-    case LengthRule::None:
-      break;
-  }
-  return rule + Texts::tr("لم ترفع القاعدة الطول.", "sheet.length-kept");
-}
-
-QString BarRuleNote(const DesignWorking& working, const QString& bars,
-                    const DesignMaterials& materials) {
-  const QString least = Figure(rules::kLeastBars);
-  const QString rule =
-      Texts::tr(
-          "يحسب لكل سيخ قطر %1 مساحة %2، ويقرب الناتج لأقرب عدد صحيح، ولا يقل عدد الأسياخ "
-          "عن %3 ويكون زوجيا. ",
-          "sheet.bar-rule")
-          .arg(Ltr(Figure(materials.bar_diameter_mm) + u" mm"_s),
-               Ltr(Figure(BarAreaCm2(materials.bar_diameter_mm)) + u" cm²"_s), least);
-  switch (working.bar_rule) {
-    case BarRule::RaisedToLeast:
-      return rule + Texts::tr("الناتج أقل من %1، فرفع العدد إلى الحد الأدنى %1 أسياخ.",
-                              "sheet.bars-raised-to-least")
-                        .arg(least);
-    case BarRule::RaisedToEven:
-      return rule +
-             Texts::tr("قرب الناتج إلى %1 ثم رفع إلى العدد الزوجي %2.", "sheet.bars-raised-to-even")
-                 .arg(Text(working.rounded_bar_text), bars);
-    case BarRule::None:
-      break;
-  }
-  return rule + Texts::tr("لم ترفع القاعدة العدد.", "sheet.bars-kept");
-}
-
 class SheetPainter {
  public:
   // `page_height` in points: taller than A4 when the sheet is shrunk to fit its page.
   // `drawing_height` keeps the section drawing as tall as in an earlier laying out.
-  SheetPainter(PagePainter& page, const SheetContent& content, qreal page_height,
-               std::optional<qreal> drawing_height = std::nullopt)
+  SheetPainter(PagePainter& page, const SheetContent& content, const DesignReport& report,
+               qreal page_height, std::optional<qreal> drawing_height = std::nullopt)
       : page_(page),
         content_(content),
+        report_(report),
         page_height_(page_height),
-        drawing_height_(drawing_height),
-        load_(Text(content.input.load_text)),
-        floors_(Text(content.input.floors_text)),
-        width_(Text(content.input.width_text)),
-        length_(Text(content.result.length_text)),
-        area_(Text(content.result.required_area_text)),
-        steel_(Text(content.result.steel_area_text)),
-        bars_(Text(content.result.bar_count_text)) {}
+        drawing_height_(drawing_height) {}
 
   // Lays the sheet out on the page painter, which holds it until drawn. Gives the foot of its
   // last text, in points from the top of the page.
@@ -125,11 +61,10 @@ class SheetPainter {
 
  private:
   void heading() {
-    const qreal title = page_.text({kMargin, y_, kWidth, 40}, ProgramName(), SheetFont(22), kRight,
-                                   Qt::RightToLeft, kEmphasis);
-    const qreal subtitle = page_.text(
-        {kMargin, y_ + title, kWidth, 30},
-        Texts::tr("ورقة حساب عمود خرساني مسلح — تصميم مبدئي", "sheet.subtitle"), SheetFont(13));
+    const qreal title = page_.text({kMargin, y_, kWidth, 40}, SaidOf(report_, ReportPart::Title),
+                                   SheetFont(22), kRight, Qt::RightToLeft, kEmphasis);
+    const qreal subtitle = page_.text({kMargin, y_ + title, kWidth, 30},
+                                      SaidOf(report_, ReportPart::Subtitle), SheetFont(13));
     const QFont small = SheetFont(9.5);
     labelledFigure(y_ + 4, Texts::tr("الإصدار", "sheet.version"), kProgramVersion.toString(),
                    small);
@@ -179,35 +114,19 @@ class SheetPainter {
   }
 
   void inputs() {
-    band(Texts::tr("المدخلات", "sheet.inputs"));
+    band(SaidOf(report_, ReportPart::InputsTitle));
     const qreal right = kMargin + kWidth - 6;
     const qreal middle = kMargin + kWidth / 2;
-    y_ += std::max(labelledValue(middle, right, Texts::tr("حمل العمود لكل طابق P", "sheet.load"),
-                                 load_ + u" t"_s),
-                   labelledValue(kMargin, middle, Texts::tr("عرض القطاع b", "sheet.width"),
-                                 width_ + u" cm"_s));
-    y_ +=
-        std::max(labelledValue(middle, right, Texts::tr("عدد الطوابق n", "sheet.floors"), floors_),
-                 labelledValue(kMargin, middle, Texts::tr("قطر الأسياخ", "sheet.bar-diameter"),
-                               Text(content_.bar_diameter_text) + u" mm"_s));
-    // Every other value the design used, and the carrying stress worked out from them.
-    const DesignMaterials& materials = content_.input.materials;
-    const QString fcu = Figure(materials.concrete_strength_kg_per_cm2);
-    const QString fy = Figure(materials.steel_yield_kg_per_cm2);
-    y_ += std::max(
-        labelledValue(middle, right, Texts::tr("مقاومة الخرسانة fcu", "sheet.concrete-strength"),
-                      fcu + u" kg/cm²"_s),
-        labelledValue(kMargin, middle, Texts::tr("إجهاد خضوع الحديد fy", "sheet.steel-yield"),
-                      fy + u" kg/cm²"_s));
-    const QString stress = Figure(CarryingStressKgPerCm2(materials));
-    y_ += std::max(labelledValue(middle, right, InProgramLanguage(kLoadFactorCaption),
-                                 Figure(materials.load_factor)),
-                   labelledValue(kMargin, middle, CarryingStressCaption(), stress + u" kg/cm²"_s));
+    // Two to a line, the first on the right.
+    const std::vector<const ReportLine*> rows = LinesOf(report_, ReportPart::Input);
+    for (std::size_t i = 0; i + 1 < rows.size(); i += 2) {
+      y_ +=
+          std::max(labelledValue(middle, right, Said(rows[i]->text), ValueOf(*rows[i])),
+                   labelledValue(kMargin, middle, Said(rows[i + 1]->text), ValueOf(*rows[i + 1])));
+    }
     y_ += page_.text({kMargin + 18, y_, kWidth - 24, 20},
-                     u"%1 × fcu + %2 × fy × %3 = %1 × %4 + %2 × %5 × %3 = %6 kg/cm²"_s.arg(
-                         Figure(rules::kConcreteStressShare), Figure(rules::kSteelStressShare),
-                         Percent(rules::kSteelShareOfRequiredArea), fcu, fy, stress),
-                     SheetFont(9.5), Qt::AlignRight | Qt::AlignTop, Qt::LeftToRight);
+                     ValueOf(*LinesOf(report_, ReportPart::StressFormula).front()), SheetFont(9.5),
+                     Qt::AlignRight | Qt::AlignTop, Qt::LeftToRight);
     y_ += kGap;
   }
 
@@ -233,74 +152,54 @@ class SheetPainter {
   }
 
   void steps() {
-    band(Texts::tr("خطوات الحساب", "sheet.steps"));
-    const DesignMaterials& materials = content_.input.materials;
-    const QString factor = Figure(materials.load_factor);
-    const QString tons = Figure(rules::kKilogramsPerTon);
-    const QString stress = Figure(CarryingStressKgPerCm2(materials));
-    step(
-        Texts::tr("1. مساحة الخرسانة المطلوبة Ac", "sheet.step-required-area"),
-        u"Ac = "_s + area_ + u" cm²"_s,
-        {u"Ac = n × (%1 × P) × %2 ÷ %3"_s.arg(factor, tons, stress),
-         u"= %1 × (%2 × %3) × %4 ÷ %5 = %6 cm²"_s.arg(floors_, factor, load_, tons, stress, area_)},
-        Texts::tr("%1 زيادة %2 على الحمل، %3 للتحويل من الطن إلى الكيلوجرام، ويحمل السنتيمتر "
-                  "المربع %4 kg.",
-                  "sheet.required-area-note")
-            .arg(factor, Percent(materials.load_factor - 1), tons, stress));
-    const DesignWorking& working = content_.result.working;
-    step(Texts::tr("2. طول القطاع t", "sheet.step-length"), u"t = "_s + length_ + u" cm"_s,
-         {u"Ac ÷ b = "_s + area_ + u" ÷ "_s + width_ + u" = "_s +
-          Text(working.length_quotient_text)},
-         LengthRuleNote(working, length_, materials));
-    const bool share_governs = working.steel_rule == SteelRule::ShareOfRequiredArea;
-    const QString share = Figure(rules::kSteelShareOfRequiredArea);
-    const QString least_share = Figure(rules::kLeastSteelShareOfSection);
-    step(Texts::tr("3. مساحة حديد التسليح As", "sheet.step-steel-area"),
-         u"As = "_s + steel_ + u" cm²"_s,
-         {u"As = max(%1 × Ac, %2 × b × t)"_s.arg(share, least_share),
-          u"= max(%1 × %2, %3 × %4 × %5) = max(%6, %7) = %8 cm²"_s.arg(
-              share, area_, least_share, width_, length_, Text(working.steel_share_text),
-              Text(working.least_steel_text), steel_)},
-         share_governs
-             ? Texts::tr("حكمت نسبة %1 من مساحة الخرسانة المطلوبة.", "sheet.steel-share-governs")
-                   .arg(Ltr(Percent(rules::kSteelShareOfRequiredArea)))
-             : Texts::tr("حكم الحد الأدنى %1 من مساحة القطاع المختار.", "sheet.least-steel-governs")
-                   .arg(Ltr(Percent(rules::kLeastSteelShareOfSection))));
-    const QString bar_area = Figure(BarAreaCm2(materials.bar_diameter_mm));
-    step(Texts::tr("4. عدد الأسياخ N", "sheet.step-bars"), u"N = "_s + bars_,
-         {u"As ÷ %1 = %2 ÷ %1 = %3"_s.arg(bar_area, steel_, Text(working.bar_quotient_text))},
-         BarRuleNote(working, bars_, materials));
+    band(SaidOf(report_, ReportPart::StepsTitle));
+    // Each step's lines follow its title: its formula, then the notes said as one.
+    const ReportLine* title = nullptr;
+    QStringList formula;
+    QString note;
+    const auto finish = [&] {
+      if (title != nullptr) step(Said(title->text), ValueOf(*title), formula, note);
+      formula.clear();
+      note.clear();
+    };
+    for (const ReportLine& line : report_) {
+      if (line.part == ReportPart::Step) {
+        finish();
+        title = &line;
+      } else if (line.part == ReportPart::Formula) {
+        formula << ValueOf(line);
+      } else if (line.part == ReportPart::Note) {
+        note += Said(line.text);
+      }
+    }
+    finish();
   }
 
   void chosenSection() {
-    band(Texts::tr("القطاع المختار", "sheet.chosen-section"));
+    band(SaidOf(report_, ReportPart::ChosenTitle));
+    const std::vector<const ReportLine*> chosen = LinesOf(report_, ReportPart::Chosen);
     const qreal cell = kWidth / 3;
     const QFont big = SheetFont(15);
     const QFont label = SheetFont(9.5);
-    const std::array<std::pair<QString, QString>, 3> cells = {{
-        {Texts::tr("أبعاد القطاع b × t", "sheet.section"), SectionText(content_)},
-        {Texts::tr("حديد التسليح الطولي", "sheet.longitudinal-steel"), BarsText(content_)},
-        {Texts::tr("نسبة التسليح As ÷ (b·t)", "sheet.steel-ratio"),
-         Text(content_.result.working.steel_ratio_percent_text) + u" %"_s},
-    }};
-    for (std::size_t i = 0; i < cells.size(); ++i) {
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
       const qreal left = kMargin + kWidth - cell * static_cast<qreal>(i + 1);
-      page_.text({left, y_, cell, 16}, cells[i].first, label, Qt::AlignHCenter | Qt::AlignTop);
-      page_.text({left, y_ + 16, cell, 22}, cells[i].second, big, Qt::AlignHCenter | Qt::AlignTop,
-                 Qt::LeftToRight, kEmphasis);
+      page_.text({left, y_, cell, 16}, Said(chosen[i]->text), label,
+                 Qt::AlignHCenter | Qt::AlignTop);
+      page_.text({left, y_ + 16, cell, 22}, ValueOf(*chosen[i]), big,
+                 Qt::AlignHCenter | Qt::AlignTop, Qt::LeftToRight, kEmphasis);
     }
     y_ += 42 + kGap;
   }
 
   void drawing() {
-    band(Texts::tr("رسم القطاع", "sheet.drawing"));
+    band(SaidOf(report_, ReportPart::DrawingTitle));
     const qreal legend_width = 170;
     const QFont legend_font = SheetFont(9);
     SectionLayoutInput section;
     section.width_cm = ParseLeadingNumber(content_.input.width_text);
     section.length_cm = ParseLeadingNumber(content_.result.length_text);
     section.bar_count = static_cast<int>(ParseLeadingNumber(content_.result.bar_count_text));
-    section.bar_diameter_mm = ParseLeadingNumber(content_.bar_diameter_text);
+    section.bar_diameter_mm = content_.input.materials.bar_diameter_mm;
     section.tie_diameter_mm = rules::kTieDiameterMm;
     section.clear_cover_mm = rules::kClearCoverMm;
     const qreal drawing_width = kWidth - legend_width - 10;
@@ -310,23 +209,16 @@ class SheetPainter {
     drawing_height_ = height;
     const SectionDrawing drawn = DrawSection(page_, {kMargin, y_, drawing_width, height}, section);
 
-    QString legend =
-        QStringList{
-            Texts::tr("افتراضات الرسم، لا فحوص للكود:", "sheet.drawing-assumptions"),
-            Texts::tr("• غطاء خرساني صاف %1", "sheet.drawing-cover")
-                .arg(Ltr(Figure(rules::kClearCoverMm) + u" mm"_s)),
-            Texts::tr("• كانات Φ%1", "sheet.drawing-ties").arg(Figure(rules::kTieDiameterMm)),
-            Texts::tr("• أسياخ Φ%1 مرسومة بقطرها الحقيقي", "sheet.drawing-bars")
-                .arg(Text(content_.bar_diameter_text)),
-        }
-            .join(u'\n') +
-        u'\n';
+    QString legend;
+    for (const ReportLine* line : LinesOf(report_, ReportPart::Assumption)) {
+      legend += Said(line->text) + u'\n';
+    }
     if (drawn.scale > 0) {
       legend += Texts::tr("• أقل تباعد صاف بين الأسياخ %1", "sheet.drawing-spacing")
-                    .arg(Ltr(QString::number(drawn.clear_spacing_mm, 'f', 1) + u" mm"_s)) +
+                    .arg(LeftToRight(QString::number(drawn.clear_spacing_mm, 'f', 1) + u" mm"_s)) +
                 u'\n' +
                 Texts::tr("• مقياس الرسم %1", "sheet.drawing-scale")
-                    .arg(Ltr(u"1:"_s + QString::number(drawn.scale)));
+                    .arg(LeftToRight(u"1:"_s + QString::number(drawn.scale)));
     }
     page_.text({kMargin + kWidth - legend_width, y_ + 4, legend_width, height}, legend, legend_font,
                Qt::AlignRight | Qt::AlignTop, Qt::RightToLeft, kNote);
@@ -334,31 +226,27 @@ class SheetPainter {
   }
 
   void limits() {
-    band(Texts::tr("حدود التصميم", "sheet.limits"));
-    QString floors_note = u"• "_s + FloorLimitNote();
-    if (content_.result.working.beyond_floor_limit) {
-      floors_note +=
-          Texts::tr("، وعدد الطوابق المدخل %1 يتجاوز هذا الحد", "sheet.beyond-floor-limit")
-              .arg(floors_);
+    band(SaidOf(report_, ReportPart::LimitsTitle));
+    QStringList lines;
+    for (const ReportLine& line : report_) {
+      if (line.part == ReportPart::Limit) lines << u"• "_s + Said(line.text);
+      if (line.part == ReportPart::LimitMore) lines.back() += Said(line.text);
     }
-    const QString text =
-        floors_note + u"\n• "_s + NoWindLoadsNote() + u"\n• "_s +
-        Texts::tr("هذا تصميم مبدئي، يراجعه مهندس إنشائي قبل التنفيذ", "sheet.preliminary");
-    y_ += page_.text({kMargin + 6, y_, kWidth - 12, 80}, text, SheetFont(10));
+    y_ += page_.text({kMargin + 6, y_, kWidth - 12, 80}, lines.join(u'\n'), SheetFont(10));
   }
 
   PagePainter& page_;
   const SheetContent& content_;
+  const DesignReport& report_;
   const qreal page_height_;
   std::optional<qreal> drawing_height_;
-  const QString load_, floors_, width_, length_, area_, steel_, bars_;
   qreal y_ = kMargin;
 };
 
 }  // namespace
 
 QString SheetTitle(const SheetContent& content) {
-  return Texts::tr("ورقة حساب عمود خرساني مسلح %1", "sheet.title").arg(SectionText(content));
+  return SaidOf(ReportDesign(content.input, content.result), ReportPart::DocumentTitle);
 }
 
 namespace {
@@ -376,7 +264,8 @@ void PaintSheet(PageOutput& output, const QRectF& page, qreal dots_per_inch,
                                     page.height() * points_per_pixel / kSheetPageSize.height()});
   PagePainter page_painter(output, page, dots_per_inch, paper_fit);
   MirrorForLanguage(page_painter);
-  SheetPainter sheet(page_painter, content, kSheetPageSize.height());
+  const DesignReport report = ReportDesign(content.input, content.result);
+  SheetPainter sheet(page_painter, content, report, kSheetPageSize.height());
   const qreal height = sheet.paint() + kMargin;
   if (height <= kSheetPageSize.height()) {
     page_painter.draw();
@@ -389,7 +278,8 @@ void PaintSheet(PageOutput& output, const QRectF& page, qreal dots_per_inch,
   const QRectF shrunk_page = page.translated(kSheetPageSize.width() * (1 - shrink) / 2 * unit, 0);
   PagePainter shrunk_painter(output, shrunk_page, dots_per_inch, paper_fit * shrink);
   MirrorForLanguage(shrunk_painter);
-  SheetPainter(shrunk_painter, content, kSheetPageSize.height() / shrink, sheet.drawingHeight())
+  SheetPainter(shrunk_painter, content, report, kSheetPageSize.height() / shrink,
+               sheet.drawingHeight())
       .paint();
   shrunk_painter.draw();
 }

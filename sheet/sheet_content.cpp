@@ -22,14 +22,6 @@ QString FileNamePart(const std::string& text) {
 
 }  // namespace
 
-QString SectionText(const SheetContent& content) {
-  return Text(content.input.width_text) + u" × "_s + Text(content.result.length_text) + u" cm"_s;
-}
-
-QString BarsText(const SheetContent& content) {
-  return Text(content.result.bar_count_text) + u" Φ"_s + Text(content.bar_diameter_text);
-}
-
 QString SheetFileName(const SheetContent& content) {
   return u"column-"_s + FileNamePart(content.input.width_text) + u'x' +
          FileNamePart(content.result.length_text) + u".pdf"_s;

@@ -13,14 +13,9 @@ namespace coldesign {
 struct SheetContent {
   ColumnDesignInput input;
   ColumnDesignResult result;
-  std::string bar_diameter_text = FormatInteger(rules::kBarDiameterMm);  // mm
   QDate date = QDate::currentDate();
 };
 
-// "30 × 230 cm"
-QString SectionText(const SheetContent& content);
-// "34 Φ16"
-QString BarsText(const SheetContent& content);
 // The suggested file name of the sheet: "column-30x230.pdf".
 QString SheetFileName(const SheetContent& content);
 

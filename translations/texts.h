@@ -30,14 +30,20 @@ inline QString InProgramLanguage(CatalogueText text) { return Texts::tr(text.ara
 
 // The texts used in more than one place.
 
-inline QString ProgramName() { return Texts::tr("زركولت", "program.name"); }
+inline constexpr CatalogueText kProgramName =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "زركولت", "program.name");
+inline QString ProgramName() { return InProgramLanguage(kProgramName); }
 inline QString NotesTitle() { return Texts::tr("ملاحظات", "notes.title"); }
 inline QString ExitTitle() { return Texts::tr("خروج", "exit.title"); }
-inline QString FloorsCaption() { return Texts::tr("عدد الطوابق", "design.floors"); }
-inline QString BarCountCaption() { return Texts::tr("عدد الأسياخ", "design.bar-count"); }
-inline QString CarryingStressCaption() {
-  return Texts::tr("إجهاد التحمل", "sheet.carrying-stress");
-}
+inline constexpr CatalogueText kFloorsCaption =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "عدد الطوابق", "design.floors");
+inline QString FloorsCaption() { return InProgramLanguage(kFloorsCaption); }
+inline constexpr CatalogueText kBarCountCaption =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "عدد الأسياخ", "design.bar-count");
+inline QString BarCountCaption() { return InProgramLanguage(kBarCountCaption); }
+inline constexpr CatalogueText kCarryingStressCaption =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "إجهاد التحمل", "sheet.carrying-stress");
+inline QString CarryingStressCaption() { return InProgramLanguage(kCarryingStressCaption); }
 inline QString OkCaption() { return Texts::tr("موافق", "message.ok"); }
 inline QString FileNotCreated() { return Texts::tr("تعذر إنشاء الملف.", "file.not-created"); }
 inline QString ReplaceFileQuestion() {
@@ -77,12 +83,13 @@ inline QString TooLargeStatus() { return Texts::tr("قيم كبيرة جدا", "
 inline QString RepeatedMarkNote() { return Texts::tr(" (مكرر)", "schedule.repeated-mark"); }
 
 // The limits of the design, in the notes and on the calculation sheet.
+inline constexpr CatalogueText kFloorLimitNote = QT_TRANSLATE_NOOP3(
+    "ColumnDesigner", "عدد الأدوار المسموح بها في هذا البرنامج هو %1 ادوار", "limits.floors");
 inline QString FloorLimitNote() {
-  return Texts::tr("عدد الأدوار المسموح بها في هذا البرنامج هو %1 ادوار", "limits.floors")
-      .arg(rules::kFloorNoteLimit);
+  return InProgramLanguage(kFloorLimitNote).arg(rules::kFloorNoteLimit);
 }
-inline QString NoWindLoadsNote() {
-  return Texts::tr("لم يتم اضافة احمال الرياح والزلازل في التصميم", "limits.no-wind-loads");
-}
+inline constexpr CatalogueText kNoWindLoadsNote = QT_TRANSLATE_NOOP3(
+    "ColumnDesigner", "لم يتم اضافة احمال الرياح والزلازل في التصميم", "limits.no-wind-loads");
+inline QString NoWindLoadsNote() { return InProgramLanguage(kNoWindLoadsNote); }
 
 }  // namespace coldesign

@@ -91,7 +91,8 @@ export function createDesignView(elements, showMessage, { onDesigned, onRefused 
     if (design.ok) {
       writeResults(design);
       const layout = showDrawing(calculation, design);
-      onDesigned({ load: load.value, floors: floors.value, design, layout, date: new Date() });
+      const report = calculation.designReport(load.value, floors.value, materials.materials());
+      onDesigned({ report, layout, date: new Date() });
       return;
     }
     writeResults(design.partial);

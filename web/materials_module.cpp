@@ -29,8 +29,8 @@ using coldesign::web::TextView;
 using coldesign::web::View;
 using coldesign::web::ViewOf;
 
-// The rules' numbers that the page shows, as the sheet writes them, in this order; the bar
-// diameters sold come last.
+// The rules' numbers that the page shows and checks with, as the engine writes them, in this
+// order; the bar diameters sold come last.
 struct RulesAnswer {
   std::uint32_t count;
   const TextView* texts;
@@ -57,7 +57,7 @@ static_assert(offsetof(WorkingAnswer, texts) == 24);
 }  // namespace
 
 COLDESIGN_EXPORT("page_rules") const RulesAnswer* PageRulesExport() {
-  static constexpr std::size_t kNamed = 35;  // the numbers before the bar diameters
+  static constexpr std::size_t kNamed = 26;  // the numbers before the bar diameters
   static constexpr auto kValues = [] {
     const coldesign::DesignMaterials defaults;
     std::array<double, kNamed + rules::kBarDiametersMm.size()> values = {
@@ -78,15 +78,6 @@ COLDESIGN_EXPORT("page_rules") const RulesAnswer* PageRulesExport() {
         rules::kLeastFloorHeightM,
         rules::kMostFloorHeightM,
         rules::kSteelDensityKgPerM3,
-        rules::kKilogramsPerTon,
-        rules::kLengthStepCm,
-        rules::kLeastBars,
-        rules::kSteelShareOfRequiredArea,
-        rules::kLeastSteelShareOfSection,
-        rules::kSteelShareOfRequiredArea * 100,
-        rules::kLeastSteelShareOfSection * 100,
-        rules::kConcreteStressShare,
-        rules::kSteelStressShare,
         rules::kTieDiameterMm,
         rules::kClearCoverMm,
         rules::kFloorNoteLimit,

@@ -151,125 +151,47 @@ export function typeCells(type, s, m, markOf, marksShown) {
 
 export const totalTitle = () => tr('schedule-pages.total');
 
-// --- The calculation sheet, as the desktop's.
+// --- The calculation sheet and the shared results: the design's report from the engine, its
+// catalogue texts ([key, argument…]) said in the page's language.
 
-const percent = (share) => `${share}%`;
+const said = ([key, ...args]) => tr(key, ...args);
+const linesOf = (report, part) => report.filter((line) => line.part === part);
+const saidOf = (report, part) => said(linesOf(report, part)[0].text);
+const rowsOf = (report, part) => linesOf(report, part).map((line) => [said(line.text), line.value]);
 
-export const sheetTitle = (d) =>
-  tr('sheet.title', `${d.materials.widthText} × ${d.lengthText} cm`);
+export const sheetTitle = (report) => saidOf(report, 'documentTitle');
 
-function lengthNote(w, m, r, length) {
-  const least = m.widthText;
-  const rule = tr('sheet.length-rule', ltr(`${least} cm`), ltr(`${r.lengthStep} cm`));
-  switch (w.lengthRule) {
-    case 'raised-to-least':
-      return rule + tr('sheet.length-raised-to-least', least, ltr(`${least} cm`));
-    case 'raised-to-multiple':
-      return rule + tr('sheet.length-raised-to-multiple', w.roundedLengthText, r.lengthStep,
-                       ltr(`${length} cm`));
-    default:
-      return rule + tr('sheet.length-kept');
+// Every text of the sheet of a successful Results, as the desktop's sheet lays them out; the
+// drawing's clear spacing (a text, or nothing where it could not be drawn) after its
+// assumptions. Values and formulas read left to right.
+export function sheetTexts(report, version, date, clearSpacing) {
+  const steps = [];
+  const limits = [];
+  for (const { part, text, value } of report) {
+    if (part === 'step') steps.push({ title: said(text), result: value, formula: [], note: '' });
+    if (part === 'formula') steps.at(-1).formula.push(value);
+    if (part === 'note') steps.at(-1).note += said(text);
+    if (part === 'limit') limits.push(`• ${said(text)}`);
+    if (part === 'limitMore') limits[limits.length - 1] += said(text);
   }
-}
-
-function barNote(w, m, r, bars) {
-  const rule = tr('sheet.bar-rule', ltr(`${m.barDiameterText} mm`), ltr(`${m.barAreaText} cm²`),
-                  r.leastBars);
-  switch (w.barRule) {
-    case 'raised-to-least':
-      return rule + tr('sheet.bars-raised-to-least', r.leastBars);
-    case 'raised-to-even':
-      return rule + tr('sheet.bars-raised-to-even', w.roundedBarText, bars);
-    default:
-      return rule + tr('sheet.bars-kept');
-  }
-}
-
-// Every text of the sheet of a successful Results (`sheet`: the inputs as typed and the design
-// with its working and materials), as the desktop's sheet writes them: the formulas are written
-// as the desktop writes them, from the rules' numbers `r` and the design's. Values and formulas
-// read left to right.
-export function sheetTexts({ load, floors, design, clearSpacing }, r, version, date) {
-  const { working: w, materials: m } = design;
-  const area = design.requiredAreaText;
-  const length = design.lengthText;
-  const steel = design.steelAreaText;
-  const bars = design.barCountText;
-  const b = m.widthText;
-  const factor = m.loadFactorText;
-  const stress = m.carryingStressText;
-  const tons = r.kilogramsPerTon;
   return {
-    title: tr('program.name'),
-    subtitle: tr('sheet.subtitle'),
+    title: saidOf(report, 'title'),
+    subtitle: saidOf(report, 'subtitle'),
     meta: [[tr('sheet.version'), version], [tr('sheet.date'), date]],
-    inputs: {
-      title: tr('sheet.inputs'),
-      rows: [[tr('sheet.load'), `${load} t`], [tr('sheet.width'), `${b} cm`],
-        [tr('sheet.floors'), floors], [tr('sheet.bar-diameter'), `${m.barDiameterText} mm`],
-        [tr('sheet.concrete-strength'), `${m.fcuText} kg/cm²`],
-        [tr('sheet.steel-yield'), `${m.fyText} kg/cm²`], [tr('sheet.load-factor'), factor],
-        [tr('sheet.carrying-stress'), `${stress} kg/cm²`]],
-      formula: `${r.concreteStressShare} × fcu + ${r.steelStressShare} × fy × ` +
-        `${percent(r.steelSharePercent)} = ${r.concreteStressShare} × ${m.fcuText} + ` +
-        `${r.steelStressShare} × ${m.fyText} × ${percent(r.steelSharePercent)} = ${stress} kg/cm²`,
-    },
-    steps: {
-      title: tr('sheet.steps'),
-      steps: [
-        { title: tr('sheet.step-required-area'), result: `Ac = ${area} cm²`,
-          formula: [`Ac = n × (${factor} × P) × ${tons} ÷ ${stress}`,
-            `= ${floors} × (${factor} × ${load}) × ${tons} ÷ ${stress} = ${area} cm²`],
-          note: tr('sheet.required-area-note', factor, percent(m.loadIncreasePercentText), tons,
-                   stress) },
-        { title: tr('sheet.step-length'), result: `t = ${length} cm`,
-          formula: [`Ac ÷ b = ${area} ÷ ${b} = ${w.lengthQuotientText}`],
-          note: lengthNote(w, m, r, length) },
-        { title: tr('sheet.step-steel-area'), result: `As = ${steel} cm²`,
-          formula: [`As = max(${r.steelShare} × Ac, ${r.leastSteelShare} × b × t)`,
-            `= max(${r.steelShare} × ${area}, ${r.leastSteelShare} × ${b} × ${length}) = ` +
-              `max(${w.steelShareText}, ${w.leastSteelText}) = ${steel} cm²`],
-          note: w.steelRule === 'share-of-required-area'
-            ? tr('sheet.steel-share-governs', ltr(percent(r.steelSharePercent)))
-            : tr('sheet.least-steel-governs', ltr(percent(r.leastSteelSharePercent))) },
-        { title: tr('sheet.step-bars'), result: `N = ${bars}`,
-          formula: [`As ÷ ${m.barAreaText} = ${steel} ÷ ${m.barAreaText} = ${w.barQuotientText}`],
-          note: barNote(w, m, r, bars) },
-      ],
-    },
-    chosen: {
-      title: tr('sheet.chosen-section'),
-      rows: [[tr('sheet.section'), `${b} × ${length} cm`],
-        [tr('sheet.longitudinal-steel'), `${bars} Φ${m.barDiameterText}`],
-        [tr('sheet.steel-ratio'), `${w.steelRatioPercentText} %`]],
-    },
+    inputs: { title: saidOf(report, 'inputsTitle'), rows: rowsOf(report, 'input'),
+      formula: linesOf(report, 'stressFormula')[0].value },
+    steps: { title: saidOf(report, 'stepsTitle'), steps },
+    chosen: { title: saidOf(report, 'chosenTitle'), rows: rowsOf(report, 'chosen') },
     drawing: {
-      title: tr('sheet.drawing'),
-      label: `${b} × ${length} cm`,
-      legend: [tr('sheet.drawing-assumptions'),
-        tr('sheet.drawing-cover', ltr(`${r.clearCover} mm`)),
-        tr('sheet.drawing-ties', r.tieDiameter),
-        tr('sheet.drawing-bars', m.barDiameterText),
+      title: saidOf(report, 'drawingTitle'),
+      label: linesOf(report, 'documentTitle')[0].text[1],
+      legend: [...linesOf(report, 'assumption').map((line) => said(line.text)),
         ...(clearSpacing ? [tr('sheet.drawing-spacing', ltr(`${clearSpacing} mm`))] : [])],
     },
-    limits: {
-      title: tr('sheet.limits'),
-      lines: [`• ${tr('limits.floors', r.floorNoteLimit)}` +
-          (w.beyondFloorLimit ? tr('sheet.beyond-floor-limit', floors) : ''),
-        `• ${tr('limits.no-wind-loads')}`,
-        `• ${tr('sheet.preliminary')}`],
-    },
+    limits: { title: saidOf(report, 'limitsTitle'), lines: limits },
   };
 }
 
 // The results as plain text, for sharing: as the desktop copies them.
-export const resultsPlainText = ({ load, floors, design }) => [
-  tr('results.heading'),
-  ...[[tr('results.load'), `${load} t`], [tr('design.floors'), floors],
-    [tr('results.required-area'), `${design.requiredAreaText} cm²`],
-    [tr('results.section'), `${design.materials.widthText} × ${design.lengthText} cm`],
-    [tr('results.steel-area'), `${design.steelAreaText} cm²`],
-    [tr('design.bar-count'), `${design.barCountText} Φ${design.materials.barDiameterText}`],
-    [tr('results.bar-diameter'), `${design.materials.barDiameterText} mm`]]
-    .map(([label, value]) => `${label}: ${value}`),
-].join('\n') + '\n';
+export const resultsPlainText = (report) => [saidOf(report, 'resultsHeading'),
+  ...rowsOf(report, 'result').map(([label, value]) => `${label}: ${value}`)].join('\n') + '\n';

@@ -34,6 +34,7 @@ add_custom_command(
     ${CMAKE_CURRENT_SOURCE_DIR}/assemble_page.cmake
     ${PROJECT_SOURCE_DIR}/resources/icons/column-designer.svg
     ${PROJECT_SOURCE_DIR}/resources/notes/notes-picture.svg
+    ${PROJECT_SOURCE_DIR}/calculation/design_report.cpp
     ${COLDESIGN_WEB_DIR}/calculation.js
     ${COLDESIGN_WEB_DIR}/calculation.wasm
     ${COLDESIGN_WEB_DIR}/schedule.js

@@ -1,7 +1,8 @@
-// The calculation sheet of the last successful Results, as the desktop's: the inputs, the
-// materials, the four steps with their formulas from the rules' numbers and the design's own
-// working, the section chosen and its drawing, and the design's limits. Laid out for A4 when
-// printed, which is also how it is saved as PDF; shared as text where the browser can.
+// The calculation sheet of the last successful Results, as the desktop's: the engine's report
+// of the design (the inputs, the materials, the four steps with their formulas and the rules
+// that gave them, the section chosen, the drawing's assumptions and the design's limits) laid
+// out with the section's drawing. Laid out for A4 when printed, which is also how it is saved
+// as PDF; shared as text where the browser can.
 
 import { drawSection } from './section_drawing.js';
 import { pageSheetTitle, resultsPlainText, sheetTexts, sheetTitle } from './messages.js';
@@ -31,8 +32,8 @@ const isoDate = (date) => [date.getFullYear(), date.getMonth() + 1, date.getDate
 
 function sheetContent(sheet, rules, version) {
   const { layout } = sheet;
-  const t = sheetTexts({ ...sheet, clearSpacing: layout?.clearSpacingMm.toFixed(1) },
-                       rules.texts, version, isoDate(sheet.date));
+  const t = sheetTexts(sheet.report, version, isoDate(sheet.date),
+                       layout?.clearSpacingMm.toFixed(1));
   const drawing = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
   drawing.setAttribute('role', 'img');
   drawing.setAttribute('aria-label', t.drawing.label);
@@ -57,11 +58,11 @@ function sheetContent(sheet, rules, version) {
 // `page`: where the sheet goes; `share`: the share button, shown where the browser can share.
 export function createSheetView({ page, print, share, version }, rules) {
   let sheet = null;
-  const title = () => (sheet ? sheetTitle(sheet.design) : pageSheetTitle());
+  const title = () => (sheet ? sheetTitle(sheet.report) : pageSheetTitle());
   print.addEventListener('click', () => window.print());
   share.hidden = typeof navigator.share !== 'function';
   share.addEventListener('click', () => {
-    navigator.share({ title: title(), text: resultsPlainText(sheet) }).catch(() => {
+    navigator.share({ title: title(), text: resultsPlainText(sheet.report) }).catch(() => {
       // The user closed the share sheet, or the browser refused: nothing to undo.
     });
   });
@@ -69,7 +70,7 @@ export function createSheetView({ page, print, share, version }, rules) {
   return {
     title,
     available: () => sheet !== null,
-    // The sheet of a successful Results; null forgets it.
+    // The sheet of a successful Results ({ report, layout, date }); null forgets it.
     show(next) {
       sheet = next;
       page.replaceChildren(...(sheet ? [sheetContent(sheet, rules, version)] : []));

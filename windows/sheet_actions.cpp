@@ -88,9 +88,7 @@ QString SheetActions::suggestedPath() const {
 }
 
 void SheetActions::takeDesign(const ColumnDesignInput& input, const ColumnDesignResult& result) {
-  design_ = SheetContent{.input = input,
-                         .result = result,
-                         .bar_diameter_text = FormatInteger(input.materials.bar_diameter_mm)};
+  design_ = SheetContent{.input = input, .result = result};
   setAvailable(true);
 }
 

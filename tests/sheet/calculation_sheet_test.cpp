@@ -27,7 +27,6 @@ SheetContent Design(const std::string& load, const std::string& floors,
                     const DesignMaterials& materials = {}) {
   SheetContent content;
   content.input = DesignInput(load, floors, materials);
-  content.bar_diameter_text = FormatInteger(materials.bar_diameter_mm);
   content.result = *DesignColumn(content.input);
   content.date = QDate(2026, 12, 7);
   return content;

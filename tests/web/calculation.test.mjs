@@ -270,6 +270,28 @@ test("designWithWorking gives the native results, working and materials' numbers
     ([load, floors, materials]) => calculation.designWithWorking(load, floors, materials));
 });
 
+// The sheet's content comes from the module as catalogue keys the page's texts hold, and its
+// steps end at the results of the same design.
+test("designReport reports the design designWithWorking gives, or nothing where it fails",
+     async () => {
+  const { texts } = await import(pathToFileURL(path.join(webDir, "texts.js")).href);
+  for (const [load, floors, materials] of workingInputs) {
+    const design = calculation.designWithWorking(load, floors, materials);
+    const report = calculation.designReport(load, floors, materials);
+    if (!design.ok) {
+      assert.equal(report, null, `${load} t, ${floors} floors`);
+      continue;
+    }
+    assert.deepEqual(report.filter((line) => line.part === "step").map((line) => line.value),
+      [`Ac = ${design.requiredAreaText} cm²`, `t = ${design.lengthText} cm`,
+        `As = ${design.steelAreaText} cm²`, `N = ${design.barCountText}`]);
+    for (const { part, text: [key] } of report) {
+      assert.ok(part !== undefined && (key === "" || (key in texts("ar") && key in texts("en"))),
+        `${part}: ${key}`);
+    }
+  }
+});
+
 test("the schedule module reads, designs and writes every schedule as the native engine", () => {
   expectSameAnswers(scheduleInputs, scheduleInputs.map(({ csv, height, materials }) =>
     `schedule ${hex(csv)} ${materialsArgs(materials)} ${hex(height)}`),
@@ -300,6 +322,7 @@ test("every function refuses arguments the page never passes", () => {
     [() => calculation.checkMaterials({ ...calculation.rules.defaultMaterials, fcu: 250 }),
       TypeError],
     [() => calculation.designWithWorking("50", "7"), TypeError],
+    [() => calculation.designReport("50", 7, calculation.rules.defaultMaterials), TypeError],
     [() => schedule.designSchedule("mark,load,floors\nC1,5,2", calculation.rules.defaultMaterials,
       "3"), TypeError],
     [() => schedule.designSchedule(new Uint8Array(), calculation.rules.defaultMaterials, 3),

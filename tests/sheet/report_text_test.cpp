@@ -1,0 +1,49 @@
+// A design's report said in the program's language: every text it names is in the catalogue,
+// its arguments filled once each.
+
+#include "sheet/report_text.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QScopeGuard>
+
+#include "translations/program_language.h"
+
+namespace coldesign {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+// Designs whose reports between them name every rule: raised to the least length and bars,
+// raised to a multiple and to an even count, nothing raised, and beyond the floors' limit.
+TEST(ReportText, EveryTextIsInTheCatalogueInEnglish) {
+  UseLanguage(Language::English);
+  const auto back_to_arabic = qScopeGuard([] { UseLanguage(Language::Arabic); });
+  static const QRegularExpression kArabic(u"[\\x{0600}-\\x{06FF}]"_s);
+  for (const auto& [load, floors] :
+       {std::pair{"10", "8"}, {"30", "4"}, {"50", "7"}, {"100", "7"}}) {
+    const ColumnDesignInput input = DesignInput(load, floors, {});
+    for (const ReportLine& line : ReportDesign(input, *DesignColumn(input))) {
+      const ReportText& text = line.text;
+      if (text.key.empty()) continue;  // a formula, the same in every language
+      const QString said = Said(text);
+      EXPECT_FALSE(said.isEmpty() || said == QString::fromUtf8(text.key)) << text.key;
+      EXPECT_FALSE(said.contains(kArabic)) << text.key << ": " << said.toStdString();
+      EXPECT_FALSE(said.contains(QRegularExpression(u"%\\d"_s))) << text.key;
+    }
+  }
+}
+
+// Each place filled once, as QString::arg fills them; a figure with its unit kept together.
+TEST(ReportText, FillsEachPlaceOnce) {
+  EXPECT_EQ(Said(ReportText{"sheet.bars-raised-to-even", {{"%2"}, {"18"}}}),
+            u"قرب الناتج إلى %2 ثم رفع إلى العدد الزوجي 18."_s);
+  EXPECT_EQ(Said(ReportText{"sheet.bars-raised-to-least", {{"4"}}}),
+            u"الناتج أقل من 4، فرفع العدد إلى الحد الأدنى 4 أسياخ."_s);
+  EXPECT_EQ(Said(ReportText{"sheet.drawing-cover", {{"25 mm", true}}}),
+            u"• غطاء خرساني صاف \u202A25 mm\u202C"_s);
+}
+
+}  // namespace
+}  // namespace coldesign

@@ -1,0 +1,133 @@
+// The calculation module's answers read out of its memory (ModuleHeap): the blocks laid out in
+// calculation_module.cpp, materials_module.cpp and report_module.cpp, turned into the objects
+// calculation.js gives.
+
+// The engineer's choices, in the order the modules take and check them.
+export const MATERIALS = ["fcu", "fy", "width", "barDiameter", "loadFactor"];
+
+const FAILURES = ["overflow", "type-mismatch", "materials"];
+// The names of the rules' texts that page_rules gives, in its order; the bar diameters follow.
+const RULE_TEXTS = ["fcu", "fy", "width", "barDiameter", "loadFactor", "leastFcu", "mostFcu",
+  "leastFy", "mostFy", "leastWidth", "mostWidth", "leastLoadFactor", "mostLoadFactor",
+  "floorHeight", "leastFloorHeight", "mostFloorHeight", "steelDensity", "tieDiameter",
+  "clearCover", "floorNoteLimit", "mostMarkBytes", "mostFloors", "mostColumnCount",
+  "mostFileBytes", "mostLevels", "mostHeaderColumns"];
+// The texts of design_with_working's answer, in its order.
+const WORKING_TEXTS = ["requiredAreaText", "lengthText", "steelAreaText", "barCountText",
+  "lengthQuotientText", "roundedLengthText", "steelShareText", "leastSteelText",
+  "barQuotientText", "roundedBarText", "steelRatioPercentText", "widthText", "barDiameterText",
+  "fcuText", "fyText", "loadFactorText", "loadIncreasePercentText", "carryingStressText",
+  "barAreaText"];
+const LENGTH_RULES = ["none", "raised-to-least", "raised-to-multiple"];
+const STEEL_RULES = ["share-of-required-area", "least-of-section"];
+const BAR_RULES = ["none", "raised-to-least", "raised-to-even"];
+export const INPUT_PROBLEMS = [null, "load-empty", "floors-empty", "negative", "unfinished"];
+const LAYOUT_FAILURES = ["invalid-input", "bars-do-not-fit"];
+
+// The design's rules that the page shows and draws with (page_rules' answer at `answer`), as
+// texts copied out of the module: they outlive a fresh instance.
+export function readRules(h, answer) {
+  const at = answer >>> 2;
+  const ruleTexts = Array.from({ length: h.words[at] },
+    (_, i) => h.readTextAt((h.words[at + 1] >>> 2) + 2 * i));
+  const texts = Object.fromEntries(RULE_TEXTS.map((name, i) => [name, ruleTexts[i]]));
+  return Object.freeze({
+    sectionWidthCm: Number(texts.width),
+    barDiameterMm: Number(texts.barDiameter),
+    tieDiameterMm: Number(texts.tieDiameter),
+    clearCoverMm: Number(texts.clearCover),
+    floorNoteLimit: Number(texts.floorNoteLimit),
+    // The rules' numbers as the engine writes them, and the bar diameters sold.
+    texts: Object.freeze(texts),
+    barDiameters: Object.freeze(ruleTexts.slice(RULE_TEXTS.length)),
+    defaultMaterials: Object.freeze(
+      Object.fromEntries(MATERIALS.map((name) => [name, texts[name]]))),
+  });
+}
+
+// design_column's answer: the four results, or on a failure what the steps before it wrote.
+export function readDesign(h, answer) {
+  const at = answer >>> 2;
+  const requiredAreaText = h.readTextAt(at + 1);
+  const lengthText = h.readTextAt(at + 3);
+  const steelAreaText = h.readTextAt(at + 5);
+  const barCountText = h.readTextAt(at + 7);
+  const outcome = h.words[at];
+  if (outcome === 0) {
+    return { ok: true, requiredAreaText, lengthText, steelAreaText, barCountText };
+  }
+  return { ok: false, failure: FAILURES[outcome - 1],
+    partial: { requiredAreaText, lengthText, steelAreaText, barCountText } };
+}
+
+// design_with_working's answer; materials refused give { ok: false, failure: "materials",
+// choice }.
+export function readWorking(h, answer) {
+  const at = answer >>> 2;
+  const { words } = h;
+  const outcome = words[at];
+  if (FAILURES[outcome - 1] === "materials") {
+    return { ok: false, failure: "materials", choice: MATERIALS[words[at + 1] - 1] };
+  }
+  const design = {};
+  WORKING_TEXTS.forEach((name, i) => {
+    design[name] = h.readTextAt(at + 6 + 2 * i);
+  });
+  const [requiredAreaText, lengthText, steelAreaText, barCountText] =
+    WORKING_TEXTS.slice(0, 4).map((name) => design[name]);
+  const working = {
+    lengthRule: LENGTH_RULES[words[at + 2]],
+    steelRule: STEEL_RULES[words[at + 3]],
+    barRule: BAR_RULES[words[at + 4]],
+    beyondFloorLimit: words[at + 5] !== 0,
+  };
+  for (const name of WORKING_TEXTS.slice(4, 11)) working[name] = design[name];
+  const used = {};
+  for (const name of WORKING_TEXTS.slice(11)) used[name] = design[name];
+  const results = { requiredAreaText, lengthText, steelAreaText, barCountText };
+  if (outcome === 0) return { ok: true, ...results, working, materials: used };
+  return { ok: false, failure: FAILURES[outcome - 1], partial: results, working,
+    materials: used };
+}
+
+// guard_text's answer: the caret, which the module counts in UTF-8 bytes, in UTF-16 code units.
+export function readGuarded(h, answer) {
+  const at = answer >>> 2;
+  const address = h.words[at];
+  const size = h.words[at + 1];
+  const caretAt = h.words[at + 2];
+  const text = h.readText(address, size);
+  const caret = text.length === size ? caretAt : h.unitsOf(address, caretAt);
+  return { text, caret, droppedSeparator: h.words[at + 3] !== 0 };
+}
+
+// lay_out_section's answer.
+export function readLayout(h, answer) {
+  const view = new DataView(h.memory.buffer, answer, 32);
+  const outcome = view.getUint32(16, true);
+  if (outcome !== 0) return { ok: false, failure: LAYOUT_FAILURES[outcome - 1] };
+  const count = view.getUint32(12, true);
+  const centres = new Float64Array(h.memory.buffer, view.getUint32(8, true), 2 * count);
+  const bars = [];
+  for (let i = 0; i < centres.length; i += 2) {
+    bars.push({ xMm: centres[i], yMm: centres[i + 1] });
+  }
+  return { ok: true, bars, clearSpacingMm: view.getFloat64(0, true),
+    tieCornerRadiusMm: view.getFloat64(24, true) };
+}
+
+// The parts of a report's lines, in the order of ReportPart (calculation/design_report.h).
+const REPORT_PARTS = ["title", "subtitle", "documentTitle", "inputsTitle", "input",
+  "stressFormula", "stepsTitle", "step", "formula", "note", "chosenTitle", "chosen",
+  "drawingTitle", "assumption", "limitsTitle", "limit", "limitMore", "resultsHeading", "result"];
+
+// design_report's answer (report_module.cpp): its lines, each { part, text: [key, argument…],
+// value }, or null.
+export function readReport(h, answer) {
+  const report = h.readTextAt(answer >>> 2);
+  if (report === "") return null;
+  return report.split("\x1e").map((line) => {
+    const [part, key, value, ...args] = line.split("\x1f");
+    return { part: REPORT_PARTS[part.charCodeAt(0) - 65], text: [key, ...args], value };
+  });
+}
