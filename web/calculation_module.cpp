@@ -131,7 +131,7 @@ const LayoutAnswer* LayOutSectionExport(double width_cm, double length_cm, doubl
   static LayoutAnswer answer{};
   answer = {};
   layout = {};
-  if (!(std::trunc(bar_count) == bar_count && std::fabs(bar_count) <= 1e6)) {
+  if (std::trunc(bar_count) != bar_count || std::fabs(bar_count) > 1e6) {
     answer.outcome = LayoutOutcome::InvalidInput;
     return &answer;
   }
