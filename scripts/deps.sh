@@ -19,11 +19,11 @@ COLDESIGN_TEST_PACKAGES=(
   lld-16 wasi-libc libc++-16-dev-wasm32 libc++abi-16-dev-wasm32 libclang-rt-16-dev-wasm32 nodejs
 )
 
-# Needed to build the page: the WebAssembly toolchain, and the font subsets and icons made at
-# build time.
+# Needed to build the page: the WebAssembly toolchain and its optimiser, and the font subsets and
+# icons made at build time.
 COLDESIGN_WEB_PACKAGES=(
   cmake ninja-build clang-16 lld-16 wasi-libc libc++-16-dev-wasm32 libc++abi-16-dev-wasm32
-  libclang-rt-16-dev-wasm32 libfast-float-dev
+  libclang-rt-16-dev-wasm32 binaryen libfast-float-dev
   python3 python3-fonttools python3-brotli python3-rjsmin python3-rcssmin librsvg2-bin
   fonts-noto-core
 )
