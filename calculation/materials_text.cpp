@@ -1,6 +1,8 @@
 #include "calculation/materials_text.h"
 
 #include <cmath>
+#include <cstddef>
+#include <iterator>
 #include <limits>
 
 #include "calculation/column_schedule.h"
@@ -9,28 +11,16 @@
 namespace coldesign {
 
 std::expected<DesignMaterials, RefusedChoice> ReadMaterials(const MaterialsTexts& texts) {
+  // In the order of MaterialsChoice.
+  const std::optional<std::string_view>* const in_order[] = {
+      &texts.concrete_strength, &texts.steel_yield, &texts.width, &texts.bar_diameter,
+      &texts.load_factor};
   DesignMaterials materials;
-  const struct {
-    const std::optional<std::string_view>& text;
-    void (*set)(DesignMaterials&, double);
-    MaterialsChoice choice;
-    bool whole;
-  } choices[] = {
-      {texts.concrete_strength,
-       [](DesignMaterials& m, double v) { m.concrete_strength_kg_per_cm2 = v; },
-       MaterialsChoice::ConcreteStrength, false},
-      {texts.steel_yield, [](DesignMaterials& m, double v) { m.steel_yield_kg_per_cm2 = v; },
-       MaterialsChoice::SteelYield, false},
-      {texts.width, [](DesignMaterials& m, double v) { m.width_cm = static_cast<int>(v); },
-       MaterialsChoice::Width, true},
-      {texts.bar_diameter,
-       [](DesignMaterials& m, double v) { m.bar_diameter_mm = static_cast<int>(v); },
-       MaterialsChoice::BarDiameter, true},
-      {texts.load_factor, [](DesignMaterials& m, double v) { m.load_factor = v; },
-       MaterialsChoice::LoadFactor, false},
-  };
-  for (const auto& [text, set, choice, whole] : choices) {
+  for (std::size_t i = 0; i < std::size(in_order); ++i) {
+    const std::optional<std::string_view>& text = *in_order[i];
     if (!text) continue;
+    const auto choice = static_cast<MaterialsChoice>(i);
+    const bool whole = choice == MaterialsChoice::Width || choice == MaterialsChoice::BarDiameter;
     const auto value = ParseNumberStrict(*text);
     if (!value) return std::unexpected(RefusedChoice{choice, ChoiceProblem::NotANumber});
     if (whole && *value != std::trunc(*value)) {
@@ -39,7 +29,23 @@ std::expected<DesignMaterials, RefusedChoice> ReadMaterials(const MaterialsTexts
     if (whole && std::fabs(*value) > std::numeric_limits<int>::max()) {
       return std::unexpected(RefusedChoice{choice, ChoiceProblem::OutOfRange});
     }
-    set(materials, *value);
+    switch (choice) {
+      case MaterialsChoice::ConcreteStrength:
+        materials.concrete_strength_kg_per_cm2 = *value;
+        break;
+      case MaterialsChoice::SteelYield:
+        materials.steel_yield_kg_per_cm2 = *value;
+        break;
+      case MaterialsChoice::Width:
+        materials.width_cm = static_cast<int>(*value);
+        break;
+      case MaterialsChoice::BarDiameter:
+        materials.bar_diameter_mm = static_cast<int>(*value);
+        break;
+      case MaterialsChoice::LoadFactor:
+        materials.load_factor = *value;
+        break;
+    }
     // The choices after this one still hold their defaults, which are in range.
     if (CheckMaterials(materials)) {
       return std::unexpected(RefusedChoice{choice, ChoiceProblem::OutOfRange});

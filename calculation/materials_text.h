@@ -12,11 +12,11 @@ namespace coldesign {
 // the fields accept them (ASCII, Arabic-Indic or Persian digits, "." or "٫"). A choice not given
 // keeps its default.
 struct MaterialsTexts {
-  std::optional<std::string_view> concrete_strength;  // fcu, kg/cm²
-  std::optional<std::string_view> steel_yield;        // fy, kg/cm²
-  std::optional<std::string_view> width;              // b, whole cm
-  std::optional<std::string_view> bar_diameter;       // d, whole mm
-  std::optional<std::string_view> load_factor;
+  std::optional<std::string_view> concrete_strength = std::nullopt;  // fcu, kg/cm²
+  std::optional<std::string_view> steel_yield = std::nullopt;        // fy, kg/cm²
+  std::optional<std::string_view> width = std::nullopt;              // b, whole cm
+  std::optional<std::string_view> bar_diameter = std::nullopt;       // d, whole mm
+  std::optional<std::string_view> load_factor = std::nullopt;
 };
 
 // Why a choice's text is refused. Its range, named to the user with it, is the rules table's.
