@@ -76,31 +76,10 @@ async function downloadedColumns(page) {
 }
 
 describe('a large file', () => {
-  test('20,000 columns fill without a pause over 250 ms; added and edited rows are designed ' +
-       'as shown', async () => {
+  // How long its tasks take is the schedule benchmark's (bench/web/schedule_bench.mjs).
+  test('20,000 columns fill rows drawn as they come into sight; added and edited rows are ' +
+       'designed as shown', async () => {
     const page = await schedulePage();
-    // The longest task from a file's choice on: neither the page's own loading nor the test's
-    // handing over of the file (the task that ends in the choice) is counted.
-    await page.evaluate(() => {
-      let chosen = Infinity;
-      window.addEventListener('change', () => {
-        chosen = performance.now();
-        window.longestTask = 0;
-      }, { capture: true });
-      new PerformanceObserver((list) => {
-        for (const entry of list.getEntries()) {
-          if (entry.startTime >= chosen) {
-            window.longestTask = Math.max(window.longestTask, entry.duration);
-          }
-        }
-      }).observe({ type: 'longtask' });
-    });
-    // A file of 200 columns first, on the same machine at the same moment: the work that does
-    // not grow with the file (a busy machine's slowness too) is in its longest task.
-    await openFile(page, 'small.csv', buildingFile(200));
-    await scheduleShown(page);
-    await page.waitForSelector('#ScheduleAddRow:not([disabled])');
-    const smallFileTask = await page.evaluate(() => window.longestTask);
     await openFile(page, 'building.csv', buildingFile(20_000));
     // While the file is read and designed, the table of columns takes nothing in.
     await page.waitForFunction(() => document.getElementById('ScheduleColumns').parentElement
@@ -144,11 +123,6 @@ describe('a large file', () => {
     assert.deepEqual([columns.get('NEW'), columns.get('C19999'), columns.get('C19998')],
                      [{ count: '5', floors: '3' }, { count: '7', floors: '7' },
                       { count: '3', floors: '6' }]);
-    // No pause over 250 ms, or on a machine so busy that the small file's own took longer, none
-    // over three times that: work that grows with the file would pass neither.
-    const longest = await page.evaluate(() => window.longestTask);
-    assert.ok(longest <= Math.max(250, 3 * smallFileTask),
-              `the longest task took ${longest} ms, with 200 columns ${smallFileTask} ms`);
     await page.close();
   });
 
