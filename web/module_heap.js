@@ -1,5 +1,6 @@
-// The calculation module's memory as calculation.js uses it: one instance at a time, a scratch
-// block of its heap that holds the inputs of every call, and the texts of its answers read out.
+// A module's memory as its glue uses it: one instance at a time, a scratch block of its heap
+// that holds the inputs of every call, and the texts of its answers read out. calculation.js
+// keeps one for every call; schedule.js takes a fresh one for each schedule.
 
 // Inputs up to this many UTF-16 code units are encoded here rather than by TextEncoder, whose
 // call costs more than the whole calculation on short texts.
@@ -10,6 +11,9 @@ const HAND_DECODED_BYTES = 64;
 // A WebAssembly memory never shrinks: after a call on a huge input (a pasted megabyte, say)
 // has grown it past this, the module starts afresh with a new instance and a small memory.
 const KEPT_MEMORY_BYTES = 4 * 1024 * 1024;
+// The scratch block grows to the next power of two up to this size, and past it to the size
+// asked: a schedule file of a hundred megabytes is not given room for two hundred.
+const DOUBLED_SCRATCH_BYTES = 1024 * 1024;
 
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
@@ -67,7 +71,8 @@ export class ModuleHeap {
     if (this.scratch !== 0) this.exports.free(this.scratch);
     this.scratchSize = 0;
     let wanted = 256;
-    while (wanted < size) wanted *= 2;
+    while (wanted < size && wanted < DOUBLED_SCRATCH_BYTES) wanted *= 2;
+    wanted = Math.max(wanted, size);
     this.scratch = this.exports.alloc(wanted);
     if (this.scratch === 0) throw new Error(`${this.name} is out of memory`);
     this.scratchSize = wanted;

@@ -3,7 +3,9 @@
 // functions. Each call runs in an instance of its own, whose memory, however large the file,
 // goes when the call is done.
 
-import { MATERIALS, checkMaterials, checkText, compileModule } from './calculation.js';
+import { MATERIALS, checkMaterials, checkText } from './calculation.js';
+import { ModuleHeap } from './module_heap.js';
+import { compileModule } from './module_loader.js';
 
 const FIELDS = [null, 'mark', 'load', 'floors', 'count'];
 const PROBLEMS = ['missing-value', 'mark-too-long', 'not-a-number', 'negative-load',
@@ -15,37 +17,13 @@ const PROBLEMS = ['missing-value', 'mark-too-long', 'not-a-number', 'negative-lo
 const FORMULA_START = /^'*[=+\-@\t\r]/;
 const OUTCOMES = ['designed', 'some-level-failed', 'input', 'materials', 'floor-height'];
 
-// Writes the texts (strings, or bytes as a Uint8Array) into one block of the instance's memory,
-// and after them the table of their addresses and sizes, which the module reads as an array of
-// TextView; returns the table's address.
-function writeTextList(exports, items) {
-  const encoder = new TextEncoder();
-  const bytes = items.map((item) => (typeof item === 'string' ? encoder.encode(item) : item));
-  const size = bytes.reduce((sum, item) => sum + item.length, 0);
-  const tableOffset = (size + 3) & ~3;
-  const block = exports.alloc(tableOffset + 8 * bytes.length);
-  if (block === 0) throw new Error('schedule.wasm is out of memory');
-  const heap = new Uint8Array(exports.memory.buffer);
-  const table = new Uint32Array(exports.memory.buffer, block + tableOffset, 2 * bytes.length);
-  let at = block;
-  bytes.forEach((item, i) => {
-    heap.set(item, at);
-    table[2 * i] = at;
-    table[2 * i + 1] = item.length;
-    at += item.length;
-  });
-  return block + tableOffset;
-}
-
 // The schedule's answer read out of the instance (ScheduleAnswer in schedule_module.cpp), packed
 // for a table of hundreds of thousands of levels: every text of the answer in one string, cut at
 // `ends` (UTF-16 offsets), and the columns and levels as arrays of text indices; only the types
 // are made into objects. A refusal is an object of its own.
-function readSchedule(exports, answer) {
-  const memory = exports.memory.buffer;
-  const words = new Uint32Array(memory);
-  const decoder = new TextDecoder();
-  const readText = (address, size) => decoder.decode(new Uint8Array(memory, address, size));
+function readSchedule(h, answer) {
+  h.refreshViews();
+  const { heap, words } = h;
   const at = answer >>> 2;
   const outcome = OUTCOMES[words[at]];
   if (outcome === 'materials') {
@@ -54,10 +32,10 @@ function readSchedule(exports, answer) {
   if (outcome === 'floor-height') return { ok: false, problem: outcome };
   if (outcome === 'input') {
     return { ok: false, problem: outcome, line: words[at + 2], field: FIELDS[words[at + 3]],
-      kind: PROBLEMS[words[at + 4]], column: readText(words[at + 5], words[at + 6]) };
+      kind: PROBLEMS[words[at + 4]], column: h.readText(words[at + 5], words[at + 6]) };
   }
-  const csv = new Uint8Array(memory, words[at + 7], words[at + 8]).slice();
-  const header = readText(words[at + 9], words[at + 10]).split(',');
+  const csv = heap.slice(words[at + 7], words[at + 7] + words[at + 8]);
+  const header = h.readText(words[at + 9], words[at + 10]).split(',');
   const byteEnds = words.subarray(words[at + 15] >>> 2);
   const numbers = words.subarray(words[at + 16] >>> 2);
   let text = 0;
@@ -101,8 +79,8 @@ function readSchedule(exports, answer) {
   text += 2;
 
   // Each text's end in UTF-16 units, counted from the UTF-8 bytes (the same when all are ASCII).
-  const textBytes = new Uint8Array(memory, words[at + 13], words[at + 14]);
-  const texts = decoder.decode(textBytes);
+  const textBytes = heap.subarray(words[at + 13], words[at + 13] + words[at + 14]);
+  const texts = h.readText(words[at + 13], words[at + 14]);
   const ends = byteEnds.slice(0, text);
   if (texts.length !== textBytes.length) {
     for (let i = 0, byte = 0, unit = 0; i < text; i++) {
@@ -177,10 +155,9 @@ function bind(module, imports) {
     if (!(csv instanceof Uint8Array)) throw new TypeError('csv must be a Uint8Array');
     checkMaterials(materials);
     checkText(floorHeightText, 'floorHeightText');
-    const { exports } = new WebAssembly.Instance(module, imports);
-    exports._initialize();
+    const h = new ModuleHeap(module, imports, 'schedule.wasm');
     const texts = [...MATERIALS.map((name) => materials[name]), floorHeightText, csv];
-    return readSchedule(exports, exports.design_schedule_csv(writeTextList(exports, texts)));
+    return readSchedule(h, h.exports.design_schedule_csv(h.writeTextList(texts)));
   };
   const designScheduleRows = (rows, materials, floorHeightText) => {
     checkRows(rows);
