@@ -1,7 +1,8 @@
 # Assembles the page into OUTPUT_DIR beside the modules and their glue (calculation.js,
 # calculation.wasm, schedule.js and schedule.wasm, already there): the page's files with the
-# credits filled in, its texts from the program's catalogue, the font subsets, the icons, and last
-# the service worker, whose build hash changes with any file.
+# credits filled in, its texts from the program's catalogue, the names of the modules'
+# enumerations (module_contract.js), the font subsets, the icons, and last the service worker,
+# whose build hash changes with any file.
 #
 # cmake -DSOURCE_DIR=<repo> -DOUTPUT_DIR=<dir> -DDEVELOPER_NAME=<text> -DSUPPORT_PHONE=<text>
 #       -DPROGRAM_VERSION=<version> -DPYTHON=<program> -DPYFTSUBSET=<program>
@@ -66,6 +67,10 @@ escape_html("${DEVELOPER_NAME}" COLDESIGN_DEVELOPER_NAME)
 escape_html("${SUPPORT_PHONE}" COLDESIGN_SUPPORT_PHONE)
 escape_html("${PROGRAM_VERSION}" COLDESIGN_VERSION)
 configure_file(${page_dir}/index.html ${OUTPUT_DIR}/index.html @ONLY)
+# module_contract.js, the names of the enumerations the modules answer with, from the C++.
+execute_process(
+  COMMAND ${PYTHON} ${page_dir}/module_contract.py ${SOURCE_DIR} ${OUTPUT_DIR}/module_contract.js
+  COMMAND_ERROR_IS_FATAL ANY)
 # texts.js, and the Arabic texts in index.html and the manifest; fails on a key the catalogue
 # lacks.
 execute_process(

@@ -1,11 +1,18 @@
 // The calculation module's answers read out of its memory (ModuleHeap): the blocks laid out in
 // calculation_module.cpp, materials_module.cpp and report_module.cpp, turned into the objects
-// calculation.js gives.
+// calculation.js gives. The enumerations' names come from module_contract.js, which the build
+// writes from the C++.
+
+import {
+  BAR_RULES, DESIGN_FAILURES as FAILURES, INPUT_PROBLEMS, LAYOUT_FAILURES, REPORT_PARTS,
+  STEEL_RULES,
+} from "./module_contract.js";
+
+export { INPUT_PROBLEMS };
 
 // The engineer's choices, in the order the modules take and check them.
 export const MATERIALS = ["fcu", "fy", "width", "barDiameter", "loadFactor"];
 
-const FAILURES = ["overflow", "type-mismatch", "materials"];
 // The names of the rules' texts that page_rules gives, in its order; the bar diameters follow.
 const RULE_TEXTS = ["fcu", "fy", "width", "barDiameter", "loadFactor", "leastFcu", "mostFcu",
   "leastFy", "mostFy", "leastWidth", "mostWidth", "leastLoadFactor", "mostLoadFactor",
@@ -18,11 +25,8 @@ const WORKING_TEXTS = ["requiredAreaText", "lengthText", "steelAreaText", "barCo
   "barQuotientText", "roundedBarText", "steelRatioPercentText", "widthText", "barDiameterText",
   "fcuText", "fyText", "loadFactorText", "loadIncreasePercentText", "carryingStressText",
   "barAreaText"];
+// LengthRule's names but the last, which the page has always called "raised-to-multiple".
 const LENGTH_RULES = ["none", "raised-to-least", "raised-to-multiple"];
-const STEEL_RULES = ["share-of-required-area", "least-of-section"];
-const BAR_RULES = ["none", "raised-to-least", "raised-to-even"];
-export const INPUT_PROBLEMS = [null, "load-empty", "floors-empty", "negative", "unfinished"];
-const LAYOUT_FAILURES = ["invalid-input", "bars-do-not-fit"];
 
 // The design's rules that the page shows and draws with (page_rules' answer at `answer`), as
 // texts copied out of the module: they outlive a fresh instance.
@@ -115,11 +119,6 @@ export function readLayout(h, answer) {
   return { ok: true, bars, clearSpacingMm: view.getFloat64(0, true),
     tieCornerRadiusMm: view.getFloat64(24, true) };
 }
-
-// The parts of a report's lines, in the order of ReportPart (calculation/design_report.h).
-const REPORT_PARTS = ["title", "subtitle", "documentTitle", "inputsTitle", "input",
-  "stressFormula", "stepsTitle", "step", "formula", "note", "chosenTitle", "chosen",
-  "drawingTitle", "assumption", "limitsTitle", "limit", "limitMore", "resultsHeading", "result"];
 
 // design_report's answer (report_module.cpp): its lines, each { part, text: [key, argument…],
 // value }, or null.

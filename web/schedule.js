@@ -4,18 +4,13 @@
 // goes when the call is done.
 
 import { MATERIALS, checkMaterials, checkText } from './calculation.js';
+import { SCHEDULE_FIELDS as FIELDS, SCHEDULE_OUTCOMES as OUTCOMES,
+  SCHEDULE_PROBLEMS as PROBLEMS } from './module_contract.js';
 import { ModuleHeap } from './module_heap.js';
 import { compileModule } from './module_loader.js';
 
-const FIELDS = [null, 'mark', 'load', 'floors', 'count'];
-const PROBLEMS = ['missing-value', 'mark-too-long', 'not-a-number', 'negative-load',
-  'not-whole-number', 'floors-out-of-range', 'count-out-of-range', 'file-too-large', 'no-header',
-  'not-utf8', 'unknown-column', 'repeated-column', 'missing-column', 'no-rows', 'unclosed-quote',
-  'text-after-quote', 'too-many-values', 'too-many-levels', 'header-too-long',
-  'mark-not-printable'];
 // What the engine's CSV writers put a quote before; its table reader takes one such quote off.
 const FORMULA_START = /^'*[=+\-@\t\r]/;
-const OUTCOMES = ['designed', 'some-level-failed', 'input', 'materials', 'floor-height'];
 
 // The schedule's answer read out of the instance (ScheduleAnswer in schedule_module.cpp), packed
 // for a table of hundreds of thousands of levels: every text of the answer in one string, cut at

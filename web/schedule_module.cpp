@@ -32,7 +32,13 @@ using coldesign::web::TextView;
 using coldesign::web::View;
 using coldesign::web::ViewOf;
 
-enum class ScheduleOutcome : std::uint32_t { Designed, SomeLevelFailed, Input, Materials, Height };
+enum class ScheduleOutcome : std::uint32_t {
+  Designed,
+  SomeLevelFailed,
+  Input,
+  Materials,
+  FloorHeight
+};
 
 // The schedule for the page's tables as two streams, read in this order: for each column its
 // load (a text), its type's index, whether another column repeats its mark and its number of
@@ -118,7 +124,7 @@ std::expected<ScheduleOptions, const ScheduleAnswer*> OptionsOf(const TextView* 
   if (!materials)
     return std::unexpected(Refused(ScheduleOutcome::Materials, ChoiceCode(materials.error())));
   const auto height = coldesign::ReadFloorHeight(View(texts[kMaterialsTexts]));
-  if (!height) return std::unexpected(Refused(ScheduleOutcome::Height, 0));
+  if (!height) return std::unexpected(Refused(ScheduleOutcome::FloorHeight, 0));
   return ScheduleOptions{*materials, *height};
 }
 
