@@ -155,7 +155,7 @@ class Design {
         working_->rounded_length_text = FormatInteger(*rounded);
       }
       working_->length_rule = length->raised_to_least  ? LengthRule::RaisedToLeast
-                              : length->raised_by_rule ? LengthRule::RaisedToMultipleOfFive
+                              : length->raised_by_rule ? LengthRule::RaisedToMultiple
                                                        : LengthRule::None;
     }
     AssignInteger(result_.length_text, length->value);

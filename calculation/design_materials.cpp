@@ -17,11 +17,11 @@ bool Within(double value, double least, double most) { return value >= least && 
 std::optional<MaterialsChoice> CheckMaterials(const DesignMaterials& materials) {
   if (!Within(materials.concrete_strength_kg_per_cm2, rules::kLeastConcreteStrengthKgPerCm2,
               rules::kMostConcreteStrengthKgPerCm2)) {
-    return MaterialsChoice::ConcreteStrength;
+    return MaterialsChoice::Fcu;
   }
   if (!Within(materials.steel_yield_kg_per_cm2, rules::kLeastSteelYieldKgPerCm2,
               rules::kMostSteelYieldKgPerCm2)) {
-    return MaterialsChoice::SteelYield;
+    return MaterialsChoice::Fy;
   }
   if (materials.width_cm < rules::kLeastSectionWidthCm ||
       materials.width_cm > rules::kMostSectionWidthCm) {

@@ -17,8 +17,9 @@ struct DesignMaterials {
   friend bool operator==(const DesignMaterials&, const DesignMaterials&) = default;
 };
 
-// The choices, in the order they are checked.
-enum class MaterialsChoice { ConcreteStrength, SteelYield, Width, BarDiameter, LoadFactor };
+// The choices, in the order they are checked: the concrete's strength fcu, the steel's yield fy,
+// the section's width, the bar's diameter, the load factor.
+enum class MaterialsChoice { Fcu, Fy, Width, BarDiameter, LoadFactor };
 
 // The first choice outside its range in the rules table, or none.
 std::optional<MaterialsChoice> CheckMaterials(const DesignMaterials& materials);

@@ -29,7 +29,7 @@ enum class When : std::uint8_t {
   BarsRaisedToEven,
   BeyondFloorLimit,
 };
-static_assert(static_cast<int>(LengthRule::RaisedToMultipleOfFive) == 2 &&
+static_assert(static_cast<int>(LengthRule::RaisedToMultiple) == 2 &&
               static_cast<int>(SteelRule::LeastOfSection) == 1 &&
               static_cast<int>(BarRule::RaisedToEven) == 2);
 

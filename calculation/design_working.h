@@ -6,8 +6,9 @@
 
 namespace coldesign {
 
-// Which rule set the length, beyond rounding the quotient to a whole centimetre.
-enum class LengthRule { None, RaisedToLeast, RaisedToMultipleOfFive };
+// Which rule set the length, beyond rounding the quotient to a whole centimetre: the least
+// length, or the multiple of the length step.
+enum class LengthRule { None, RaisedToLeast, RaisedToMultiple };
 
 // Which of the two steel rules gave the steel area.
 enum class SteelRule { ShareOfRequiredArea, LeastOfSection };

@@ -30,10 +30,10 @@ std::expected<DesignMaterials, RefusedChoice> ReadMaterials(const MaterialsTexts
       return std::unexpected(RefusedChoice{choice, ChoiceProblem::OutOfRange});
     }
     switch (choice) {
-      case MaterialsChoice::ConcreteStrength:
+      case MaterialsChoice::Fcu:
         materials.concrete_strength_kg_per_cm2 = *value;
         break;
-      case MaterialsChoice::SteelYield:
+      case MaterialsChoice::Fy:
         materials.steel_yield_kg_per_cm2 = *value;
         break;
       case MaterialsChoice::Width:

@@ -141,12 +141,12 @@ Message ProblemMessage(ScheduleProblem problem) {
 
 Message MaterialsMessage(MaterialsChoice choice) {
   switch (choice) {
-    case MaterialsChoice::ConcreteStrength:
+    case MaterialsChoice::Fcu:
       return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "مقاومة الخرسانة fcu من %1 إلى %2 kg/cm²",
                                      "materials.concrete-strength-range"),
                   Figure(rules::kLeastConcreteStrengthKgPerCm2),
                   Figure(rules::kMostConcreteStrengthKgPerCm2));
-    case MaterialsChoice::SteelYield:
+    case MaterialsChoice::Fy:
       return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "إجهاد خضوع الحديد fy من %1 إلى %2 kg/cm²",
                                      "materials.steel-yield-range"),
                   Figure(rules::kLeastSteelYieldKgPerCm2), Figure(rules::kMostSteelYieldKgPerCm2));

@@ -4,14 +4,16 @@
 // writes from the C++.
 
 import {
-  BAR_RULES, DESIGN_FAILURES as FAILURES, INPUT_PROBLEMS, LAYOUT_FAILURES, REPORT_PARTS,
-  STEEL_RULES,
+  BAR_RULES, DESIGN_ANSWER, DESIGN_FAILURES as FAILURES, GUARD_ANSWER, INPUT_PROBLEMS,
+  LAYOUT_ANSWER, LAYOUT_FAILURES, LENGTH_RULES, MATERIALS, REPORT_PARTS, RULES_ANSWER,
+  STEEL_RULES, WORKING_ANSWER,
 } from "./module_contract.js";
 
-export { INPUT_PROBLEMS };
+// The engineer's choices (MATERIALS) are in the order the modules take and check them.
+export { INPUT_PROBLEMS, MATERIALS };
 
-// The engineer's choices, in the order the modules take and check them.
-export const MATERIALS = ["fcu", "fy", "width", "barDiameter", "loadFactor"];
+// The word of the module's memory at an answer's field (a byte offset of module_contract.js).
+const wordAt = (answer, offset) => (answer + offset) >>> 2;
 
 // The names of the rules' texts that page_rules gives, in its order; the bar diameters follow.
 const RULE_TEXTS = ["fcu", "fy", "width", "barDiameter", "loadFactor", "leastFcu", "mostFcu",
@@ -25,15 +27,13 @@ const WORKING_TEXTS = ["requiredAreaText", "lengthText", "steelAreaText", "barCo
   "barQuotientText", "roundedBarText", "steelRatioPercentText", "widthText", "barDiameterText",
   "fcuText", "fyText", "loadFactorText", "loadIncreasePercentText", "carryingStressText",
   "barAreaText"];
-// LengthRule's names but the last, which the page has always called "raised-to-multiple".
-const LENGTH_RULES = ["none", "raised-to-least", "raised-to-multiple"];
 
 // The design's rules that the page shows and draws with (page_rules' answer at `answer`), as
 // texts copied out of the module: they outlive a fresh instance.
 export function readRules(h, answer) {
-  const at = answer >>> 2;
-  const ruleTexts = Array.from({ length: h.words[at] },
-    (_, i) => h.readTextAt((h.words[at + 1] >>> 2) + 2 * i));
+  const first = h.words[wordAt(answer, RULES_ANSWER.texts)] >>> 2;
+  const ruleTexts = Array.from({ length: h.words[wordAt(answer, RULES_ANSWER.count)] },
+    (_, i) => h.readTextAt(first + 2 * i));
   const texts = Object.fromEntries(RULE_TEXTS.map((name, i) => [name, ruleTexts[i]]));
   return Object.freeze({
     sectionWidthCm: Number(texts.width),
@@ -51,12 +51,12 @@ export function readRules(h, answer) {
 
 // design_column's answer: the four results, or on a failure what the steps before it wrote.
 export function readDesign(h, answer) {
-  const at = answer >>> 2;
-  const requiredAreaText = h.readTextAt(at + 1);
-  const lengthText = h.readTextAt(at + 3);
-  const steelAreaText = h.readTextAt(at + 5);
-  const barCountText = h.readTextAt(at + 7);
-  const outcome = h.words[at];
+  const text = (offset) => h.readTextAt(wordAt(answer, offset));
+  const requiredAreaText = text(DESIGN_ANSWER.requiredArea);
+  const lengthText = text(DESIGN_ANSWER.length);
+  const steelAreaText = text(DESIGN_ANSWER.steelArea);
+  const barCountText = text(DESIGN_ANSWER.barCount);
+  const outcome = h.words[wordAt(answer, DESIGN_ANSWER.outcome)];
   if (outcome === 0) {
     return { ok: true, requiredAreaText, lengthText, steelAreaText, barCountText };
   }
@@ -67,23 +67,23 @@ export function readDesign(h, answer) {
 // design_with_working's answer; materials refused give { ok: false, failure: "materials",
 // choice }.
 export function readWorking(h, answer) {
-  const at = answer >>> 2;
-  const { words } = h;
-  const outcome = words[at];
+  const word = (offset) => h.words[wordAt(answer, offset)];
+  const outcome = word(WORKING_ANSWER.outcome);
   if (FAILURES[outcome - 1] === "materials") {
-    return { ok: false, failure: "materials", choice: MATERIALS[words[at + 1] - 1] };
+    return { ok: false, failure: "materials", choice: MATERIALS[word(WORKING_ANSWER.choice) - 1] };
   }
   const design = {};
+  const first = wordAt(answer, WORKING_ANSWER.texts);
   WORKING_TEXTS.forEach((name, i) => {
-    design[name] = h.readTextAt(at + 6 + 2 * i);
+    design[name] = h.readTextAt(first + 2 * i);
   });
   const [requiredAreaText, lengthText, steelAreaText, barCountText] =
     WORKING_TEXTS.slice(0, 4).map((name) => design[name]);
   const working = {
-    lengthRule: LENGTH_RULES[words[at + 2]],
-    steelRule: STEEL_RULES[words[at + 3]],
-    barRule: BAR_RULES[words[at + 4]],
-    beyondFloorLimit: words[at + 5] !== 0,
+    lengthRule: LENGTH_RULES[word(WORKING_ANSWER.lengthRule)],
+    steelRule: STEEL_RULES[word(WORKING_ANSWER.steelRule)],
+    barRule: BAR_RULES[word(WORKING_ANSWER.barRule)],
+    beyondFloorLimit: word(WORKING_ANSWER.beyondFloorLimit) !== 0,
   };
   for (const name of WORKING_TEXTS.slice(4, 11)) working[name] = design[name];
   const used = {};
@@ -96,28 +96,29 @@ export function readWorking(h, answer) {
 
 // guard_text's answer: the caret, which the module counts in UTF-8 bytes, in UTF-16 code units.
 export function readGuarded(h, answer) {
-  const at = answer >>> 2;
-  const address = h.words[at];
-  const size = h.words[at + 1];
-  const caretAt = h.words[at + 2];
+  const word = (offset) => h.words[wordAt(answer, offset)];
+  const address = word(GUARD_ANSWER.text);
+  const size = word(GUARD_ANSWER.text + 4);
+  const caretAt = word(GUARD_ANSWER.caret);
   const text = h.readText(address, size);
   const caret = text.length === size ? caretAt : h.unitsOf(address, caretAt);
-  return { text, caret, droppedSeparator: h.words[at + 3] !== 0 };
+  return { text, caret, droppedSeparator: word(GUARD_ANSWER.droppedSeparator) !== 0 };
 }
 
 // lay_out_section's answer.
 export function readLayout(h, answer) {
-  const view = new DataView(h.memory.buffer, answer, 32);
-  const outcome = view.getUint32(16, true);
+  const view = new DataView(h.memory.buffer, answer);
+  const outcome = view.getUint32(LAYOUT_ANSWER.outcome, true);
   if (outcome !== 0) return { ok: false, failure: LAYOUT_FAILURES[outcome - 1] };
-  const count = view.getUint32(12, true);
-  const centres = new Float64Array(h.memory.buffer, view.getUint32(8, true), 2 * count);
+  const count = view.getUint32(LAYOUT_ANSWER.barCount, true);
+  const centres = new Float64Array(h.memory.buffer, view.getUint32(LAYOUT_ANSWER.bars, true),
+    2 * count);
   const bars = [];
   for (let i = 0; i < centres.length; i += 2) {
     bars.push({ xMm: centres[i], yMm: centres[i + 1] });
   }
-  return { ok: true, bars, clearSpacingMm: view.getFloat64(0, true),
-    tieCornerRadiusMm: view.getFloat64(24, true) };
+  return { ok: true, bars, clearSpacingMm: view.getFloat64(LAYOUT_ANSWER.clearSpacingMm, true),
+    tieCornerRadiusMm: view.getFloat64(LAYOUT_ANSWER.tieCornerRadiusMm, true) };
 }
 
 // design_report's answer (report_module.cpp): its lines, each { part, text: [key, argument…],

@@ -1,7 +1,7 @@
 // The calculation's C interface for the WebAssembly module. Texts cross as UTF-8 bytes in the
 // module's memory: the caller writes them into blocks from `alloc`, and reads the answers from
-// a block that stays valid until the next call of the same function. calculation.js reads the
-// answers at the offsets asserted below (wasm32: 4-byte pointers).
+// a block that stays valid until the next call of the same function, laid out in
+// module_answers.h.
 
 #include <cmath>
 #include <cstddef>
@@ -15,6 +15,7 @@
 #include "calculation/input_guard.h"
 #include "calculation/numeric_text.h"
 #include "calculation/section_layout.h"
+#include "web/module_answers.h"
 #include "web/module_text.h"
 
 #define COLDESIGN_EXPORT(name) extern "C" __attribute__((export_name(name)))
@@ -23,42 +24,13 @@ namespace {
 
 std::string_view View(const char* text, std::size_t size) { return {text, size}; }
 
-using coldesign::web::TextView;
+using coldesign::web::DesignAnswer;
+using coldesign::web::DesignOutcome;
+using coldesign::web::GuardAnswer;
+using coldesign::web::InputAnswer;
+using coldesign::web::LayoutAnswer;
+using coldesign::web::LayoutOutcome;
 using coldesign::web::ViewOf;
-
-enum class DesignOutcome : std::uint32_t { Ok, Overflow, TypeMismatch };
-
-struct DesignAnswer {
-  DesignOutcome outcome;
-  TextView required_area;
-  TextView length;
-  TextView steel_area;
-  TextView bar_count;
-};
-
-enum class InputAnswer : std::uint32_t { Accepted, LoadEmpty, FloorsEmpty, Negative, Unfinished };
-
-struct GuardAnswer {
-  TextView text;
-  std::uint32_t caret;  // in bytes of the text
-  std::uint32_t dropped_separator;
-};
-
-enum class LayoutOutcome : std::uint32_t { Ok, InvalidInput, BarsDoNotFit };
-
-struct LayoutAnswer {
-  double clear_spacing_mm;
-  const coldesign::BarCentre* bars;  // x and y of each bar, in mm
-  std::uint32_t bar_count;
-  LayoutOutcome outcome;
-  double tie_corner_radius_mm;  // of the tie round a bar of the diameter given
-};
-
-static_assert(offsetof(DesignAnswer, required_area) == 4 && sizeof(DesignAnswer) == 36);
-static_assert(offsetof(GuardAnswer, caret) == 8 && sizeof(GuardAnswer) == 16);
-static_assert(offsetof(LayoutAnswer, bars) == 8 && offsetof(LayoutAnswer, outcome) == 16 &&
-              offsetof(LayoutAnswer, tie_corner_radius_mm) == 24);
-static_assert(sizeof(coldesign::BarCentre) == 16);
 
 }  // namespace
 

@@ -1,7 +1,7 @@
 // The calculation module's functions for the engineer's materials and the design's working.
 // Each takes its texts as an array of TextView that calculation.js writes into the module's
-// memory, and answers with a block that stays valid until the next call of the same function;
-// calculation.js reads the answers at the offsets asserted below (wasm32).
+// memory, and answers with a block that stays valid until the next call of the same function,
+// laid out in module_answers.h.
 
 #include <array>
 #include <cstddef>
@@ -15,6 +15,7 @@
 #include "calculation/design_rules.h"
 #include "calculation/materials_text.h"
 #include "calculation/numeric_text.h"
+#include "web/module_answers.h"
 #include "web/module_materials.h"
 #include "web/module_text.h"
 
@@ -25,34 +26,12 @@ namespace {
 namespace rules = coldesign::rules;
 using coldesign::web::ChoiceCode;
 using coldesign::web::MaterialsOf;
+using coldesign::web::RulesAnswer;
 using coldesign::web::TextView;
 using coldesign::web::View;
 using coldesign::web::ViewOf;
-
-// The rules' numbers that the page shows and checks with, as the engine writes them, in this
-// order; the bar diameters sold come last.
-struct RulesAnswer {
-  std::uint32_t count;
-  const TextView* texts;
-};
-
-// --- The design with its working
-
-enum class WorkingOutcome : std::uint32_t { Ok, Overflow, TypeMismatch, Materials };
-
-struct WorkingAnswer {
-  WorkingOutcome outcome;
-  std::uint32_t choice;  // for Materials: 1 + the choice out of range
-  std::uint32_t length_rule;
-  std::uint32_t steel_rule;
-  std::uint32_t bar_rule;
-  std::uint32_t beyond_floor_limit;
-  // The results, their working, and the materials' numbers as the sheet writes them; on a
-  // failure what the steps before it wrote.
-  TextView texts[19];
-};
-
-static_assert(offsetof(WorkingAnswer, texts) == 24);
+using coldesign::web::WorkingAnswer;
+using coldesign::web::WorkingOutcome;
 
 }  // namespace
 

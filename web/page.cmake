@@ -35,12 +35,12 @@ add_custom_command(
     ${PROJECT_SOURCE_DIR}/resources/icons/column-designer.svg
     ${PROJECT_SOURCE_DIR}/resources/notes/notes-picture.svg
     ${PROJECT_SOURCE_DIR}/calculation/design_report.cpp
-    # The enumerations module_contract.py reads.
+    # What module_contract.py reads.
     ${PROJECT_SOURCE_DIR}/calculation/design_report.h
     ${PROJECT_SOURCE_DIR}/calculation/design_working.h
+    ${PROJECT_SOURCE_DIR}/calculation/design_materials.h
     ${PROJECT_SOURCE_DIR}/calculation/schedule_entry.h
-    ${CMAKE_CURRENT_SOURCE_DIR}/calculation_module.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/materials_module.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/module_answers.h
     ${CMAKE_CURRENT_SOURCE_DIR}/schedule_module.cpp
     ${COLDESIGN_WEB_DIR}/calculation.js
     ${COLDESIGN_WEB_DIR}/calculation.wasm

@@ -110,9 +110,9 @@ void MaterialsDialog::showCarryingStress() {
 
 QWidget* MaterialsDialog::fieldOf(MaterialsChoice choice) const {
   switch (choice) {
-    case MaterialsChoice::ConcreteStrength:
+    case MaterialsChoice::Fcu:
       return concrete_strength_;
-    case MaterialsChoice::SteelYield:
+    case MaterialsChoice::Fy:
       return steel_yield_;
     case MaterialsChoice::Width:
       return width_;

@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         // 39 raised to a multiple of 5; 5.91 rounds to 6 bars, already even.
         WorkingCase{
             {"30", "4"},
-            {"39.4194588783373", "39", LengthRule::RaisedToMultipleOfFive, "11.8258376635012",
+            {"39.4194588783373", "39", LengthRule::RaisedToMultiple, "11.8258376635012",
              "7.2", kShare, "5.9129188317506", "6", BarRule::None, "0.99", false}},
         // 17 bars raised to an even 18.
         WorkingCase{{"50", "7"},
@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "1.00", false}},
         // 30.6 rounds to 31, raised to 35.
         WorkingCase{{"93.1519636363636", "1"},
-                    {"30.6", "31", LengthRule::RaisedToMultipleOfFive, "9.18", "6.3", kShare,
+                    {"30.6", "31", LengthRule::RaisedToMultiple, "9.18", "6.3", kShare,
                      "4.59", "5", BarRule::RaisedToEven, "0.87", false}},
         // Eight floors: one more than the design is meant for.
         WorkingCase{{"10", "8"},

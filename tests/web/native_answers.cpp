@@ -33,6 +33,7 @@
 #include "calculation/numeric_text.h"
 #include "calculation/schedule_csv.h"
 #include "calculation/section_layout.h"
+#include "module_contract.h"
 
 namespace {
 
@@ -176,11 +177,10 @@ std::string Layout(double width_cm, double length_cm, double bar_count, double b
          "}";
 }
 
-constexpr std::array<std::string_view, 5> kChoices = {"fcu", "fy", "width", "barDiameter",
-                                                      "loadFactor"};
+namespace contract = coldesign::web::contract;
 
 std::string Choice(coldesign::MaterialsChoice choice) {
-  return Quoted(kChoices[static_cast<std::size_t>(choice)]);
+  return Quoted(contract::kMaterials[static_cast<std::size_t>(choice)]);
 }
 
 // The materials' five texts, as hexadecimal fields from `first` on.
@@ -219,10 +219,6 @@ std::string Working(const std::string& load, const std::string& floors,
   const coldesign::DesignWorking& w = r.working;
   const coldesign::DesignMaterials& m = *materials;
   using coldesign::FormatNumber;
-  constexpr std::array<std::string_view, 3> kLengthRules = {"none", "raised-to-least",
-                                                            "raised-to-multiple"};
-  constexpr std::array<std::string_view, 3> kBarRules = {"none", "raised-to-least",
-                                                         "raised-to-even"};
   std::string working = Texts({{"lengthQuotientText", w.length_quotient_text.str()},
                                {"roundedLengthText", w.rounded_length_text},
                                {"steelShareText", w.steel_share_text.str()},
@@ -232,11 +228,9 @@ std::string Working(const std::string& load, const std::string& floors,
                                {"steelRatioPercentText", w.steel_ratio_percent_text}});
   working.pop_back();
   working +=
-      ",\"lengthRule\":" + Quoted(kLengthRules[static_cast<std::size_t>(w.length_rule)]) +
-      ",\"steelRule\":" +
-      (w.steel_rule == coldesign::SteelRule::ShareOfRequiredArea ? R"("share-of-required-area")"
-                                                                 : R"("least-of-section")") +
-      ",\"barRule\":" + Quoted(kBarRules[static_cast<std::size_t>(w.bar_rule)]) +
+      ",\"lengthRule\":" + Quoted(contract::kLengthRules[static_cast<std::size_t>(w.length_rule)]) +
+      ",\"steelRule\":" + Quoted(contract::kSteelRules[static_cast<std::size_t>(w.steel_rule)]) +
+      ",\"barRule\":" + Quoted(contract::kBarRules[static_cast<std::size_t>(w.bar_rule)]) +
       ",\"beyondFloorLimit\":" + (w.beyond_floor_limit ? "true" : "false") + "}";
   const std::string used =
       Texts({{"widthText", FormatNumber(m.width_cm)},
@@ -284,18 +278,12 @@ std::string Schedule(const std::string& csv_text, const MaterialsQuestion& quest
   if (!height) return R"({"ok":false,"problem":"floor-height"})";
   auto csv = coldesign::ReadScheduleCsv(csv_text);
   if (!csv) {
-    constexpr std::array<std::string_view, 4> kFields = {"mark", "load", "floors", "count"};
-    constexpr std::array<std::string_view, 18> kProblems = {
-        "missing-value",      "mark-too-long",    "not-a-number",
-        "negative-load",      "not-whole-number", "floors-out-of-range",
-        "count-out-of-range", "file-too-large",   "no-header",
-        "not-utf8",           "unknown-column",   "repeated-column",
-        "missing-column",     "no-rows",          "unclosed-quote",
-        "text-after-quote",   "too-many-values",  "too-many-levels"};
     const coldesign::CsvError& e = csv.error();
+    // The page's fields are numbered from 1, 0 for none.
     return R"({"ok":false,"problem":"input","line":)" + std::to_string(e.line) + ",\"field\":" +
-           (e.field ? Quoted(kFields[static_cast<std::size_t>(*e.field)]) : "null") +
-           ",\"kind\":" + Quoted(kProblems[static_cast<std::size_t>(e.problem)]) +
+           (e.field ? Quoted(contract::kScheduleFields[1 + static_cast<std::size_t>(*e.field)])
+                    : "null") +
+           ",\"kind\":" + Quoted(contract::kScheduleProblems[static_cast<std::size_t>(e.problem)]) +
            ",\"column\":" + Quoted(e.column) + "}";
   }
   const coldesign::Schedule schedule =

@@ -1,0 +1,68 @@
+#pragma once
+
+// The blocks the calculation module answers with, in its memory (wasm32: 4-byte pointers).
+// module_contract.py reads these structs and writes each field's byte offset into the page's
+// module_contract.js, and the same offsets as static_asserts into the generated
+// module_contract.h, which module_contract_check.cpp compiles: the scripts read what the
+// compiler laid out, or the build fails. A field is a std::uint32_t, an enumeration of
+// std::uint32_t, a double, a pointer, a TextView, or an array of one of these.
+
+#include <cstdint>
+
+#include "calculation/section_layout.h"
+#include "web/module_text.h"
+
+namespace coldesign::web {
+
+enum class DesignOutcome : std::uint32_t { Ok, Overflow, TypeMismatch };
+
+struct DesignAnswer {
+  DesignOutcome outcome;
+  TextView required_area;
+  TextView length;
+  TextView steel_area;
+  TextView bar_count;
+};
+
+enum class InputAnswer : std::uint32_t { Accepted, LoadEmpty, FloorsEmpty, Negative, Unfinished };
+
+struct GuardAnswer {
+  TextView text;
+  std::uint32_t caret;  // in bytes of the text
+  std::uint32_t dropped_separator;
+};
+
+enum class LayoutOutcome : std::uint32_t { Ok, InvalidInput, BarsDoNotFit };
+
+static_assert(sizeof(BarCentre) == 2 * sizeof(double));  // read as pairs of doubles
+
+struct LayoutAnswer {
+  double clear_spacing_mm;
+  const BarCentre* bars;  // x and y of each bar, in mm
+  std::uint32_t bar_count;
+  LayoutOutcome outcome;
+  double tie_corner_radius_mm;  // of the tie round a bar of the diameter given
+};
+
+// The rules' numbers that the page shows and checks with, as the engine writes them; the bar
+// diameters sold come last.
+struct RulesAnswer {
+  std::uint32_t count;
+  const TextView* texts;
+};
+
+enum class WorkingOutcome : std::uint32_t { Ok, Overflow, TypeMismatch, Materials };
+
+struct WorkingAnswer {
+  WorkingOutcome outcome;
+  std::uint32_t choice;  // for Materials: 1 + the choice out of range
+  std::uint32_t length_rule;
+  std::uint32_t steel_rule;
+  std::uint32_t bar_rule;
+  std::uint32_t beyond_floor_limit;
+  // The results, their working, and the materials' numbers as the sheet writes them; on a
+  // failure what the steps before it wrote.
+  TextView texts[19];
+};
+
+}  // namespace coldesign::web
