@@ -121,9 +121,10 @@ def main(catalogue_dir, page_dir=None):
 
     table = {language: {key: catalogue[key][language] for key in sorted(page_keys)}
              for language in languages}
+    compact_table = json.dumps(table, ensure_ascii=False, separators=(',', ':'))
     (page / 'texts.js').write_text(
         '// Made by web/page_texts.py from translations/*.ts: the texts the page uses, by key.\n'
-        f'const TEXTS = {json.dumps(table, ensure_ascii=False, indent=1)};\n\n'
+        f'const TEXTS = {compact_table};\n\n'
         'export function texts(language) {\n  return TEXTS[language];\n}\n', encoding='utf-8')
     arabic = {key: catalogue[key][SOURCE_LANGUAGE] for key in keys}
     index.write_text(fill_html(index.read_text(encoding='utf-8'), arabic), encoding='utf-8')
