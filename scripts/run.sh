@@ -12,4 +12,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display: the program needs a desktop session (DISPLAY or WAYLAND_DISPLAY is not set)." >&2
   exit 1
 fi
-exec build/release/windows/column-designer "$@"
+exec build/release/program/column-designer "$@"

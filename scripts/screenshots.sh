@@ -9,9 +9,9 @@ coldesign_install "${COLDESIGN_RUN_PACKAGES[@]}" "${COLDESIGN_TEST_PACKAGES[@]}"
 
 cmake --preset release
 cmake --build --preset release
-tests/e2e/run_e2e.sh tests/e2e/whole_road.py build/release/windows/column-designer \
+tests/e2e/run_e2e.sh tests/e2e/whole_road.py build/release/program/column-designer \
   docs/screenshots 1
-tests/e2e/run_e2e.sh tests/e2e/save_sheet.py build/release/windows/column-designer \
+tests/e2e/run_e2e.sh tests/e2e/save_sheet.py build/release/program/column-designer \
   docs/screenshots
 echo "Screenshots written to docs/screenshots/"
 

@@ -11,7 +11,7 @@ if [ $# -gt 0 ] && [ "${1#--}" = "$1" ]; then
   build=$1
   shift
 fi
-program=${COLDESIGN_PROGRAM:-$build/windows/column-designer}
+program=${COLDESIGN_PROGRAM:-$build/program/column-designer}
 for file in "$build/bench/startup/startup-bench" "$build/bench/startup/empty-window" "$program"; do
   [ -x "$file" ] || { echo "missing $file: build the release preset first" >&2; exit 1; }
 done
