@@ -10,6 +10,7 @@
 #include "skin/skin.h"
 #include "translations/program_language.h"
 #include "translations/texts.h"
+#include "windows/after_first_paint.h"
 #include "windows/controls.h"
 #include "windows/input_guard.h"
 #include "windows/language_choice.h"
@@ -70,7 +71,9 @@ QString InputProblemText(InputProblem problem) {
 DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags) {
   setObjectName(u"columns"_s);
   FixWindowSize(this, FromTwips(0, 0, 3600, 4410).size());
-  setWindowIcon(ProgramIcon(devicePixelRatioF()));
+  // Reading the icon makes Qt look through its image plugins, which the first frame can do
+  // without.
+  AfterFirstPaint(this, [this] { setWindowIcon(ProgramIcon(devicePixelRatioF())); });
 
   load_label_ = PlaceDesignLabel(this, "SkinLabel2", FromTwips(360, 480, 1095, 255));
   floors_label_ = PlaceDesignLabel(this, "SkinLabel1", FromTwips(2280, 480, 855, 255));
