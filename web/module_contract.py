@@ -7,7 +7,8 @@ The modules answer with enumerators' numbers (an outcome, a problem, a rule); th
 name them as the C++ does, in kebab case ("SomeLevelFailed" is "some-level-failed"), or for the
 report's parts in camel case. This step reads each enumeration from the header or module it is
 declared in and writes its names, in their order, as one ES module that calculation_answers.js
-and schedule.js import, so that the order stands once, in the C++. A list whose first
+and schedule.js import, so that the order stands once, in the C++; and the catalogue keys of the
+schedule's tables' titles, as the engine lists them. A list whose first
 enumerator means "no answer" (Accepted, Ok) gives null or leaves it out, as the page reads it.
 
 The enumerations are read, not the answer structs: the structs' word offsets depend on the
@@ -33,6 +34,14 @@ LISTS = [
     ('SCHEDULE_OUTCOMES', 'web/schedule_module.cpp', 'ScheduleOutcome', 'kebab', 'as-is'),
     ('SCHEDULE_FIELDS', 'calculation/schedule_entry.h', 'ScheduleField', 'kebab', 'null-before'),
     ('SCHEDULE_PROBLEMS', 'calculation/schedule_entry.h', 'ScheduleProblem', 'kebab', 'as-is'),
+    ('CELL_KINDS', 'calculation/schedule_rows.h', 'CellKind', 'kebab', 'as-is'),
+]
+
+# (script name, file, array): the catalogue keys a constant array of texts names, in its order:
+# the titles of the schedule's tables.
+KEY_LISTS = [
+    ('LEVEL_TITLES', 'calculation/schedule_rows.h', 'kLevelTitles'),
+    ('TYPE_TITLES', 'calculation/schedule_rows.h', 'kTypeTitles'),
 ]
 
 COMMENT = re.compile(r'//[^\n]*|/\*.*?\*/', re.DOTALL)
@@ -55,6 +64,14 @@ def enumerators(path, name):
     return names
 
 
+def keys(path, name):
+    source = COMMENT.sub('', path.read_text(encoding='utf-8'))
+    match = re.search(r'\b' + name + r'\s*=\s*\{(?P<body>[^}]*)\}', source)
+    if not match:
+        raise ContractError(f'{path}: no array {name}')
+    return re.findall(r'"([a-z-]+\.[a-z-]+)"', match.group('body'))
+
+
 def page_name(enumerator, case):
     words = WORD_START.split(enumerator)
     if case == 'camel':
@@ -73,6 +90,9 @@ def contract(source_dir):
             items = items[1:]
         elif first == 'null-before':
             items = ['null', *items]
+        lines.append(f'export const {script_name}=[{",".join(items)}];\n')
+    for script_name, file, array in KEY_LISTS:
+        items = [f"'{key}'" for key in keys(source_dir / file, array)]
         lines.append(f'export const {script_name}=[{",".join(items)}];\n')
     return ''.join(lines)
 
