@@ -9,15 +9,17 @@ import { CELL_KINDS, SCHEDULE_FIELDS as FIELDS, SCHEDULE_OUTCOMES as OUTCOMES,
 import { ModuleHeap } from './module_heap.js';
 import { compileModule } from './module_loader.js';
 
+// The cells of a row of the types' table.
+const TYPE_CELLS = TYPE_TITLES.length;
+
 // What the engine's CSV writers put a quote before; its table reader takes one such quote off.
 const FORMULA_START = /^'*[=+\-@\t\r]/;
 
 // The schedule's answer read out of the instance (ScheduleAnswer in schedule_module.cpp), packed
 // for a table of hundreds of thousands of levels: every text of the answer in one string, cut at
-// `ends` (UTF-16 offsets), and the columns and levels as arrays of text indices; only the types,
-// the rows of their table ({ type, failed, total, kinds, cells }: each cell's CellKind and text)
-// and the lines under the tables ([key, argument…]) are made into objects. A refusal is an object
-// of its own.
+// `ends` (UTF-16 offsets), and the columns, the levels and the rows of the types' table as
+// arrays of numbers and text indices; only the types (their lists of columns) and the lines under
+// the tables ([key, argument…]) are made into objects. A refusal is an object of its own.
 function readSchedule(h, answer) {
   h.refreshViews();
   const { heap, words } = h;
@@ -64,13 +66,16 @@ function readSchedule(h, answer) {
   // indices first: the texts' offsets are known once all are counted.
   const types = Array.from({ length: words[at + 12] }, () => ({
     columns: Array.from(nextNumbers(nextNumber())) }));
-  const rowIndices = Array.from({ length: nextNumber() }, () => {
-    const [type, flags] = nextNumbers(2);
-    const kinds = Array.from(nextNumbers(TYPE_TITLES.length), (kind) => CELL_KINDS[kind]);
-    const first = text;
-    text += TYPE_TITLES.length;
-    return { type, failed: (flags & 1) !== 0, total: (flags & 2) !== 0, kinds, first };
-  });
+  const rowCount = nextNumber();
+  const typeRows = { type: new Uint32Array(rowCount), flags: new Uint8Array(rowCount),
+    kinds: new Uint8Array(rowCount * TYPE_CELLS), firstText: new Uint32Array(rowCount) };
+  for (let r = 0; r < rowCount; r++) {
+    typeRows.type[r] = nextNumber();
+    typeRows.flags[r] = nextNumber();
+    typeRows.kinds.set(nextNumbers(TYPE_CELLS), r * TYPE_CELLS);
+    typeRows.firstText[r] = text;
+    text += TYPE_CELLS;
+  }
   const lineIndices = Array.from({ length: nextNumber() }, () => {
     const first = text;
     text += 1 + nextNumber();
@@ -94,8 +99,6 @@ function readSchedule(h, answer) {
   const textAt = (i) => scheduleText(packed, i);
   const textsFrom = (first, end) => Array.from({ length: end - first }, (_, j) =>
     textAt(first + j));
-  const typeRows = rowIndices.map(({ first, ...row }) => ({ ...row,
-    cells: textsFrom(first, first + TYPE_TITLES.length) }));
   return { ok: true, allDesigned: outcome === 'designed', csv, header, texts, ends, columns,
     levelText, levelColumn, types, typeRows,
     summary: lineIndices.map(({ first, end }) => textsFrom(first, end)) };
@@ -111,6 +114,18 @@ export const levelCount = (schedule) => schedule.levelText.length;
 export const levelValues = (schedule, i) => schedule.header.map(
   (_, j) => scheduleText(schedule, schedule.levelText[i] + j));
 
+export const typeRowCount = (schedule) => schedule.typeRows.type.length;
+
+// Row `i` of the types' table: its type's index, whether its levels failed or it is the total,
+// and its cells' kinds (CellKind) and texts.
+export function typeRow(schedule, i) {
+  const { type, flags, kinds, firstText } = schedule.typeRows;
+  return { type: type[i], failed: (flags[i] & 1) !== 0, total: (flags[i] & 2) !== 0,
+    kinds: Array.from(kinds.subarray(i * TYPE_CELLS, (i + 1) * TYPE_CELLS),
+                      (kind) => CELL_KINDS[kind]),
+    cells: TYPE_TITLES.map((_, j) => scheduleText(schedule, firstText[i] + j)) };
+}
+
 // The mark of column `c`.
 export const columnMark = (schedule, c) => scheduleText(schedule,
   schedule.levelText[schedule.columns.firstLevel[c]]);
@@ -125,7 +140,7 @@ export function columnEntry(schedule, c) {
 // The packed schedule as plain objects: each column with its rows of values.
 function unpackSchedule(packed) {
   if (!packed.ok) return packed;
-  const { allDesigned, csv, header, columns, types, typeRows, summary } = packed;
+  const { allDesigned, csv, header, columns, types, summary } = packed;
   return { ok: true, allDesigned, csv, header,
     columns: Array.from(columns.load, (_, c) => {
       const rows = [];
@@ -136,7 +151,8 @@ function unpackSchedule(packed) {
         floorsText: rows[0][3], countText: rows[0][1], type: columns.type[c],
         repeatedMark: columns.repeated[c] !== 0, rows };
     }),
-    types, typeRows, summary };
+    types, typeRows: Array.from({ length: typeRowCount(packed) }, (_, i) => typeRow(packed, i)),
+    summary };
 }
 
 const checkRows = (rows) => {

@@ -5,7 +5,9 @@
 // marked as the earlier values', and its download waits for Design.
 
 import { OtherBuild } from './schedule_designer.js';
-import { columnEntry, columnMark, levelCount, levelValues } from './schedule.js';
+import {
+  columnEntry, columnMark, levelCount, levelValues, typeRow, typeRowCount,
+} from './schedule.js';
 import { createEntries, rememberedSchedule } from './schedule_entries.js';
 import {
   calculationUnavailable, fileUnreadableText, floorHeightProblemText, otherBuildText,
@@ -100,7 +102,7 @@ export function createScheduleView(elements, calculation, designer,
   // they come into sight.
   const typeRows = virtualRows(typesBox, types.tBodies[0], (i) => {
     const { schedule, newType } = shown;
-    const { type: t, failed, total, kinds, cells } = schedule.typeRows[i];
+    const { type: t, failed, total, kinds, cells } = typeRow(schedule, i);
     const row = newType();
     const type = schedule.types[t];
     kinds.forEach((kind, j) => {
@@ -117,7 +119,7 @@ export function createScheduleView(elements, calculation, designer,
   // Adds up to `count` more marks to a list of columns (a cell with data-marks).
   const moreMarks = (cell, count) => {
     const { schedule } = shown;
-    const type = schedule.types[schedule.typeRows[Number(cell.parentElement.dataset.index)].type];
+    const type = schedule.types[schedule.typeRows.type[Number(cell.parentElement.dataset.index)]];
     const from = Number(cell.dataset.marks);
     const to = Math.min(type.columns.length, from + count);
     if (to === from) return;
@@ -138,7 +140,7 @@ export function createScheduleView(elements, calculation, designer,
     const { schedule } = shown;
     header(types, TYPE_KEYS, tableTitles(TYPE_TITLES));
     shown.newType = rowMaker(TYPE_KEYS.map((key) => cell('td', { 'data-key': key })));
-    typeRows.show(schedule.typeRows.length);
+    typeRows.show(typeRowCount(schedule));
     notes.replaceChildren(...summaryLines(schedule.summary)
       .map((text) => Object.assign(document.createElement('p'), { textContent: text })));
   };
