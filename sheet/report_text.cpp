@@ -12,7 +12,7 @@ QString Text(std::string_view text) {
 }
 
 QString Argument(const ReportArgument& argument, FigureMarks marks) {
-  const QString text = Text(argument.text);
+  QString text = Text(argument.text);
   if (!argument.left_to_right) return text;
   return marks == FigureMarks::Isolate ? LeftToRightIsolate(text) : LeftToRight(text);
 }
