@@ -1,6 +1,8 @@
 #include "sheet/report_text.h"
 
+#include "sheet/left_to_right.h"
 #include "translations/report_texts.h"
+#include "translations/schedule_texts.h"
 
 namespace coldesign {
 namespace {
@@ -9,17 +11,19 @@ QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString Argument(const ReportArgument& argument) {
-  const QString text = Text(argument.text);
-  return argument.left_to_right ? LeftToRight(text) : text;
+QString Argument(const ReportArgument& argument, FigureMarks marks) {
+  QString text = Text(argument.text);
+  if (!argument.left_to_right) return text;
+  return marks == FigureMarks::Isolate ? LeftToRightIsolate(text) : LeftToRight(text);
 }
 
 }  // namespace
 
 QString LeftToRight(const QString& figure) { return QChar(0x202A) + figure + QChar(0x202C); }
 
-QString Said(const ReportText& text) {
+QString Said(const ReportText& text, FigureMarks marks) {
   const CatalogueText* known = ReportCatalogueText(text.key);
+  if (known == nullptr) known = ScheduleCatalogueText(text.key);
   if (known == nullptr) {
     qWarning("The catalogue has no text %.*s", static_cast<int>(text.key.size()), text.key.data());
     return Text(text.key);
@@ -31,7 +35,7 @@ QString Said(const ReportText& text) {
     const qsizetype place =
         i + 1 < pattern.size() && pattern[i] == u'%' ? pattern[i + 1].digitValue() : -1;
     if (place >= 1 && place <= static_cast<qsizetype>(text.arguments.size())) {
-      said += Argument(text.arguments[place - 1]);
+      said += Argument(text.arguments[place - 1], marks);
       ++i;
     } else {
       said += pattern[i];

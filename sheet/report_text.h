@@ -7,9 +7,13 @@
 
 namespace coldesign {
 
-// A text of a design's report in the program's language, its arguments filled in; a
-// left-to-right argument kept together between embedding marks inside an Arabic sentence.
-QString Said(const ReportText& text);
+// How a left-to-right figure is kept together inside an Arabic sentence: between embedding
+// marks (the calculation sheet's) or isolate marks (the schedule's).
+enum class FigureMarks { Embedding, Isolate };
+
+// A text of a design's report or of the schedule's tables in the program's language, its
+// arguments filled in.
+QString Said(const ReportText& text, FigureMarks marks = FigureMarks::Embedding);
 
 // The report's lines of one part, in their order.
 std::vector<const ReportLine*> LinesOf(const DesignReport& report, ReportPart part);

@@ -4,11 +4,13 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "calculation/schedule_rows.h"
 #include "resources/fonts/embedded_fonts.h"
 #include "sheet/calculation_sheet.h"
 #include "sheet/drawing_pages.h"
@@ -17,6 +19,7 @@
 #include "sheet/page_painter.h"
 #include "sheet/pdf_page.h"
 #include "sheet/program_version.h"
+#include "sheet/report_text.h"
 #include "translations/program_language.h"
 #include "translations/texts.h"
 
@@ -62,13 +65,30 @@ struct Table {
 
 QString SectionTitle() { return Texts::tr("المقطع cm", "schedule-pages.section"); }
 
-QString SectionText(int width_cm, std::string_view length_text) {
-  return Figure(width_cm) + u" × "_s + Text(length_text);
+// A cell of the schedule's tables as the pages show it: figures left to right and centred.
+Cell Shown(const ScheduleCell& cell, const QString& marks = {}) {
+  switch (cell.kind) {
+    case CellKind::Text:
+      return {Said(ReportText{cell.text, {}})};
+    case CellKind::Number:
+    case CellKind::Figures:
+      return cell.text.empty() ? Cell{} : Cell{Text(cell.text), true};
+    case CellKind::Mark:
+      return {TypedLeftToRight(Text(cell.text)) +
+              (cell.note.empty() ? QString() : Said(ReportText{cell.note, {}}))};
+    case CellKind::Marks:
+      return {marks};
+    case CellKind::Empty:
+      break;
+  }
+  return {};
 }
 
-QString BarsText(std::string_view bar_count_text, int bar_diameter_mm) {
-  return Text(bar_count_text) + u" Φ"_s + Figure(bar_diameter_mm);
-}
+// The levels' columns the pages show: width and length, count and diameter, in one cell each.
+constexpr std::array kLevelCells = {
+    LevelCell::Mark,          LevelCell::Count,        LevelCell::Level,
+    LevelCell::FloorsCarried, LevelCell::RequiredArea, LevelCell::Section,
+    LevelCell::SteelArea,     LevelCell::BarSet,       LevelCell::Status};
 
 Table LevelsTable(const Schedule& schedule) {
   Table table{LevelsTitle(),
@@ -83,36 +103,18 @@ Table LevelsTable(const Schedule& schedule) {
                {StatusTitle(), 50}},
               {},
               {}};
-  const DesignMaterials& materials = schedule.materials;
   for (const ScheduleColumn& column : schedule.columns) {
-    const QString mark = TypedLeftToRight(Text(column.input.mark)) +
-                         (column.repeated_mark ? RepeatedMarkNote() : QString());
     for (int number = 1; number <= static_cast<int>(column.levels.size()); ++number) {
-      const LevelDesign& level = schedule.Level(column, number);
-      std::vector<Cell> row = {{mark},
-                               {Figure(column.input.count), true},
-                               {Figure(number), true},
-                               {Figure(level.floors_carried), true}};
-      if (level.failure) {
-        row.insert(row.end(), {{}, {}, {}, {}, {TooLargeStatus()}});
-      } else {
-        row.insert(row.end(), {{Text(level.required_area_text), true},
-                               {SectionText(materials.width_cm, level.length_text), true},
-                               {Text(level.steel_area_text), true},
-                               {BarsText(level.bar_count_text, materials.bar_diameter_mm), true},
-                               {DesignedStatus()}});
+      std::vector<Cell> row;
+      row.reserve(kLevelCells.size());
+      for (const LevelCell cell : kLevelCells) {
+        row.push_back(Shown(LevelCellOf(schedule, column, number, cell)));
       }
       table.rows.push_back(std::move(row));
-      table.failed.push_back(level.failure.has_value());
+      table.failed.push_back(schedule.Level(column, number).failure.has_value());
     }
   }
   return table;
-}
-
-QString LevelsText(const ColumnSegment& segment) {
-  return segment.first_level == segment.last_level
-             ? Figure(segment.first_level)
-             : Figure(segment.first_level) + u"–"_s + Figure(segment.last_level);
 }
 
 Table TypesTable(const Schedule& schedule) {
@@ -127,45 +129,21 @@ Table TypesTable(const Schedule& schedule) {
                {Texts::tr("الحديد kg", "schedule-pages.steel"), 82}},
               {},
               {}};
-  const DesignMaterials& materials = schedule.materials;
   const QString separator = InProgramLanguage(kListSeparator);
-  for (const ColumnType& type : schedule.types) {
+  for (const TypesRow& row : TypesRows(schedule)) {
     QStringList marks;
-    for (const std::size_t index : type.columns) {
-      marks.push_back(TypedLeftToRight(Text(schedule.columns[index].input.mark)));
-    }
-    for (std::size_t s = 0; s < type.segments.size(); ++s) {
-      const ColumnSegment& segment = type.segments[s];
-      const bool first = s == 0;
-      std::vector<Cell> row = {{first ? Text(type.name) : QString(), true},
-                               {first ? marks.join(separator) : QString()},
-                               {first ? Figure(static_cast<double>(type.count)) : QString(), true},
-                               {LevelsText(segment), true}};
-      if (segment.failure) {
-        row.insert(row.end(), {{TooLargeStatus()}, {}});
-      } else {
-        row.insert(row.end(),
-                   {{SectionText(materials.width_cm, segment.length_text), true},
-                    {BarsText(segment.bar_count_text, materials.bar_diameter_mm), true}});
+    if (row[TypeCell::Columns].kind == CellKind::Marks) {
+      for (const std::string_view mark : TypeMarks(schedule, schedule.types[row.type])) {
+        marks.push_back(TypedLeftToRight(Text(mark)));
       }
-      row.push_back(
-          {first ? Text(QuantityText(type.quantities.concrete_m3, kConcreteDecimals)) : QString(),
-           true});
-      row.push_back(
-          {first ? Text(QuantityText(type.quantities.steel_kg, kSteelDecimals)) : QString(), true});
-      table.rows.push_back(std::move(row));
-      table.failed.push_back(segment.failure.has_value());
     }
+    const QString marks_text = marks.join(separator);
+    std::vector<Cell> cells;
+    cells.reserve(row.cells.size());
+    for (const ScheduleCell& cell : row.cells) cells.push_back(Shown(cell, marks_text));
+    table.rows.push_back(std::move(cells));
+    table.failed.push_back(row.failed);
   }
-  table.rows.push_back({{Texts::tr("المجموع", "schedule-pages.total")},
-                        {},
-                        {},
-                        {},
-                        {},
-                        {},
-                        {Text(QuantityText(schedule.total.concrete_m3, kConcreteDecimals)), true},
-                        {Text(QuantityText(schedule.total.steel_kg, kSteelDecimals)), true}});
-  table.failed.push_back(false);
   return table;
 }
 

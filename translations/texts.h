@@ -64,23 +64,46 @@ inline constexpr CatalogueText kUnfinishedNumberText =
 inline constexpr CatalogueText kListSeparator =
     QT_TRANSLATE_NOOP3("ColumnDesigner", "، ", "list.separator");
 
-// The column schedule, in its window and on its pages.
+// The column schedule, in its window and on its pages; the tables name most of them by key
+// (translations/schedule_texts.h).
 inline QString ScheduleTitle() { return Texts::tr("جدول الأعمدة", "schedule.title"); }
-inline QString MarkTitle() { return Texts::tr("الرمز", "schedule.mark"); }
-inline QString CountTitle() { return Texts::tr("العدد", "schedule.count"); }
-inline QString LevelTitle() { return Texts::tr("المستوى", "schedule.level"); }
-inline QString LevelsTitle() { return Texts::tr("المستويات", "schedule.levels"); }
-inline QString FloorsCarriedTitle() {
-  return Texts::tr("الأدوار المحمولة", "schedule.floors-carried");
-}
-inline QString BarsTitle() { return Texts::tr("الأسياخ", "schedule.bars"); }
-inline QString StatusTitle() { return Texts::tr("الحالة", "schedule.status"); }
-inline QString TypeTitle() { return Texts::tr("النوع", "schedule.type"); }
-inline QString ColumnsTitle() { return Texts::tr("الأعمدة", "schedule.columns"); }
-inline QString DesignedStatus() { return Texts::tr("سليم", "schedule.designed"); }
-inline QString TooLargeStatus() { return Texts::tr("قيم كبيرة جدا", "schedule.too-large"); }
+inline constexpr CatalogueText kMarkTitle =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "الرمز", "schedule.mark");
+inline QString MarkTitle() { return InProgramLanguage(kMarkTitle); }
+inline constexpr CatalogueText kCountTitle =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "العدد", "schedule.count");
+inline QString CountTitle() { return InProgramLanguage(kCountTitle); }
+inline constexpr CatalogueText kLevelTitle =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "المستوى", "schedule.level");
+inline QString LevelTitle() { return InProgramLanguage(kLevelTitle); }
+inline constexpr CatalogueText kLevelsTitle =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "المستويات", "schedule.levels");
+inline QString LevelsTitle() { return InProgramLanguage(kLevelsTitle); }
+inline constexpr CatalogueText kFloorsCarriedTitle =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "الأدوار المحمولة", "schedule.floors-carried");
+inline QString FloorsCarriedTitle() { return InProgramLanguage(kFloorsCarriedTitle); }
+inline constexpr CatalogueText kBarsTitle =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "الأسياخ", "schedule.bars");
+inline QString BarsTitle() { return InProgramLanguage(kBarsTitle); }
+inline constexpr CatalogueText kStatusTitle =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "الحالة", "schedule.status");
+inline QString StatusTitle() { return InProgramLanguage(kStatusTitle); }
+inline constexpr CatalogueText kTypeTitle =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "النوع", "schedule.type");
+inline QString TypeTitle() { return InProgramLanguage(kTypeTitle); }
+inline constexpr CatalogueText kColumnsTitle =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "الأعمدة", "schedule.columns");
+inline QString ColumnsTitle() { return InProgramLanguage(kColumnsTitle); }
+inline constexpr CatalogueText kDesignedStatus =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "سليم", "schedule.designed");
+inline QString DesignedStatus() { return InProgramLanguage(kDesignedStatus); }
+inline constexpr CatalogueText kTooLargeStatus =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "قيم كبيرة جدا", "schedule.too-large");
+inline QString TooLargeStatus() { return InProgramLanguage(kTooLargeStatus); }
 // After a mark that more than one row has.
-inline QString RepeatedMarkNote() { return Texts::tr(" (مكرر)", "schedule.repeated-mark"); }
+inline constexpr CatalogueText kRepeatedMarkNote =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", " (مكرر)", "schedule.repeated-mark");
+inline QString RepeatedMarkNote() { return InProgramLanguage(kRepeatedMarkNote); }
 
 // The limits of the design, in the notes and on the calculation sheet.
 inline constexpr CatalogueText kFloorLimitNote = QT_TRANSLATE_NOOP3(

@@ -106,50 +106,29 @@ export function scheduleProblemText({ file, line, row, field, column, kind }, { 
   return `${where}: ${problem}`;
 }
 
-// The schedule's summary under its tables, as the schedule window's.
-export function scheduleSummary(schedule, repeatedMarks) {
-  const columns = schedule.types.reduce((sum, type) => sum + Number(type.countText), 0);
-  return [tr('schedule.summary', columns, schedule.types.length, schedule.total.concreteM3Text,
-             schedule.total.steelKgText),
-    ...(schedule.allDesigned ? [] : [tr('schedule.some-levels-not-designed')]),
-    ...(repeatedMarks ? [tr('schedule.repeated-marks')] : [])];
+// The schedule's tables as the engine lays them out: titles and texts by key, figures put
+// together read left to right, a single figure as it is.
+export const tableTitles = (keys) => keys.map((key) => tr(key));
+
+// A cell of the types' table of `kind` (a CellKind); `marks()`, its type's list of columns.
+export function scheduleCellText(kind, text, marks) {
+  switch (kind) {
+    case 'text': return tr(text);
+    case 'figures':
+    case 'mark': return ltr(text);
+    case 'marks': return marks();
+    default: return text;
+  }
 }
 
-export const levelTitles = () => [tr('schedule.mark'), tr('schedule.count'), tr('schedule.level'),
-  tr('schedule.floors-carried'), tr('schedule.required-area'), tr('schedule.width'),
-  tr('schedule.length'), tr('schedule.steel-area'), tr('schedule.bars'),
-  tr('schedule.bar-diameter'), tr('schedule.status')];
-
-export const typeTitles = () => [tr('schedule.type'), tr('schedule.columns'), tr('schedule.count'),
-  tr('schedule.levels'), tr('schedule.section'), tr('schedule.bars'), tr('schedule.concrete'),
-  tr('schedule.steel')];
+// The lines under the tables, each [key, argument…].
+export const summaryLines = (summary) => summary.map(([key, ...args]) => tr(key, ...args));
 
 // The marks of a type's columns `from` to `to` (not included), as its list in the types' table
 // holds them; a part after the first begins with the separator.
 export const typeColumnsText = (type, from, to, markOf) =>
   (from > 0 ? tr('list.separator') : '') +
   type.columns.slice(from, to).map((i) => ltr(markOf(i))).join(tr('list.separator'));
-
-// The cells of segment `s` of a type in the types table, one row a segment, as the schedule
-// window's; `markOf(i)`: the mark of the schedule's column i, each read left to right in the
-// list; `marksShown`: how many of the type's marks the list begins with.
-export function typeCells(type, s, m, markOf, marksShown) {
-  const segment = type.segments[s];
-  const first = s === 0;
-  return [
-    first ? type.name : '',
-    first ? typeColumnsText(type, 0, marksShown, markOf) : '',
-    first ? type.countText : '',
-    segment.firstLevel === segment.lastLevel ? String(segment.firstLevel)
-      : ltr(`${segment.firstLevel}–${segment.lastLevel}`),
-    segment.failed ? tr('schedule.too-large') : ltr(`${m.widthText} × ${segment.lengthText}`),
-    segment.failed ? '' : ltr(`${segment.barCountText} Φ${m.barDiameterText}`),
-    first ? type.concreteM3Text : '',
-    first ? type.steelKgText : '',
-  ];
-}
-
-export const totalTitle = () => tr('schedule-pages.total');
 
 // --- The calculation sheet and the shared results: the design's report from the engine, its
 // catalogue texts ([key, argument…]) said in the page's language.

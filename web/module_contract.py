@@ -10,7 +10,8 @@ The modules answer with enumerators' numbers (an outcome, a problem, a rule); th
 name them as the C++ does, in kebab case ("SomeLevelFailed" is "some-level-failed"), or for the
 report's parts in camel case. This step reads each enumeration from the header or module it is
 declared in and writes its names, in their order, as one ES module that calculation_answers.js
-and schedule.js import, so that the order stands once, in the C++. A list whose first
+and schedule.js import, so that the order stands once, in the C++; and the catalogue keys of the
+schedule's tables' titles, as the engine lists them. A list whose first
 enumerator means "no answer" (Accepted, Ok) gives null or leaves it out, as the page reads it.
 
 The answers' layout: the byte offset of each field of the answer structs in
@@ -42,6 +43,14 @@ LISTS = [
     ('SCHEDULE_OUTCOMES', 'web/schedule_module.cpp', 'ScheduleOutcome', 'kebab', 'as-is'),
     ('SCHEDULE_FIELDS', 'calculation/schedule_entry.h', 'ScheduleField', 'kebab', 'null-before'),
     ('SCHEDULE_PROBLEMS', 'calculation/schedule_entry.h', 'ScheduleProblem', 'kebab', 'as-is'),
+    ('CELL_KINDS', 'calculation/schedule_rows.h', 'CellKind', 'kebab', 'as-is'),
+]
+
+# (script name, file, array): the catalogue keys a constant array of texts names, in its order:
+# the titles of the schedule's tables.
+KEY_LISTS = [
+    ('LEVEL_TITLES', 'calculation/schedule_rows.h', 'kLevelTitles'),
+    ('TYPE_TITLES', 'calculation/schedule_rows.h', 'kTypeTitles'),
 ]
 
 # (script name, struct) of web/module_answers.h.
@@ -76,6 +85,14 @@ def enumerators(path, name):
         if not re.fullmatch(r'[A-Z][A-Za-z0-9]*', item):
             raise ContractError(f'{path}: {name}::{item} is not a plain enumerator')
     return names
+
+
+def keys(path, name):
+    source = COMMENT.sub('', path.read_text(encoding='utf-8'))
+    match = re.search(r'\b' + name + r'\s*=\s*\{(?P<body>[^}]*)\}', source)
+    if not match:
+        raise ContractError(f'{path}: no array {name}')
+    return re.findall(r'"([a-z-]+\.[a-z-]+)"', match.group('body'))
 
 
 def fields(path, name, word_enums):
@@ -149,6 +166,9 @@ def script_contract(source_dir):
     lines = []
     for script_name, names in name_lists(source_dir):
         items = ['null' if name is None else f"'{name}'" for name in names]
+        lines.append(f'export const {script_name}=[{",".join(items)}];\n')
+    for script_name, file, array in KEY_LISTS:
+        items = [f"'{key}'" for key in keys(source_dir / file, array)]
         lines.append(f'export const {script_name}=[{",".join(items)}];\n')
     for script_name, _, layout in answer_layouts(source_dir):
         items = [f'{camel(name)}:{offset}' for name, offset, _ in layout]

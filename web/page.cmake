@@ -35,7 +35,9 @@ add_custom_command(
     ${PROJECT_SOURCE_DIR}/resources/icons/column-designer.svg
     ${PROJECT_SOURCE_DIR}/resources/notes/notes-picture.svg
     ${PROJECT_SOURCE_DIR}/calculation/design_report.cpp
+    ${PROJECT_SOURCE_DIR}/calculation/schedule_rows.cpp
     # What module_contract.py reads.
+    ${PROJECT_SOURCE_DIR}/calculation/schedule_rows.h
     ${PROJECT_SOURCE_DIR}/calculation/design_report.h
     ${PROJECT_SOURCE_DIR}/calculation/design_working.h
     ${PROJECT_SOURCE_DIR}/calculation/design_materials.h

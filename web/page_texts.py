@@ -8,7 +8,8 @@ disambiguation; its source is the Arabic text and each .ts file gives its langua
 translation. The page names texts by key only: in index.html as data-text="key" (the element's
 text, %1 taken from its data-arg) or data-text-ATTRIBUTE="key" (an attribute), in its scripts as
 tr('key', ...), and in the manifest as "tr:key"; the sheet's texts come from the engine's report
-(calculation/design_report.cpp), whose lines begin with their key. With PAGE_DIR this step
+(calculation/design_report.cpp), whose lines begin with their key, and the schedule's tables'
+from calculation/schedule_rows.*, which name theirs as string constants. With PAGE_DIR this step
 writes PAGE_DIR/texts.js with the texts of every key the page uses, in every language, and
 fills index.html and the manifest with the Arabic ones. It fails, naming the file and the key, on a catalogue that breaks
 these rules or a key the page uses that the catalogue lacks.
@@ -28,6 +29,9 @@ SCRIPT_KEY = re.compile(r"\btr\('(?P<key>[^']*)'")
 MANIFEST_KEY = re.compile(r'"tr:(?P<key>[^"]*)"')
 REPORT_KEY = re.compile(r'"(?P<key>[a-z]+\.[a-z-]+)\\0')
 REPORT = pathlib.Path(__file__).resolve().parent.parent / 'calculation' / 'design_report.cpp'
+# The schedule's tables name their titles and texts by key (the module's answer, the contract).
+TABLE_KEY = re.compile(r'"(?P<key>[a-z]+(?:-[a-z]+)*\.[a-z-]+)"')
+TABLES = [REPORT.with_name('schedule_rows.h'), REPORT.with_name('schedule_rows.cpp')]
 PLACE = re.compile(r'%(\d)')
 START_TAG = re.compile(r'<[a-z][^>]*>')
 ATTRIBUTE_KEY = re.compile(r'\sdata-text-([a-z-]+)="([^"]*)"')
@@ -111,7 +115,7 @@ def main(catalogue_dir, page_dir=None):
     page_keys = used_keys([(index, HTML_KEY)] + [(script, SCRIPT_KEY) for script in
                                                  sorted(page.glob('*.js'))
                                                  if script.name != 'texts.js'] +
-                          [(REPORT, REPORT_KEY)])
+                          [(REPORT, REPORT_KEY)] + [(tables, TABLE_KEY) for tables in TABLES])
     keys = used_keys([(manifest, MANIFEST_KEY)]) | page_keys
     languages = sorted({language for texts in catalogue.values() for language in texts})
     problems = [f'{file}: the key {key} is not in the catalogue'

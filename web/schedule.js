@@ -4,18 +4,22 @@
 // goes when the call is done.
 
 import { MATERIALS, checkMaterials, checkText } from './calculation.js';
-import { SCHEDULE_FIELDS as FIELDS, SCHEDULE_OUTCOMES as OUTCOMES,
-  SCHEDULE_PROBLEMS as PROBLEMS } from './module_contract.js';
+import { CELL_KINDS, SCHEDULE_FIELDS as FIELDS, SCHEDULE_OUTCOMES as OUTCOMES,
+  SCHEDULE_PROBLEMS as PROBLEMS, TYPE_TITLES } from './module_contract.js';
 import { ModuleHeap } from './module_heap.js';
 import { compileModule } from './module_loader.js';
+
+// The cells of a row of the types' table.
+const TYPE_CELLS = TYPE_TITLES.length;
 
 // What the engine's CSV writers put a quote before; its table reader takes one such quote off.
 const FORMULA_START = /^'*[=+\-@\t\r]/;
 
 // The schedule's answer read out of the instance (ScheduleAnswer in schedule_module.cpp), packed
 // for a table of hundreds of thousands of levels: every text of the answer in one string, cut at
-// `ends` (UTF-16 offsets), and the columns and levels as arrays of text indices; only the types
-// are made into objects. A refusal is an object of its own.
+// `ends` (UTF-16 offsets), and the columns, the levels and the rows of the types' table as
+// arrays of numbers and text indices; only the types (their lists of columns) and the lines under
+// the tables ([key, argument…]) are made into objects. A refusal is an object of its own.
 function readSchedule(h, answer) {
   h.refreshViews();
   const { heap, words } = h;
@@ -36,6 +40,7 @@ function readSchedule(h, answer) {
   let text = 0;
   let number = 0;
   const nextNumbers = (count) => numbers.subarray(number, number += count);
+  const nextNumber = () => numbers[number++];
 
   const columnCount = words[at + 11];
   const columns = { load: new Uint32Array(columnCount), type: new Uint32Array(columnCount),
@@ -57,21 +62,25 @@ function readSchedule(h, answer) {
     }
   }
   columns.firstLevel[columnCount] = level;
-  // The types as text indices first: the texts' offsets are known once all are counted.
-  const typeIndices = Array.from({ length: words[at + 12] }, () => {
+  // The types' lists of columns; the rows of their table and the lines under it as text
+  // indices first: the texts' offsets are known once all are counted.
+  const types = Array.from({ length: words[at + 12] }, () => ({
+    columns: Array.from(nextNumbers(nextNumber())) }));
+  const rowCount = nextNumber();
+  const typeRows = { type: new Uint32Array(rowCount), flags: new Uint8Array(rowCount),
+    kinds: new Uint8Array(rowCount * TYPE_CELLS), firstText: new Uint32Array(rowCount) };
+  for (let r = 0; r < rowCount; r++) {
+    typeRows.type[r] = nextNumber();
+    typeRows.flags[r] = nextNumber();
+    typeRows.kinds.set(nextNumbers(TYPE_CELLS), r * TYPE_CELLS);
+    typeRows.firstText[r] = text;
+    text += TYPE_CELLS;
+  }
+  const lineIndices = Array.from({ length: nextNumber() }, () => {
     const first = text;
-    text += 4;
-    const [segmentCount, typeColumnCount] = nextNumbers(2);
-    const segments = Array.from({ length: segmentCount }, () => {
-      const [firstLevel, lastLevel, failed] = nextNumbers(3);
-      const segment = { firstLevel, lastLevel, failed: failed !== 0, text };
-      text += 2;
-      return segment;
-    });
-    return { first, segments, columns: Array.from(nextNumbers(typeColumnCount)) };
+    text += 1 + nextNumber();
+    return { first, end: text };
   });
-  const totalText = text;
-  text += 2;
 
   // Each text's end in UTF-16 units, counted from the UTF-8 bytes (the same when all are ASCII).
   const textBytes = heap.subarray(words[at + 13], words[at + 13] + words[at + 14]);
@@ -88,16 +97,11 @@ function readSchedule(h, answer) {
   }
   const packed = { texts, ends };
   const textAt = (i) => scheduleText(packed, i);
-  const types = typeIndices.map(({ first, segments, columns: typeColumns }) => ({
-    name: textAt(first), countText: textAt(first + 1), concreteM3Text: textAt(first + 2),
-    steelKgText: textAt(first + 3),
-    segments: segments.map(({ text: at, ...segment }) => ({ ...segment,
-      lengthText: textAt(at), barCountText: textAt(at + 1) })),
-    columns: typeColumns,
-  }));
+  const textsFrom = (first, end) => Array.from({ length: end - first }, (_, j) =>
+    textAt(first + j));
   return { ok: true, allDesigned: outcome === 'designed', csv, header, texts, ends, columns,
-    levelText, levelColumn, types,
-    total: { concreteM3Text: textAt(totalText), steelKgText: textAt(totalText + 1) } };
+    levelText, levelColumn, types, typeRows,
+    summary: lineIndices.map(({ first, end }) => textsFrom(first, end)) };
 }
 
 // --- A packed schedule, as the page's tables read it.
@@ -109,6 +113,18 @@ export const levelCount = (schedule) => schedule.levelText.length;
 // The values of level `i`'s CSV row.
 export const levelValues = (schedule, i) => schedule.header.map(
   (_, j) => scheduleText(schedule, schedule.levelText[i] + j));
+
+export const typeRowCount = (schedule) => schedule.typeRows.type.length;
+
+// Row `i` of the types' table: its type's index, whether its levels failed or it is the total,
+// and its cells' kinds (CellKind) and texts.
+export function typeRow(schedule, i) {
+  const { type, flags, kinds, firstText } = schedule.typeRows;
+  return { type: type[i], failed: (flags[i] & 1) !== 0, total: (flags[i] & 2) !== 0,
+    kinds: Array.from(kinds.subarray(i * TYPE_CELLS, (i + 1) * TYPE_CELLS),
+                      (kind) => CELL_KINDS[kind]),
+    cells: TYPE_TITLES.map((_, j) => scheduleText(schedule, firstText[i] + j)) };
+}
 
 // The mark of column `c`.
 export const columnMark = (schedule, c) => scheduleText(schedule,
@@ -124,7 +140,7 @@ export function columnEntry(schedule, c) {
 // The packed schedule as plain objects: each column with its rows of values.
 function unpackSchedule(packed) {
   if (!packed.ok) return packed;
-  const { allDesigned, csv, header, columns, types, total } = packed;
+  const { allDesigned, csv, header, columns, types, summary } = packed;
   return { ok: true, allDesigned, csv, header,
     columns: Array.from(columns.load, (_, c) => {
       const rows = [];
@@ -135,7 +151,8 @@ function unpackSchedule(packed) {
         floorsText: rows[0][3], countText: rows[0][1], type: columns.type[c],
         repeatedMark: columns.repeated[c] !== 0, rows };
     }),
-    types, total };
+    types, typeRows: Array.from({ length: typeRowCount(packed) }, (_, i) => typeRow(packed, i)),
+    summary };
 }
 
 const checkRows = (rows) => {

@@ -14,9 +14,9 @@
 
 #include "calculation/column_schedule.h"
 #include "calculation/materials_text.h"
-#include "calculation/numeric_text.h"
 #include "calculation/schedule_csv.h"
 #include "calculation/schedule_entry.h"
+#include "calculation/schedule_rows.h"
 #include "web/module_materials.h"
 #include "web/module_text.h"
 
@@ -43,11 +43,12 @@ enum class ScheduleOutcome : std::uint32_t {
 // The schedule for the page's tables as two streams, read in this order: for each column its
 // load (a text), its type's index, whether another column repeats its mark and its number of
 // levels (numbers), and for each level the values of its CSV row (kScheduleCsvColumns texts:
-// the first level's give the column's mark, count and floors); then for each type its name, count,
-// concrete m³ and steel kg (texts), its numbers of segments and of columns, for each segment its
-// first and last levels and whether it failed (numbers) and its length and bars (texts), and its
-// columns' indices; last the total concrete and steel (texts). The texts stand one after the
-// other; text i spans [text_ends[i - 1], text_ends[i]).
+// the first level's give the column's mark, count and floors); then for each type its number of
+// columns and their indices; then the rows of the types' table (TypesRows), their number first,
+// for each its type's index and 1 when failed, 2 when the total (numbers), and for each of its
+// cells its CellKind (a number) and its text; last the lines under the tables, their number
+// first, for each its number of arguments (a number), its key and its arguments (texts). The
+// texts stand one after the other; text i spans [text_ends[i - 1], text_ends[i]).
 struct ScheduleAnswer {
   ScheduleOutcome outcome;
   std::uint32_t choice;   // for Materials: 1 + the choice out of range
@@ -148,26 +149,27 @@ const ScheduleAnswer* Answer(std::vector<coldesign::ColumnInput> inputs,
       }
     }
   }
-  const auto quantities = [&store](const coldesign::Quantities& quantities) {
-    store.text(coldesign::QuantityText(quantities.concrete_m3, coldesign::kConcreteDecimals));
-    store.text(coldesign::QuantityText(quantities.steel_kg, coldesign::kSteelDecimals));
-  };
   for (const auto& type : schedule.types) {
-    store.text(type.name);
-    store.text(coldesign::FormatInteger(type.count));
-    quantities(type.quantities);
-    store.number(type.segments.size());
     store.number(type.columns.size());
-    for (const auto& segment : type.segments) {
-      store.number(static_cast<std::size_t>(segment.first_level));
-      store.number(static_cast<std::size_t>(segment.last_level));
-      store.number(segment.failure ? 1 : 0);
-      store.text(segment.length_text);
-      store.text(segment.bar_count_text);
-    }
     for (const std::size_t index : type.columns) store.number(index);
   }
-  quantities(schedule.total);
+  const std::vector<coldesign::TypesRow> rows = coldesign::TypesRows(schedule);
+  store.number(rows.size());
+  for (const auto& row : rows) {
+    store.number(row.type);
+    store.number((row.failed ? 1 : 0) | (row.total ? 2 : 0));
+    for (const auto& cell : row.cells) {
+      store.number(static_cast<std::size_t>(cell.kind));
+      store.text(cell.text);
+    }
+  }
+  const std::vector<coldesign::ReportText> summary = coldesign::ScheduleSummaryLines(schedule);
+  store.number(summary.size());
+  for (const auto& line : summary) {
+    store.number(line.arguments.size());
+    store.text(line.key);
+    for (const auto& argument : line.arguments) store.text(argument.text);
+  }
   answer.outcome =
       schedule.all_designed ? ScheduleOutcome::Designed : ScheduleOutcome::SomeLevelFailed;
   answer.csv = ViewOf(store.csv);

@@ -5,13 +5,16 @@
 // marked as the earlier values', and its download waits for Design.
 
 import { OtherBuild } from './schedule_designer.js';
-import { columnEntry, columnMark, levelCount, levelValues } from './schedule.js';
+import {
+  columnEntry, columnMark, levelCount, levelValues, typeRow, typeRowCount,
+} from './schedule.js';
 import { createEntries, rememberedSchedule } from './schedule_entries.js';
 import {
-  calculationUnavailable, fileUnreadableText, floorHeightProblemText, levelTitles,
-  otherBuildText, scheduleMaterialsText, scheduleProblemText, scheduleSummary, totalTitle,
-  typeCells, typeColumnsText, typeTitles,
+  calculationUnavailable, fileUnreadableText, floorHeightProblemText, otherBuildText,
+  scheduleCellText, scheduleMaterialsText, scheduleProblemText, summaryLines, tableTitles,
+  typeColumnsText,
 } from './messages.js';
+import { LEVEL_TITLES, TYPE_TITLES } from './module_contract.js';
 import { virtualRows } from './virtual_rows.js';
 
 // The columns of a file read made into rows of the table at most so many a task.
@@ -95,30 +98,28 @@ export function createScheduleView(elements, calculation, designer,
   });
 
   const markOf = (c) => columnMark(shown.schedule, c);
-  // The types' rows, one a segment and the total last, drawn as they come into sight: row i is
-  // segment typeSegment[i] of type typeOf[i].
+  // The types' rows, one a segment and the total last, as the engine lays them out, drawn as
+  // they come into sight.
   const typeRows = virtualRows(typesBox, types.tBodies[0], (i) => {
-    const { schedule, used, newType, typeOf, typeSegment } = shown;
+    const { schedule, newType } = shown;
+    const { type: t, failed, total, kinds, cells } = typeRow(schedule, i);
     const row = newType();
-    const total = i === typeOf.length;
-    const type = schedule.types[typeOf[i]];
-    const cells = total ? [totalTitle(), '', '', '', '', '', schedule.total.concreteM3Text,
-      schedule.total.steelKgText]
-      : typeCells(type, typeSegment[i], used, markOf, MARKS_PER_STEP);
-    cells.forEach((value, j) => {
-      row.cells[j].textContent = value;
+    const type = schedule.types[t];
+    kinds.forEach((kind, j) => {
+      row.cells[j].textContent = scheduleCellText(kind, cells[j],
+        () => typeColumnsText(type, 0, MARKS_PER_STEP, markOf));
+      if (kind === 'marks') {
+        row.cells[j].dataset.marks = String(Math.min(type.columns.length, MARKS_PER_STEP));
+      }
     });
-    if (!total && typeSegment[i] === 0) {
-      row.cells[TYPE_KEYS.indexOf('columns')].dataset.marks =
-        String(Math.min(type.columns.length, MARKS_PER_STEP));
-    }
     if (total) row.className = 'total';
-    if (!total && type.segments[typeSegment[i]].failed) row.className = 'failed';
+    if (failed) row.className = 'failed';
     return row;
   });
   // Adds up to `count` more marks to a list of columns (a cell with data-marks).
   const moreMarks = (cell, count) => {
-    const type = shown.schedule.types[shown.typeOf[Number(cell.parentElement.dataset.index)]];
+    const { schedule } = shown;
+    const type = schedule.types[schedule.typeRows.type[Number(cell.parentElement.dataset.index)]];
     const from = Number(cell.dataset.marks);
     const to = Math.min(type.columns.length, from + count);
     if (to === from) return;
@@ -137,20 +138,10 @@ export function createScheduleView(elements, calculation, designer,
   });
   const showTypes = () => {
     const { schedule } = shown;
-    header(types, TYPE_KEYS, typeTitles());
+    header(types, TYPE_KEYS, tableTitles(TYPE_TITLES));
     shown.newType = rowMaker(TYPE_KEYS.map((key) => cell('td', { 'data-key': key })));
-    const segments = schedule.types.reduce((sum, type) => sum + type.segments.length, 0);
-    shown.typeOf = new Uint32Array(segments);
-    shown.typeSegment = new Uint32Array(segments);
-    let row = 0;
-    schedule.types.forEach((type, t) => {
-      type.segments.forEach((_, s) => {
-        shown.typeOf[row] = t;
-        shown.typeSegment[row++] = s;
-      });
-    });
-    typeRows.show(segments + 1);
-    notes.replaceChildren(...scheduleSummary(schedule, schedule.columns.repeated.includes(1))
+    typeRows.show(typeRowCount(schedule));
+    notes.replaceChildren(...summaryLines(schedule.summary)
       .map((text) => Object.assign(document.createElement('p'), { textContent: text })));
   };
 
@@ -159,7 +150,7 @@ export function createScheduleView(elements, calculation, designer,
     shown = { schedule, used, inputs, newLevel: rowMaker(keys),
       status: schedule.header.indexOf('status') };
     results.hidden = false;
-    header(levels, schedule.header, levelTitles());
+    header(levels, schedule.header, tableTitles(LEVEL_TITLES));
     levelRows.show(levelCount(schedule));
     showStaleness();
     await nextTask();
@@ -279,7 +270,7 @@ export function createScheduleView(elements, calculation, designer,
       showMaterials();
       entries.retranslate();
       if (!shown) return;
-      header(levels, shown.schedule.header, levelTitles());
+      header(levels, shown.schedule.header, tableTitles(LEVEL_TITLES));
       showTypes();
     },
   };

@@ -20,6 +20,7 @@ self.addEventListener('message', async ({ data: { id, file, rows, materials, flo
     return;
   }
   const transfer = schedule.ok ? [schedule.csv, schedule.ends, schedule.levelText,
-    schedule.levelColumn, ...Object.values(schedule.columns)].map((array) => array.buffer) : [];
+    schedule.levelColumn, ...Object.values(schedule.columns), ...Object.values(schedule.typeRows)]
+    .map((array) => array.buffer) : [];
   self.postMessage({ id, schedule }, transfer);
 });

@@ -1,5 +1,5 @@
-// A design's report said in the program's language: every text it names is in the catalogue,
-// its arguments filled once each.
+// A design's report and the schedule's tables said in the program's language: every text they
+// name is in the catalogue, its arguments filled once each.
 
 #include "sheet/report_text.h"
 
@@ -7,7 +7,10 @@
 
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <algorithm>
+#include <vector>
 
+#include "calculation/schedule_rows.h"
 #include "translations/program_language.h"
 
 namespace coldesign {
@@ -32,6 +35,39 @@ TEST(ReportText, EveryTextIsInTheCatalogueInEnglish) {
       EXPECT_FALSE(said.contains(kArabic)) << text.key << ": " << said.toStdString();
       EXPECT_FALSE(said.contains(QRegularExpression(u"%\\d"_s))) << text.key;
     }
+  }
+}
+
+// The schedule's tables of a building with a failed level and a repeated mark name every text
+// they can: each said in English, its places filled.
+TEST(ReportText, EveryScheduleTextIsInTheCatalogueInEnglish) {
+  UseLanguage(Language::English);
+  const auto back_to_arabic = qScopeGuard([] { UseLanguage(Language::Arabic); });
+  static const QRegularExpression kArabic(u"[\\x{0600}-\\x{06FF}]"_s);
+  const Schedule schedule =
+      DesignSchedule({{"C1", "100", 2, 1}, {"C1", "1e300", 1, 1}}, DesignMaterials{});
+  std::vector<ReportText> texts = ScheduleSummaryLines(schedule);
+  const auto key = [&texts](std::string_view text) { texts.push_back({text, {}}); };
+  std::ranges::for_each(kLevelTitles, key);
+  std::ranges::for_each(kTypeTitles, key);
+  std::vector<ScheduleCell> cells;
+  for (const TypesRow& row : TypesRows(schedule))
+    cells.insert(cells.end(), row.cells.begin(), row.cells.end());
+  for (const ScheduleColumn& column : schedule.columns) {
+    for (int cell = 0; cell <= static_cast<int>(LevelCell::BarSet); ++cell) {
+      cells.push_back(LevelCellOf(schedule, column, 1, static_cast<LevelCell>(cell)));
+    }
+  }
+  for (const ScheduleCell& cell : cells) {
+    if (cell.kind == CellKind::Text) key(cell.text);
+    if (!cell.note.empty()) key(cell.note);
+  }
+  ASSERT_GE(texts.size(), 3U + kLevelTitles.size() + kTypeTitles.size() + 4U);
+  for (const ReportText& text : texts) {
+    const QString said = Said(text, FigureMarks::Isolate);
+    EXPECT_FALSE(said.isEmpty() || said == QString::fromUtf8(text.key)) << text.key;
+    EXPECT_FALSE(said.contains(kArabic)) << text.key << ": " << said.toStdString();
+    EXPECT_FALSE(said.contains(QRegularExpression(u"%\\d"_s))) << text.key;
   }
 }
 

@@ -32,6 +32,7 @@
 #include "calculation/materials_text.h"
 #include "calculation/numeric_text.h"
 #include "calculation/schedule_csv.h"
+#include "calculation/schedule_rows.h"
 #include "calculation/section_layout.h"
 #include "module_contract.h"
 
@@ -288,12 +289,6 @@ std::string Schedule(const std::string& csv_text, const MaterialsQuestion& quest
   }
   const coldesign::Schedule schedule =
       coldesign::DesignSchedule(std::move(csv->columns), *materials, *height);
-  const auto quantities = [](const coldesign::Quantities& q) {
-    return ",\"concreteM3Text\":" +
-           Quoted(coldesign::QuantityText(q.concrete_m3, coldesign::kConcreteDecimals)) +
-           ",\"steelKgText\":" +
-           Quoted(coldesign::QuantityText(q.steel_kg, coldesign::kSteelDecimals));
-  };
   const std::string columns = List(schedule.columns, [&](const coldesign::ScheduleColumn& c) {
     std::string rows = "[";
     for (int level = 1; level <= static_cast<int>(c.levels.size()); ++level) {
@@ -310,19 +305,33 @@ std::string Schedule(const std::string& csv_text, const MaterialsQuestion& quest
            ",\"type\":" + std::to_string(c.type) +
            ",\"repeatedMark\":" + (c.repeated_mark ? "true" : "false") + ",\"rows\":" + rows + "}";
   });
-  const std::string types = List(schedule.types, [&](const coldesign::ColumnType& t) {
-    const std::string segments = List(t.segments, [](const coldesign::ColumnSegment& s) {
-      return "{\"firstLevel\":" + std::to_string(s.first_level) +
-             ",\"lastLevel\":" + std::to_string(s.last_level) +
-             ",\"failed\":" + (s.failure ? "true" : "false") +
-             ",\"lengthText\":" + Quoted(s.length_text) +
-             ",\"barCountText\":" + Quoted(s.bar_count_text) + "}";
-    });
-    return "{\"name\":" + Quoted(t.name) +
-           ",\"countText\":" + Quoted(coldesign::FormatInteger(t.count)) +
-           quantities(t.quantities) + ",\"segments\":" + segments + ",\"columns\":" +
+  const std::string types = List(schedule.types, [](const coldesign::ColumnType& t) {
+    return "{\"columns\":" +
            List(t.columns, [](std::size_t index) { return std::to_string(index); }) + "}";
   });
+  constexpr std::array<std::string_view, 6> kKinds = {"empty",   "text", "number",
+                                                      "figures", "mark", "marks"};
+  const std::string type_rows =
+      List(coldesign::TypesRows(schedule), [&](const coldesign::TypesRow& row) {
+        std::string kinds = "[";
+        std::string cells = "[";
+        for (const coldesign::ScheduleCell& cell : row.cells) {
+          kinds += (kinds.size() > 1 ? "," : "") + Quoted(kKinds[std::to_underlying(cell.kind)]);
+          cells += (cells.size() > 1 ? "," : "") + Quoted(cell.text);
+        }
+        return "{\"type\":" + std::to_string(row.type) +
+               ",\"failed\":" + (row.failed ? "true" : "false") +
+               ",\"total\":" + (row.total ? "true" : "false") + ",\"kinds\":" + kinds +
+               "],\"cells\":" + cells + "]}";
+      });
+  const std::string summary =
+      List(coldesign::ScheduleSummaryLines(schedule), [](const coldesign::ReportText& line) {
+        std::string texts = "[" + Quoted(line.key);
+        for (const coldesign::ReportArgument& argument : line.arguments) {
+          texts += "," + Quoted(argument.text);
+        }
+        return texts + "]";
+      });
   std::string header = "[";
   for (std::size_t start = 0; start <= coldesign::kScheduleCsvHeader.size();) {
     const std::size_t comma = std::min(coldesign::kScheduleCsvHeader.find(',', start),
@@ -333,8 +342,8 @@ std::string Schedule(const std::string& csv_text, const MaterialsQuestion& quest
   }
   return std::string("{\"ok\":true,\"allDesigned\":") + (schedule.all_designed ? "true" : "false") +
          ",\"csv\":\"" + Hex(coldesign::WriteScheduleCsv(schedule)) + "\",\"header\":" + header +
-         "],\"columns\":" + columns + ",\"types\":" + types + ",\"total\":{" +
-         quantities(schedule.total).substr(1) + "}}";
+         "],\"columns\":" + columns + ",\"types\":" + types + ",\"typeRows\":" + type_rows +
+         ",\"summary\":" + summary + "}";
 }
 
 std::string Answer(const std::vector<std::string_view>& q) {

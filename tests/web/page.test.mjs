@@ -776,8 +776,8 @@ function expectedSchedule(native) {
   return {
     levels: rows.map((values) => ({ mark: values[0], level: values[2],
       cells: Object.fromEntries(header.map((key, i) => [key, values[i]])) })),
-    types: [...native.types.map((type) => [type.name, type.countText, type.concreteM3Text,
-      type.steelKgText]), ['المجموع', '', native.total.concreteM3Text, native.total.steelKgText]],
+    types: native.typeRows.filter((row) => row.cells[0]).map(({ total, cells }) =>
+      [total ? 'المجموع' : cells[0], cells[2], cells[6], cells[7]]),
   };
 }
 
