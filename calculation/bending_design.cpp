@@ -94,7 +94,10 @@ class Sizing {
     if (!(axial <= AxialCapacity(section, block_))) return std::nullopt;
     double utilisation = 0;
     const auto [first, second] = DesignCases(working_.about_x, working_.about_y);
-    for (const MomentPoint& moments : {first, second}) {
+    const bool same =
+        first.moment_x_t_m == second.moment_x_t_m && first.moment_y_t_m == second.moment_y_t_m;
+    for (int i = 0; i < (same ? 1 : 2); ++i) {
+      const MomentPoint& moments = i == 0 ? first : second;
       const double size = std::hypot(moments.moment_x_t_m, moments.moment_y_t_m);
       if (size == 0) continue;
       const auto largest =
@@ -106,11 +109,27 @@ class Sizing {
     return utilisation;
   }
 
+  // Whether the section carries both cases. The capacity contour at Pu bulges outward, so that
+  // a case within the straight line between the two uniaxial capacities is carried and one
+  // beyond either of them is not; only those between are looked for on the contour.
   bool Carries(double length_cm, int bars) const {
     const auto section = SectionOf(length_cm, bars);
     if (!section) return false;
-    const auto utilisation = Utilisation(*section);
-    return utilisation && *utilisation <= 1;
+    const double axial = load_t_ * rules::kKilogramsPerTon;
+    if (!(axial <= AxialCapacity(*section, block_))) return false;
+    const auto about_x = LargestMoment(*section, block_, axial, 1, 0);
+    const auto about_y = LargestMoment(*section, block_, axial, 0, 1);
+    if (!about_x || !about_y) return false;
+    const auto [first, second] = DesignCases(working_.about_x, working_.about_y);
+    for (const MomentPoint& moments : {first, second}) {
+      const double x = moments.moment_x_t_m * rules::kKilogramCentimetresPerTonMetre;
+      const double y = moments.moment_y_t_m * rules::kKilogramCentimetresPerTonMetre;
+      if (x > about_x->moment || y > about_y->moment) return false;
+      if (x / about_x->moment + y / about_y->moment <= 1) continue;
+      const auto largest = LargestMoment(*section, block_, axial, x, y);
+      if (!largest || std::hypot(x, y) > largest->moment) return false;
+    }
+    return true;
   }
 
   // The most bars the length takes: the steel share's limit, and what fits.
@@ -196,6 +215,12 @@ std::expected<BendingDesignResult, BendingFailure> DesignBendingColumn(
   const int start_length = static_cast<int>(*ParseNumberStrict(result.axial.length_text));
   const int start_bars = static_cast<int>(*ParseNumberStrict(result.axial.bar_count_text));
   const DesignMaterials& materials = input.column.materials;
+  const double bar_area = BarAreaCm2(materials.bar_diameter_mm);
+  // The fewest bars a length takes: the axial design's, and the least share of the section.
+  const auto least_bars = [&](int length) {
+    return std::max(start_bars, EvenBarsFor(rules::kLeastSteelShareOfSection * width * length,
+                                            bar_area, rules::kLeastBars));
+  };
   result.ultimate_load_t = floors * (load * materials.load_factor);
   result.width_cm = static_cast<int>(width);
   result.length_cm = start_length;
@@ -213,7 +238,6 @@ std::expected<BendingDesignResult, BendingFailure> DesignBendingColumn(
 
   Sizing sizing(input, width, result.ultimate_load_t, working);
   sizing.Directions(start_length);
-  const double bar_area = BarAreaCm2(materials.bar_diameter_mm);
   const auto finish = [&](int length, int bars) {
     result.length_cm = length;
     result.bars = bars;
@@ -244,15 +268,34 @@ std::expected<BendingDesignResult, BendingFailure> DesignBendingColumn(
     result.status = BendingStatus::Slender;
     return result;
   }
-  for (int length = start_length; length <= rules::kMostBendingLengthCm;
-       length += rules::kLengthStepCm) {
+  // The least length that carries with its most bars: by steps that double from the axial
+  // design's, then by bisection between the last that did not and the first that did.
+  const auto carries_at_most = [&](int length) {
     sizing.Directions(length);
-    const int least =
-        std::max(start_bars, EvenBarsFor(rules::kLeastSteelShareOfSection * width * length,
-                                         bar_area, rules::kLeastBars));
     const int most = sizing.MostBars(length);
-    if (most < least || !sizing.Carries(length, most)) continue;
-    return finish(length, sizing.LeastBars(length, least, most));
+    return most >= least_bars(length) && sizing.Carries(length, most);
+  };
+  const int most_length = start_length + (rules::kMostBendingLengthCm - start_length) /
+                                             rules::kLengthStepCm * rules::kLengthStepCm;
+  int failing = start_length - rules::kLengthStepCm;
+  int carrying = start_length > rules::kMostBendingLengthCm ? 0 : start_length;
+  for (int step = rules::kLengthStepCm; carrying != 0 && !carries_at_most(carrying); step *= 2) {
+    failing = carrying;
+    carrying = carrying == most_length ? 0 : std::min(carrying + step, most_length);
+  }
+  if (carrying != 0) {
+    while (carrying - failing > rules::kLengthStepCm) {
+      int middle = (failing + carrying) / 2;
+      middle -= (middle - start_length) % rules::kLengthStepCm;
+      if (carries_at_most(middle)) {
+        carrying = middle;
+      } else {
+        failing = middle;
+      }
+    }
+    sizing.Directions(carrying);
+    return finish(carrying,
+                  sizing.LeastBars(carrying, least_bars(carrying), sizing.MostBars(carrying)));
   }
   sizing.Directions(start_length);
   result.status = BendingStatus::Overflow;

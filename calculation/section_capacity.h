@@ -65,9 +65,10 @@ SectionForces ForcesAt(const Section& section, const StressBlock& block, const N
 double AxialCapacity(const Section& section, const StressBlock& block);
 
 // The neutral axis at `angle` whose forces have the axial load `axial`, found by a few secant
-// steps between a bracket; none when the section cannot carry that load.
+// steps between a bracket, looked for first near `near_depth` when one is given (> 0): the
+// depth at a nearby angle. None when the section cannot carry that load.
 std::optional<NeutralAxis> AxisCarrying(const Section& section, const StressBlock& block,
-                                        double angle, double axial);
+                                        double angle, double axial, double near_depth = 0);
 
 // The largest moment the section carries under the axial load in the direction of (moment_x,
 // moment_y) (any signs; a zero direction is taken as Mx): its size, and the forces there. None
