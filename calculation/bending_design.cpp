@@ -65,7 +65,7 @@ class Sizing {
 
   // The section of this length and count of bars as the layout places them; none when they do
   // not fit.
-  std::optional<Section> SectionOf(double length_cm, int bars) const {
+  [[nodiscard]] std::optional<Section> SectionOf(double length_cm, int bars) const {
     const auto layout = LayOutSection(
         {.width_cm = width_,
          .length_cm = length_cm,
@@ -89,51 +89,48 @@ class Sizing {
 
   // The larger share of the two cases' design moments in the largest moments the section
   // carries in their directions; none when it does not carry Pu at all. Directions() first.
-  std::optional<double> Utilisation(const Section& section) const {
+  [[nodiscard]] std::optional<double> Utilisation(const Section& section) const {
     const double axial = load_t_ * rules::kKilogramsPerTon;
     if (!(axial <= AxialCapacity(section, block_))) return std::nullopt;
-    double utilisation = 0;
-    const auto [first, second] = DesignCases(working_.about_x, working_.about_y);
-    const bool same =
-        first.moment_x_t_m == second.moment_x_t_m && first.moment_y_t_m == second.moment_y_t_m;
-    for (int i = 0; i < (same ? 1 : 2); ++i) {
-      const MomentPoint& moments = i == 0 ? first : second;
-      const double size = std::hypot(moments.moment_x_t_m, moments.moment_y_t_m);
-      if (size == 0) continue;
-      const auto largest =
-          LargestMoment(section, block_, axial, moments.moment_x_t_m, moments.moment_y_t_m);
-      if (!largest) return std::nullopt;
-      utilisation =
-          std::max(utilisation, size * rules::kKilogramCentimetresPerTonMetre / largest->moment);
-    }
-    return utilisation;
+    const std::pair<MomentPoint, MomentPoint> cases =
+        DesignCases(working_.about_x, working_.about_y);
+    const std::optional<double> first = Share(section, axial, cases.first);
+    const bool same = cases.first.moment_x_t_m == cases.second.moment_x_t_m &&
+                      cases.first.moment_y_t_m == cases.second.moment_y_t_m;
+    if (!first.has_value() || same) return first;
+    const std::optional<double> second = Share(section, axial, cases.second);
+    if (!second.has_value()) return std::nullopt;
+    return std::max(first.value(), second.value());
   }
 
   // Whether the section carries both cases. The capacity contour at Pu bulges outward, so that
   // a case within the straight line between the two uniaxial capacities is carried and one
   // beyond either of them is not; only those between are looked for on the contour.
-  bool Carries(double length_cm, int bars) const {
+  [[nodiscard]] bool Carries(double length_cm, int bars) const {
     const auto section = SectionOf(length_cm, bars);
     if (!section) return false;
     const double axial = load_t_ * rules::kKilogramsPerTon;
     if (!(axial <= AxialCapacity(*section, block_))) return false;
-    const auto about_x = LargestMoment(*section, block_, axial, 1, 0);
-    const auto about_y = LargestMoment(*section, block_, axial, 0, 1);
-    if (!about_x || !about_y) return false;
-    const auto [first, second] = DesignCases(working_.about_x, working_.about_y);
-    for (const MomentPoint& moments : {first, second}) {
+    const std::optional<MomentCapacity> about_x = LargestMoment(*section, block_, axial, 1, 0);
+    const std::optional<MomentCapacity> about_y = LargestMoment(*section, block_, axial, 0, 1);
+    if (!about_x.has_value() || !about_y.has_value()) return false;
+    const double most_x = about_x->moment;
+    const double most_y = about_y->moment;
+    const auto carried = [&](const MomentPoint& moments) {
       const double x = moments.moment_x_t_m * rules::kKilogramCentimetresPerTonMetre;
       const double y = moments.moment_y_t_m * rules::kKilogramCentimetresPerTonMetre;
-      if (x > about_x->moment || y > about_y->moment) return false;
-      if (x / about_x->moment + y / about_y->moment <= 1) continue;
-      const auto largest = LargestMoment(*section, block_, axial, x, y);
-      if (!largest || std::hypot(x, y) > largest->moment) return false;
-    }
-    return true;
+      if (x > most_x || y > most_y) return false;
+      if (x / most_x + y / most_y <= 1) return true;
+      const std::optional<MomentCapacity> largest = LargestMoment(*section, block_, axial, x, y);
+      return largest.has_value() && std::hypot(x, y) <= largest->moment;
+    };
+    const std::pair<MomentPoint, MomentPoint> cases =
+        DesignCases(working_.about_x, working_.about_y);
+    return carried(cases.first) && carried(cases.second);
   }
 
   // The most bars the length takes: the steel share's limit, and what fits.
-  int MostBars(double length_cm) const {
+  [[nodiscard]] int MostBars(double length_cm) const {
     int bars = static_cast<int>(rules::kMostSteelShareOfSection * width_ * length_cm / bar_area_);
     const double diameter = input_.column.materials.bar_diameter_mm;
     const double edge = rules::kClearCoverMm + rules::kTieDiameterMm + diameter / 2;
@@ -147,7 +144,7 @@ class Sizing {
   }
 
   // The least even count of bars in [least, most] that carries, by bisection; `most` carries.
-  int LeastBars(double length_cm, int least, int most) const {
+  [[nodiscard]] int LeastBars(double length_cm, int least, int most) const {
     while (least < most) {
       int middle = (least + most) / 2;
       middle -= middle % 2;
@@ -160,9 +157,21 @@ class Sizing {
     return most;
   }
 
-  const StressBlock& Block() const { return block_; }
+  [[nodiscard]] const StressBlock& Block() const { return block_; }
 
  private:
+  // The moments' share of the largest moment the section carries in their direction at the
+  // axial load: 0 for no moment, none when the load is beyond the section's.
+  [[nodiscard]] std::optional<double> Share(const Section& section, double axial,
+                                            const MomentPoint& moments) const {
+    const double size = std::hypot(moments.moment_x_t_m, moments.moment_y_t_m);
+    if (size == 0) return 0.0;
+    const std::optional<MomentCapacity> largest =
+        LargestMoment(section, block_, axial, moments.moment_x_t_m, moments.moment_y_t_m);
+    if (!largest.has_value()) return std::nullopt;
+    return size * rules::kKilogramCentimetresPerTonMetre / largest->moment;
+  }
+
   const BendingDesignInput& input_;
   double width_;
   double load_t_;

@@ -96,7 +96,7 @@ double BracketedRoot(Function rising, double low, double f_low, double high, dou
   double f_last = f_high;
   for (int step = 0; step < kMostSteps && high - low > tolerance; ++step) {
     double x = last - f_last * (last - before) / (f_last - f_before);
-    if (!(x > low && x < high)) x = (low + high) / 2;
+    if (!std::isfinite(x) || x <= low || x >= high) x = (low + high) / 2;
     const double f = rising(x);
     if (std::fabs(f) <= f_tolerance) return x;
     (f < 0 ? low : high) = x;

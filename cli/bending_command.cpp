@@ -1,5 +1,7 @@
 #include "cli/bending_command.h"
 
+#include <algorithm>
+#include <array>
 #include <string_view>
 #include <utility>
 #include <variant>
@@ -32,10 +34,9 @@ std::expected<std::optional<double>, Message> ReadNumber(const QCommandLineParse
 }  // namespace
 
 bool BendingOptions::TakesValue(const QString& name) const {
-  for (const QCommandLineOption* option : {&moment_x, &moment_y, &length_factor, &format}) {
-    if (option->names().contains(name)) return true;
-  }
-  return false;
+  const std::array valued = {&moment_x, &moment_y, &length_factor, &format};
+  return std::ranges::any_of(
+      valued, [&](const QCommandLineOption* option) { return option->names().contains(name); });
 }
 
 std::expected<BendingChoices, Message> ReadBendingChoices(const QCommandLineParser& parser,
@@ -53,8 +54,9 @@ std::expected<BendingChoices, Message> ReadBendingChoices(const QCommandLinePars
   const auto k = ReadNumber(parser, options.length_factor);
   if (!k) return std::unexpected(k.error());
   choices.length_factor = *k;
-  if (choices.length_factor && !(*choices.length_factor >= rules::kLeastLengthFactor &&
-                                 *choices.length_factor <= rules::kMostLengthFactor)) {
+  // A number read is finite.
+  if (choices.length_factor && (*choices.length_factor < rules::kLeastLengthFactor ||
+                                *choices.length_factor > rules::kMostLengthFactor)) {
     return std::unexpected(LengthFactorMessage());
   }
   choices.unbraced = parser.isSet(options.unbraced);

@@ -151,6 +151,7 @@ TEST(BendingDesign, TooSlenderOrTooLargeIsReportedNotDesigned) {
       {10, false, 5, BendingStatus::Ok},     // λ 28.3: allowed, braced
       {10, false, 1e4, BendingStatus::Overflow},
       {3, false, 1e9, BendingStatus::Overflow},
+      {3, false, -1e300, BendingStatus::Overflow},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.moment_y);
