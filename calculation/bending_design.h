@@ -79,7 +79,8 @@ struct BendingDesignResult {
   int bar_diameter_mm = 0;
   double steel_area_cm2 = 0;  // bars × the bar's counted area
   // Origin at the section's centre, x along the width, y along the length; empty when the
-  // bars do not fit the section (a DesignColumn section far beyond the usual).
+  // status is not Ok, or the bars do not fit the section (a DesignColumn section far beyond the
+  // usual).
   std::vector<SectionBar> bar_centres_cm;
   double ultimate_load_t = 0;  // Pu = floors × load factor × load per floor
   double design_moment_x_t_m = 0;
