@@ -93,6 +93,59 @@ inline constexpr int kTieDiameterMm = 8;
 // ... and the least clear gap between bars, mm, unless the bar is thicker.
 inline constexpr double kLeastClearSpacingMm = 25;
 
+// Columns that carry moments: the ultimate limit state of the Egyptian code for reinforced
+// concrete (ECP 203). The clause numbers are those of its 2007 edition as recalled; none of them
+// was confirmed from a source while these values were written.
+// The section at failure (ECP 203 clause 4-2-1-1, not confirmed from a source): the concrete's
+// strain at the most compressed fibre ...
+inline constexpr double kUltimateConcreteStrain = 0.003;
+// ... a uniform block of this share of fcu over γc ...
+inline constexpr double kBlockStressShare = 0.67;
+inline constexpr double kConcreteSafetyFactor = 1.5;  // γc
+// ... over this share of the neutral axis's depth ...
+inline constexpr double kBlockDepthShare = 0.8;
+// ... and the steel elastic, Es kg/cm², up to fy over γs, in tension and compression alike.
+inline constexpr double kSteelSafetyFactor = 1.15;  // γs
+inline constexpr double kSteelModulusKgPerCm2 = 2'000'000;
+// The axial load never passes the tied column's 0.35 fcu Ac + 0.67 fy As (the shares above).
+
+// The least eccentricity in each direction of bending, applied about one axis at a time: this
+// share of the side in that direction and never less than this, cm (ECP 203 clause 6-2-4, not
+// confirmed from a source).
+inline constexpr double kLeastEccentricityShare = 0.05;
+inline constexpr double kLeastEccentricityCm = 2;
+
+// Slenderness (ECP 203 clause 6-4, not confirmed from a source). The column's height is the
+// floor height, the clear height taken as the whole (on the safe side); its effective length He
+// is k times it, k by default for both ends of case 2 (cast with beams a little shallower than
+// the column's side) in the code's tables: braced ...
+inline constexpr double kBracedLengthFactor = 0.85;
+// ... and unbraced (values not confirmed from a source).
+inline constexpr double kUnbracedLengthFactor = 1.5;
+// λ = He / (the side in the plane of bending): short up to these ...
+inline constexpr double kShortBracedSlenderness = 15;
+inline constexpr double kShortUnbracedSlenderness = 10;
+// ... refused beyond these.
+inline constexpr double kMostBracedSlenderness = 30;
+inline constexpr double kMostUnbracedSlenderness = 23;
+// A slender column takes the added moment Pu δ in that plane, δ = λ² × side / this.
+inline constexpr double kAddedDeflectionDivisor = 2000;
+// k given by the engineer lies in this range.
+inline constexpr double kLeastLengthFactor = 0.5;
+inline constexpr double kMostLengthFactor = 3;
+
+// Sizing for moments: the steel is raised, an even count of bars at a time, up to this share of
+// b × t (ECP 203 clause 6-2-2, 4 % for tied columns, not confirmed from a source) ...
+inline constexpr double kMostSteelShareOfSection = 0.04;
+// ... then the length by kLengthStepCm, up to this program's own limit, cm, past which the column
+// is reported too large.
+inline constexpr int kMostBendingLengthCm = 300;
+// Tons to kilograms and metres to centimetres for moments at the edges: t·m to kg·cm.
+inline constexpr double kKilogramCentimetresPerTonMetre = 100'000;
+inline constexpr double kCentimetresPerMetre = 100;
+// The capacity contour at Pu given for a diagram: this many points around it (a multiple of 4).
+inline constexpr int kContourPoints = 48;
+
 // The tie bends round a corner bar: the radius of its centre line there, mm.
 constexpr double TieCornerRadiusMm(double bar_diameter_mm, double tie_diameter_mm) {
   return (bar_diameter_mm + tie_diameter_mm) / 2;

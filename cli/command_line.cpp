@@ -28,6 +28,7 @@
 #include "calculation/materials_text.h"
 #include "calculation/numeric_text.h"
 #include "calculation/schedule_csv.h"
+#include "cli/bending_command.h"
 #include "cli/schedule_pdf_output.h"
 #include "cli/upper_vector_state.h"
 #include "output/file_output.h"
@@ -180,15 +181,18 @@ bool IsOptionName(const QString& argument) {
 // The arguments rearranged for QCommandLineParser: the program and the command, the options and
 // their values, then "--" and the positional values, so that a value like "-5" is never taken
 // for an option.
-QStringList Rearranged(const QStringList& arguments, const Options& options) {
+QStringList Rearranged(const QStringList& arguments, const Options& options,
+                       const BendingOptions& bending) {
   const auto takes_value = [&](const QString& argument) {
     if (argument.contains(u'=')) return false;
     const QString name = argument.mid(argument.startsWith(u"--"_s) ? 2 : 1);
     const std::array<const QCommandLineOption*, 7> valued = {
         &options.fcu,         &options.fy,           &options.width, &options.bar,
         &options.load_factor, &options.floor_height, &options.output};
-    return std::ranges::any_of(
-        valued, [&](const QCommandLineOption* option) { return option->names().contains(name); });
+    return bending.TakesValue(name) ||
+           std::ranges::any_of(valued, [&](const QCommandLineOption* option) {
+             return option->names().contains(name);
+           });
   };
   QStringList named = arguments.mid(0, 2);
   QStringList values;
@@ -209,25 +213,32 @@ QStringList Rearranged(const QStringList& arguments, const Options& options) {
   return named + values;
 }
 
-bool Parse(QCommandLineParser& parser, const Options& options, const QStringList& arguments,
-           bool schedule) {
-  parser.addOptions({options.fcu, options.fy, options.width, options.bar, options.load_factor});
-  if (schedule) parser.addOptions({options.floor_height, options.output});
+// The design command takes the options of a column with moments; the schedule, -o.
+bool Parse(QCommandLineParser& parser, const Options& options, const BendingOptions& bending,
+           const QStringList& arguments, bool schedule) {
+  parser.addOptions({options.fcu, options.fy, options.width, options.bar, options.load_factor,
+                     options.floor_height});
+  parser.addOptions(schedule ? QList<QCommandLineOption>{options.output} : bending.All());
   parser.addPositionalArgument(u"command"_s, {});
-  return parser.parse(Rearranged(arguments, options));
+  return parser.parse(Rearranged(arguments, options, bending));
 }
 
 // The design of one column as the design window makes it: any load and floors the window takes.
 int RunDesign(const QStringList& arguments) {
   QCommandLineParser parser;
   const Options options;
-  if (!Parse(parser, options, arguments, false)) {
+  const BendingOptions bending;
+  if (!Parse(parser, options, bending, arguments, false)) {
     return Refuse(UsageMessage(parser.errorText().toStdString()));
   }
   const QStringList positional = parser.positionalArguments();
   if (positional.size() != 3) return Refuse(UsageMessage("design LOAD FLOORS"));
   const auto materials = ReadMaterials(parser, options);
   if (!materials) return Refuse(materials.error());
+  const auto choices = ReadBendingChoices(parser, bending);
+  if (!choices) return Refuse(choices.error());
+  const auto height = ReadFloorHeight(parser, options);
+  if (!height) return Refuse(height.error());
 
   const std::string load = positional[1].toStdString();
   const std::string floors = positional[2].toStdString();
@@ -243,6 +254,13 @@ int RunDesign(const QStringList& arguments) {
     }
   }
   const ColumnDesignInput input = DesignInput(load, floors, *materials);
+  if (choices->moments_given || choices->json) {
+    const BendingOutcome outcome = DesignWithMoments(input, *choices, *height);
+    if (outcome.status == kBadInput) return Refuse(*outcome.warning);
+    if (const int status = Write(outcome.output, {}); status != 0) return status;
+    if (outcome.warning) Warn(*outcome.warning);
+    return outcome.status;
+  }
   const auto result = DesignColumn(input);
   if (const int status = Write(WriteDesignCsv(input, result), {}); status != 0) return status;
   return result ? kEveryLevelDesigned : kSomeLevelFailed;
@@ -251,7 +269,7 @@ int RunDesign(const QStringList& arguments) {
 int RunSchedule(const QStringList& arguments) {
   QCommandLineParser parser;
   const Options options;
-  if (!Parse(parser, options, arguments, true)) {
+  if (!Parse(parser, options, BendingOptions(), arguments, true)) {
     return Refuse(UsageMessage(parser.errorText().toStdString()));
   }
   const QStringList positional = parser.positionalArguments();

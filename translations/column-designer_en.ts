@@ -1290,5 +1290,45 @@ count) and writes the column schedule as CSV, or to a CSV or PDF file with -o.</
         <comment>schedule.redo-tip</comment>
         <translation>Redo the change undone (Ctrl+Shift+Z or Ctrl+Y)</translation>
     </message>
+    <message>
+        <source>القيمة أكبر من أن تحسب</source>
+        <comment>problem.not-finite</comment>
+        <translation>the value is too large to calculate with</translation>
+    </message>
+    <message>
+        <source>معامل الطول الفعال k من %1 إلى %2</source>
+        <comment>bending.length-factor-range</comment>
+        <translation>the effective length factor k must be %1–%2</translation>
+    </message>
+    <message>
+        <source>العمود نحيف أكثر مما يسمح به الكود: λ = %1 والحد %2</source>
+        <comment>bending.too-slender</comment>
+        <translation>the column is more slender than the code allows: λ = %1, the limit %2</translation>
+    </message>
+    <message>
+        <source>لا يحمل العمود الحمل مع العزوم بأي طول حتى %1 cm وعرضه كما هو</source>
+        <comment>bending.too-large</comment>
+        <translation>no length up to %1 cm carries the load with the moments at this width</translation>
+    </message>
+    <message>
+        <source>العزم حول محور x أو y</source>
+        <comment>help.moments</comment>
+        <translation>Moment about the x or y axis</translation>
+    </message>
+    <message>
+        <source>عمود غير مقيد الحركة</source>
+        <comment>help.unbraced</comment>
+        <translation>Unbraced column (sways)</translation>
+    </message>
+    <message>
+        <source>معامل الطول الفعال</source>
+        <comment>help.k</comment>
+        <translation>Effective length factor</translation>
+    </message>
+    <message>
+        <source>صيغة نتيجة design</source>
+        <comment>help.format</comment>
+        <translation>Format of design&apos;s result</translation>
+    </message>
 </context>
 </TS>

@@ -234,6 +234,30 @@ Message DesignInputMessage(InputProblem problem, std::string_view load, std::str
                         : ArgumentMessage(FloorsArgument(), floors, why);
 }
 
+Message NotFiniteMessage() {
+  return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "القيمة أكبر من أن تحسب", "problem.not-finite"));
+}
+
+Message LengthFactorMessage() {
+  return Said(QT_TRANSLATE_NOOP3("ColumnDesigner", "معامل الطول الفعال k من %1 إلى %2",
+                                 "bending.length-factor-range"),
+              Figure(rules::kLeastLengthFactor), Figure(rules::kMostLengthFactor));
+}
+
+Message TooSlenderMessage(double slenderness, double limit) {
+  return Said(
+      QT_TRANSLATE_NOOP3("ColumnDesigner", "العمود نحيف أكثر مما يسمح به الكود: λ = %1 والحد %2",
+                         "bending.too-slender"),
+      Text(FormatFixed(slenderness, 1)), Figure(limit));
+}
+
+Message TooLargeColumnMessage() {
+  return Said(QT_TRANSLATE_NOOP3("ColumnDesigner",
+                                 "لا يحمل العمود الحمل مع العزوم بأي طول حتى %1 cm وعرضه كما هو",
+                                 "bending.too-large"),
+              Figure(rules::kMostBendingLengthCm));
+}
+
 Message UsageMessage(std::string_view detail) {
   return Said(QT_TRANSLATE_NOOP3("ColumnDesigner",
                                  "خطأ في الأوامر: %1 (انظر column-designer --help)", "usage.error"),
@@ -268,6 +292,7 @@ std::string HelpText() {
   const QString help =
       u"column-designer design LOAD FLOORS [--fcu N] [--fy N] [--width N] [--bar N] "
       u"[--load-factor N]\n"
+      u"    [--mx T_M] [--my T_M] [--floor-height M] [--unbraced] [--k K] [--format csv|json]\n"
       u"column-designer schedule FILE.csv [-o OUT.csv|OUT.pdf|OUT.dxf] [the same options] "
       u"[--floor-height M]\n\n"_s +
       InArabic(about).arg(Figure(rules::kMostFloors)) + u'\n' +
@@ -285,6 +310,18 @@ std::string HelpText() {
       OptionHelp("--floor-height M",
                  QT_TRANSLATE_NOOP3("ColumnDesigner", "ارتفاع الدور", "help.floor-height"),
                  u", m"_s + Default(rules::kFloorHeightM)) +
+      OptionHelp("--mx T_M, --my T_M",
+                 QT_TRANSLATE_NOOP3("ColumnDesigner", "العزم حول محور x أو y", "help.moments"),
+                 u", t·m (0)"_s) +
+      OptionHelp("--unbraced",
+                 QT_TRANSLATE_NOOP3("ColumnDesigner", "عمود غير مقيد الحركة", "help.unbraced"),
+                 {}) +
+      OptionHelp("--k K", QT_TRANSLATE_NOOP3("ColumnDesigner", "معامل الطول الفعال", "help.k"),
+                 u" (%1 / %2)"_s.arg(Figure(rules::kBracedLengthFactor),
+                                     Figure(rules::kUnbracedLengthFactor))) +
+      OptionHelp("--format F",
+                 QT_TRANSLATE_NOOP3("ColumnDesigner", "صيغة نتيجة design", "help.format"),
+                 u", csv or json (csv)"_s) +
       OptionHelp("-o, --output F",
                  QT_TRANSLATE_NOOP3("ColumnDesigner", "ملف الجدول", "help.output"),
                  u", .csv, .pdf or .dxf (the drawing)"_s) +

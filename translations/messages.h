@@ -55,6 +55,14 @@ Message RepeatedMarkMessage(std::string_view file, std::string_view mark,
 // Why the design command's load or floors are refused, naming the value concerned.
 Message DesignInputMessage(InputProblem problem, std::string_view load, std::string_view floors);
 
+// The design command's moments and column: a value beyond the range of a number, k outside its
+// range, a column more slender than the code allows (naming λ and the limit), and one that no
+// length up to the program's limit carries.
+Message NotFiniteMessage();
+Message LengthFactorMessage();
+Message TooSlenderMessage(double slenderness, double limit);
+Message TooLargeColumnMessage();
+
 Message UsageMessage(std::string_view detail);
 Message FileMessage(std::string_view file, std::string_view reason, bool writing);
 // -o names a folder, a device, a pipe or a link to nothing.

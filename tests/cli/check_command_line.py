@@ -5,6 +5,7 @@ output, their exit statuses, and that a refused input writes nothing.
 Usage: check_command_line.py PATH/TO/column-designer
 """
 
+import json
 import os
 import pathlib
 import subprocess
@@ -28,8 +29,10 @@ FAILING_CSV = "mark,load,floors\nC1,10,1\nC2,1e300,1\n"
 BAD_CSV = "mark,load,floors\nC1,10,2\n\nC2,10,0\n"
 
 
-def run(*arguments, display=None):
+def run(*arguments, display=None, locale=None):
     env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    if locale:
+        env["LC_ALL"] = locale
     if display:
         env["DISPLAY"] = display
     return subprocess.run([PROGRAM, *arguments], capture_output=True, env=env, timeout=60,
@@ -69,7 +72,10 @@ class Design(unittest.TestCase):
         (["design", "10", "5", "--bar", "15"], 2, "", ["قطر السيخ", "bar diameter"]),
         (["design", "10", "5", "--width", "25.5"], 2, "", ["--width", "whole number"]),
         (["design", "10", "5", "--fcu", "900"], 2, "", ["fcu", "150–600"]),
-        (["design", "10", "5", "--floor-height", "3"], 2, "", ["usage error", "floor-height"]),
+        # The column's height and bracing matter only with moments.
+        (["design", "100", "7", "--floor-height", "9", "--unbraced"], 0,
+         BOM + HEADER + ",1,1,7,6898.40530370901,30,230,68.9840530370901,34,16,ok\n", []),
+        (["design", "10", "5", "-o", "x.csv"], 2, "", ["usage error", "Unknown option 'o'"]),
         (["design", "10"], 2, "", ["خطأ في الأوامر", "usage error"]),
     ]
 
@@ -88,13 +94,91 @@ class Design(unittest.TestCase):
         self.assertEqual(b"", result.stderr)
 
     def test_help_and_version(self):
-        for argument, words in (("--help", ["column-designer schedule", "--floor-height",
+        for argument, words in (("--help", ["column-designer schedule", "--floor-height", "--mx",
                                             "1 to 200", "كسر أو صفر", "1 إلى 200"]),
                                 ("--version", ["column-designer 1."])):
             result = run(argument)
             self.assertEqual(0, result.returncode)
             for word in words:
                 self.assertIn(word, result.stdout.decode())
+
+
+class DesignWithMoments(unittest.TestCase):
+    # 40 t on 2 floors: Pu = 88 t, today's 30 × 30 cm with 4 bars, e_min 2 cm both ways.
+    CASES = [
+        # arguments, exit status, values the JSON holds, words stderr holds
+        (["--mx", "5"], 0, {"width_cm": 30, "length_cm": 30, "bars": 10, "bar_diameter_mm": 16,
+                            "ultimate_load_t": 88, "design_moment_x_t_m": 5,
+                            "design_moment_y_t_m": 1.76, "status": "ok",
+                            "moments_governed": True}, []),
+        (["--mx=-5"], 0, {"length_cm": 30, "bars": 10, "design_moment_x_t_m": 5}, []),
+        ([], 0, {"length_cm": 30, "bars": 4, "design_moment_x_t_m": 1.76, "status": "ok",
+                 "moments_governed": False}, []),
+        (["--mx", "1.7", "--my", "-1.7"], 0, {"bars": 4, "moments_governed": False}, []),
+        (["--my", "10", "--mx", "10", "--bar", "20"], 0, {"bar_diameter_mm": 20, "status": "ok"},
+         []),
+        # Slender: λ = 1.5 × 500 / 30 = 25 unbraced, beyond 23; 0.85 × 600 / 30 = 17 braced adds
+        # 88 × 17² × 30 / 2000 cm.
+        (["--my", "5", "--floor-height", "5", "--unbraced"], 1, {"status": "slender"},
+         ["λ = 25.0", "23", "slender"]),
+        (["--my", "5", "--floor-height", "6"], 0,
+         {"design_moment_y_t_m": 5 + 88 * 17 * 17 * 30 / 2000 / 100, "slenderness_y": 17}, []),
+        (["--my", "5", "--floor-height", "5", "--k", "1"], 0, {"length_factor": 1}, []),
+        (["--my", "1e5"], 1, {"status": "overflow", "utilisation": None}, ["300 cm"]),
+        (["--mx", "abc"], 2, None, ['--mx "abc"', "not a number", "ليست رقما"]),
+        (["--my", "inf"], 2, None, ['--my "inf"', "not a number"]),
+        (["--my", "nan"], 2, None, ['--my "nan"', "not a number"]),
+        (["--mx", "1e400"], 2, None, ['--mx "1e400"', "too large"]),
+        (["--mx", ""], 2, None, ['--mx ""', "not a number"]),
+        (["--k", "9", "--mx", "5"], 2, None, ["0.5–3"]),
+        (["--floor-height", "11", "--mx", "5"], 2, None, ["floor height", "2–10 m"]),
+        (["--format", "xml"], 2, None, ["usage error", "--format csv|json"]),
+    ]
+
+    def test_json_and_exit_statuses(self):
+        for extra, status, values, words in self.CASES:
+            with self.subTest(arguments=extra):
+                result = run("design", "40", "2", "--format", "json", *extra)
+                self.assertEqual(status, result.returncode, result.stderr.decode())
+                for word in words:
+                    self.assertIn(word, result.stderr.decode())
+                if values is None:
+                    self.assertEqual(b"", result.stdout)
+                    continue
+                design = json.loads(result.stdout)
+                for key, value in values.items():
+                    if isinstance(value, float):
+                        self.assertAlmostEqual(value, design[key], places=9, msg=key)
+                    else:
+                        self.assertEqual(value, design[key], key)
+                if design["status"] == "ok":
+                    self.assertEqual(design["bars"], len(design["bar_centres_cm"]))
+                    self.assertTrue(0 < design["utilisation"] <= 1)
+                    for x, y in design["bar_centres_cm"]:
+                        self.assertLess(abs(x), design["width_cm"] / 2)
+                        self.assertLess(abs(y), design["length_cm"] / 2)
+
+    def test_larger_moments_never_need_less(self):
+        sizes = []
+        for moment in ("2", "5", "10", "20", "40", "80"):
+            design = json.loads(run("design", "40", "2", "--mx", moment, "--my", "1",
+                                    "--format", "json").stdout)
+            sizes.append((design["length_cm"], design["bars"]))
+        self.assertEqual(sorted(sizes), sizes)
+        self.assertGreater(sizes[-1][0], 30)
+
+    def test_csv_carries_the_design_moments(self):
+        header = HEADER.rstrip("\n") + ",design_moment_x_t_m,design_moment_y_t_m,utilisation\n"
+        result = run("design", "40", "2", "--mx", "5", "--format", "csv", locale="de_DE.UTF-8")
+        self.assertEqual(0, result.returncode, result.stderr.decode())
+        lines = result.stdout.decode().splitlines(keepends=True)
+        self.assertEqual(BOM + header, lines[0])
+        self.assertTrue(lines[1].startswith(",1,1,2,788.389177566744,30,30,20,10,16,ok,5,1.76,0."))
+        result = run("design", "1e300", "1", "--my", "1")
+        self.assertEqual((1, BOM + header + ",1,1,1,,,,,,,overflow,,,\n"),
+                         (result.returncode, result.stdout.decode()))
+        result = run("design", "1e300", "1", "--format", "json")
+        self.assertEqual((1, "overflow"), (result.returncode, json.loads(result.stdout)["status"]))
 
 
 class Schedule(unittest.TestCase):
