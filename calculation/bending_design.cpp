@@ -259,16 +259,12 @@ std::expected<BendingDesignResult, BendingFailure> DesignBendingColumn(
     return result;
   };
 
-  result.moments_governed = working.about_x.given_moment_t_m > working.about_x.least_moment_t_m ||
+  // The tied column's formula covers the least eccentricity of a short column; a slender one
+  // carries the added moment of its slenderness, whatever was given.
+  result.moments_governed = working.about_x.slender || working.about_y.slender ||
+                            working.about_x.given_moment_t_m > working.about_x.least_moment_t_m ||
                             working.about_y.given_moment_t_m > working.about_y.least_moment_t_m;
-  if (!result.moments_governed) {
-    // The tied column's formula covers the least eccentricity; slenderness is not added.
-    for (BendingDirection* direction : {&working.about_x, &working.about_y}) {
-      direction->design_moment_t_m -= direction->added_moment_t_m;
-      direction->added_moment_t_m = 0;
-    }
-    return finish(start_length, start_bars);
-  }
+  if (!result.moments_governed) return finish(start_length, start_bars);
   result.design_moment_x_t_m = working.about_x.design_moment_t_m;
   result.design_moment_y_t_m = working.about_y.design_moment_t_m;
   result.steel_area_cm2 = start_bars * bar_area;

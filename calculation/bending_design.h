@@ -70,8 +70,10 @@ struct BendingWorking {
 
 struct BendingDesignResult {
   BendingStatus status = BendingStatus::Ok;
-  bool moments_governed = false;  // false: the section is DesignColumn's
-  ColumnDesignResult axial;       // DesignColumn's result for the same input
+  // false: the section is DesignColumn's (a short column whose given moments are within the
+  // least eccentricity's).
+  bool moments_governed = false;
+  ColumnDesignResult axial;  // DesignColumn's result for the same input
   // The section: DesignColumn's when the status is not Ok.
   int width_cm = 0;
   int length_cm = 0;

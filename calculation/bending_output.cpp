@@ -1,7 +1,9 @@
 #include "calculation/bending_output.h"
 
 #include <initializer_list>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "calculation/numeric_text.h"
 #include "calculation/schedule_csv.h"
@@ -46,17 +48,20 @@ std::string WriteBendingJson(const std::expected<BendingDesignResult, DesignFail
     if (out.size() > 1) out.push_back(',');
     out.append("\"").append(name).append("\":").append(value);
   };
+  // A column that was not designed shows no section, so that no reader takes the last one tried
+  // for an answer.
+  const bool designed = design.status == BendingStatus::Ok;
   field("width_cm", FormatInteger(design.width_cm));
-  field("length_cm", FormatInteger(design.length_cm));
-  field("bars", FormatInteger(design.bars));
+  field("length_cm", designed ? FormatInteger(design.length_cm) : "null");
+  field("bars", designed ? FormatInteger(design.bars) : "null");
   field("bar_diameter_mm", FormatInteger(design.bar_diameter_mm));
   std::string centres = "[";
-  for (const SectionBar& bar : design.bar_centres_cm) {
+  for (const SectionBar& bar : designed ? design.bar_centres_cm : std::vector<SectionBar>{}) {
     if (centres.size() > 1) centres.push_back(',');
     centres.append("[").append(Number(bar.x)).append(",").append(Number(bar.y)).append("]");
   }
   field("bar_centres_cm", centres + "]");
-  field("steel_area_cm2", Number(design.steel_area_cm2));
+  field("steel_area_cm2", designed ? Number(design.steel_area_cm2) : "null");
   field("ultimate_load_t", Number(design.ultimate_load_t));
   field("design_moment_x_t_m", Number(design.design_moment_x_t_m));
   field("design_moment_y_t_m", Number(design.design_moment_y_t_m));

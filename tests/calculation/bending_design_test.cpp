@@ -139,6 +139,32 @@ TEST(BendingDesign, SlendernessAddsItsMoment) {
   }
 }
 
+// With no moment given, a short column is the axial design and a slender one is designed for the
+// least eccentricity's moment and its slenderness's (Pu 88 t, e_min 2 cm on the 30 cm width).
+TEST(BendingDesign, ASlenderColumnCarriesItsAddedMomentWithNoneGiven) {
+  struct Case {
+    double height_m;
+    bool unbraced;
+    bool moments_governed;
+    double design_moment_y;  // t·m
+  };
+  const std::vector<Case> cases = {
+      {3, false, false, 88 * 0.02},                           // λ 8.5, short
+      {6, false, true, 88 * 0.02 + 88 * 17 * 17 * 30 / 2e5},  // λ 17, braced
+      {3, true, true, 88 * 0.02 + 88 * 15 * 15 * 30 / 2e5},   // λ 15, unbraced
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.height_m);
+    BendingDesignInput input = Input("40", "2", 0, 0);
+    input.column_height_m = c.height_m;
+    input.unbraced = c.unbraced;
+    const BendingDesignResult result = Designed(input);
+    EXPECT_EQ(BendingStatus::Ok, result.status);
+    EXPECT_EQ(c.moments_governed, result.moments_governed);
+    EXPECT_NEAR(c.design_moment_y, result.design_moment_y_t_m, 1e-9);
+  }
+}
+
 TEST(BendingDesign, TooSlenderOrTooLargeIsReportedNotDesigned) {
   struct Case {
     double height_m;
@@ -148,9 +174,9 @@ TEST(BendingDesign, TooSlenderOrTooLargeIsReportedNotDesigned) {
   };
   const std::vector<Case> cases = {
       {5, true, 5, BendingStatus::Slender},  // λ 25 > 23
+      {5, true, 0, BendingStatus::Slender},  // as slender with no moment given
       {10, false, 5, BendingStatus::Ok},     // λ 28.3: allowed, braced
-      {10, false, 1e4, BendingStatus::Overflow},
-      {3, false, 1e9, BendingStatus::Overflow},
+      {10, false, 1e4, BendingStatus::Overflow},   {3, false, 1e9, BendingStatus::Overflow},
       {3, false, -1e300, BendingStatus::Overflow},
   };
   for (const Case& c : cases) {
