@@ -49,10 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
                     {"16.4247745326405", "", LengthRule::RaisedToLeast, "4.92743235979215", "5.4",
                      kLeastSteel, "2.7", "", BarRule::RaisedToLeast, "0.60", false}},
         // 39 raised to a multiple of 5; 5.91 rounds to 6 bars, already even.
-        WorkingCase{
-            {"30", "4"},
-            {"39.4194588783373", "39", LengthRule::RaisedToMultiple, "11.8258376635012",
-             "7.2", kShare, "5.9129188317506", "6", BarRule::None, "0.99", false}},
+        WorkingCase{{"30", "4"},
+                    {"39.4194588783373", "39", LengthRule::RaisedToMultiple, "11.8258376635012",
+                     "7.2", kShare, "5.9129188317506", "6", BarRule::None, "0.99", false}},
         // 17 bars raised to an even 18.
         WorkingCase{{"50", "7"},
                     {"114.973421728484", "115", LengthRule::None, "34.4920265185451", "20.7",
@@ -66,8 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "1.00", false}},
         // 30.6 rounds to 31, raised to 35.
         WorkingCase{{"93.1519636363636", "1"},
-                    {"30.6", "31", LengthRule::RaisedToMultiple, "9.18", "6.3", kShare,
-                     "4.59", "5", BarRule::RaisedToEven, "0.87", false}},
+                    {"30.6", "31", LengthRule::RaisedToMultiple, "9.18", "6.3", kShare, "4.59", "5",
+                     BarRule::RaisedToEven, "0.87", false}},
         // Eight floors: one more than the design is meant for.
         WorkingCase{{"10", "8"},
                     {"26.2796392522248", "", LengthRule::RaisedToLeast, "7.88389177566744", "5.4",
