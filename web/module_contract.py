@@ -40,7 +40,7 @@ LISTS = [
     ('STEEL_RULES', 'calculation/design_working.h', 'SteelRule', 'kebab', 'as-is'),
     ('BAR_RULES', 'calculation/design_working.h', 'BarRule', 'kebab', 'as-is'),
     ('REPORT_PARTS', 'calculation/design_report.h', 'ReportPart', 'camel', 'as-is'),
-    ('SCHEDULE_OUTCOMES', 'web/schedule_module.cpp', 'ScheduleOutcome', 'kebab', 'as-is'),
+    ('SCHEDULE_OUTCOMES', 'web/module_answers.h', 'ScheduleOutcome', 'kebab', 'as-is'),
     ('SCHEDULE_FIELDS', 'calculation/schedule_entry.h', 'ScheduleField', 'kebab', 'null-before'),
     ('SCHEDULE_PROBLEMS', 'calculation/schedule_entry.h', 'ScheduleProblem', 'kebab', 'as-is'),
     ('CELL_KINDS', 'calculation/schedule_rows.h', 'CellKind', 'kebab', 'as-is'),
@@ -61,6 +61,7 @@ ANSWERS = [
     ('LAYOUT_ANSWER', 'LayoutAnswer'),
     ('RULES_ANSWER', 'RulesAnswer'),
     ('WORKING_ANSWER', 'WorkingAnswer'),
+    ('SCHEDULE_ANSWER', 'ScheduleAnswer'),
 ]
 # wasm32's size and alignment of each type a field may have (an enumeration of std::uint32_t
 # and a pointer too).

@@ -4,8 +4,9 @@
 // goes when the call is done.
 
 import { MATERIALS, checkMaterials, checkText } from './calculation.js';
-import { CELL_KINDS, SCHEDULE_FIELDS as FIELDS, SCHEDULE_OUTCOMES as OUTCOMES,
-  SCHEDULE_PROBLEMS as PROBLEMS, TYPE_TITLES } from './module_contract.js';
+import { CELL_KINDS, SCHEDULE_ANSWER as ANSWER, SCHEDULE_FIELDS as FIELDS,
+  SCHEDULE_OUTCOMES as OUTCOMES, SCHEDULE_PROBLEMS as PROBLEMS, TYPE_TITLES }
+  from './module_contract.js';
 import { ModuleHeap } from './module_heap.js';
 import { compileModule } from './module_loader.js';
 
@@ -15,7 +16,7 @@ const TYPE_CELLS = TYPE_TITLES.length;
 // What the engine's CSV writers put a quote before; its table reader takes one such quote off.
 const FORMULA_START = /^'*[=+\-@\t\r]/;
 
-// The schedule's answer read out of the instance (ScheduleAnswer in schedule_module.cpp), packed
+// The schedule's answer read out of the instance (ScheduleAnswer in module_answers.h), packed
 // for a table of hundreds of thousands of levels: every text of the answer in one string, cut at
 // `ends` (UTF-16 offsets), and the columns, the levels and the rows of the types' table as
 // arrays of numbers and text indices; only the types (their lists of columns) and the lines under
@@ -23,26 +24,28 @@ const FORMULA_START = /^'*[=+\-@\t\r]/;
 function readSchedule(h, answer) {
   h.refreshViews();
   const { heap, words } = h;
-  const at = answer >>> 2;
-  const outcome = OUTCOMES[words[at]];
+  // The word of the answer's field, and of the second word of a TextView field (its size).
+  const word = (field) => words[(answer + ANSWER[field]) >>> 2];
+  const size = (field) => words[((answer + ANSWER[field]) >>> 2) + 1];
+  const outcome = OUTCOMES[word('outcome')];
   if (outcome === 'materials') {
-    return { ok: false, problem: outcome, choice: MATERIALS[words[at + 1] - 1] };
+    return { ok: false, problem: outcome, choice: MATERIALS[word('choice') - 1] };
   }
   if (outcome === 'floor-height') return { ok: false, problem: outcome };
   if (outcome === 'input') {
-    return { ok: false, problem: outcome, line: words[at + 2], field: FIELDS[words[at + 3]],
-      kind: PROBLEMS[words[at + 4]], column: h.readText(words[at + 5], words[at + 6]) };
+    return { ok: false, problem: outcome, line: word('line'), field: FIELDS[word('field')],
+      kind: PROBLEMS[word('problem')], column: h.readText(word('column'), size('column')) };
   }
-  const csv = heap.slice(words[at + 7], words[at + 7] + words[at + 8]);
-  const header = h.readText(words[at + 9], words[at + 10]).split(',');
-  const byteEnds = words.subarray(words[at + 15] >>> 2);
-  const numbers = words.subarray(words[at + 16] >>> 2);
+  const csv = heap.slice(word('csv'), word('csv') + size('csv'));
+  const header = h.readText(word('header'), size('header')).split(',');
+  const byteEnds = words.subarray(word('textEnds') >>> 2);
+  const numbers = words.subarray(word('numbers') >>> 2);
   let text = 0;
   let number = 0;
   const nextNumbers = (count) => numbers.subarray(number, number += count);
   const nextNumber = () => numbers[number++];
 
-  const columnCount = words[at + 11];
+  const columnCount = word('columnCount');
   const columns = { load: new Uint32Array(columnCount), type: new Uint32Array(columnCount),
     repeated: new Uint8Array(columnCount), firstLevel: new Uint32Array(columnCount + 1) };
   let levelCount = 0;
@@ -64,7 +67,7 @@ function readSchedule(h, answer) {
   columns.firstLevel[columnCount] = level;
   // The types' lists of columns; the rows of their table and the lines under it as text
   // indices first: the texts' offsets are known once all are counted.
-  const types = Array.from({ length: words[at + 12] }, () => ({
+  const types = Array.from({ length: word('typeCount') }, () => ({
     columns: Array.from(nextNumbers(nextNumber())) }));
   const rowCount = nextNumber();
   const typeRows = { type: new Uint32Array(rowCount), flags: new Uint8Array(rowCount),
@@ -83,8 +86,8 @@ function readSchedule(h, answer) {
   });
 
   // Each text's end in UTF-16 units, counted from the UTF-8 bytes (the same when all are ASCII).
-  const textBytes = heap.subarray(words[at + 13], words[at + 13] + words[at + 14]);
-  const texts = h.readText(words[at + 13], words[at + 14]);
+  const textBytes = heap.subarray(word('texts'), word('texts') + size('texts'));
+  const texts = h.readText(word('texts'), size('texts'));
   const ends = byteEnds.slice(0, text);
   if (texts.length !== textBytes.length) {
     for (let i = 0, byte = 0, unit = 0; i < text; i++) {

@@ -17,6 +17,7 @@
 #include "calculation/schedule_csv.h"
 #include "calculation/schedule_entry.h"
 #include "calculation/schedule_rows.h"
+#include "web/module_answers.h"
 #include "web/module_materials.h"
 #include "web/module_text.h"
 
@@ -32,41 +33,8 @@ using coldesign::web::TextView;
 using coldesign::web::View;
 using coldesign::web::ViewOf;
 
-enum class ScheduleOutcome : std::uint32_t {
-  Designed,
-  SomeLevelFailed,
-  Input,
-  Materials,
-  FloorHeight
-};
-
-// The schedule for the page's tables as two streams, read in this order: for each column its
-// load (a text), its type's index, whether another column repeats its mark and its number of
-// levels (numbers), and for each level the values of its CSV row (kScheduleCsvColumns texts:
-// the first level's give the column's mark, count and floors); then for each type its number of
-// columns and their indices; then the rows of the types' table (TypesRows), their number first,
-// for each its type's index and 1 when failed, 2 when the total (numbers), and for each of its
-// cells its CellKind (a number) and its text; last the lines under the tables, their number
-// first, for each its number of arguments (a number), its key and its arguments (texts). The
-// texts stand one after the other; text i spans [text_ends[i - 1], text_ends[i]).
-struct ScheduleAnswer {
-  ScheduleOutcome outcome;
-  std::uint32_t choice;   // for Materials: 1 + the choice out of range
-  std::uint32_t line;     // for Input: the file's line or the table's row, 1 first; 0 the whole
-  std::uint32_t field;    // for Input: 1 + the ScheduleField, or 0
-  std::uint32_t problem;  // for Input: the ScheduleProblem
-  TextView column;        // for Input: the column as the header names it
-  TextView csv;           // the schedule's CSV, BOM included, as the command line writes it
-  TextView header;        // kScheduleCsvHeader
-  std::uint32_t column_count;
-  std::uint32_t type_count;
-  TextView texts;
-  const std::uint32_t* text_ends;
-  const std::uint32_t* numbers;
-};
-
-static_assert(offsetof(ScheduleAnswer, column) == 20 &&
-              offsetof(ScheduleAnswer, column_count) == 44 && sizeof(ScheduleAnswer) == 68);
+using coldesign::web::ScheduleAnswer;
+using coldesign::web::ScheduleOutcome;
 
 // Everything the answer points into, kept until the next schedule.
 struct ScheduleStore {
