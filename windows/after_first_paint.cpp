@@ -1,7 +1,7 @@
 #include "windows/after_first_paint.h"
 
+#include <QCoreApplication>
 #include <QEvent>
-#include <QTimer>
 #include <utility>
 
 namespace coldesign {
@@ -18,11 +18,15 @@ class FirstPaintWatch : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == widget_ && event->type() == QEvent::Paint) {
       widget_->removeEventFilter(this);
-      // After the paint is on the screen, not within it.
-      QTimer::singleShot(0, widget_, std::move(work_));
-      deleteLater();
+      // Run after the paint is on the screen, not within it.
+      QCoreApplication::postEvent(this, new QEvent(QEvent::User));
     }
     return false;
+  }
+
+  void customEvent(QEvent* /*event*/) override {
+    work_();
+    deleteLater();
   }
 
  private:
