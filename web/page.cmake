@@ -36,14 +36,7 @@ add_custom_command(
     ${PROJECT_SOURCE_DIR}/resources/notes/notes-picture.svg
     ${PROJECT_SOURCE_DIR}/calculation/design_report.cpp
     ${PROJECT_SOURCE_DIR}/calculation/schedule_rows.cpp
-    # What module_contract.py reads.
-    ${PROJECT_SOURCE_DIR}/calculation/schedule_rows.h
-    ${PROJECT_SOURCE_DIR}/calculation/design_report.h
-    ${PROJECT_SOURCE_DIR}/calculation/design_working.h
-    ${PROJECT_SOURCE_DIR}/calculation/design_materials.h
-    ${PROJECT_SOURCE_DIR}/calculation/schedule_entry.h
-    ${CMAKE_CURRENT_SOURCE_DIR}/module_answers.h
-    ${CMAKE_CURRENT_SOURCE_DIR}/schedule_module.cpp
+    ${COLDESIGN_CONTRACT_SOURCES}
     ${COLDESIGN_WEB_DIR}/calculation.js
     ${COLDESIGN_WEB_DIR}/calculation.wasm
     ${COLDESIGN_WEB_DIR}/schedule.js
