@@ -4,9 +4,9 @@ Usage: whole_road.py PROGRAM OUTPUT_DIR [SCALE]"""
 import os
 import sys
 
-from desktop_driver import (ON_WAYLAND, Checks, Program, click, icon_sides, screenshot,
-                            screenshot_around, text_of, type_into, wait_for, window_extent,
-                            window_id, window_size, xdotool)
+from desktop_driver import (ON_WAYLAND, Checks, DriverError, Program, click, icon_sides,
+                            screenshot, screenshot_around, text_of, type_into, wait_for,
+                            window_extent, window_id, window_size, xdotool)
 
 DESIGN_TITLE = "زركولت"
 NOTES_TITLE = "ملاحظات"
@@ -55,7 +55,11 @@ def main():
         else:
             check(f"the design window is 240 x 294 times {scale}",
                   window_size(design) == (round(240 * factor), round(294 * factor)))
-            sides = icon_sides(design)
+            # The icon is set once the window has painted its first frame.
+            try:
+                sides = wait_for("the window icon", lambda: icon_sides(design))
+            except DriverError:
+                sides = []
             check(f"the window icon is sharp from 16 to 48 pixels times {scale}: {sides}",
                   sides and min(sides) <= 16 * factor and max(sides) >= 48 * factor)
         screenshot(os.path.join(outdir, f"design-empty{suffix}.png"), design)
