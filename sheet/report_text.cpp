@@ -22,8 +22,8 @@ QString Argument(const ReportArgument& argument, FigureMarks marks) {
 QString LeftToRight(const QString& figure) { return QChar(0x202A) + figure + QChar(0x202C); }
 
 QString Said(const ReportText& text, FigureMarks marks) {
-  const CatalogueText* known = ReportCatalogueText(text.key);
-  if (known == nullptr) known = ScheduleCatalogueText(text.key);
+  const CatalogueText* known = FindCatalogueText(kReportTexts, text.key);
+  if (known == nullptr) known = FindCatalogueText(kScheduleTexts, text.key);
   if (known == nullptr) {
     qWarning("The catalogue has no text %.*s", static_cast<int>(text.key.size()), text.key.data());
     return Text(text.key);

@@ -84,12 +84,4 @@ inline constexpr std::array<CatalogueText, 50> kReportTexts = {{
     kBarDiameterCaption,
 }};
 
-// The report's text of `key`; none when the catalogue has no such text.
-inline const CatalogueText* ReportCatalogueText(std::string_view key) {
-  for (const CatalogueText& text : kReportTexts) {
-    if (key == text.key) return &text;
-  }
-  return nullptr;
-}
-
 }  // namespace coldesign

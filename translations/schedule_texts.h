@@ -42,12 +42,4 @@ inline constexpr std::array<CatalogueText, 24> kScheduleTexts = {{
     QT_TRANSLATE_NOOP3("ColumnDesigner", "بعض الرموز مكررة", "schedule.repeated-marks"),
 }};
 
-// The schedule's text of `key`; none when the catalogue has no such text.
-inline const CatalogueText* ScheduleCatalogueText(std::string_view key) {
-  for (const CatalogueText& text : kScheduleTexts) {
-    if (key == text.key) return &text;
-  }
-  return nullptr;
-}
-
 }  // namespace coldesign

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <span>
+#include <string_view>
 
 #include "calculation/design_rules.h"
 
@@ -21,6 +23,15 @@ struct CatalogueText {
   const char* arabic;
   const char* key;
 };
+
+// The text of `key` among `texts`; none when they have no such text.
+inline const CatalogueText* FindCatalogueText(std::span<const CatalogueText> texts,
+                                              std::string_view key) {
+  for (const CatalogueText& text : texts) {
+    if (key == text.key) return &text;
+  }
+  return nullptr;
+}
 
 // Says a text of the catalogue in one language.
 using Say = QString (*)(CatalogueText);
