@@ -50,6 +50,29 @@ export function materialsProblemText(choice, { texts: r, barDiameters }) {
 export const floorHeightProblemText = ({ texts: r }) =>
   tr('schedule.floor-height-range', r.leastFloorHeight, r.mostFloorHeight);
 
+// A moment field refused ('moment-x', 'moment-y', 'column-height'), by the engine's reason.
+export function momentsProblemText(field, problem, rules) {
+  switch (problem) {
+    case 'empty': return tr('message.empty-field');
+    case 'unfinished': return tr('message.unfinished-number');
+    case 'not-finite': return tr('problem.not-finite');
+    case 'out-of-range': return floorHeightProblemText(rules);
+    default: return tr('message.not-a-number');
+  }
+}
+
+// What the design view says of a design with moments: whether they governed, with the
+// utilisation and the design moments.
+export const momentsLineText = (design) => (design.momentsGoverned
+  ? tr('page.moments-governed', ltr(design.utilisationText),
+       ltr(`Mx = ${design.momentXText} t·m`), ltr(`My = ${design.momentYText} t·m`))
+  : tr('page.moments-within'));
+
+// A column with moments that could not be designed: too slender, or too large.
+export const bendingFailureText = (design) => (design.failure === 'slender'
+  ? tr('bending.too-slender', ltr(design.slendernessText), ltr(design.mostSlendernessText))
+  : tr('bending.too-large', ltr(design.mostLengthText)));
+
 export const fileUnreadableText = (file) => tr('page.file-unreadable', file);
 
 // The materials a schedule is designed with, and where they are chosen.

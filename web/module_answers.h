@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "calculation/section_capacity.h"
 #include "calculation/section_layout.h"
 #include "web/module_text.h"
 
@@ -63,6 +64,52 @@ struct WorkingAnswer {
   // The results, their working, and the materials' numbers as the sheet writes them; on a
   // failure what the steps before it wrote.
   TextView texts[19];
+};
+
+// check_moments' answer (calculation.wasm): whether the moment fields are refused, and when
+// not, whether the moment design (bending.wasm) can give another section than today's.
+struct MomentsAnswer {
+  std::uint32_t field;       // 0 when accepted, else 1 + the BendingInputProblem refused
+  std::uint32_t problem;     // for a field refused: its BendingTextProblem
+  std::uint32_t can_govern;  // 1 when the moment design is needed
+};
+
+enum class BendingOutcome : std::uint32_t {
+  Ok,
+  TooLarge,  // no length up to the program's limit carries the load and the moments
+  Slender,   // λ beyond the most the code allows
+  Overflow,  // DesignColumn's failures of the load, as design_column's
+  TypeMismatch,
+  Materials,
+  Moments
+};
+
+static_assert(sizeof(SectionBar) == 2 * sizeof(double));  // read as pairs of doubles
+
+// design_bending's answer (bending.wasm): the section of a column with moments, its figures as
+// numbers for the tests and as the engine writes them for the page.
+struct BendingAnswer {
+  BendingOutcome outcome;
+  std::uint32_t choice;   // for Materials: 1 + the choice out of range
+  std::uint32_t field;    // for Moments: 1 + the BendingInputProblem refused
+  std::uint32_t problem;  // for Moments: its BendingTextProblem
+  std::uint32_t moments_governed;
+  std::uint32_t width_cm;
+  std::uint32_t length_cm;
+  std::uint32_t bars;
+  std::uint32_t bar_diameter_mm;
+  std::uint32_t bar_centre_count;
+  const SectionBar* bar_centres;  // cm, origin at the centre, x along the width
+  std::uint32_t has_utilisation;
+  double ultimate_load_t;
+  double design_moment_x_t_m;
+  double design_moment_y_t_m;
+  double utilisation;
+  double slenderness;  // λ about y, the larger
+  double most_slenderness;
+  // The length, the bars, the steel area, the design moments, the utilisation, λ and its limit,
+  // and the most length tried, as the page shows them.
+  TextView texts[9];
 };
 
 enum class ScheduleOutcome : std::uint32_t {
