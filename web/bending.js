@@ -1,17 +1,36 @@
 // The design of a column with moments, compiled to WebAssembly from the same C++ as the desktop
 // program's command line. `loadBending()` loads bending.wasm from beside this file and resolves
-// to its function; the page loads it the first time a design needs it (calculation.js's
+// to its functions; the page loads it the first time a design needs it (calculation.js's
 // checkMoments), never for its first paint.
 
-import { MATERIALS, checkMaterials, checkText } from './calculation.js';
-import { BENDING_ANSWER as ANSWER, BENDING_FIELDS as FIELDS, BENDING_OUTCOMES as OUTCOMES,
-  BENDING_PROBLEMS as PROBLEMS } from './module_contract.js';
+import { checkText } from './calculation.js';
+import { readReport } from './calculation_answers.js';
+import { BENDING_ANSWER as ANSWER, BENDING_OUTCOMES as OUTCOMES } from './module_contract.js';
 import { ModuleHeap } from './module_heap.js';
 import { compileModule } from './module_loader.js';
 
 // The texts of design_bending's answer, in its order.
-const TEXTS = ['lengthText', 'barCountText', 'steelAreaText', 'momentXText', 'momentYText',
-  'utilisationText', 'slendernessText', 'mostSlendernessText', 'mostLengthText'];
+const TEXTS = ['slendernessText', 'mostSlendernessText', 'mostLengthText'];
+
+// Pairs of doubles (MomentPoint, SectionBar) at `address`.
+function pairs(h, address, count) {
+  const values = new Float64Array(h.memory.buffer, address, 2 * count);
+  return Array.from({ length: count }, (_, i) => [values[2 * i], values[2 * i + 1]]);
+}
+
+// The interaction diagram of design_bending's answer: { contour, loads, extentTM,
+// ticks: [{ atTM, label }] }, t·m, or null.
+function readDiagram(h, answer, word) {
+  if (word('contourCount') === 0) return null;
+  const ticksAt = new Float64Array(h.memory.buffer, word('ticksAt'), word('tickCount'));
+  const labels = h.readTextAt((answer + ANSWER.tickLabels) >>> 2).split('\x1f');
+  return {
+    contour: pairs(h, word('contour'), word('contourCount')),
+    loads: pairs(h, word('loads'), word('loadCount')),
+    extentTM: new DataView(h.memory.buffer, answer).getFloat64(ANSWER.extentTM, true),
+    ticks: Array.from(ticksAt, (atTM, i) => ({ atTM, label: labels[i] })),
+  };
+}
 
 function readBending(h, answer) {
   h.refreshViews();
@@ -19,20 +38,9 @@ function readBending(h, answer) {
   const word = (field) => view.getUint32(ANSWER[field], true);
   const number = (field) => view.getFloat64(ANSWER[field], true);
   const outcome = OUTCOMES[word('outcome')];
-  if (outcome === 'materials') {
-    return { ok: false, failure: outcome, choice: MATERIALS[word('choice') - 1] };
-  }
-  if (outcome === 'moments') {
-    return { ok: false, failure: outcome, field: FIELDS[word('field')],
-      problem: PROBLEMS[word('problem')] };
-  }
   if (outcome === 'overflow' || outcome === 'type-mismatch') return { ok: false, failure: outcome };
   const first = (answer + ANSWER.texts) >>> 2;
   const texts = Object.fromEntries(TEXTS.map((name, i) => [name, h.readTextAt(first + 2 * i)]));
-  const centres = new Float64Array(h.memory.buffer, word('barCentres'),
-    2 * word('barCentreCount'));
-  const barCentresCm = [];
-  for (let i = 0; i < centres.length; i += 2) barCentresCm.push([centres[i], centres[i + 1]]);
   const design = {
     status: outcome,
     momentsGoverned: word('momentsGoverned') !== 0,
@@ -40,7 +48,7 @@ function readBending(h, answer) {
     lengthCm: word('lengthCm'),
     bars: word('bars'),
     barDiameterMm: word('barDiameterMm'),
-    barCentresCm,
+    barCentresCm: pairs(h, word('barCentres'), word('barCentreCount')),
     ultimateLoadT: number('ultimateLoadT'),
     designMomentXTM: number('designMomentXTM'),
     designMomentYTM: number('designMomentYTM'),
@@ -49,28 +57,29 @@ function readBending(h, answer) {
     mostSlenderness: number('mostSlenderness'),
     ...texts,
   };
-  return outcome === 'ok' ? { ok: true, ...design } : { ok: false, failure: outcome, ...design };
+  if (outcome !== 'ok') return { ok: false, failure: outcome, ...design };
+  // The sheet's report (as calculation.js's designReport gives it) and its diagram.
+  return { ok: true, ...design, report: readReport(h, answer + ANSWER.report),
+    diagram: readDiagram(h, answer, word) };
 }
 
 function bind(module, imports) {
   const h = new ModuleHeap(module, imports, 'bending.wasm');
   return {
-    // The design of the load and floors (texts as typed) with the materials and the moment
-    // fields ({ momentX, momentY, columnHeight }: texts; unbraced: a boolean). A design that
-    // cannot be made gives { ok: false, failure }: 'materials' (with the choice), 'moments'
-    // (with the field and the problem), 'overflow' or 'type-mismatch' (the load's, as
-    // designColumn's), and 'slender' or 'too-large' (with the design's figures).
-    designBending(loadText, floorsText, materials, { momentX, momentY, columnHeight, unbraced }) {
+    // The design of the load and floors (texts as typed) with `input`, checkMoments' answer's
+    // ({ numbers, unbraced }). A column that cannot be designed gives { ok: false, failure }:
+    // 'overflow' or 'type-mismatch' (the load's, as designColumn's), 'slender' or 'too-large'
+    // (with the design's figures). A design gives its figures, and its sheet: report and
+    // diagram.
+    designBending(loadText, floorsText, input) {
       checkText(loadText, 'loadText');
       checkText(floorsText, 'floorsText');
-      checkMaterials(materials);
-      checkText(momentX, 'momentX');
-      checkText(momentY, 'momentY');
-      checkText(columnHeight, 'columnHeight');
-      if (typeof unbraced !== 'boolean') throw new TypeError('unbraced must be a boolean');
-      const texts = h.writeTextList([loadText, floorsText,
-        ...MATERIALS.map((name) => materials[name]), momentX, momentY, columnHeight]);
-      const design = readBending(h, h.exports.design_bending(texts, unbraced ? 1 : 0));
+      const { numbers, unbraced } = input ?? {};
+      if (!Array.isArray(numbers) || numbers.length !== 8 || typeof unbraced !== 'boolean') {
+        throw new TypeError('input must be checkMoments\' { numbers, unbraced }');
+      }
+      const texts = h.writeTextList([loadText, floorsText]);
+      const design = readBending(h, h.exports.design_bending(texts, ...numbers, unbraced ? 1 : 0));
       h.recycleAfterHugeInput();
       return design;
     },

@@ -1,22 +1,25 @@
 // The moment design's module, bending.wasm: the design of a column with moments about both
 // axes (the section model's strain compatibility, which calculation.wasm leaves out to stay
-// small), loaded by the page the first time check_moments says it is needed. Its answer is laid
-// out in module_answers.h and stays valid until the next call.
+// small), its calculation sheet and its interaction diagram, loaded by the page the first time
+// check_moments says it is needed. It takes the numbers check_moments read, so that the reading
+// and checking of texts stays in calculation.wasm and this module within its budget. Its answer
+// is laid out in module_answers.h and stays valid until the next call.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
+#include <vector>
 
 #include "calculation/bending_design.h"
-#include "calculation/bending_input.h"
+#include "calculation/bending_report.h"
 #include "calculation/design_materials.h"
 #include "calculation/design_rules.h"
-#include "calculation/materials_text.h"
 #include "calculation/numeric_text.h"
 #include "web/module_answers.h"
-#include "web/module_materials.h"
 #include "web/module_text.h"
+#include "web/report_writer.h"
 
 #define COLDESIGN_EXPORT(name) extern "C" __attribute__((export_name(name)))
 
@@ -26,9 +29,6 @@ using coldesign::web::BendingAnswer;
 using coldesign::web::BendingOutcome;
 using coldesign::web::TextView;
 using coldesign::web::View;
-
-// Decimals of the moments and the utilisation as the page shows them.
-constexpr int kShownDecimals = 2;
 
 BendingOutcome OutcomeOf(coldesign::BendingStatus status) {
   switch (status) {
@@ -42,38 +42,65 @@ BendingOutcome OutcomeOf(coldesign::BendingStatus status) {
   return BendingOutcome::TooLarge;
 }
 
+// The sheet of a design whose status is Ok, and its diagram, into the answer.
+void Describe(const coldesign::BendingDesignInput& input,
+              const coldesign::BendingDesignResult& result, BendingAnswer& answer) {
+  static std::string report;
+  static coldesign::InteractionDiagram diagram;
+  static std::vector<double> ticks_at;
+  static std::string tick_labels;
+  report.clear();
+  diagram = {};
+  ticks_at.clear();
+  tick_labels.clear();
+  coldesign::web::WrittenReport written(report);
+  coldesign::WriteBendingReport(input, result, written);
+  if (auto drawn = coldesign::DiagramOf(result)) diagram = std::move(*drawn);
+  for (const coldesign::DiagramTick& tick : diagram.ticks) {
+    ticks_at.push_back(tick.at_t_m);
+    (tick_labels += tick.label) += '\x1F';
+  }
+  answer.report = coldesign::web::ViewOf(report);
+  answer.contour_count = static_cast<std::uint32_t>(diagram.contour.size());
+  answer.contour = diagram.contour.data();
+  answer.load_count = static_cast<std::uint32_t>(diagram.loads.size());
+  answer.loads = diagram.loads.data();
+  answer.extent_t_m = diagram.extent_t_m;
+  answer.tick_count = static_cast<std::uint32_t>(ticks_at.size());
+  answer.ticks_at = ticks_at.data();
+  answer.tick_labels = coldesign::web::ViewOf(tick_labels);
+}
+
 }  // namespace
 
-// texts: the load, the floors, the materials, then the moment about x, about y and the column's
-// height.
+// texts: the load and the floors as typed; then check_moments' numbers: the materials, the
+// moments and the column's height.
 COLDESIGN_EXPORT("design_bending")
-const BendingAnswer* DesignBendingExport(const TextView* texts, std::uint32_t unbraced) {
+const BendingAnswer* DesignBendingExport(const TextView* texts, double concrete_strength,
+                                         double steel_yield, double width_cm,
+                                         double bar_diameter_mm, double load_factor,
+                                         double moment_x_t_m, double moment_y_t_m,
+                                         double column_height_m, std::uint32_t unbraced) {
   static coldesign::BendingDesignResult result;
   static std::string shown[std::size(BendingAnswer{}.texts)];
   static BendingAnswer answer{};
   answer = {};
-  const auto materials = coldesign::ReadMaterials(coldesign::web::MaterialsOf(texts + 2));
-  if (!materials) {
-    answer.outcome = BendingOutcome::Materials;
-    answer.choice = coldesign::web::ChoiceCode(materials.error());
-    return &answer;
-  }
-  constexpr std::size_t kMoments = 2 + coldesign::web::kMaterialsTexts;
-  const auto input = coldesign::ReadBendingInput(
-      coldesign::DesignInput(std::string(View(texts[0])), std::string(View(texts[1])), *materials),
-      {.moment_x = View(texts[kMoments]),
-       .moment_y = View(texts[kMoments + 1]),
-       .column_height = View(texts[kMoments + 2]),
-       .unbraced = unbraced != 0});
-  if (!input) {
-    answer.outcome = BendingOutcome::Moments;
-    answer.field = static_cast<std::uint32_t>(input.error().field) + 1;
-    answer.problem = static_cast<std::uint32_t>(input.error().problem);
-    return &answer;
-  }
-  auto designed = coldesign::DesignBendingColumn(*input);
+  const coldesign::DesignMaterials materials{.concrete_strength_kg_per_cm2 = concrete_strength,
+                                             .steel_yield_kg_per_cm2 = steel_yield,
+                                             .width_cm = static_cast<int>(width_cm),
+                                             .bar_diameter_mm = static_cast<int>(bar_diameter_mm),
+                                             .load_factor = load_factor};
+  const coldesign::BendingDesignInput input{
+      .column = coldesign::DesignInput(std::string(View(texts[0])), std::string(View(texts[1])),
+                                       materials),
+      .moment_x_t_m = moment_x_t_m,
+      .moment_y_t_m = moment_y_t_m,
+      .column_height_m = column_height_m,
+      .unbraced = unbraced != 0,
+      .length_factor = std::nullopt};
+  auto designed = coldesign::DesignBendingColumn(input);
   if (!designed) {
-    // The fields were read and checked: what is left is DesignColumn's failure of the load.
+    // check_moments read and checked the numbers: what is left is DesignColumn's failure.
     const auto* failure = std::get_if<coldesign::DesignFailure>(&designed.error());
     answer.outcome = failure && failure->kind == coldesign::NumericFailure::TypeMismatch
                          ? BendingOutcome::TypeMismatch
@@ -97,20 +124,14 @@ const BendingAnswer* DesignBendingExport(const TextView* texts, std::uint32_t un
             .utilisation = result.utilisation.value_or(0),
             .slenderness = working.about_y.slenderness,
             .most_slenderness = working.most_slenderness};
-  const std::string figures[] = {
-      coldesign::FormatInteger(result.length_cm),
-      coldesign::FormatInteger(result.bars),
-      coldesign::FormatNumber(result.steel_area_cm2),
-      coldesign::FormatFixed(result.design_moment_x_t_m, kShownDecimals),
-      coldesign::FormatFixed(result.design_moment_y_t_m, kShownDecimals),
-      result.utilisation ? coldesign::FormatFixed(*result.utilisation, kShownDecimals) : "",
-      coldesign::FormatFixed(working.about_y.slenderness, 1),
-      coldesign::FormatNumber(working.most_slenderness),
-      coldesign::FormatInteger(coldesign::rules::kMostBendingLengthCm)};
+  const std::string figures[] = {coldesign::FormatFixed(working.about_y.slenderness, 1),
+                                 coldesign::FormatNumber(working.most_slenderness),
+                                 coldesign::FormatInteger(coldesign::rules::kMostBendingLengthCm)};
   static_assert(std::size(figures) == std::size(BendingAnswer{}.texts));
   for (std::size_t i = 0; i < std::size(figures); ++i) {
     shown[i] = figures[i];
     answer.texts[i] = coldesign::web::ViewOf(shown[i]);
   }
+  if (result.status == coldesign::BendingStatus::Ok) Describe(input, result, answer);
   return &answer;
 }

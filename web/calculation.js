@@ -135,8 +135,9 @@ function bind(module, imports) {
     },
 
     // The moment fields ({ momentX, momentY, columnHeight }: texts as typed; unbraced: a
-    // boolean) with the materials: { field, problem } of the first refused, else { canGovern },
-    // whether the moment design (bending.js) can give another section than designWithWorking.
+    // boolean) with the materials: { field, problem } of the first refused, else { canGovern,
+    // input }: whether the moment design (bending.js) can give another section than
+    // designWithWorking, and the numbers it takes (with unbraced), null for refused materials.
     checkMoments(materials, { momentX, momentY, columnHeight, unbraced }) {
       checkMaterials(materials);
       checkText(momentX, "momentX");
@@ -144,7 +145,9 @@ function bind(module, imports) {
       checkText(columnHeight, "columnHeight");
       if (typeof unbraced !== "boolean") throw new TypeError("unbraced must be a boolean");
       const texts = h.writeTextList([momentX, momentY, columnHeight, ...materialTexts(materials)]);
-      return answered(readMoments, h.exports.check_moments(texts, unbraced ? 1 : 0));
+      const asked = answered(readMoments, h.exports.check_moments(texts, unbraced ? 1 : 0));
+      if (asked.input) asked.input = { numbers: asked.input, unbraced };
+      return asked;
     },
 
     // The bars of a section of bars of barDiameterMm (the rules' diameter when left out).

@@ -132,10 +132,14 @@ export function readReport(h, answer) {
   });
 }
 
-// check_moments' answer: { field, problem } of the moment field refused, else { canGovern }.
+// check_moments' answer: { field, problem } of the moment field refused, else { canGovern,
+// input }, the numbers the moment design takes as the engine read them (null when the
+// materials are refused).
 export function readMoments(h, answer) {
   const word = (offset) => h.words[wordAt(answer, offset)];
   const field = BENDING_FIELDS[word(MOMENTS_ANSWER.field)];
   if (field) return { field, problem: BENDING_PROBLEMS[word(MOMENTS_ANSWER.problem)] };
-  return { canGovern: word(MOMENTS_ANSWER.canGovern) !== 0 };
+  const input = word(MOMENTS_ANSWER.hasInput) === 0 ? null
+    : Array.from(new Float64Array(h.memory.buffer, answer + MOMENTS_ANSWER.input, 8));
+  return { canGovern: word(MOMENTS_ANSWER.canGovern) !== 0, input };
 }

@@ -133,10 +133,12 @@ const LayoutAnswer* LayOutSectionExport(double width_cm, double length_cm, doubl
 
 // texts: the moment about x, about y and the column's height, then the materials (the width is
 // read from them; refused materials are the design's to report, so they leave the question
-// open). Whether the moment fields are refused, else whether bending.wasm is needed at all.
+// open). Whether the moment fields are refused, else whether bending.wasm is needed at all and
+// the numbers it takes.
 COLDESIGN_EXPORT("check_moments")
 const MomentsAnswer* CheckMomentsExport(const TextView* texts, std::uint32_t unbraced) {
   static MomentsAnswer answer{};
+  answer = {};
   const auto materials = coldesign::ReadMaterials(coldesign::web::MaterialsOf(texts + 3));
   const auto input = coldesign::ReadBendingInput(
       coldesign::DesignInput({}, {}, materials.value_or(coldesign::DesignMaterials{})),
@@ -145,13 +147,22 @@ const MomentsAnswer* CheckMomentsExport(const TextView* texts, std::uint32_t unb
        .column_height = coldesign::web::View(texts[2]),
        .unbraced = unbraced != 0});
   if (!input) {
-    answer = {.field = static_cast<std::uint32_t>(input.error().field) + 1,
-              .problem = static_cast<std::uint32_t>(input.error().problem),
-              .can_govern = 0};
-  } else {
-    answer = {.field = 0,
-              .problem = 0,
-              .can_govern = !materials || coldesign::MomentsCanGovern(*input) ? 1U : 0U};
+    answer.field = static_cast<std::uint32_t>(input.error().field) + 1;
+    answer.problem = static_cast<std::uint32_t>(input.error().problem);
+    return &answer;
+  }
+  answer.can_govern = !materials || coldesign::MomentsCanGovern(*input) ? 1U : 0U;
+  if (materials) {
+    const coldesign::DesignMaterials& m = *materials;
+    answer.has_input = 1;
+    answer.input[0] = m.concrete_strength_kg_per_cm2;
+    answer.input[1] = m.steel_yield_kg_per_cm2;
+    answer.input[2] = m.width_cm;
+    answer.input[3] = m.bar_diameter_mm;
+    answer.input[4] = m.load_factor;
+    answer.input[5] = input->moment_x_t_m;
+    answer.input[6] = input->moment_y_t_m;
+    answer.input[7] = input->column_height_m;
   }
   return &answer;
 }

@@ -56,7 +56,9 @@ export function createDesignView(elements, showMessage, { onDesigned, onRefused,
     if (!figure.hidden && drawn) {
       caption.textContent = sectionCaption(drawn);
     }
-    if (!momentsLine.hidden && momentDesign) momentsLine.textContent = momentsLineText(momentDesign);
+    if (!momentsLine.hidden && momentDesign) {
+      momentsLine.textContent = momentsLineText(momentDesign);
+    }
   };
 
   // Writes every result field; a field the calculation did not reach becomes empty.
@@ -103,7 +105,7 @@ export function createDesignView(elements, showMessage, { onDesigned, onRefused,
 
   // The moment design of inputs the engine says it can change: its section in place of the
   // axial design's, and the line that says whether the moments governed.
-  const showBending = async (calculation, design, fields) => {
+  const showBending = async (calculation, design, input) => {
     const asked = inputsNow();
     writeResults({});
     writeMomentsLine('');
@@ -118,26 +120,21 @@ export function createDesignView(elements, showMessage, { onDesigned, onRefused,
       throw error;
     }
     if (inputsNow() !== asked) return;  // edited while the module loaded: Results again
-    const moment = designer.designBending(load.value, floors.value, materials.materials(), fields);
+    const moment = designer.designBending(load.value, floors.value, input);
     if (!moment.ok) {
       const text = moment.failure === 'slender' || moment.failure === 'too-large'
         ? bendingFailureText(moment) : failureText(moment.failure);
       fail({}, text);
       return;
     }
-    const section = { ...design, lengthText: moment.lengthText, barCountText: moment.barCountText };
+    // The section's figures are whole numbers, which String writes as the engine does.
+    const section = { ...design, lengthText: String(moment.lengthCm),
+      barCountText: String(moment.bars) };
     writeResults(section);
     momentDesign = moment;
     writeMomentsLine(momentsLineText(moment));
     const layout = showDrawing(calculation, section);
-    // The sheet of a design the moments governed is the moment report's, which the sheet view
-    // does not lay out yet: until it does, no sheet rather than the axial one.
-    if (moment.momentsGoverned) {
-      onRefused();
-    } else {
-      const report = calculation.designReport(load.value, floors.value, materials.materials());
-      onDesigned({ report, layout, date: new Date() });
-    }
+    onDesigned({ report: moment.report, layout, diagram: moment.diagram, date: new Date() });
   };
 
   const runResults = (calculation) => {
@@ -168,7 +165,7 @@ export function createDesignView(elements, showMessage, { onDesigned, onRefused,
       fail(design.partial, failureText(design.failure));
       return undefined;
     }
-    if (asked.canGovern) return showBending(calculation, design, fields);
+    if (asked.canGovern) return showBending(calculation, design, asked.input);
     writeResults(design);
     writeMomentsLine('');
     const layout = showDrawing(calculation, design);

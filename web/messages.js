@@ -62,11 +62,15 @@ export function momentsProblemText(field, problem, rules) {
 }
 
 // What the design view says of a design with moments: whether they governed, with the
-// utilisation and the design moments.
-export const momentsLineText = (design) => (design.momentsGoverned
-  ? tr('page.moments-governed', ltr(design.utilisationText),
-       ltr(`Mx = ${design.momentXText} t·m`), ltr(`My = ${design.momentYText} t·m`))
-  : tr('page.moments-within'));
+// utilisation and the design moments as its sheet's results give them.
+export function momentsLineText({ momentsGoverned, report }) {
+  if (!momentsGoverned) return tr('page.moments-within');
+  const result = (key) => report.find((line) => line.part === 'result' && line.text[0] === key)
+    ?.value ?? '';
+  return tr('page.moments-governed', ltr(result('results.utilisation')),
+            ltr(`Mx = ${result('results.design-moment-x')}`),
+            ltr(`My = ${result('results.design-moment-y')}`));
+}
 
 // A column with moments that could not be designed: too slender, or too large.
 export const bendingFailureText = (design) => (design.failure === 'slender'
@@ -169,12 +173,29 @@ export const sheetTitle = (report) => saidOf(report, 'documentTitle');
 export function sheetTexts(report, version, date, clearSpacing) {
   const steps = [];
   const limits = [];
+  // The moment section, when the report has one: its inputs, its steps (a note before the
+  // first stands under the inputs) and the diagram's title and notes.
+  const moments = { title: null, rows: [], notes: [], steps: [], diagram: null, diagramNotes: [] };
+  const step = (title, result) => ({ title, result, formula: [], note: '' });
   for (const { part, text, value } of report) {
-    if (part === 'step') steps.push({ title: said(text), result: value, formula: [], note: '' });
+    if (part === 'step') steps.push(step(said(text), value));
     if (part === 'formula') steps.at(-1).formula.push(value);
     if (part === 'note') steps.at(-1).note += said(text);
     if (part === 'limit') limits.push(`• ${said(text)}`);
     if (part === 'limitMore') limits[limits.length - 1] += said(text);
+    if (part === 'momentsTitle') moments.title = said(text);
+    if (part === 'momentInput') moments.rows.push([said(text), value]);
+    if (part === 'momentStep') moments.steps.push(step(said(text), value));
+    if (part === 'momentFormula') moments.steps.at(-1).formula.push(value);
+    if (part === 'momentNote') {
+      if (moments.steps.length > 0) {
+        moments.steps.at(-1).note += said(text);
+      } else {
+        moments.notes.push(said(text));
+      }
+    }
+    if (part === 'diagramTitle') moments.diagram = said(text);
+    if (part === 'diagramNote') moments.diagramNotes.push(said(text));
   }
   return {
     title: saidOf(report, 'title'),
@@ -191,6 +212,7 @@ export function sheetTexts(report, version, date, clearSpacing) {
         ...(clearSpacing ? [tr('sheet.drawing-spacing', ltr(`${clearSpacing} mm`))] : [])],
     },
     limits: { title: saidOf(report, 'limitsTitle'), lines: limits },
+    moments: moments.title === null ? null : moments,
   };
 }
 

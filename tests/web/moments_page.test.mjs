@@ -201,6 +201,39 @@ test('an edit of a moment marks the results as the previous inputs\'', async () 
   await page.close();
 });
 
+test('the sheet of a design with moments has its moment section and the diagram to scale',
+     async () => {
+       const page = await openPage();
+       const shown = await design(page, { load: '40', floors: '2', momentX: '20', momentY: '3' });
+       assert.equal(shown.sheet, true);
+       await page.click('#SheetButton');
+       const sheet = await page.evaluate(() => {
+         const svg = document.querySelector('.sheet-diagram svg');
+         const box = svg.viewBox.baseVal;
+         const inside = (x, y) => x >= box.x && x <= box.x + box.width && y >= box.y &&
+           y <= box.y + box.height;
+         const points = [...svg.querySelector('.contour').getAttribute('d')
+           .matchAll(/[ML]([-\d.]+) ([-\d.]+)/g)].map((m) => [Number(m[1]), Number(m[2])]);
+         const ticks = [...svg.querySelectorAll('.tick')].map((t) => t.textContent);
+         return {
+           headings: [...document.querySelectorAll('#sheet-page h3')].map((h) => h.textContent),
+           points: points.length,
+           allInside: points.every(([x, y]) => inside(x, y)),
+           loads: svg.querySelectorAll('.load-point').length,
+           ticks,
+           label: svg.getAttribute('aria-label'),
+         };
+       });
+       assert.ok(sheet.headings.some((h) => /العزوم/.test(h)), sheet.headings.join(' | '));
+       assert.ok(sheet.points >= 48, `${sheet.points} contour points`);
+       assert.equal(sheet.allInside, true);
+       assert.ok(sheet.loads >= 1);
+       // The same ticks on both axes, as real text, negative and positive.
+       assert.ok(sheet.ticks.length >= 4 && sheet.ticks.some((t) => t.startsWith('-')));
+       assert.ok(sheet.label && sheet.headings.includes(sheet.label));
+       await page.close();
+     });
+
 test('screenshots of the view with moments, on a phone and on a desktop', async (t) => {
   if (!SHOTS) {
     t.skip('COLDESIGN_SCREENSHOTS names no folder');
@@ -213,6 +246,10 @@ test('screenshots of the view with moments, on a phone and on a desktop', async 
       await design(page, { load: '40', floors: '2', momentX: '20', momentY: '3' });
       await page.evaluate(() => document.fonts.ready);
       await page.screenshot({ path: join(SHOTS, `web-${name}-moments.png`), fullPage: true });
+      await page.click('#SheetButton');
+      await page.screenshot({ path: join(SHOTS, `web-${name}-moments-sheet.png`), fullPage: true });
+      await page.locator('.sheet-diagram').screenshot({
+        path: join(SHOTS, `web-${name}-moments-diagram.png`) });
       await page.close();
     }
   } finally {

@@ -2,9 +2,11 @@
 // with bending.js and calculation.js. One question a line on standard input, one JSON answer a
 // line, its texts as the hexadecimal digits of their UTF-8 bytes:
 //   moments <mx> <my> <height> <fcu> <fy> <b> <d> <factor> <0|1>
-//       → {"field":...,"problem":...} | {"canGovern":true|false}    as checkMoments
+//       → {"field":...,"problem":...} | {"canGovern":...,"input":{"numbers":[...],...}|null}
+//                                                                   as checkMoments
 //   bending <load> <floors> <fcu> <fy> <b> <d> <factor> <mx> <my> <height> <0|1>
-//       → the design's figures, as designBending gives them (its texts left out)
+//       → the design's figures, report and diagram as designBending gives them (its texts, the
+//         page's words for a failure, left out), of fields checkMoments accepts
 
 #include <charconv>
 #include <cstddef>
@@ -17,6 +19,7 @@
 
 #include "calculation/bending_design.h"
 #include "calculation/bending_input.h"
+#include "calculation/bending_report.h"
 #include "calculation/materials_text.h"
 #include "module_contract.h"
 
@@ -70,21 +73,74 @@ std::string Moments(const std::vector<std::string>& q) {
       {.moment_x = q[1], .moment_y = q[2], .column_height = q[3], .unbraced = q[9] == "1"});
   if (!input) return Refused(input.error());
   const bool can_govern = !materials || coldesign::MomentsCanGovern(*input);
-  return std::string("{\"canGovern\":") + (can_govern ? "true" : "false") + "}";
+  std::string numbers = "null";
+  if (materials) {
+    const coldesign::DesignMaterials& m = *materials;
+    numbers = "{\"numbers\":[" + Json(m.concrete_strength_kg_per_cm2) + "," +
+              Json(m.steel_yield_kg_per_cm2) + "," + Json(m.width_cm) + "," +
+              Json(m.bar_diameter_mm) + "," + Json(m.load_factor) + "," +
+              Json(input->moment_x_t_m) + "," + Json(input->moment_y_t_m) + "," +
+              Json(input->column_height_m) +
+              "],\"unbraced\":" + (input->unbraced ? "true" : "false") + "}";
+  }
+  return std::string("{\"canGovern\":") + (can_govern ? "true" : "false") +
+         ",\"input\":" + numbers + "}";
+}
+
+std::string Quoted(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out + '"';
+}
+
+std::string Points(const std::vector<coldesign::MomentPoint>& points) {
+  std::string out = "[";
+  for (const coldesign::MomentPoint& point : points) {
+    out += (out.size() > 1 ? ",[" : "[") + Json(point.moment_x_t_m) + "," +
+           Json(point.moment_y_t_m) + "]";
+  }
+  return out + "]";
+}
+
+// ,"report":[...],"diagram":{...}|null as designBending gives them: a left-to-right argument
+// between the isolating marks the page puts round a figure.
+std::string Sheet(const coldesign::BendingDesignInput& input,
+                  const coldesign::BendingDesignResult& result) {
+  std::string report = "[";
+  for (const coldesign::ReportLine& line : coldesign::ReportBendingDesign(input, result)) {
+    std::string text = "[" + Quoted(line.text.key);
+    for (const coldesign::ReportArgument& argument : line.text.arguments) {
+      text += "," +
+              Quoted(argument.left_to_right ? "\u2066" + argument.text + "\u2069" : argument.text);
+    }
+    report += std::string(report.size() > 1 ? "," : "") +
+              "{\"part\":" + Name(contract::kReportParts[static_cast<std::size_t>(line.part)]) +
+              ",\"text\":" + text + "],\"value\":" + Quoted(line.value) + "}";
+  }
+  const auto diagram = coldesign::DiagramOf(result);
+  std::string drawn = "null";
+  if (diagram) {
+    std::string ticks = "[";
+    for (const coldesign::DiagramTick& tick : diagram->ticks) {
+      ticks += std::string(ticks.size() > 1 ? "," : "") + "{\"atTM\":" + Json(tick.at_t_m) +
+               ",\"label\":" + Quoted(tick.label) + "}";
+    }
+    drawn = "{\"contour\":" + Points(diagram->contour) + ",\"loads\":" + Points(diagram->loads) +
+            ",\"extentTM\":" + Json(diagram->extent_t_m) + ",\"ticks\":" + ticks + "]}";
+  }
+  return ",\"report\":" + report + "],\"diagram\":" + drawn;
 }
 
 std::string Bending(const std::vector<std::string>& q) {
   const auto materials = Materials(q, 3);
-  if (!materials) {
-    return R"({"ok":false,"failure":"materials","choice":)" +
-           Name(contract::kMaterials[static_cast<std::size_t>(materials.error().choice)]) + "}";
-  }
+  if (!materials) return "materials refused";  // not JSON: the page asks only of accepted ones
   const auto input = coldesign::ReadBendingInput(
       coldesign::DesignInput(q[1], q[2], *materials),
       {.moment_x = q[8], .moment_y = q[9], .column_height = q[10], .unbraced = q[11] == "1"});
-  if (!input) {
-    return R"({"ok":false,"failure":"moments",)" + Refused(input.error()).substr(1);
-  }
+  if (!input) return "moments refused";
   const auto designed = coldesign::DesignBendingColumn(*input);
   if (!designed) {
     const auto* failure = std::get_if<coldesign::DesignFailure>(&designed.error());
@@ -112,7 +168,8 @@ std::string Bending(const std::vector<std::string>& q) {
          ",\"designMomentYTM\":" + Json(r.design_moment_y_t_m) +
          ",\"utilisation\":" + (r.utilisation ? Json(*r.utilisation) : "null") +
          ",\"slenderness\":" + Json(r.working.about_y.slenderness) +
-         ",\"mostSlenderness\":" + Json(r.working.most_slenderness) + "}";
+         ",\"mostSlenderness\":" + Json(r.working.most_slenderness) +
+         (status == "ok" ? Sheet(*input, r) : "") + "}";
 }
 
 std::string Answer(const std::vector<std::string>& q) {
