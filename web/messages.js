@@ -50,8 +50,8 @@ export function materialsProblemText(choice, { texts: r, barDiameters }) {
 export const floorHeightProblemText = ({ texts: r }) =>
   tr('schedule.floor-height-range', r.leastFloorHeight, r.mostFloorHeight);
 
-// A moment field refused ('moment-x', 'moment-y', 'column-height'), by the engine's reason.
-export function momentsProblemText(field, problem, rules) {
+// A moment field refused, by the engine's reason: only the column's height has a range.
+export function momentsProblemText(problem, rules) {
   switch (problem) {
     case 'empty': return tr('message.empty-field');
     case 'unfinished': return tr('message.unfinished-number');
@@ -67,9 +67,11 @@ export function momentsLineText({ momentsGoverned, report }) {
   if (!momentsGoverned) return tr('page.moments-within');
   const result = (key) => report.find((line) => line.part === 'result' && line.text[0] === key)
     ?.value ?? '';
+  // "Mx = 20 t·m" stays on one line.
+  const unbroken = (figure) => ltr(figure.replaceAll(' ', '\u00a0'));
   return tr('page.moments-governed', ltr(result('results.utilisation')),
-            ltr(`Mx = ${result('results.design-moment-x')}`),
-            ltr(`My = ${result('results.design-moment-y')}`));
+            unbroken(`Mx = ${result('results.design-moment-x')}`),
+            unbroken(`My = ${result('results.design-moment-y')}`));
 }
 
 // A column with moments that could not be designed: too slender, or too large.

@@ -4,15 +4,15 @@
 
 import { momentsProblemText } from './messages.js';
 
-// `fields`: the inputs by name, `unbraced` a checkbox.
+// The panel and its fields, `unbraced` a checkbox; `rules`: the engine's (the floor height).
 export function createMomentsPanel({ panel, momentX, momentY, columnHeight, unbraced }, rules) {
   columnHeight.value = rules.texts.floorHeight;
   const byField = { 'moment-x': momentX, 'moment-y': momentY, 'column-height': columnHeight };
   return {
-    // The fields as typed, as calculation.checkMoments and bending.designBending take them.
+    // The fields as typed, as calculation.checkMoments takes them.
     fields: () => ({ momentX: momentX.value, momentY: momentY.value,
       columnHeight: columnHeight.value, unbraced: unbraced.checked }),
-    problemText: ({ field, problem }) => momentsProblemText(field, problem, rules),
+    problemText: ({ problem }) => momentsProblemText(problem, rules),
     // Opens the panel at a refused field.
     showField(field) {
       panel.open = true;
