@@ -15,6 +15,15 @@ constexpr double kMillimetresPerCentimetre = 10;
 
 bool Within(double value, double least, double most) { return value >= least && value <= most; }
 
+double LengthFactorOf(const BendingDesignInput& input) {
+  return input.length_factor.value_or(input.unbraced ? rules::kUnbracedLengthFactor
+                                                     : rules::kBracedLengthFactor);
+}
+
+double ShortSlendernessOf(const BendingDesignInput& input) {
+  return input.unbraced ? rules::kShortUnbracedSlenderness : rules::kShortBracedSlenderness;
+}
+
 // The smallest even count of bars, at least `least`, whose area reaches `area`.
 int EvenBarsFor(double area, double bar_area, int least) {
   const auto bars = static_cast<int>(std::ceil(area / bar_area - 1e-9));
@@ -206,6 +215,15 @@ std::optional<BendingInputProblem> CheckBendingInput(const BendingDesignInput& i
   return std::nullopt;
 }
 
+bool MomentsCanGovern(const BendingDesignInput& input) {
+  if (input.moment_x_t_m != 0 || input.moment_y_t_m != 0) return true;
+  const auto width = ParseNumberStrict(input.column.width_text);
+  if (!width) return true;  // the design itself says what is wrong
+  // As Direction works λ out, so that the two never disagree at the limit.
+  const double effective_length_m = LengthFactorOf(input) * input.column_height_m;
+  return effective_length_m * rules::kCentimetresPerMetre / *width > ShortSlendernessOf(input);
+}
+
 std::expected<BendingDesignResult, BendingFailure> DesignBendingColumn(
     const BendingDesignInput& input) {
   if (const auto problem = CheckBendingInput(input)) return std::unexpected(*problem);
@@ -234,11 +252,9 @@ std::expected<BendingDesignResult, BendingFailure> DesignBendingColumn(
   result.bar_diameter_mm = materials.bar_diameter_mm;
 
   BendingWorking& working = result.working;
-  working.length_factor = input.length_factor.value_or(input.unbraced ? rules::kUnbracedLengthFactor
-                                                                      : rules::kBracedLengthFactor);
+  working.length_factor = LengthFactorOf(input);
   working.effective_length_m = working.length_factor * input.column_height_m;
-  working.short_slenderness =
-      input.unbraced ? rules::kShortUnbracedSlenderness : rules::kShortBracedSlenderness;
+  working.short_slenderness = ShortSlendernessOf(input);
   working.most_slenderness =
       input.unbraced ? rules::kMostUnbracedSlenderness : rules::kMostBracedSlenderness;
 

@@ -32,6 +32,12 @@ struct BendingDesignInput {
 enum class BendingInputProblem { MomentX, MomentY, ColumnHeight, LengthFactor };
 std::optional<BendingInputProblem> CheckBendingInput(const BendingDesignInput& input);
 
+// Whether DesignBendingColumn's section can differ from DesignColumn's for this input: a moment
+// given that is not 0, or the column slender in a direction for its width (the least side, so
+// the larger λ). Neither the section model nor trigonometry: cheap enough for the page's first
+// module, which decides with it whether the moment design is needed at all.
+bool MomentsCanGovern(const BendingDesignInput& input);
+
 enum class BendingStatus {
   Ok,
   Overflow,  // no length up to rules::kMostBendingLengthCm carries the load and the moments

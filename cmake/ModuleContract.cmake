@@ -4,6 +4,8 @@
 set(COLDESIGN_CONTRACT_SOURCES
     ${PROJECT_SOURCE_DIR}/web/module_contract.py
     ${PROJECT_SOURCE_DIR}/web/module_answers.h
+    ${PROJECT_SOURCE_DIR}/calculation/bending_design.h
+    ${PROJECT_SOURCE_DIR}/calculation/bending_input.h
     ${PROJECT_SOURCE_DIR}/calculation/design_materials.h
     ${PROJECT_SOURCE_DIR}/calculation/design_report.h
     ${PROJECT_SOURCE_DIR}/calculation/design_working.h

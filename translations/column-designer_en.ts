@@ -1256,6 +1256,41 @@ count) and writes the column schedule as CSV, or to a CSV or PDF file with -o.</
         <translation>The page was updated in another tab: reload it to design the schedule</translation>
     </message>
     <message>
+        <source>العزوم والنحافة</source>
+        <comment>page.moments</comment>
+        <translation>Moments and slenderness</translation>
+    </message>
+    <message>
+        <source>العزم Mx حول المحور x (t·m)</source>
+        <comment>page.moment-x</comment>
+        <translation>Moment Mx about the x axis (t·m)</translation>
+    </message>
+    <message>
+        <source>العزم My حول المحور y (t·m)</source>
+        <comment>page.moment-y</comment>
+        <translation>Moment My about the y axis (t·m)</translation>
+    </message>
+    <message>
+        <source>ارتفاع العمود (m)</source>
+        <comment>page.column-height</comment>
+        <translation>Column height (m)</translation>
+    </message>
+    <message>
+        <source>عمود غير مقيد جانبياً</source>
+        <comment>page.unbraced</comment>
+        <translation>Unbraced column (sway)</translation>
+    </message>
+    <message>
+        <source>حكمت العزوم التصميم: نسبة الاستغلال %1، والعزمان التصميميان %2 و %3</source>
+        <comment>page.moments-governed</comment>
+        <translation>Moments governed the design: utilisation %1, design moments %2 and %3</translation>
+    </message>
+    <message>
+        <source>العزوم في حدود اللامركزية الدنيا، فالقطاع هو قطاع الحمل المحوري</source>
+        <comment>page.moments-within</comment>
+        <translation>The moments are within the least eccentricity: the section is the axial design’s</translation>
+    </message>
+    <message>
         <source>حفظ</source>
         <comment>message.save</comment>
         <translation>Save</translation>

@@ -50,3 +50,17 @@ QT_TRANSLATE_NOOP('ColumnDesigner',
 QT_TRANSLATE_NOOP('ColumnDesigner',
   'حُدّثت الصفحة في نافذة أخرى، أعد تحميلها لتصميم الجدول',
   'page.other-build');
+// The moments of the design view, in a panel that starts closed: its title, its fields.
+QT_TRANSLATE_NOOP('ColumnDesigner', 'العزوم والنحافة', 'page.moments');
+QT_TRANSLATE_NOOP('ColumnDesigner', 'العزم Mx حول المحور x (t·m)', 'page.moment-x');
+QT_TRANSLATE_NOOP('ColumnDesigner', 'العزم My حول المحور y (t·m)', 'page.moment-y');
+QT_TRANSLATE_NOOP('ColumnDesigner', 'ارتفاع العمود (m)', 'page.column-height');
+QT_TRANSLATE_NOOP('ColumnDesigner', 'عمود غير مقيد جانبياً', 'page.unbraced');
+// %1: the utilisation; %2 and %3: "Mx = 20.00 t·m" and "My = 3.00 t·m", each a left-to-right
+// island.
+QT_TRANSLATE_NOOP('ColumnDesigner',
+  'حكمت العزوم التصميم: نسبة الاستغلال %1، والعزمان التصميميان %2 و %3',
+  'page.moments-governed');
+QT_TRANSLATE_NOOP('ColumnDesigner',
+  'العزوم في حدود اللامركزية الدنيا، فالقطاع هو قطاع الحمل المحوري',
+  'page.moments-within');

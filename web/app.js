@@ -8,6 +8,7 @@ import {
 } from './language.js';
 import { createMaterialsPanel } from './materials_panel.js';
 import { createMessageBox } from './message_box.js';
+import { createMomentsPanel } from './moments_panel.js';
 import {
   calculationUnavailable, notesTitle, pageSheetTitle, scheduleTitle, separatorHint,
 } from './messages.js';
@@ -38,7 +39,10 @@ const designView = createDesignView({
   figure: byId('section-figure'),
   drawing: byId('section-drawing'),
   caption: byId('section-caption'),
+  momentsLine: byId('MomentsLine'),
 }, showMessage, {
+  // The moment design, fetched the first time a design needs it: never for the first paint.
+  loadBending: () => import('./bending.js').then(({ default: loadBending }) => loadBending()),
   onDesigned(sheet) {
     sheetView.show(sheet);
     sheetButton.hidden = false;
@@ -59,7 +63,12 @@ byId('design-form').addEventListener('submit', async (event) => {
     showMessage(calculationUnavailable());
     return;
   }
-  designView.runResults(calculation);
+  try {
+    await designView.runResults(calculation);
+  } catch (error) {
+    console.error('The design with moments could not be loaded:', error);
+    showMessage(calculationUnavailable());
+  }
 });
 
 const MATERIAL_FIELDS = { fcu: 'Fcu', fy: 'Fy', width: 'Width', barDiameter: 'BarDiameter',
@@ -74,7 +83,15 @@ calculationLoading.then((calculation) => {
     problem: byId('materials-problem'),
     reset: byId('MaterialsReset'),
   }, calculation);
-  for (const id of ['Text1', 'Text3', 'Fcu', 'Fy', 'Width', 'LoadFactor', 'FloorHeight']) {
+  designView.useMoments(createMomentsPanel({
+    panel: byId('Moments'),
+    momentX: byId('MomentX'),
+    momentY: byId('MomentY'),
+    columnHeight: byId('ColumnHeight'),
+    unbraced: byId('Unbraced'),
+  }, calculation.rules));
+  for (const id of ['Text1', 'Text3', 'Fcu', 'Fy', 'Width', 'LoadFactor', 'FloorHeight', 'MomentX',
+    'MomentY', 'ColumnHeight']) {
     guardField(byId(id), byId(`${id}-hint`), separatorHint, calculation.guardText);
   }
   designView.useMaterials(materials);

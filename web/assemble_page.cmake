@@ -1,6 +1,6 @@
 # Assembles the page into OUTPUT_DIR beside the modules and their glue (calculation.js,
-# calculation.wasm, schedule.js and schedule.wasm, already there): the page's files with the
-# credits filled in, its texts from the program's catalogue, the names of the modules'
+# calculation.wasm, schedule.js, schedule.wasm, bending.js and bending.wasm, already there): the
+# page's files with the credits filled in, its texts from the program's catalogue, the names of the modules'
 # enumerations (module_contract.js), the font subsets, the icons, and last the service worker,
 # whose build hash changes with any file.
 #
@@ -17,7 +17,8 @@ foreach(variable SOURCE_DIR OUTPUT_DIR DEVELOPER_NAME SUPPORT_PHONE PROGRAM_VERS
 endforeach()
 
 set(page_dir ${SOURCE_DIR}/web)
-set(module_files calculation.js calculation.wasm schedule.js schedule.wasm)
+set(module_files calculation.js calculation.wasm schedule.js schedule.wasm bending.js
+                 bending.wasm)
 foreach(file IN LISTS module_files)
   if(NOT EXISTS ${OUTPUT_DIR}/${file})
     message(FATAL_ERROR "${OUTPUT_DIR}/${file} is missing: the module is assembled first")
@@ -46,7 +47,7 @@ endforeach()
 # visit's bytes), by Debian's rjsmin and rcssmin, read and written as UTF-8 whatever the locale;
 # index.html gets the credits.
 file(GLOB page_scripts RELATIVE ${page_dir} ${page_dir}/*.js)
-list(REMOVE_ITEM page_scripts calculation.js schedule.js)
+list(REMOVE_ITEM page_scripts calculation.js schedule.js bending.js)
 foreach(file style.css ${page_scripts})
   if(file MATCHES "\\.css$")
     set(minifier rcssmin)

@@ -3,8 +3,8 @@
 // calculation's functions, which take and give JavaScript strings.
 
 import {
-  INPUT_PROBLEMS, MATERIALS, readDesign, readGuarded, readLayout, readReport, readRules,
-  readWorking,
+  INPUT_PROBLEMS, MATERIALS, readDesign, readGuarded, readLayout, readMoments, readReport,
+  readRules, readWorking,
 } from "./calculation_answers.js";
 import { ModuleHeap, utf8Length } from "./module_heap.js";
 import { compileModule } from "./module_loader.js";
@@ -132,6 +132,22 @@ function bind(module, imports) {
       const { scratch, sizes } = h;
       return answered(readGuarded,
         h.exports.guard_text(scratch, sizes[0], caretBytes, scratch + sizes[0], sizes[1]));
+    },
+
+    // The moment fields ({ momentX, momentY, columnHeight }: texts as typed; unbraced: a
+    // boolean) with the materials: { field, problem } of the first refused, else { canGovern,
+    // input }: whether the moment design (bending.js) can give another section than
+    // designWithWorking, and the numbers it takes (with unbraced), null for refused materials.
+    checkMoments(materials, { momentX, momentY, columnHeight, unbraced }) {
+      checkMaterials(materials);
+      checkText(momentX, "momentX");
+      checkText(momentY, "momentY");
+      checkText(columnHeight, "columnHeight");
+      if (typeof unbraced !== "boolean") throw new TypeError("unbraced must be a boolean");
+      const texts = h.writeTextList([momentX, momentY, columnHeight, ...materialTexts(materials)]);
+      const asked = answered(readMoments, h.exports.check_moments(texts, unbraced ? 1 : 0));
+      if (asked.input) asked.input = { numbers: asked.input, unbraced };
+      return asked;
     },
 
     // The bars of a section of bars of barDiameterMm (the rules' diameter when left out).

@@ -4,9 +4,9 @@
 // writes from the C++.
 
 import {
-  BAR_RULES, DESIGN_ANSWER, DESIGN_FAILURES as FAILURES, GUARD_ANSWER, INPUT_PROBLEMS,
-  LAYOUT_ANSWER, LAYOUT_FAILURES, LENGTH_RULES, MATERIALS, REPORT_PARTS, RULES_ANSWER,
-  STEEL_RULES, WORKING_ANSWER,
+  BAR_RULES, BENDING_FIELDS, BENDING_PROBLEMS, DESIGN_ANSWER, DESIGN_FAILURES as FAILURES,
+  GUARD_ANSWER, INPUT_PROBLEMS, LAYOUT_ANSWER, LAYOUT_FAILURES, LENGTH_RULES, MATERIALS,
+  MOMENTS_ANSWER, REPORT_PARTS, RULES_ANSWER, STEEL_RULES, WORKING_ANSWER,
 } from "./module_contract.js";
 
 // The engineer's choices (MATERIALS) are in the order the modules take and check them.
@@ -130,4 +130,16 @@ export function readReport(h, answer) {
     const [part, key, value, ...args] = line.split("\x1f");
     return { part: REPORT_PARTS[part.charCodeAt(0) - 65], text: [key, ...args], value };
   });
+}
+
+// check_moments' answer: { field, problem } of the moment field refused, else { canGovern,
+// input }, the numbers the moment design takes as the engine read them (null when the
+// materials are refused).
+export function readMoments(h, answer) {
+  const word = (offset) => h.words[wordAt(answer, offset)];
+  const field = BENDING_FIELDS[word(MOMENTS_ANSWER.field)];
+  if (field) return { field, problem: BENDING_PROBLEMS[word(MOMENTS_ANSWER.problem)] };
+  const input = word(MOMENTS_ANSWER.hasInput) === 0 ? null
+    : Array.from(new Float64Array(h.memory.buffer, answer + MOMENTS_ANSWER.input, 8));
+  return { canGovern: word(MOMENTS_ANSWER.canGovern) !== 0, input };
 }

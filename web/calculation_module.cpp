@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "calculation/bending_input.h"
 #include "calculation/design_calculation.h"
 #include "calculation/design_rules.h"
 #include "calculation/input_check.h"
@@ -16,6 +17,7 @@
 #include "calculation/numeric_text.h"
 #include "calculation/section_layout.h"
 #include "web/module_answers.h"
+#include "web/module_materials.h"
 #include "web/module_text.h"
 
 #define COLDESIGN_EXPORT(name) extern "C" __attribute__((export_name(name)))
@@ -30,6 +32,8 @@ using coldesign::web::GuardAnswer;
 using coldesign::web::InputAnswer;
 using coldesign::web::LayoutAnswer;
 using coldesign::web::LayoutOutcome;
+using coldesign::web::MomentsAnswer;
+using coldesign::web::TextView;
 using coldesign::web::ViewOf;
 
 }  // namespace
@@ -124,5 +128,41 @@ const LayoutAnswer* LayOutSectionExport(double width_cm, double length_cm, doubl
             .outcome = LayoutOutcome::Ok,
             .tie_corner_radius_mm = coldesign::rules::TieCornerRadiusMm(
                 bar_diameter_mm, coldesign::rules::kTieDiameterMm)};
+  return &answer;
+}
+
+// texts: the moment about x, about y and the column's height, then the materials (the width is
+// read from them; refused materials are the design's to report, so they leave the question
+// open). Whether the moment fields are refused, else whether bending.wasm is needed at all and
+// the numbers it takes.
+COLDESIGN_EXPORT("check_moments")
+const MomentsAnswer* CheckMomentsExport(const TextView* texts, std::uint32_t unbraced) {
+  static MomentsAnswer answer{};
+  answer = {};
+  const auto materials = coldesign::ReadMaterials(coldesign::web::MaterialsOf(texts + 3));
+  const auto input = coldesign::ReadBendingInput(
+      coldesign::DesignInput({}, {}, materials.value_or(coldesign::DesignMaterials{})),
+      {.moment_x = coldesign::web::View(texts[0]),
+       .moment_y = coldesign::web::View(texts[1]),
+       .column_height = coldesign::web::View(texts[2]),
+       .unbraced = unbraced != 0});
+  if (!input) {
+    answer.field = static_cast<std::uint32_t>(input.error().field) + 1;
+    answer.problem = static_cast<std::uint32_t>(input.error().problem);
+    return &answer;
+  }
+  answer.can_govern = !materials || coldesign::MomentsCanGovern(*input) ? 1U : 0U;
+  if (materials) {
+    const coldesign::DesignMaterials& m = *materials;
+    answer.has_input = 1;
+    answer.input[0] = m.concrete_strength_kg_per_cm2;
+    answer.input[1] = m.steel_yield_kg_per_cm2;
+    answer.input[2] = m.width_cm;
+    answer.input[3] = m.bar_diameter_mm;
+    answer.input[4] = m.load_factor;
+    answer.input[5] = input->moment_x_t_m;
+    answer.input[6] = input->moment_y_t_m;
+    answer.input[7] = input->column_height_m;
+  }
   return &answer;
 }

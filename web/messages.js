@@ -50,6 +50,35 @@ export function materialsProblemText(choice, { texts: r, barDiameters }) {
 export const floorHeightProblemText = ({ texts: r }) =>
   tr('schedule.floor-height-range', r.leastFloorHeight, r.mostFloorHeight);
 
+// A moment field refused, by the engine's reason: only the column's height has a range.
+export function momentsProblemText(problem, rules) {
+  switch (problem) {
+    case 'empty': return tr('message.empty-field');
+    case 'unfinished': return tr('message.unfinished-number');
+    case 'not-finite': return tr('problem.not-finite');
+    case 'out-of-range': return floorHeightProblemText(rules);
+    default: return tr('message.not-a-number');
+  }
+}
+
+// What the design view says of a design with moments: whether they governed, with the
+// utilisation and the design moments as its sheet's results give them.
+export function momentsLineText({ momentsGoverned, report }) {
+  if (!momentsGoverned) return tr('page.moments-within');
+  const result = (key) => report.find((line) => line.part === 'result' && line.text[0] === key)
+    ?.value ?? '';
+  // "Mx = 20 t·m" stays on one line.
+  const unbroken = (figure) => ltr(figure.replaceAll(' ', '\u00a0'));
+  return tr('page.moments-governed', ltr(result('results.utilisation')),
+            unbroken(`Mx = ${result('results.design-moment-x')}`),
+            unbroken(`My = ${result('results.design-moment-y')}`));
+}
+
+// A column with moments that could not be designed: too slender, or too large.
+export const bendingFailureText = (design) => (design.failure === 'slender'
+  ? tr('bending.too-slender', ltr(design.slendernessText), ltr(design.mostSlendernessText))
+  : tr('bending.too-large', ltr(design.mostLengthText)));
+
 export const fileUnreadableText = (file) => tr('page.file-unreadable', file);
 
 // The materials a schedule is designed with, and where they are chosen.
@@ -146,12 +175,29 @@ export const sheetTitle = (report) => saidOf(report, 'documentTitle');
 export function sheetTexts(report, version, date, clearSpacing) {
   const steps = [];
   const limits = [];
+  // The moment section, when the report has one: its inputs, its steps (a note before the
+  // first stands under the inputs) and the diagram's title and notes.
+  const moments = { title: null, rows: [], notes: [], steps: [], diagram: null, diagramNotes: [] };
+  const step = (title, result) => ({ title, result, formula: [], note: '' });
   for (const { part, text, value } of report) {
-    if (part === 'step') steps.push({ title: said(text), result: value, formula: [], note: '' });
+    if (part === 'step') steps.push(step(said(text), value));
     if (part === 'formula') steps.at(-1).formula.push(value);
     if (part === 'note') steps.at(-1).note += said(text);
     if (part === 'limit') limits.push(`• ${said(text)}`);
     if (part === 'limitMore') limits[limits.length - 1] += said(text);
+    if (part === 'momentsTitle') moments.title = said(text);
+    if (part === 'momentInput') moments.rows.push([said(text), value]);
+    if (part === 'momentStep') moments.steps.push(step(said(text), value));
+    if (part === 'momentFormula') moments.steps.at(-1).formula.push(value);
+    if (part === 'momentNote') {
+      if (moments.steps.length > 0) {
+        moments.steps.at(-1).note += said(text);
+      } else {
+        moments.notes.push(said(text));
+      }
+    }
+    if (part === 'diagramTitle') moments.diagram = said(text);
+    if (part === 'diagramNote') moments.diagramNotes.push(said(text));
   }
   return {
     title: saidOf(report, 'title'),
@@ -168,6 +214,7 @@ export function sheetTexts(report, version, date, clearSpacing) {
         ...(clearSpacing ? [tr('sheet.drawing-spacing', ltr(`${clearSpacing} mm`))] : [])],
     },
     limits: { title: saidOf(report, 'limitsTitle'), lines: limits },
+    moments: moments.title === null ? null : moments,
   };
 }
 

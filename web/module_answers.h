@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+#include "calculation/bending_design.h"
+#include "calculation/section_capacity.h"
 #include "calculation/section_layout.h"
 #include "web/module_text.h"
 
@@ -63,6 +65,63 @@ struct WorkingAnswer {
   // The results, their working, and the materials' numbers as the sheet writes them; on a
   // failure what the steps before it wrote.
   TextView texts[19];
+};
+
+// check_moments' answer (calculation.wasm): whether the moment fields are refused, and when
+// not, whether the moment design (bending.wasm) can give another section than today's, with
+// the numbers that design takes, as the engine read them.
+struct MomentsAnswer {
+  std::uint32_t field;       // 0 when accepted, else 1 + the BendingInputProblem refused
+  std::uint32_t problem;     // for a field refused: its BendingTextProblem
+  std::uint32_t can_govern;  // 1 when the moment design is needed
+  std::uint32_t has_input;   // 0 when the materials are refused
+  // fcu, fy, b, d, the load factor, Mx, My and the column's height: design_bending's numbers.
+  double input[8];
+};
+
+enum class BendingOutcome : std::uint32_t {
+  Ok,
+  TooLarge,  // no length up to the program's limit carries the load and the moments
+  Slender,   // λ beyond the most the code allows
+  Overflow,  // DesignColumn's failures of the load, as design_column's
+  TypeMismatch
+};
+
+static_assert(sizeof(SectionBar) == 2 * sizeof(double));  // read as pairs of doubles
+static_assert(sizeof(MomentPoint) == 2 * sizeof(double));
+
+// design_bending's answer (bending.wasm): the section of a column with moments, its figures as
+// numbers for the tests and as the engine writes them for the page; and of a design whose
+// status is Ok its calculation sheet, in the form of report_writer.h, and its interaction
+// diagram (DiagramOf), t·m, with no contour when it has none.
+struct BendingAnswer {
+  BendingOutcome outcome;
+  std::uint32_t moments_governed;
+  std::uint32_t width_cm;
+  std::uint32_t length_cm;
+  std::uint32_t bars;
+  std::uint32_t bar_diameter_mm;
+  std::uint32_t bar_centre_count;
+  const SectionBar* bar_centres;  // cm, origin at the centre, x along the width
+  std::uint32_t has_utilisation;
+  double ultimate_load_t;
+  double design_moment_x_t_m;
+  double design_moment_y_t_m;
+  double utilisation;
+  double slenderness;  // λ about y, the larger
+  double most_slenderness;
+  // λ and its limit, and the most length tried, as the page says them when the column is too
+  // slender or too large; the sheet's results say the rest.
+  TextView texts[3];
+  TextView report;
+  std::uint32_t contour_count;
+  const MomentPoint* contour;
+  std::uint32_t load_count;
+  const MomentPoint* loads;
+  double extent_t_m;
+  std::uint32_t tick_count;
+  const double* ticks_at;
+  TextView tick_labels;  // the ticks' labels one after another, each ended by US (U+001F)
 };
 
 enum class ScheduleOutcome : std::uint32_t {

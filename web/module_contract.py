@@ -44,6 +44,10 @@ LISTS = [
     ('SCHEDULE_FIELDS', 'calculation/schedule_entry.h', 'ScheduleField', 'kebab', 'null-before'),
     ('SCHEDULE_PROBLEMS', 'calculation/schedule_entry.h', 'ScheduleProblem', 'kebab', 'as-is'),
     ('CELL_KINDS', 'calculation/schedule_rows.h', 'CellKind', 'kebab', 'as-is'),
+    ('BENDING_FIELDS', 'calculation/bending_design.h', 'BendingInputProblem', 'kebab',
+     'null-before'),
+    ('BENDING_PROBLEMS', 'calculation/bending_input.h', 'BendingTextProblem', 'kebab', 'as-is'),
+    ('BENDING_OUTCOMES', 'web/module_answers.h', 'BendingOutcome', 'kebab', 'as-is'),
 ]
 
 # (script name, file, array): the catalogue keys a constant array of texts names, in its order:
@@ -62,6 +66,8 @@ ANSWERS = [
     ('RULES_ANSWER', 'RulesAnswer'),
     ('WORKING_ANSWER', 'WorkingAnswer'),
     ('SCHEDULE_ANSWER', 'ScheduleAnswer'),
+    ('MOMENTS_ANSWER', 'MomentsAnswer'),
+    ('BENDING_ANSWER', 'BendingAnswer'),
 ]
 # wasm32's size and alignment of each type a field may have (an enumeration of std::uint32_t
 # and a pointer too).

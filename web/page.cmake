@@ -42,6 +42,8 @@ add_custom_command(
     ${COLDESIGN_WEB_DIR}/calculation.wasm
     ${COLDESIGN_WEB_DIR}/schedule.js
     ${COLDESIGN_WEB_DIR}/schedule.wasm
+    ${COLDESIGN_WEB_DIR}/bending.js
+    ${COLDESIGN_WEB_DIR}/bending.wasm
   COMMENT "Assembling the page in ${COLDESIGN_WEB_DIR}"
   VERBATIM)
 list(APPEND web_outputs ${page_stamp})

@@ -4,6 +4,7 @@
 // out with the section's drawing. Laid out for A4 when printed, which is also how it is saved
 // as PDF; shared as text where the browser can.
 
+import { drawInteractionDiagram } from './interaction_diagram.js';
 import { drawSection } from './section_drawing.js';
 import { pageSheetTitle, resultsPlainText, sheetTexts, sheetTitle } from './messages.js';
 
@@ -27,6 +28,29 @@ const formulaLine = (line) => element('p', { class: 'sheet-formula', dir: 'ltr' 
 const list = (className, lines) =>
   element('ul', { class: className }, ...lines.map((line) => element('li', {}, line)));
 
+const stepBlock = (step) => element('div', { class: 'sheet-step' },
+  element('div', { class: 'sheet-step-title' }, element('h4', {}, step.title),
+    element('p', { class: 'sheet-result', dir: 'ltr' }, step.result)),
+  ...step.formula.map(formulaLine),
+  element('p', { class: 'sheet-note' }, step.note));
+
+// The moment section and the interaction diagram under its title, when the report has them.
+function momentBands(moments, diagram) {
+  if (!moments) return [];
+  const bands = [band(moments, pairs(moments.rows),
+    ...moments.notes.map((note) => element('p', { class: 'sheet-note' }, note)),
+    ...moments.steps.map(stepBlock))];
+  if (moments.diagram !== null && diagram) {
+    const svg = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
+    svg.setAttribute('role', 'img');
+    svg.setAttribute('aria-label', moments.diagram);
+    drawInteractionDiagram(svg, diagram);
+    bands.push(band({ title: moments.diagram }, element('div', { class: 'sheet-diagram' }, svg,
+      list('sheet-legend', moments.diagramNotes))));
+  }
+  return bands;
+}
+
 const isoDate = (date) => [date.getFullYear(), date.getMonth() + 1, date.getDate()]
   .map((part, i) => String(part).padStart(i === 0 ? 4 : 2, '0')).join('-');
 
@@ -44,11 +68,8 @@ function sheetContent(sheet, rules, version) {
       element('div', {}, element('h2', {}, t.title), element('p', {}, t.subtitle)),
       pairs(t.meta, 'sheet-meta')),
     band(t.inputs, pairs(t.inputs.rows), formulaLine(t.inputs.formula)),
-    band(t.steps, ...t.steps.steps.map((step) => element('div', { class: 'sheet-step' },
-      element('div', { class: 'sheet-step-title' }, element('h4', {}, step.title),
-        element('p', { class: 'sheet-result', dir: 'ltr' }, step.result)),
-      ...step.formula.map(formulaLine),
-      element('p', { class: 'sheet-note' }, step.note)))),
+    band(t.steps, ...t.steps.steps.map(stepBlock)),
+    ...momentBands(t.moments, sheet.diagram),
     band(t.chosen, pairs(t.chosen.rows, 'sheet-chosen')),
     band(t.drawing, element('div', { class: 'sheet-drawing' }, drawing,
       list('sheet-legend', t.drawing.legend))),
@@ -70,7 +91,8 @@ export function createSheetView({ page, print, share, version }, rules) {
   return {
     title,
     available: () => sheet !== null,
-    // The sheet of a successful Results ({ report, layout, date }); null forgets it.
+    // The sheet of a successful Results ({ report, layout, date }, and the interaction
+    // diagram of a design with moments); null forgets it.
     show(next) {
       sheet = next;
       page.replaceChildren(...(sheet ? [sheetContent(sheet, rules, version)] : []));

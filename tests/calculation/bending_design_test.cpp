@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -223,6 +224,43 @@ TEST(BendingDesign, RefusesMomentsThatAreNoNumbers) {
   ASSERT_FALSE(overflow);
   ASSERT_TRUE(std::holds_alternative<DesignFailure>(overflow.error()));
   EXPECT_EQ(NumericFailure::Overflow, std::get<DesignFailure>(overflow.error()).kind);
+}
+
+TEST(BendingDesign, SaysWithoutTheSectionModelWhenMomentsCanGovern) {
+  const DesignMaterials narrow{.width_cm = 25};
+  struct Case {
+    const char* what;
+    BendingDesignInput input;
+    bool can_govern;
+  };
+  const auto with = [](BendingDesignInput input, double height_m, bool unbraced,
+                       std::optional<double> k = std::nullopt) {
+    input.column_height_m = height_m;
+    input.unbraced = unbraced;
+    input.length_factor = k;
+    return input;
+  };
+  const std::vector<Case> cases = {
+      {"axial, short", Input("40", "2", 0, 0), false},
+      {"a small Mx", Input("40", "2", 0.01, 0), true},
+      {"a negative My", Input("40", "2", 0, -0.01), true},
+      // λ = k H / b: 0.85 × 3 m / 30 cm = 8.5 braced, 1.5 × 3 m / 30 cm = 15 unbraced.
+      {"unbraced, 3 m", with(Input("40", "2", 0, 0), 3, true), true},
+      {"braced, 5.29 m (λ 14.99)", with(Input("40", "2", 0, 0), 5.29, false), false},
+      {"braced, 5.3 m (λ 15.02)", with(Input("40", "2", 0, 0), 5.3, false), true},
+      {"braced, λ 15 exactly", with(Input("40", "2", 0, 0), 4.5, false, 1.0), false},
+      {"unbraced, λ 10 exactly", with(Input("40", "2", 0, 0), 3, true, 1.0), false},
+      {"braced, a narrower width", with(Input("40", "2", 0, 0, narrow), 4.5, false), true},
+      {"braced, the same height on 30 cm", with(Input("40", "2", 0, 0), 4.5, false), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(c.can_govern, MomentsCanGovern(c.input));
+    // No moment given: the design's own word on whether moments governed is the same.
+    if (c.input.moment_x_t_m == 0 && c.input.moment_y_t_m == 0) {
+      EXPECT_EQ(c.can_govern, Designed(c.input).moments_governed);
+    }
+  }
 }
 
 }  // namespace
