@@ -180,11 +180,12 @@ class Sizing {
   StressBlock block_{};
 };
 
-// The section's centres, the contour at Pu and the utilisation into the result.
-void Describe(const Sizing& sizing, const Section& section, double load_t,
+// The section's centres, the utilisation and, when asked, the contour at Pu into the result.
+void Describe(const Sizing& sizing, const Section& section, double load_t, BendingParts parts,
               BendingDesignResult& result) {
   result.bar_centres_cm = section.bars;
   result.utilisation = sizing.Utilisation(section);
+  if (parts == BendingParts::WithoutContour) return;
   const auto contour = CapacityContour(section, sizing.Block(), load_t * rules::kKilogramsPerTon,
                                        rules::kContourPoints);
   result.working.contour.clear();
@@ -210,7 +211,7 @@ std::optional<BendingInputProblem> CheckBendingInput(const BendingDesignInput& i
 }
 
 std::expected<BendingDesignResult, BendingFailure> DesignBendingColumn(
-    const BendingDesignInput& input) {
+    const BendingDesignInput& input, BendingParts parts) {
   if (const auto problem = CheckBendingInput(input)) return std::unexpected(*problem);
   auto axial = DesignColumn(input.column);
   if (!axial) return std::unexpected(std::move(axial.error()));
@@ -254,7 +255,7 @@ std::expected<BendingDesignResult, BendingFailure> DesignBendingColumn(
     result.design_moment_x_t_m = working.about_x.design_moment_t_m;
     result.design_moment_y_t_m = working.about_y.design_moment_t_m;
     if (const auto section = sizing.SectionOf(length, bars)) {
-      Describe(sizing, *section, result.ultimate_load_t, result);
+      Describe(sizing, *section, result.ultimate_load_t, parts, result);
     }
     return result;
   };

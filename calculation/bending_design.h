@@ -97,7 +97,11 @@ struct BendingDesignResult {
 // The input refused (CheckBendingInput), or DesignColumn's failure of the same load.
 using BendingFailure = std::variant<BendingInputProblem, DesignFailure>;
 
+// What DesignBendingColumn works out: the whole result, or all but the working's contour (a
+// schedule's levels, which show no diagram).
+enum class BendingParts { Whole, WithoutContour };
+
 std::expected<BendingDesignResult, BendingFailure> DesignBendingColumn(
-    const BendingDesignInput& input);
+    const BendingDesignInput& input, BendingParts parts = BendingParts::Whole);
 
 }  // namespace coldesign
