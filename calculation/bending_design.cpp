@@ -122,7 +122,7 @@ class Sizing {
       if (x > most_x || y > most_y) return false;
       if (x / most_x + y / most_y <= 1) return true;
       const std::optional<MomentCapacity> largest = LargestMoment(*section, block_, axial, x, y);
-      return largest.has_value() && std::hypot(x, y) <= largest->moment;
+      return largest.has_value() && std::sqrt(x * x + y * y) <= largest->moment;
     };
     const std::pair<MomentPoint, MomentPoint> cases =
         DesignCases(working_.about_x, working_.about_y);
@@ -164,7 +164,8 @@ class Sizing {
   // axial load: 0 for no moment, none when the load is beyond the section's.
   [[nodiscard]] std::optional<double> Share(const Section& section, double axial,
                                             const MomentPoint& moments) const {
-    const double size = std::hypot(moments.moment_x_t_m, moments.moment_y_t_m);
+    const double size = std::sqrt(moments.moment_x_t_m * moments.moment_x_t_m +
+                                  moments.moment_y_t_m * moments.moment_y_t_m);
     if (size == 0) return 0.0;
     const std::optional<MomentCapacity> largest =
         LargestMoment(section, block_, axial, moments.moment_x_t_m, moments.moment_y_t_m);
