@@ -21,15 +21,22 @@ int EvenBarsFor(double area, double bar_area, int least) {
   return std::max(least, bars + bars % 2);
 }
 
+double LeastEccentricityCm(double side_cm) {
+  return std::max(rules::kLeastEccentricityShare * side_cm, rules::kLeastEccentricityCm);
+}
+
+// λ = He / side.
+double Slenderness(double effective_length_m, double side_cm) {
+  return effective_length_m * rules::kCentimetresPerMetre / side_cm;
+}
+
 // The working of one direction for a section side and Pu (tons).
 BendingDirection Direction(double side_cm, double moment_t_m, double load_t,
                            const BendingWorking& working) {
   BendingDirection direction{.side_cm = side_cm, .given_moment_t_m = std::fabs(moment_t_m)};
-  direction.least_eccentricity_cm =
-      std::max(rules::kLeastEccentricityShare * side_cm, rules::kLeastEccentricityCm);
-  direction.least_moment_t_m =
-      load_t * direction.least_eccentricity_cm / rules::kCentimetresPerMetre;
-  direction.slenderness = working.effective_length_m * rules::kCentimetresPerMetre / side_cm;
+  direction.least_eccentricity_cm = LeastEccentricityCm(side_cm);
+  direction.least_moment_t_m = LeastEccentricityMoment(load_t, side_cm);
+  direction.slenderness = Slenderness(working.effective_length_m, side_cm);
   direction.slender = direction.slenderness > working.short_slenderness;
   if (direction.slender) {
     direction.added_moment_t_m = load_t * direction.slenderness * direction.slenderness * side_cm /
@@ -197,6 +204,15 @@ void Describe(const Sizing& sizing, const Section& section, double load_t, Bendi
 }
 
 }  // namespace
+
+double LeastEccentricityMoment(double load_t, double side_cm) {
+  return load_t * LeastEccentricityCm(side_cm) / rules::kCentimetresPerMetre;
+}
+
+bool ShortBracedColumn(double column_height_m, double least_side_cm) {
+  return Slenderness(rules::kBracedLengthFactor * column_height_m, least_side_cm) <=
+         rules::kShortBracedSlenderness;
+}
 
 std::optional<BendingInputProblem> CheckBendingInput(const BendingDesignInput& input) {
   if (!std::isfinite(input.moment_x_t_m)) return BendingInputProblem::MomentX;

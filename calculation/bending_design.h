@@ -27,6 +27,14 @@ struct BendingDesignInput {
   std::optional<double> length_factor;  // k; the rules table's for the bracing when none
 };
 
+// Pu × the least eccentricity of a side (max(0.05 × side, 2 cm)), t·m, for Pu in tons.
+double LeastEccentricityMoment(double load_t, double side_cm);
+
+// Whether a braced column of this height, with the rules table's k, is short about both axes
+// when its least side is this: with moments within the least eccentricity's (none among them)
+// its design is then DesignColumn's.
+bool ShortBracedColumn(double column_height_m, double least_side_cm);
+
 // The first input that is refused, in this order.
 enum class BendingInputProblem { MomentX, MomentY, ColumnHeight, LengthFactor };
 std::optional<BendingInputProblem> CheckBendingInput(const BendingDesignInput& input);

@@ -89,10 +89,36 @@ LevelFailure FailureOf(const BendingFailure& failure) {
 // A figure of the design as the CSV writes it: -0 as 0.
 NumberText Figure(double value) { return NumberText(FormatNumber(value + 0.0)); }
 
-// Writes into `design` the design of the load (as its text reads) on this many floors.
+LevelFailure FailureOf(NumericFailure failure) {
+  return failure == NumericFailure::Overflow ? LevelFailure::Overflow : LevelFailure::NotANumber;
+}
+
+// The design moments of a level that moments do not govern: Pu × the least eccentricity about
+// each axis. Pu as DesignBendingColumn works it out.
+void WriteLeastMoments(const std::expected<double, NumericFailure>& load, int floors_carried,
+                       const DesignMaterials& materials, LevelDesign& design) {
+  const double load_t = floors_carried * (*load * materials.load_factor);
+  design.design_moment_x_text =
+      Figure(LeastEccentricityMoment(load_t, ParseLeadingNumber(design.length_text)));
+  design.design_moment_y_text = Figure(LeastEccentricityMoment(load_t, materials.width_cm));
+}
+
+// Writes into `design` the design of the load (as its text reads) on this many floors. A column
+// without moments whose floors leave it short is DesignColumn's (DesignBendingColumn would find
+// the same, at many times the cost); the utilisation is written where moments governed.
 void DesignFloors(const LevelLoad& load, int floors_carried, const DesignMaterials& materials,
-                  double floor_height_m, LevelDesign& design) {
+                  double floor_height_m, bool short_columns, LevelDesign& design) {
   design.floors_carried = floors_carried;
+  if (short_columns && load.moments == ColumnMoments{}) {
+    const auto value = ParseNumberStrict(load.text);
+    if (auto run = DesignColumnTexts(value, floors_carried, materials, design); !run) {
+      design.failure = FailureOf(run.error());
+      static_cast<DesignTexts&>(design) = {};  // no texts of a failed design
+      return;
+    }
+    WriteLeastMoments(value, floors_carried, materials, design);
+    return;
+  }
   const auto result = DesignBendingColumn(
       {.column = DesignInput(std::string(load.text), FormatInteger(floors_carried), materials),
        .moment_x_t_m = load.moments.moment_x_t_m,
@@ -117,7 +143,9 @@ void DesignFloors(const LevelLoad& load, int floors_carried, const DesignMateria
   design.bar_count_text = FormatInteger(result->bars);
   design.design_moment_x_text = Figure(result->design_moment_x_t_m);
   design.design_moment_y_text = Figure(result->design_moment_y_t_m);
-  if (result->utilisation) design.utilisation_text = Figure(*result->utilisation);
+  if (result->moments_governed && result->utilisation) {
+    design.utilisation_text = Figure(*result->utilisation);
+  }
 }
 
 // Designs each load on 1, 2 … floors once, for all the columns that carry it (the same text),
@@ -131,6 +159,7 @@ class LevelDesigns {
                std::vector<LevelDesign>& designs, bool number_sections)
       : materials_(materials),
         floor_height_m_(floor_height_m),
+        short_columns_(ShortBracedColumn(floor_height_m, materials.width_cm)),
         designs_(designs),
         number_sections_(number_sections) {
     if (number_sections_) section_of_design_.reserve(designs.capacity());
@@ -155,7 +184,8 @@ class LevelDesigns {
       std::uint32_t& index = by_floors[static_cast<std::size_t>(carried - 1)];
       if (index == kNotDesigned) {
         index = static_cast<std::uint32_t>(designs_.size());
-        DesignFloors(load.key, carried, materials_, floor_height_m_, designs_.emplace_back());
+        DesignFloors(load.key, carried, materials_, floor_height_m_, short_columns_,
+                     designs_.emplace_back());
         if (number_sections_) section_of_design_.push_back(NumberSection(designs_.back()));
       }
       level_designs.push_back(index);
@@ -218,6 +248,7 @@ class LevelDesigns {
 
   const DesignMaterials& materials_;
   double floor_height_m_;
+  bool short_columns_;  // a column of the materials' width is short at the floor height
   std::vector<LevelDesign>& designs_;
   bool number_sections_;
   FlatIndex<LevelLoad, LevelLoadHash> load_numbers_;  // of each load, in `loads_`
@@ -329,9 +360,11 @@ std::vector<LevelDesign> DesignLevels(const std::string& load_text, int floors,
                                       const DesignMaterials& materials,
                                       const ColumnMoments& moments, double floor_height_m) {
   const LevelLoad load = LoadOf(load_text, moments);
+  const bool short_columns = ShortBracedColumn(floor_height_m, materials.width_cm);
   std::vector<LevelDesign> levels;
   for (int level = 1; level <= floors; ++level) {
-    DesignFloors(load, floors - level + 1, materials, floor_height_m, levels.emplace_back());
+    DesignFloors(load, floors - level + 1, materials, floor_height_m, short_columns,
+                 levels.emplace_back());
   }
   return levels;
 }

@@ -99,6 +99,8 @@ TEST(ScheduleMoments, LevelsAreMomentDesignsAndTypesAreTheirSections) {
               std::stoi(without.length_text.str()) * 100 + std::stoi(without.bar_count_text.str()))
         << "level " << k;
   }
+  EXPECT_FALSE(schedule.Level(bent, 1).utilisation_text.empty());
+  EXPECT_TRUE(schedule.Level(small, 1).utilisation_text.empty());
   EXPECT_EQ(bent.type, mirrored.type);
   EXPECT_EQ(axial.type, small.type);
   EXPECT_NE(axial.type, bent.type);
