@@ -79,18 +79,17 @@ LevelLoad LoadOf(std::string_view load_text, const ColumnMoments& moments) {
                       .moment_y_t_m = std::fabs(moments.moment_y_t_m) + 0.0}};
 }
 
-LevelFailure FailureOf(const BendingFailure& failure) {
-  // The schedule's moments are finite and its floor height in range: only the load fails.
-  const auto* design = std::get_if<DesignFailure>(&failure);
-  return design != nullptr && design->kind == NumericFailure::Overflow ? LevelFailure::Overflow
-                                                                       : LevelFailure::NotANumber;
-}
-
 // A figure of the design as the CSV writes it: -0 as 0.
 NumberText Figure(double value) { return NumberText(FormatNumber(value + 0.0)); }
 
 LevelFailure FailureOf(NumericFailure failure) {
   return failure == NumericFailure::Overflow ? LevelFailure::Overflow : LevelFailure::NotANumber;
+}
+
+// The schedule's moments are finite and its floor height in range: only the load fails.
+LevelFailure FailureOf(const BendingFailure& failure) {
+  const auto* design = std::get_if<DesignFailure>(&failure);
+  return FailureOf(design != nullptr ? design->kind : NumericFailure::TypeMismatch);
 }
 
 // The design moments of a level that moments do not govern: Pu × the least eccentricity about
