@@ -30,15 +30,22 @@ int EvenBarsFor(double area, double bar_area, int least) {
   return std::max(least, bars + bars % 2);
 }
 
+double LeastEccentricityCm(double side_cm) {
+  return std::max(rules::kLeastEccentricityShare * side_cm, rules::kLeastEccentricityCm);
+}
+
+// λ = He / side.
+double Slenderness(double effective_length_m, double side_cm) {
+  return effective_length_m * rules::kCentimetresPerMetre / side_cm;
+}
+
 // The working of one direction for a section side and Pu (tons).
 BendingDirection Direction(double side_cm, double moment_t_m, double load_t,
                            const BendingWorking& working) {
   BendingDirection direction{.side_cm = side_cm, .given_moment_t_m = std::fabs(moment_t_m)};
-  direction.least_eccentricity_cm =
-      std::max(rules::kLeastEccentricityShare * side_cm, rules::kLeastEccentricityCm);
-  direction.least_moment_t_m =
-      load_t * direction.least_eccentricity_cm / rules::kCentimetresPerMetre;
-  direction.slenderness = working.effective_length_m * rules::kCentimetresPerMetre / side_cm;
+  direction.least_eccentricity_cm = LeastEccentricityCm(side_cm);
+  direction.least_moment_t_m = LeastEccentricityMoment(load_t, side_cm);
+  direction.slenderness = Slenderness(working.effective_length_m, side_cm);
   direction.slender = direction.slenderness > working.short_slenderness;
   if (direction.slender) {
     direction.added_moment_t_m = load_t * direction.slenderness * direction.slenderness * side_cm /
@@ -122,7 +129,7 @@ class Sizing {
       if (x > most_x || y > most_y) return false;
       if (x / most_x + y / most_y <= 1) return true;
       const std::optional<MomentCapacity> largest = LargestMoment(*section, block_, axial, x, y);
-      return largest.has_value() && std::hypot(x, y) <= largest->moment;
+      return largest.has_value() && std::sqrt(x * x + y * y) <= largest->moment;
     };
     const std::pair<MomentPoint, MomentPoint> cases = DesignCases(working_);
     return carried(cases.first) && carried(cases.second);
@@ -163,7 +170,8 @@ class Sizing {
   // axial load: 0 for no moment, none when the load is beyond the section's.
   [[nodiscard]] std::optional<double> Share(const Section& section, double axial,
                                             const MomentPoint& moments) const {
-    const double size = std::hypot(moments.moment_x_t_m, moments.moment_y_t_m);
+    const double size = std::sqrt(moments.moment_x_t_m * moments.moment_x_t_m +
+                                  moments.moment_y_t_m * moments.moment_y_t_m);
     if (size == 0) return 0.0;
     const std::optional<MomentCapacity> largest =
         LargestMoment(section, block_, axial, moments.moment_x_t_m, moments.moment_y_t_m);
@@ -179,11 +187,12 @@ class Sizing {
   StressBlock block_{};
 };
 
-// The section's centres, the contour at Pu and the utilisation into the result.
-void Describe(const Sizing& sizing, const Section& section, double load_t,
+// The section's centres, the utilisation and, when asked, the contour at Pu into the result.
+void Describe(const Sizing& sizing, const Section& section, double load_t, BendingParts parts,
               BendingDesignResult& result) {
   result.bar_centres_cm = section.bars;
   result.utilisation = sizing.Utilisation(section);
+  if (parts == BendingParts::WithoutContour) return;
   const auto contour = CapacityContour(section, sizing.Block(), load_t * rules::kKilogramsPerTon,
                                        rules::kContourPoints);
   result.working.contour.clear();
@@ -200,6 +209,15 @@ std::pair<MomentPoint, MomentPoint> DesignCases(const BendingWorking& working) {
   const BendingDirection& y = working.about_y;
   return {{x.design_moment_t_m, y.given_moment_t_m + y.added_moment_t_m},
           {x.given_moment_t_m + x.added_moment_t_m, y.design_moment_t_m}};
+}
+
+double LeastEccentricityMoment(double load_t, double side_cm) {
+  return load_t * LeastEccentricityCm(side_cm) / rules::kCentimetresPerMetre;
+}
+
+bool ShortBracedColumn(double column_height_m, double least_side_cm) {
+  return Slenderness(rules::kBracedLengthFactor * column_height_m, least_side_cm) <=
+         rules::kShortBracedSlenderness;
 }
 
 std::optional<BendingInputProblem> CheckBendingInput(const BendingDesignInput& input) {
@@ -220,12 +238,12 @@ bool MomentsCanGovern(const BendingDesignInput& input) {
   const auto width = ParseNumberStrict(input.column.width_text);
   if (!width) return true;  // the design itself says what is wrong
   // As Direction works λ out, so that the two never disagree at the limit.
-  const double effective_length_m = LengthFactorOf(input) * input.column_height_m;
-  return effective_length_m * rules::kCentimetresPerMetre / *width > ShortSlendernessOf(input);
+  return Slenderness(LengthFactorOf(input) * input.column_height_m, *width) >
+         ShortSlendernessOf(input);
 }
 
 std::expected<BendingDesignResult, BendingFailure> DesignBendingColumn(
-    const BendingDesignInput& input) {
+    const BendingDesignInput& input, BendingParts parts) {
   if (const auto problem = CheckBendingInput(input)) return std::unexpected(*problem);
   auto axial = DesignColumn(input.column);
   if (!axial) return std::unexpected(std::move(axial.error()));
@@ -267,7 +285,7 @@ std::expected<BendingDesignResult, BendingFailure> DesignBendingColumn(
     result.design_moment_x_t_m = working.about_x.design_moment_t_m;
     result.design_moment_y_t_m = working.about_y.design_moment_t_m;
     if (const auto section = sizing.SectionOf(length, bars)) {
-      Describe(sizing, *section, result.ultimate_load_t, result);
+      Describe(sizing, *section, result.ultimate_load_t, parts, result);
     }
     return result;
   };

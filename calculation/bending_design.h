@@ -28,6 +28,14 @@ struct BendingDesignInput {
   std::optional<double> length_factor;  // k; the rules table's for the bracing when none
 };
 
+// Pu × the least eccentricity of a side (max(0.05 × side, 2 cm)), t·m, for Pu in tons.
+double LeastEccentricityMoment(double load_t, double side_cm);
+
+// Whether a braced column of this height, with the rules table's k, is short about both axes
+// when its least side is this: with moments within the least eccentricity's (none among them)
+// its design is then DesignColumn's.
+bool ShortBracedColumn(double column_height_m, double least_side_cm);
+
 // The first input that is refused, in this order.
 enum class BendingInputProblem { MomentX, MomentY, ColumnHeight, LengthFactor };
 std::optional<BendingInputProblem> CheckBendingInput(const BendingDesignInput& input);
@@ -108,7 +116,11 @@ struct BendingDesignResult {
 // The input refused (CheckBendingInput), or DesignColumn's failure of the same load.
 using BendingFailure = std::variant<BendingInputProblem, DesignFailure>;
 
+// What DesignBendingColumn works out: the whole result, or all but the working's contour (a
+// schedule's levels, which show no diagram).
+enum class BendingParts { Whole, WithoutContour };
+
 std::expected<BendingDesignResult, BendingFailure> DesignBendingColumn(
-    const BendingDesignInput& input);
+    const BendingDesignInput& input, BendingParts parts = BendingParts::Whole);
 
 }  // namespace coldesign

@@ -1,15 +1,20 @@
 #include "calculation/column_schedule.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
+#include <cmath>
 #include <cstdint>
 #include <expected>
+#include <functional>
 #include <numbers>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 
+#include "calculation/bending_design.h"
 #include "calculation/design_calculation.h"
 #include "calculation/flat_index.h"
 
@@ -48,13 +53,97 @@ void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
   }
 }
 
-// Writes into `design` the design of the load (as its text reads) on this many floors.
-void DesignFloors(const std::expected<double, NumericFailure>& load, int floors_carried,
-                  const DesignMaterials& materials, LevelDesign& design) {
+// A load per floor as its text reads, with the sizes of the column's moments (the section is
+// symmetric: their signs do not change the design).
+struct LevelLoad {
+  std::string_view text;
+  ColumnMoments moments;
+
+  friend bool operator==(const LevelLoad&, const LevelLoad&) = default;
+};
+
+struct LevelLoadHash {
+  std::size_t operator()(const LevelLoad& load) const {
+    constexpr std::uint64_t kSpread = 0x9E3779B97F4A7C15;  // 2^64 / φ
+    std::uint64_t mixed = std::hash<std::string_view>{}(load.text);
+    for (const double moment : {load.moments.moment_x_t_m, load.moments.moment_y_t_m}) {
+      mixed = (mixed ^ std::bit_cast<std::uint64_t>(moment)) * kSpread;
+    }
+    return static_cast<std::size_t>(mixed ^ (mixed >> 32));
+  }
+};
+
+LevelLoad LoadOf(std::string_view load_text, const ColumnMoments& moments) {
+  return {.text = load_text,
+          .moments = {.moment_x_t_m = std::fabs(moments.moment_x_t_m) + 0.0,
+                      .moment_y_t_m = std::fabs(moments.moment_y_t_m) + 0.0}};
+}
+
+// A figure of the design as the CSV writes it: -0 as 0.
+NumberText Figure(double value) { return NumberText(FormatNumber(value + 0.0)); }
+
+LevelFailure FailureOf(NumericFailure failure) {
+  return failure == NumericFailure::Overflow ? LevelFailure::Overflow : LevelFailure::NotANumber;
+}
+
+// The schedule's moments are finite and its floor height in range: only the load fails.
+LevelFailure FailureOf(const BendingFailure& failure) {
+  const auto* design = std::get_if<DesignFailure>(&failure);
+  return FailureOf(design != nullptr ? design->kind : NumericFailure::TypeMismatch);
+}
+
+// The design moments of a level that moments do not govern: Pu × the least eccentricity about
+// each axis. Pu as DesignBendingColumn works it out.
+void WriteLeastMoments(const std::expected<double, NumericFailure>& load, int floors_carried,
+                       const DesignMaterials& materials, LevelDesign& design) {
+  const double load_t = floors_carried * (*load * materials.load_factor);
+  design.design_moment_x_text =
+      Figure(LeastEccentricityMoment(load_t, ParseLeadingNumber(design.length_text)));
+  design.design_moment_y_text = Figure(LeastEccentricityMoment(load_t, materials.width_cm));
+}
+
+// Writes into `design` the design of the load (as its text reads) on this many floors. A column
+// without moments whose floors leave it short is DesignColumn's (DesignBendingColumn would find
+// the same, at many times the cost); the utilisation is written where moments governed.
+void DesignFloors(const LevelLoad& load, int floors_carried, const DesignMaterials& materials,
+                  double floor_height_m, bool short_columns, LevelDesign& design) {
   design.floors_carried = floors_carried;
-  if (auto run = DesignColumnTexts(load, floors_carried, materials, design); !run) {
-    design.failure = run.error();
-    static_cast<DesignTexts&>(design) = {};  // no texts of a failed design
+  if (short_columns && load.moments == ColumnMoments{}) {
+    const auto value = ParseNumberStrict(load.text);
+    if (auto run = DesignColumnTexts(value, floors_carried, materials, design); !run) {
+      design.failure = FailureOf(run.error());
+      static_cast<DesignTexts&>(design) = {};  // no texts of a failed design
+      return;
+    }
+    WriteLeastMoments(value, floors_carried, materials, design);
+    return;
+  }
+  const auto result = DesignBendingColumn(
+      {.column = DesignInput(std::string(load.text), FormatInteger(floors_carried), materials),
+       .moment_x_t_m = load.moments.moment_x_t_m,
+       .moment_y_t_m = load.moments.moment_y_t_m,
+       .column_height_m = floor_height_m,
+       .unbraced = false,
+       .length_factor = std::nullopt},
+      BendingParts::WithoutContour);
+  if (!result) {
+    design.failure = FailureOf(result.error());
+    return;
+  }
+  if (result->status != BendingStatus::Ok) {
+    design.failure =
+        result->status == BendingStatus::Slender ? LevelFailure::Slender : LevelFailure::Overflow;
+    return;
+  }
+  design.required_area_text = result->axial.required_area_text;
+  design.length_text = FormatInteger(result->length_cm);
+  design.steel_area_text = result->moments_governed ? Figure(result->steel_area_cm2)
+                                                    : NumberText(result->axial.steel_area_text);
+  design.bar_count_text = FormatInteger(result->bars);
+  design.design_moment_x_text = Figure(result->design_moment_x_t_m);
+  design.design_moment_y_text = Figure(result->design_moment_y_t_m);
+  if (result->moments_governed && result->utilisation) {
+    design.utilisation_text = Figure(*result->utilisation);
   }
 }
 
@@ -65,21 +154,25 @@ class LevelDesigns {
  public:
   // `designs` is reserved for every design the schedule may need and never grows beyond that,
   // so that views of its texts stay valid.
-  LevelDesigns(const DesignMaterials& materials, std::vector<LevelDesign>& designs,
-               bool number_sections)
-      : materials_(materials), designs_(designs), number_sections_(number_sections) {
+  LevelDesigns(const DesignMaterials& materials, double floor_height_m,
+               std::vector<LevelDesign>& designs, bool number_sections)
+      : materials_(materials),
+        floor_height_m_(floor_height_m),
+        short_columns_(ShortBracedColumn(floor_height_m, materials.width_cm)),
+        designs_(designs),
+        number_sections_(number_sections) {
     if (number_sections_) section_of_design_.reserve(designs.capacity());
   }
 
   // Appends to `level_designs` the indices in `designs` of the column's levels, level 1 first.
-  // The load's text must stay where it is while this object lives.
-  void AddLevels(std::string_view load_text, int floors,
-                 std::vector<std::uint32_t>& level_designs) {
+  // The column's load text must stay where it is while this object lives.
+  void AddLevels(const ColumnInput& column, std::vector<std::uint32_t>& level_designs) {
+    const int floors = column.floors;
+    const LevelLoad key = LoadOf(column.load_text, {.moment_x_t_m = column.moment_x_t_m,
+                                                    .moment_y_t_m = column.moment_y_t_m});
     const std::uint32_t number =
-        load_numbers_.FindOrAdd(load_text, static_cast<std::uint32_t>(loads_.size()));
-    if (number == loads_.size()) {
-      loads_.push_back({.value = ParseNumberStrict(load_text), .designs = {}});
-    }
+        load_numbers_.FindOrAdd(key, static_cast<std::uint32_t>(loads_.size()));
+    if (number == loads_.size()) loads_.push_back({.key = key, .designs = {}});
     Load& load = loads_[number];
     auto& by_floors = load.designs;  // the index of each number of floors, less one
     if (by_floors.size() < static_cast<std::size_t>(floors)) {
@@ -90,7 +183,8 @@ class LevelDesigns {
       std::uint32_t& index = by_floors[static_cast<std::size_t>(carried - 1)];
       if (index == kNotDesigned) {
         index = static_cast<std::uint32_t>(designs_.size());
-        DesignFloors(load.value, carried, materials_, designs_.emplace_back());
+        DesignFloors(load.key, carried, materials_, floor_height_m_, short_columns_,
+                     designs_.emplace_back());
         if (number_sections_) section_of_design_.push_back(NumberSection(designs_.back()));
       }
       level_designs.push_back(index);
@@ -109,7 +203,7 @@ class LevelDesigns {
   struct Section {
     std::int32_t length = 0;
     std::int32_t bars = 0;
-    std::optional<NumericFailure> failure;
+    std::optional<LevelFailure> failure;
     friend bool operator==(const Section&, const Section&) = default;
   };
   struct SectionHash {
@@ -145,16 +239,18 @@ class LevelDesigns {
     return number;
   }
 
-  // A load as its text reads, and its designs on each number of floors.
+  // A load with its moments, and its designs on each number of floors.
   struct Load {
-    std::expected<double, NumericFailure> value = 0;
+    LevelLoad key;
     std::vector<std::uint32_t> designs;
   };
 
   const DesignMaterials& materials_;
+  double floor_height_m_;
+  bool short_columns_;  // a column of the materials' width is short at the floor height
   std::vector<LevelDesign>& designs_;
   bool number_sections_;
-  FlatIndex<std::string_view> load_numbers_;  // of each load's text, in `loads_`
+  FlatIndex<LevelLoad, LevelLoadHash> load_numbers_;  // of each load, in `loads_`
   std::vector<Load> loads_;
   std::vector<std::uint32_t> section_of_design_;
   FlatIndex<Section, SectionHash> sections_;
@@ -260,11 +356,14 @@ void ListTypesAndQuantities(Schedule& schedule) {
 }  // namespace
 
 std::vector<LevelDesign> DesignLevels(const std::string& load_text, int floors,
-                                      const DesignMaterials& materials) {
-  const auto load = ParseNumberStrict(load_text);
+                                      const DesignMaterials& materials,
+                                      const ColumnMoments& moments, double floor_height_m) {
+  const LevelLoad load = LoadOf(load_text, moments);
+  const bool short_columns = ShortBracedColumn(floor_height_m, materials.width_cm);
   std::vector<LevelDesign> levels;
   for (int level = 1; level <= floors; ++level) {
-    DesignFloors(load, floors - level + 1, materials, levels.emplace_back());
+    DesignFloors(load, floors - level + 1, materials, floor_height_m, short_columns,
+                 levels.emplace_back());
   }
   return levels;
 }
@@ -281,7 +380,7 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
   schedule.designs.reserve(levels);  // at most one design a level
   schedule.level_designs.reserve(levels);
   if (whole) schedule.types.reserve(columns.size());  // at most a type a column
-  LevelDesigns designs(materials, schedule.designs, whole);
+  LevelDesigns designs(materials, floor_height_m, schedule.designs, whole);
   ColumnTypes types(whole ? levels : 0);
   for (ColumnInput& input : columns) {
     // `schedule.columns` never grows beyond its capacity: the load's text stays where it is.
@@ -289,7 +388,7 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
     column.input = std::move(input);
     column.levels.first = static_cast<std::uint32_t>(schedule.level_designs.size());
     column.levels.count = static_cast<std::uint32_t>(column.input.floors);
-    designs.AddLevels(column.input.load_text, column.input.floors, schedule.level_designs);
+    designs.AddLevels(column.input, schedule.level_designs);
     if (whole) column.type = types.TypeOf(schedule, designs, column);
   }
   if (whole) ListTypesAndQuantities(schedule);

@@ -14,26 +14,48 @@
 
 namespace coldesign {
 
-// The design of a load per floor on some number of floors: a column on n floors carries
-// n − k + 1 of them at its level k (1 = the lowest). Its four texts (DesignTexts) are exactly as
-// the design writes them, and empty when the design failed.
+// Why a level was not designed.
+enum class LevelFailure {
+  NotANumber,  // the load is no number
+  Overflow,    // a figure beyond a double, or no length up to the program's limits carries it
+  Slender,     // λ beyond the most the code allows
+};
+
+// The design of a load per floor, with the column's moments, on some number of floors: a column
+// on n floors carries n − k + 1 of them at its level k (1 = the lowest), designed as
+// DesignBendingColumn designs it (the column's height the floor height, braced, the rules
+// table's k). Its four texts (DesignTexts) are exactly as the design writes them, and empty when
+// the design failed; so are the design moments and the utilisation, as FormatNumber writes them.
 struct LevelDesign : DesignTexts {
   int floors_carried = 1;
-  std::optional<NumericFailure> failure;  // none when designed
+  std::optional<LevelFailure> failure;  // none when designed
+  NumberText design_moment_x_text;      // t·m, after the least eccentricity and slenderness
+  NumberText design_moment_y_text;
+  NumberText utilisation_text;  // empty too when the bars do not fit the section
 
   friend bool operator==(const LevelDesign&, const LevelDesign&) = default;
+};
+
+// The moments a column carries at every level, t·m.
+struct ColumnMoments {
+  double moment_x_t_m = 0;
+  double moment_y_t_m = 0;
+
+  friend bool operator==(const ColumnMoments&, const ColumnMoments&) = default;
 };
 
 // The design of every level of a column on `floors` floors, level 1 first: level k is the
 // design of the same load per floor on floors − k + 1 floors.
 std::vector<LevelDesign> DesignLevels(const std::string& load_text, int floors,
-                                      const DesignMaterials& materials);
+                                      const DesignMaterials& materials,
+                                      const ColumnMoments& moments = {},
+                                      double floor_height_m = rules::kFloorHeightM);
 
 // Consecutive levels of a column with the same section and bars (or the same failure).
 struct ColumnSegment {
   int first_level = 1;
   int last_level = 1;
-  std::optional<NumericFailure> failure;
+  std::optional<LevelFailure> failure;
   std::string length_text;     // cm; the width is the materials'
   std::string bar_count_text;  // bars of the materials' diameter
 
@@ -77,8 +99,8 @@ struct Schedule {
   double floor_height_m = rules::kFloorHeightM;
   std::vector<ScheduleColumn> columns;  // in the order given
   std::vector<ColumnType> types;
-  // Each load (as written) on each number of floors, designed once for every column that
-  // carries it.
+  // Each load (as written) with its moments on each number of floors, designed once for every
+  // column that carries it.
   std::vector<LevelDesign> designs;
   // The index in `designs` of each level of each column, a column's levels lowest first.
   std::vector<std::uint32_t> level_designs;

@@ -19,13 +19,19 @@ namespace coldesign {
 // Written first in every CSV file, so that spreadsheets read the Arabic marks as UTF-8.
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-// The header of the schedule's CSV, one row per column per level.
-inline constexpr std::string_view kScheduleCsvHeader =
+// The header of the design window's CSV, one row for its one design.
+inline constexpr std::string_view kDesignCsvHeader =
     "mark,count,level,floors_carried,required_area_cm2,width_cm,length_cm,steel_area_cm2,bars,"
     "bar_diameter_mm,status";
 
+// The header of the schedule's CSV, one row per column per level: the design's, then the design
+// moments and the utilisation.
+inline constexpr std::string_view kScheduleCsvHeader =
+    "mark,count,level,floors_carried,required_area_cm2,width_cm,length_cm,steel_area_cm2,bars,"
+    "bar_diameter_mm,status,design_moment_x_t_m,design_moment_y_t_m,utilisation";
+
 // A row of the schedule's CSV has one value for each name of the header.
-inline constexpr std::size_t kScheduleCsvColumns = 11;
+inline constexpr std::size_t kScheduleCsvColumns = 14;
 
 // The values of a level's row (1 = the lowest), in the order of kScheduleCsvHeader and before
 // any quoting: what WriteScheduleCsv writes for it.
@@ -71,11 +77,12 @@ bool NeedsNeutralisingQuote(std::string_view value);
 std::string_view WithoutNeutralisingQuote(std::string_view value);
 
 // Reads UTF-8 text, with or without a BOM: a header row naming the columns in English or Arabic
-// (mark / الرمز, load / الحمل, floors / الأدوار, count / العدد; count may be left out, then
-// each row counts one column), separated by commas or semicolons (whichever the header line
-// has first), lines ended by LF, CRLF or CR alone (mixed too, each counted as a line), values
-// quoted with '"' where needed, blank lines skipped. Columns with an empty name are ignored. A
-// value that a writer neutralised is read as typed (WithoutNeutralisingQuote). A header of more
+// (mark / الرمز, load / الحمل, floors / الأدوار, count / العدد, mx / عزم x, my / عزم y; count
+// may be left out, then each row counts one column, and so may the moments, t·m at every level
+// of the column, then the column carries none), separated by commas or semicolons (whichever the
+// header line has first), lines ended by LF, CRLF or CR alone (mixed too, each counted as a line),
+// values quoted with '"' where needed, blank lines skipped. Columns with an empty name are ignored.
+// A value that a writer neutralised is read as typed (WithoutNeutralisingQuote). A header of more
 // than rules::kMostHeaderColumns values is refused as HeaderTooLong. Linear in the size of the
 // text.
 std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text);
@@ -89,8 +96,8 @@ enum class CsvLevels { All, LowestOnly };
 
 // The BOM, kScheduleCsvHeader and one row per column per level (or only each column's lowest
 // level), lines ended by LF; the numbers are the design's texts; status "ok", or the failure
-// ("overflow") with the result cells empty. A mark that NeedsNeutralisingQuote is written after
-// a quote.
+// ("not_a_number", "overflow", "slender") with the result cells empty. A mark that
+// NeedsNeutralisingQuote is written after a quote.
 std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels = CsvLevels::All);
 
 // The same text handed to `write` in pieces of some tens of kilobytes, in order, so that a large
@@ -99,14 +106,15 @@ std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels = CsvLev
 bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
                       const std::function<bool(std::string_view)>& write);
 
-// The BOM, kScheduleCsvHeader and the one row of a single design as the design window makes it
+// The BOM, kDesignCsvHeader and the one row of a single design as the design window makes it
 // (any number of floors, a fraction or none): no mark, count 1, level 1, the floors it carries,
 // and the design's texts and "ok", or its failure with the result cells empty.
 std::string WriteDesignCsv(const ColumnDesignInput& input,
                            const std::expected<ColumnDesignResult, DesignFailure>& result);
 
-// The BOM, the header "mark,load,floors,count" and the rows as typed, each value that
-// NeedsNeutralisingQuote after a quote: what ReadScheduleCsv reads back as typed.
+// The BOM, the header "mark,load,floors,count" (and ",mx,my" when a row has a moment) and the
+// rows as typed, each value that NeedsNeutralisingQuote after a quote: what ReadScheduleCsv reads
+// back as typed.
 std::string WriteEntriesCsv(std::span<const ColumnEntry> entries);
 
 }  // namespace coldesign

@@ -23,14 +23,17 @@ using detail::RecordReader;
 struct ColumnName {
   ScheduleField field;
   std::string_view english;
-  std::array<std::string_view, 2> arabic;  // the second spelled without the hamza, or empty
+  // The second spelled without the hamza, or empty; a Latin letter in either in any case.
+  std::array<std::string_view, 2> arabic;
 };
 
-constexpr std::array<ColumnName, 4> kColumnNames = {{
+constexpr std::array<ColumnName, 6> kColumnNames = {{
     {ScheduleField::Mark, "mark", {"الرمز", ""}},
     {ScheduleField::Load, "load", {"الحمل", ""}},
     {ScheduleField::Floors, "floors", {"الأدوار", "الادوار"}},
     {ScheduleField::Count, "count", {"العدد", ""}},
+    {ScheduleField::MomentX, "mx", {"عزم x", ""}},
+    {ScheduleField::MomentY, "my", {"عزم y", ""}},
 }};
 
 constexpr std::size_t kFieldCount = kColumnNames.size();
@@ -45,7 +48,9 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 std::optional<ScheduleField> FieldNamed(std::string_view name) {
   for (const ColumnName& column : kColumnNames) {
     if (EqualsIgnoringAsciiCase(name, column.english) ||
-        std::ranges::find(column.arabic, name) != column.arabic.end()) {
+        std::ranges::any_of(column.arabic, [name](std::string_view arabic) {
+          return !arabic.empty() && EqualsIgnoringAsciiCase(name, arabic);
+        })) {
       return column.field;
     }
   }
@@ -179,30 +184,33 @@ std::expected<ScheduleCsv, CsvError> ReadScheduleCsv(std::string_view text) {
   csv.columns.reserve(most_rows);
   csv.lines.reserve(most_rows);
   std::size_t levels = 0;
-  const auto error =
-      ReadRows(text,
-               [&](const std::vector<std::string_view>& fields, const Header& header,
-                   std::size_t line) -> std::optional<CsvError> {
-                 auto column = ReadEntry(ValueOf(fields, header, ScheduleField::Mark),
-                                         ValueOf(fields, header, ScheduleField::Load),
-                                         ValueOf(fields, header, ScheduleField::Floors),
-                                         ValueOf(fields, header, ScheduleField::Count));
-                 const auto name_of = [&](ScheduleField field) {
-                   return header.names[*header.index[static_cast<std::size_t>(field)]];
-                 };
-                 if (!column) {
-                   return CsvError{line, name_of(column.error().field), column.error().field,
-                                   column.error().problem};
-                 }
-                 levels += static_cast<std::size_t>(column->floors);
-                 if (levels > static_cast<std::size_t>(rules::kMostScheduleLevels)) {
-                   return CsvError{line, name_of(ScheduleField::Floors), ScheduleField::Floors,
-                                   ScheduleProblem::TooManyLevels};
-                 }
-                 csv.columns.push_back(std::move(*column));
-                 csv.lines.push_back(line);
-                 return std::nullopt;
-               });
+  const auto error = ReadRows(
+      text,
+      [&](const std::vector<std::string_view>& fields, const Header& header,
+          std::size_t line) -> std::optional<CsvError> {
+        const auto value = [&](ScheduleField field) { return ValueOf(fields, header, field); };
+        auto column = ReadEntry({.mark = value(ScheduleField::Mark),
+                                 .load = value(ScheduleField::Load),
+                                 .floors = value(ScheduleField::Floors),
+                                 .count = value(ScheduleField::Count),
+                                 .moment_x = value(ScheduleField::MomentX),
+                                 .moment_y = value(ScheduleField::MomentY)});
+        const auto name_of = [&](ScheduleField field) {
+          return header.names[*header.index[static_cast<std::size_t>(field)]];
+        };
+        if (!column) {
+          return CsvError{line, name_of(column.error().field), column.error().field,
+                          column.error().problem};
+        }
+        levels += static_cast<std::size_t>(column->floors);
+        if (levels > static_cast<std::size_t>(rules::kMostScheduleLevels)) {
+          return CsvError{line, name_of(ScheduleField::Floors), ScheduleField::Floors,
+                          ScheduleProblem::TooManyLevels};
+        }
+        csv.columns.push_back(std::move(*column));
+        csv.lines.push_back(line);
+        return std::nullopt;
+      });
   if (error) return std::unexpected(*error);
   return csv;
 }
@@ -217,7 +225,9 @@ std::expected<std::vector<ColumnEntry>, CsvError> ReadEntriesCsv(std::string_vie
     entries.push_back({.mark = value(ScheduleField::Mark),
                        .load_text = value(ScheduleField::Load),
                        .floors_text = value(ScheduleField::Floors),
-                       .count_text = value(ScheduleField::Count)});
+                       .count_text = value(ScheduleField::Count),
+                       .moment_x_text = value(ScheduleField::MomentX),
+                       .moment_y_text = value(ScheduleField::MomentY)});
     return std::optional<CsvError>();
   });
   if (error) return std::unexpected(*error);

@@ -39,9 +39,22 @@ void AppendValue(std::string& out, std::string_view value) {
   out.push_back('"');
 }
 
-std::string_view StatusText(const std::optional<NumericFailure>& failure) {
+std::string_view StatusText(const std::optional<LevelFailure>& failure) {
   if (!failure) return "ok";
-  return *failure == NumericFailure::Overflow ? "overflow" : "not_a_number";
+  switch (*failure) {
+    case LevelFailure::NotANumber:
+      return "not_a_number";
+    case LevelFailure::Overflow:
+      return "overflow";
+    case LevelFailure::Slender:
+      return "slender";
+  }
+  return {};
+}
+
+std::string_view StatusText(NumericFailure failure) {
+  return StatusText(failure == NumericFailure::Overflow ? LevelFailure::Overflow
+                                                        : LevelFailure::NotANumber);
 }
 
 char* Put(char* out, std::string_view text) { return std::copy(text.begin(), text.end(), out); }
@@ -88,10 +101,11 @@ char* PutText(char* out, const NumberText& text) {
 
 // The parts of a row that are the same in every row of a schedule.
 struct RowParts {
-  Part width;             // ",30,": the width between the area and the length
-  Part designed_end;      // ",16,ok\n": the bar diameter, the status and the line's end
-  Part overflow_end;      // the empty cells of a failed design, its status and the line's end
-  Part not_a_number_end;  // the same
+  Part width;         // ",30,": the width between the area and the length
+  Part designed_end;  // ",16,ok,": the bar diameter and the status, before the moments
+  // The empty cells of a failed design, its status, the empty moments and the line's end, for
+  // each LevelFailure.
+  std::array<Part, 3> failed_ends;
 };
 
 // The text of these pieces one after another.
@@ -104,28 +118,29 @@ std::string Joined(std::initializer_list<std::string_view> pieces) {
 RowParts MakeRowParts(const DesignMaterials& materials) {
   const std::string width = FormatInteger(materials.width_cm);
   const std::string diameter = FormatInteger(materials.bar_diameter_mm);
-  const auto failed_end = [](NumericFailure failure) {
-    return MakePart(Joined({",,,,,,,", StatusText(failure), "\n"}));
-  };
-  return {.width = MakePart(Joined({",", width, ","})),
-          .designed_end = MakePart(Joined({",", diameter, ",ok\n"})),
-          .overflow_end = failed_end(NumericFailure::Overflow),
-          .not_a_number_end = failed_end(NumericFailure::TypeMismatch)};
+  RowParts parts{.width = MakePart(Joined({",", width, ","})),
+                 .designed_end = MakePart(Joined({",", diameter, ",ok,"})),
+                 .failed_ends = {}};
+  for (const LevelFailure failure :
+       {LevelFailure::NotANumber, LevelFailure::Overflow, LevelFailure::Slender}) {
+    parts.failed_ends[static_cast<std::size_t>(failure)] =
+        MakePart(Joined({",,,,,,,", StatusText(failure), ",,,\n"}));
+  }
+  return parts;
 }
 
-// The most bytes the design's part of a row takes: its floors, texts, status and punctuation.
+// The most bytes the design's part of a row takes: its floors, texts, status, moments and
+// punctuation.
 constexpr std::size_t kMostDesignCellsBytes =
-    1 + kIntegerTextBytes + 1 + 4 * (NumberText::kCapacity + 1) + 2 * kBlock;
+    1 + kIntegerTextBytes + 1 + 7 * (NumberText::kCapacity + 1) + 2 * kBlock;
 
-// The part of a row that a design gives: ",floors_carried" up to the status and the line's end.
-// Gives the end.
+// The part of a row that a design gives: ",floors_carried" up to the utilisation and the line's
+// end. Gives the end.
 char* PutDesignCells(char* out, const LevelDesign& level, const RowParts& parts) {
   *out++ = ',';
   out = PutInteger(out, level.floors_carried);
-  if (level.failure) {
-    return PutPart(out, *level.failure == NumericFailure::Overflow ? parts.overflow_end
-                                                                   : parts.not_a_number_end);
-  }
+  if (level.failure)
+    return PutPart(out, parts.failed_ends[static_cast<std::size_t>(*level.failure)]);
   *out++ = ',';
   out = PutText(out, level.required_area_text);
   out = PutPart(out, parts.width);
@@ -134,7 +149,14 @@ char* PutDesignCells(char* out, const LevelDesign& level, const RowParts& parts)
   out = PutText(out, level.steel_area_text);
   *out++ = ',';
   out = PutText(out, level.bar_count_text);
-  return PutPart(out, parts.designed_end);
+  out = PutPart(out, parts.designed_end);
+  out = PutText(out, level.design_moment_x_text);
+  *out++ = ',';
+  out = PutText(out, level.design_moment_y_text);
+  *out++ = ',';
+  out = PutText(out, level.utilisation_text);
+  *out++ = '\n';
+  return out;
 }
 
 // Hands each value of a level's row to `take`, in the order of kScheduleCsvHeader and before
@@ -154,6 +176,10 @@ void LevelValues(const ScheduleColumn& column, int level_number, const LevelDesi
     take(designed ? text : std::string_view());
   }
   take(StatusText(level.failure));
+  for (const NumberText* text :
+       {&level.design_moment_x_text, &level.design_moment_y_text, &level.utilisation_text}) {
+    take(text->view());
+  }
 }
 
 }  // namespace
@@ -264,8 +290,8 @@ bool WriteScheduleCsv(const Schedule& schedule, CsvLevels levels,
 }
 
 std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
-  // A row is about 80 bytes: reserved once rather than grown piece by piece.
-  constexpr std::size_t kRowBytes = 96;
+  // A row is about 110 bytes: reserved once rather than grown piece by piece.
+  constexpr std::size_t kRowBytes = 128;
   std::size_t rows = 0;
   for (const ScheduleColumn& column : schedule.columns) {
     rows += levels == CsvLevels::LowestOnly ? 1 : column.levels.size();
@@ -281,7 +307,7 @@ std::string WriteScheduleCsv(const Schedule& schedule, CsvLevels levels) {
 
 std::string WriteDesignCsv(const ColumnDesignInput& input,
                            const std::expected<ColumnDesignResult, DesignFailure>& result) {
-  std::string out = Joined({kUtf8Bom, kScheduleCsvHeader, "\n,1,1,"});
+  std::string out = Joined({kUtf8Bom, kDesignCsvHeader, "\n,1,1,"});
   // A floors text beyond the range of a double leaves its cell empty, as the design's cells are.
   if (const auto floors = ParseNumberStrict(input.floors_text)) {
     out.append(FormatNumber(*floors + 0.0));  // -0 is written 0
@@ -310,12 +336,21 @@ std::string WriteDesignCsv(const ColumnDesignInput& input,
 std::string WriteEntriesCsv(std::span<const ColumnEntry> entries) {
   std::string out;
   out.append(kUtf8Bom);
-  out.append("mark,load,floors,count\n");
+  const bool moments = std::ranges::any_of(entries, [](const ColumnEntry& entry) {
+    return !entry.moment_x_text.empty() || !entry.moment_y_text.empty();
+  });
+  out.append(moments ? "mark,load,floors,count,mx,my\n" : "mark,load,floors,count\n");
   for (const ColumnEntry& entry : entries) {
     AppendValue(out, entry.mark);
     for (const std::string* value : {&entry.load_text, &entry.floors_text, &entry.count_text}) {
       out.push_back(',');
       AppendValue(out, *value);
+    }
+    if (moments) {
+      for (const std::string* value : {&entry.moment_x_text, &entry.moment_y_text}) {
+        out.push_back(',');
+        AppendValue(out, *value);
+      }
     }
     out.push_back('\n');
   }

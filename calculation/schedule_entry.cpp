@@ -1,6 +1,7 @@
 #include "calculation/schedule_entry.h"
 
 #include <cmath>
+#include <tuple>
 
 #include "calculation/design_rules.h"
 #include "calculation/numeric_text.h"
@@ -50,14 +51,17 @@ std::string_view TrimBlanks(std::string_view text) {
 }
 
 std::expected<ColumnInput, EntryError> ReadEntry(const ColumnEntry& entry) {
-  return ReadEntry(entry.mark, entry.load_text, entry.floors_text, entry.count_text);
+  return ReadEntry({.mark = entry.mark,
+                    .load = entry.load_text,
+                    .floors = entry.floors_text,
+                    .count = entry.count_text,
+                    .moment_x = entry.moment_x_text,
+                    .moment_y = entry.moment_y_text});
 }
 
-std::expected<ColumnInput, EntryError> ReadEntry(std::string_view mark, std::string_view load_text,
-                                                 std::string_view floors_text,
-                                                 std::string_view count_text) {
+std::expected<ColumnInput, EntryError> ReadEntry(const EntryTexts& texts) {
   ColumnInput input;
-  input.mark = TrimBlanks(mark);
+  input.mark = TrimBlanks(texts.mark);
   if (input.mark.size() > static_cast<std::size_t>(rules::kMostMarkBytes)) {
     return std::unexpected(EntryError{ScheduleField::Mark, ScheduleProblem::MarkTooLong});
   }
@@ -65,7 +69,7 @@ std::expected<ColumnInput, EntryError> ReadEntry(std::string_view mark, std::str
     return std::unexpected(EntryError{ScheduleField::Mark, ScheduleProblem::MarkNotPrintable});
   }
 
-  const std::string_view load = TrimBlanks(load_text);
+  const std::string_view load = TrimBlanks(texts.load);
   if (load.empty()) {
     return std::unexpected(EntryError{ScheduleField::Load, ScheduleProblem::MissingValue});
   }
@@ -79,7 +83,7 @@ std::expected<ColumnInput, EntryError> ReadEntry(std::string_view mark, std::str
   }
   input.load_text = load;
 
-  const std::string_view floors = TrimBlanks(floors_text);
+  const std::string_view floors = TrimBlanks(texts.floors);
   if (floors.empty()) {
     return std::unexpected(EntryError{ScheduleField::Floors, ScheduleProblem::MissingValue});
   }
@@ -88,7 +92,7 @@ std::expected<ColumnInput, EntryError> ReadEntry(std::string_view mark, std::str
   if (!floor_count) return std::unexpected(EntryError{ScheduleField::Floors, floor_count.error()});
   input.floors = *floor_count;
 
-  const std::string_view count = TrimBlanks(count_text);
+  const std::string_view count = TrimBlanks(texts.count);
   if (!count.empty()) {
     const auto column_count =
         ReadWhole(count, 1, rules::kMostColumnCount, ScheduleProblem::CountOutOfRange);
@@ -96,6 +100,17 @@ std::expected<ColumnInput, EntryError> ReadEntry(std::string_view mark, std::str
       return std::unexpected(EntryError{ScheduleField::Count, column_count.error()});
     }
     input.count = *column_count;
+  }
+
+  for (const auto& [text, field, moment] :
+       {std::tuple{texts.moment_x, ScheduleField::MomentX, &input.moment_x_t_m},
+        std::tuple{texts.moment_y, ScheduleField::MomentY, &input.moment_y_t_m}}) {
+    const std::string_view trimmed = TrimBlanks(text);
+    if (trimmed.empty()) continue;
+    // A moment beyond the range of a double is no moment to design for.
+    const auto value = ParseNumberStrict(trimmed);
+    if (!value) return std::unexpected(EntryError{field, ScheduleProblem::NotANumber});
+    *moment = *value + 0.0;  // -0 is 0
   }
   return input;
 }

@@ -14,22 +14,27 @@ struct ColumnEntry {
   std::string load_text;
   std::string floors_text;
   std::string count_text;  // empty: one column
+  // Ultimate moments at every level, t·m, any sign; empty: none.
+  std::string moment_x_text{};
+  std::string moment_y_text{};
 
   friend bool operator==(const ColumnEntry&, const ColumnEntry&) = default;
 };
 
 // The same row, read and checked.
 struct ColumnInput {
-  std::string mark;       // may be empty; blanks around it are dropped
-  std::string load_text;  // a number, not negative; read again by the design
-  int floors = 1;         // 1 to rules::kMostFloors
-  int count = 1;          // 1 to rules::kMostColumnCount
+  std::string mark;         // may be empty; blanks around it are dropped
+  std::string load_text;    // a number, not negative; read again by the design
+  int floors = 1;           // 1 to rules::kMostFloors
+  int count = 1;            // 1 to rules::kMostColumnCount
+  double moment_x_t_m = 0;  // finite, any sign; 0 where none was given
+  double moment_y_t_m = 0;
 
   friend bool operator==(const ColumnInput&, const ColumnInput&) = default;
 };
 
 // The columns of a schedule's row, in this order.
-enum class ScheduleField { Mark, Load, Floors, Count };
+enum class ScheduleField { Mark, Load, Floors, Count, MomentX, MomentY };
 
 // What is wrong with a schedule's input: a row's value, or (from the CSV reader) the file.
 enum class ScheduleProblem {
@@ -68,10 +73,18 @@ struct EntryError {
 // The row's values checked in the order of the fields; the first problem, or the row read.
 std::expected<ColumnInput, EntryError> ReadEntry(const ColumnEntry& entry);
 
-// The same for the values of a row given as views (a CSV reader's).
-std::expected<ColumnInput, EntryError> ReadEntry(std::string_view mark, std::string_view load_text,
-                                                 std::string_view floors_text,
-                                                 std::string_view count_text);
+// The values of a row given as views (a CSV reader's).
+struct EntryTexts {
+  std::string_view mark;
+  std::string_view load;
+  std::string_view floors;
+  std::string_view count;
+  std::string_view moment_x;
+  std::string_view moment_y;
+};
+
+// The same for the values of a row given as views.
+std::expected<ColumnInput, EntryError> ReadEntry(const EntryTexts& texts);
 
 // Whether the text holds a line break (the line and paragraph separators U+2028 and U+2029
 // among them), another control character (U+0000–U+001F, U+007F–U+009F) or a direction

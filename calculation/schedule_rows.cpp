@@ -66,7 +66,9 @@ ScheduleCell LevelCellOf(const Schedule& schedule, const ScheduleColumn& column,
     case LevelCell::BarDiameter:
       return designed ? Whole(materials.bar_diameter_mm) : ScheduleCell{};
     case LevelCell::Status:
-      return Text(designed ? "schedule.designed" : "schedule.too-large");
+      if (designed) return Text("schedule.designed");
+      return Text(design.failure == LevelFailure::Slender ? "schedule.slender"
+                                                          : "schedule.too-large");
     case LevelCell::Section:
       return designed ? Section(materials.width_cm, design.length_text) : ScheduleCell{};
     case LevelCell::BarSet:
@@ -94,7 +96,8 @@ std::vector<TypesRow> TypesRows(const Schedule& schedule) {
       }
       row.cells[std::to_underlying(TypeCell::Levels)] = Levels(segment);
       if (row.failed) {
-        row.cells[std::to_underlying(TypeCell::Section)] = Text("schedule.too-large");
+        row.cells[std::to_underlying(TypeCell::Section)] = Text(
+            segment.failure == LevelFailure::Slender ? "schedule.slender" : "schedule.too-large");
       } else {
         row.cells[std::to_underlying(TypeCell::Section)] =
             Section(materials.width_cm, segment.length_text);

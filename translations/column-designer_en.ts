@@ -590,6 +590,16 @@
         <translation>count</translation>
     </message>
     <message>
+        <source>عزم x</source>
+        <comment>csv.moment-x</comment>
+        <translation>mx</translation>
+    </message>
+    <message>
+        <source>عزم y</source>
+        <comment>csv.moment-y</comment>
+        <translation>my</translation>
+    </message>
+    <message>
         <source>القيمة فارغة</source>
         <comment>problem.missing-value</comment>
         <translation>the value is empty</translation>
@@ -916,6 +926,11 @@ count) and writes the column schedule as CSV, or to a CSV or PDF file with -o.</
         <translation>Too large</translation>
     </message>
     <message>
+        <source>نحيف أكثر من المسموح</source>
+        <comment>schedule.slender</comment>
+        <translation>Too slender</translation>
+    </message>
+    <message>
         <source> (مكرر)</source>
         <comment>schedule.repeated-mark</comment>
         <translation> (repeated)</translation>
@@ -929,6 +944,16 @@ count) and writes the column schedule as CSV, or to a CSV or PDF file with -o.</
         <source>عدد الأدوار</source>
         <comment>schedule.floors</comment>
         <translation>Floors</translation>
+    </message>
+    <message>
+        <source>عزم x (t.m)</source>
+        <comment>schedule.moment-x</comment>
+        <translation>Mx (t.m)</translation>
+    </message>
+    <message>
+        <source>عزم y (t.m)</source>
+        <comment>schedule.moment-y</comment>
+        <translation>My (t.m)</translation>
     </message>
     <message>
         <source>المواد والاختيارات</source>

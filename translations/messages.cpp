@@ -41,6 +41,10 @@ CatalogueText NameOf(ScheduleField field) {
       return QT_TRANSLATE_NOOP3("ColumnDesigner", "الأدوار", "csv.floors");
     case ScheduleField::Count:
       return QT_TRANSLATE_NOOP3("ColumnDesigner", "العدد", "csv.count");
+    case ScheduleField::MomentX:
+      return QT_TRANSLATE_NOOP3("ColumnDesigner", "عزم x", "csv.moment-x");
+    case ScheduleField::MomentY:
+      return QT_TRANSLATE_NOOP3("ColumnDesigner", "عزم y", "csv.moment-y");
   }
   return {};
 }

@@ -111,6 +111,9 @@ inline QString DesignedStatus() { return InProgramLanguage(kDesignedStatus); }
 inline constexpr CatalogueText kTooLargeStatus =
     QT_TRANSLATE_NOOP3("ColumnDesigner", "قيم كبيرة جدا", "schedule.too-large");
 inline QString TooLargeStatus() { return InProgramLanguage(kTooLargeStatus); }
+inline constexpr CatalogueText kSlenderStatus =
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "نحيف أكثر من المسموح", "schedule.slender");
+inline QString SlenderStatus() { return InProgramLanguage(kSlenderStatus); }
 // After a mark that more than one row has.
 inline constexpr CatalogueText kRepeatedMarkNote =
     QT_TRANSLATE_NOOP3("ColumnDesigner", " (مكرر)", "schedule.repeated-mark");

@@ -16,10 +16,10 @@ namespace {
 
 constexpr int kFieldCount = kColumnsTableFields;
 
-// The entry's values in the order of the table's columns: mark, load, floors, count.
+// The entry's values in the order of the table's columns: mark, load, floors, count, Mx, My.
 constexpr std::array<std::string ColumnEntry::*, kFieldCount> kValues = {
-    &ColumnEntry::mark, &ColumnEntry::load_text, &ColumnEntry::floors_text,
-    &ColumnEntry::count_text};
+    &ColumnEntry::mark,       &ColumnEntry::load_text,     &ColumnEntry::floors_text,
+    &ColumnEntry::count_text, &ColumnEntry::moment_x_text, &ColumnEntry::moment_y_text};
 
 bool IsBlank(const ColumnEntry& entry) {
   return std::ranges::all_of(kValues,
@@ -82,6 +82,10 @@ QVariant ColumnsModel::headerData(int section, Qt::Orientation orientation, int 
       return Texts::tr("عدد الأدوار", "schedule.floors");
     case ScheduleField::Count:
       return CountTitle();
+    case ScheduleField::MomentX:
+      return Texts::tr("عزم x (t.m)", "schedule.moment-x");
+    case ScheduleField::MomentY:
+      return Texts::tr("عزم y (t.m)", "schedule.moment-y");
   }
   return {};
 }

@@ -10,15 +10,15 @@
 
 namespace coldesign {
 
-// The table's columns: mark, load, floors, count, in this order.
-inline constexpr int kColumnsTableFields = 4;
+// The table's columns: mark, load, floors, count, Mx, My, in this order.
+inline constexpr int kColumnsTableFields = 6;
 // The entry's value in the table's `column`.
 std::string& ValueInColumn(ColumnEntry& entry, int column);
 const std::string& ValueInColumn(const ColumnEntry& entry, int column);
 
-// The schedule's columns as the engineer types them: mark, load per floor, floors and count, one
-// row each. Every value is kept as typed and shown left to right; each row is read by the engine
-// once when it changes, never while the table is painted.
+// The schedule's columns as the engineer types them: mark, load per floor, floors, count and the
+// moments, one row each. Every value is kept as typed and shown left to right; each row is read by
+// the engine once when it changes, never while the table is painted.
 class ColumnsModel : public QAbstractTableModel {
   Q_OBJECT
 

@@ -257,18 +257,21 @@ TEST(CutForMessage, CutsOnAWholeCharacter) {
 
 TEST(WriteScheduleCsv, WritesEveryLevelWithTheDesignsTextsAndEmptyCellsOnFailure) {
   const Schedule schedule = DesignSchedule({{"C,1", "30", 4, 2}, {"", "1e300", 1, 1}}, {});
+  // A column without moments: the axial design's texts, as design moments Pu × 2 cm (the least
+  // eccentricity of a 30 or 40 cm side) about each axis, Pu = floors × 1.1 × 30 t, and no
+  // utilisation, which only a design the moments governed has.
   const std::string rows =
-      "\"C,1\",2,1,4,1182.58376635012,30,40,11.8258376635012,6,16,ok\n"
-      "\"C,1\",2,2,3,886.937824762587,30,30,8.86937824762587,4,16,ok\n"
-      "\"C,1\",2,3,2,591.291883175058,30,30,5.91291883175058,4,16,ok\n"
-      "\"C,1\",2,4,1,295.645941587529,30,30,5.4,4,16,ok\n"
-      ",1,1,1,,,,,,,overflow\n";
+      "\"C,1\",2,1,4,1182.58376635012,30,40,11.8258376635012,6,16,ok,2.64,2.64,\n"
+      "\"C,1\",2,2,3,886.937824762587,30,30,8.86937824762587,4,16,ok,1.98,1.98,\n"
+      "\"C,1\",2,3,2,591.291883175058,30,30,5.91291883175058,4,16,ok,1.32,1.32,\n"
+      "\"C,1\",2,4,1,295.645941587529,30,30,5.4,4,16,ok,0.66,0.66,\n"
+      ",1,1,1,,,,,,,overflow,,,\n";
   const std::string header =
       "\xEF\xBB\xBFmark,count,level,floors_carried,required_area_cm2,width_cm,length_cm,"
-      "steel_area_cm2,bars,bar_diameter_mm,status\n";
+      "steel_area_cm2,bars,bar_diameter_mm,status,design_moment_x_t_m,design_moment_y_t_m,"
+      "utilisation\n";
   EXPECT_EQ(header + rows, WriteScheduleCsv(schedule));
-  EXPECT_EQ(header + "\"C,1\",2,1,4,1182.58376635012,30,40,11.8258376635012,6,16,ok\n" +
-                ",1,1,1,,,,,,,overflow\n",
+  EXPECT_EQ(header + rows.substr(0, rows.find('\n') + 1) + ",1,1,1,,,,,,,overflow,,,\n",
             WriteScheduleCsv(schedule, CsvLevels::LowestOnly));
 }
 
@@ -368,16 +371,19 @@ TEST(WriteScheduleCsv, InPiecesOfWholeRowsAndStopsWhenRefused) {
 }
 
 TEST(ScheduleCsvRoundTrip, WrittenColumnsReadBackToTheSameSchedule) {
-  const std::vector<ColumnEntry> entries = {
-      {"C1", "30", "4", "2"},      {"C\"2\", corner", "١٢٫٥", "٣", ""},
-      {"عمود;3", " 7 ", "9", "1"}, {"=cmd|' /C calc'!A0", "0", "1", "100000"},
-      {"", "1e300", "2", ""},      {"'-2+3", "\t-0", "1", ""}};
+  const std::vector<ColumnEntry> entries = {{"C1", "30", "4", "2"},
+                                            {"C\"2\", corner", "١٢٫٥", "٣", ""},
+                                            {"عمود;3", " 7 ", "9", "1"},
+                                            {"=cmd|' /C calc'!A0", "0", "1", "100000"},
+                                            {"", "1e300", "2", ""},
+                                            {"'-2+3", "\t-0", "1", ""},
+                                            {"M", "40", "3", "", "-12.5", "٣"}};
   const auto csv = ReadScheduleCsv(WriteEntriesCsv(entries));
   ASSERT_TRUE(csv.has_value()) << "line " << csv.error().line;
   std::vector<ColumnInput> direct;
   for (const ColumnEntry& entry : entries) direct.push_back(*ReadEntry(entry));
   EXPECT_EQ(direct, csv->columns);
-  EXPECT_EQ((std::vector<std::size_t>{2, 3, 4, 5, 6, 7}), csv->lines);
+  EXPECT_EQ((std::vector<std::size_t>{2, 3, 4, 5, 6, 7, 8}), csv->lines);
   const DesignMaterials materials{.width_cm = 25, .bar_diameter_mm = 20};
   EXPECT_EQ(WriteScheduleCsv(DesignSchedule(direct, materials)),
             WriteScheduleCsv(DesignSchedule(csv->columns, materials)));
@@ -386,12 +392,12 @@ TEST(ScheduleCsvRoundTrip, WrittenColumnsReadBackToTheSameSchedule) {
 // The table's own file reads back exactly as typed, rows the engine refuses too; only what keeps
 // the text from being rows is refused.
 TEST(ReadEntriesCsv, ReadsTheTableBackAsTyped) {
-  const std::vector<ColumnEntry> entries = {{"C1", "30", "4", "2"},
-                                            {"C7", "abc", "0", ""},
-                                            {"=cmd|' /C calc'!A0", "-5", "2.5", "x"},
-                                            {"''=x", " ١٢ ", "", ""},
-                                            {"", "1e300", "2", ""}};
+  const std::vector<ColumnEntry> entries = {
+      {"C1", "30", "4", "2"},   {"C7", "abc", "0", ""}, {"=cmd|' /C calc'!A0", "-5", "2.5", "x"},
+      {"''=x", " ١٢ ", "", ""}, {"", "1e300", "2", ""}, {"C9", "10", "2", "", "-3", "x"}};
   EXPECT_EQ(entries, ReadEntriesCsv(WriteEntriesCsv(entries)));
+  // A table without moments is written as it was before there were any.
+  EXPECT_TRUE(WriteEntriesCsv(std::span(entries).first(1)).contains("mark,load,floors,count\n"));
   for (const std::string_view refused :
        {"mark,load,weight\nC1,1,1\n", "mark,load,floors\n", "mark,load,floors\n\"C1,1,1\n", ""}) {
     EXPECT_EQ(ReadEntriesCsv(refused).error(), ReadScheduleCsv(refused).error()) << refused;

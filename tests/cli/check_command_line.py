@@ -19,12 +19,15 @@ BOM = "\ufeff"
 HEADER = ("mark,count,level,floors_carried,required_area_cm2,width_cm,length_cm,steel_area_cm2,"
           "bars,bar_diameter_mm,status\n")
 GOOD_CSV = "الرمز;الحمل;الأدوار;العدد\r\nC1;30;4;2\r\nC2;١٠;١;\r\n"
-GOOD_SCHEDULE = BOM + HEADER + (
-    "C1,2,1,4,1182.58376635012,30,40,11.8258376635012,6,16,ok\n"
-    "C1,2,2,3,886.937824762587,30,30,8.86937824762587,4,16,ok\n"
-    "C1,2,3,2,591.291883175058,30,30,5.91291883175058,4,16,ok\n"
-    "C1,2,4,1,295.645941587529,30,30,5.4,4,16,ok\n"
-    "C2,1,1,1,98.548647195843,30,30,5.4,4,16,ok\n")
+SCHEDULE_HEADER = HEADER.rstrip("\n") + ",design_moment_x_t_m,design_moment_y_t_m,utilisation\n"
+# Without moments each level carries Pu × 2 cm about each axis, the least eccentricity, and has
+# no utilisation, which only a design the moments governed has.
+GOOD_SCHEDULE = BOM + SCHEDULE_HEADER + (
+    "C1,2,1,4,1182.58376635012,30,40,11.8258376635012,6,16,ok,2.64,2.64,\n"
+    "C1,2,2,3,886.937824762587,30,30,8.86937824762587,4,16,ok,1.98,1.98,\n"
+    "C1,2,3,2,591.291883175058,30,30,5.91291883175058,4,16,ok,1.32,1.32,\n"
+    "C1,2,4,1,295.645941587529,30,30,5.4,4,16,ok,0.66,0.66,\n"
+    "C2,1,1,1,98.548647195843,30,30,5.4,4,16,ok,0.22,0.22,\n")
 FAILING_CSV = "mark,load,floors\nC1,10,1\nC2,1e300,1\n"
 BAD_CSV = "mark,load,floors\nC1,10,2\n\nC2,10,0\n"
 
@@ -206,7 +209,28 @@ class Schedule(unittest.TestCase):
 
         result = run("schedule", self.file("failing.csv", FAILING_CSV), "--output", str(out))
         self.assertEqual(1, result.returncode)
-        self.assertTrue(out.read_text().endswith(",1,1,1,,,,,,,overflow\n"))
+        self.assertTrue(out.read_text().endswith(",1,1,1,,,,,,,overflow,,,\n"))
+
+    def test_schedule_designs_every_level_with_its_moments(self):
+        # The same column with and without moments; a moment's sign changes nothing.
+        csv = self.file("moments.csv", "mark,load,floors,mx,عزم y\nM,30,2,20,-5\nN,30,2,-20,5\n"
+                        "A,30,2,,\n")
+        result = run("schedule", csv)
+        self.assertEqual(0, result.returncode, result.stderr.decode())
+        rows = [line.split(",") for line in result.stdout.decode().splitlines()[1:]]
+        self.assertEqual([row[4:] for row in rows[0:2]], [row[4:] for row in rows[2:4]])
+        for bent, axial in zip(rows[0:2], rows[4:6]):
+            self.assertGreater((int(bent[6]), int(bent[8])), (int(axial[6]), int(axial[8])))
+            self.assertEqual(["20", "5"], bent[11:13])
+            self.assertTrue(0 < float(bent[13]) <= 1)
+        # Floors of 10 m and a 25 cm width: λ = 34, past 30, so every level is refused.
+        result = run("schedule", csv, "--width", "25", "--floor-height", "10")
+        self.assertEqual(1, result.returncode)
+        statuses = {line.split(",")[10] for line in result.stdout.decode().splitlines()[1:]}
+        self.assertEqual({"slender"}, statuses)
+        result = run("schedule", self.file("bad.csv", "mark,load,floors,my\nC1,1,1,1\nC2,1,1,x\n"))
+        self.assertEqual((2, b""), (result.returncode, result.stdout))
+        self.assertIn("3", result.stderr.decode())
 
     def test_refused_input_writes_nothing(self):
         good = self.file("good.csv", GOOD_CSV)
@@ -254,10 +278,21 @@ class Schedule(unittest.TestCase):
 
     def test_floor_heights_at_the_ends_of_the_range(self):
         good = self.file("good.csv", GOOD_CSV)
-        for height in ("2", "10"):
-            with self.subTest(height=height):
-                result = run("schedule", good, "--floor-height", height)
-                self.assertEqual((0, GOOD_SCHEDULE), (result.returncode, result.stdout.decode()))
+        result = run("schedule", good, "--floor-height", "2")
+        self.assertEqual((0, GOOD_SCHEDULE), (result.returncode, result.stdout.decode()))
+        # Floors of 10 m make the 30 cm width slender (λ = 0.85 × 1000 / 30 = 28.3, past 15):
+        # the added moment of slenderness enlarges the loaded levels, none smaller, all within
+        # λ's limit of 30.
+        result = run("schedule", good, "--floor-height", "10")
+        self.assertEqual(0, result.returncode)
+        sections = []
+        for tall, short in zip(result.stdout.decode().splitlines()[1:],
+                               GOOD_SCHEDULE.splitlines()[1:]):
+            tall, short = tall.split(","), short.split(",")
+            self.assertEqual("ok", tall[10])
+            sections.append(((int(tall[6]), int(tall[8])), (int(short[6]), int(short[8]))))
+        self.assertTrue(all(tall >= short for tall, short in sections))
+        self.assertGreater(*sections[0])
 
     def test_output_through_a_link_and_never_over_anything_but_a_file(self):
         good = self.file("good.csv", GOOD_CSV)

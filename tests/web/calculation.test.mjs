@@ -144,13 +144,15 @@ const workingInputs = [...WORKED_EXAMPLES.map(([l, f]) => [l, f, materialsText({
 // count now and then left out, comma or semicolon, a BOM, CRLF, blank lines, quoted marks, any
 // digits; and now and then a fault a file may hold.
 const NAMES = { mark: ["mark", "Mark", "الرمز"], load: ["load", "LOAD", "الحمل"],
-  floors: ["floors", "الأدوار", "الادوار"], count: ["count", "العدد"] };
+  floors: ["floors", "الأدوار", "الادوار"], count: ["count", "العدد"],
+  mx: ["mx", "MX", "عزم x"], my: ["my", "عزم Y"] };
+const MOMENTS = ["", "0", "5", "-12.5", "٢٫٥", "40", "-0", "150"];
 const MARKS = ["C1", "C2", "ع١", "C 3", "C,4", 'C"5', "", "  C6  ", "C1"];
 function scheduleCsv(r) {
   const separator = r.pick([",", ";"]);
   const newline = r.pick(["\n", "\r\n"]);
-  const fields = ["mark", "load", "floors", ...(r.next() < 0.7 ? ["count"] : [])]
-    .sort(() => r.next() - 0.5);
+  const fields = ["mark", "load", "floors", ...(r.next() < 0.7 ? ["count"] : []),
+    ...(r.next() < 0.25 ? ["mx", "my"] : [])].sort(() => r.next() - 0.5);
   const quote = (value) => (/[,;"\r\n]/.test(value) ? `"${value.replaceAll('"', '""')}"` : value);
   const values = {
     mark: () => r.pick(MARKS),
@@ -159,6 +161,8 @@ function scheduleCsv(r) {
     floors: () => (r.next() < 0.97 ? r.pick(["1", "2", "3", "5", "7", "9", "٣", "۵", "١٢"])
       : r.pick(["0", "2.5", "201", ""])),
     count: () => (r.next() < 0.98 ? r.pick(["", "1", "2", "٣", "10"]) : r.pick(["0", "x"])),
+    mx: () => (r.next() < 0.98 ? r.pick(MOMENTS) : r.pick(["x", "1e400", "=A1"])),
+    my: () => r.pick(MOMENTS),
   };
   const lines = [fields.map((f) => r.pick(NAMES[f])).join(separator)];
   for (let i = 1 + r.below(8); i > 0; i--) {
@@ -174,12 +178,14 @@ const scheduleInputs = [
   { csv: "\ufeffالرمز;الحمل;الأدوار\r\nع١;٥٠;٧\r\n", height: "٣٫٥" },
   { csv: "mark,load,floors\nC1,1e300,3\n", height: "3" },
   { csv: "mark,load,floors\nC1,50,7\n", height: "1.5" },
+  { csv: "mark,load,floors,mx,my\nC1,50,7,30,-10\nC2,30,3,,2\nC3,30,3,1e5,\n", height: "3" },
+  { csv: "mark,load,floors,عزم x\nC1,50,3,5\nC2,5,2,\n", height: "10" },
   { csv: "", height: "3" },
   { csv: "mark,load,floors\n", height: "3" },
   { csv: "mark,load\nC1,5\n", height: "3" },
   ...texts(400, (r) => ({ csv: scheduleCsv(r),
     height: r.next() < 0.9 ? "3" : r.pick(["3.2", "1", "x"]) })),
-].map((input, i) => ({ ...input, materials: i < 7 || random.next() < 0.8
+].map((input, i) => ({ ...input, materials: i < 9 || random.next() < 0.8
   ? materialsText({ next: () => 0 }) : materialsText(random) }));
 
 const SIZES_CM = [30, 25, 40, 45, 60, 115, 230, 7.4, 7.5, 10, 0, -30, NaN, Infinity, 1e300];

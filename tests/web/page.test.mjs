@@ -922,8 +922,9 @@ describe('materials, the calculation sheet and the column schedule', () => {
 
   // A file as a spreadsheet saves it: BOM, Arabic names, semicolons, CRLF, Arabic-Indic digits,
   // a quoted mark, a repeated mark and a load too large to design.
-  const FILE = '\ufeffالرمز;الحمل;الأدوار;العدد\r\nC1;50;٧;2\r\n"C;2";١٠٠;3;\r\nC3;30;4;\r\n' +
-    'C1;1e300;2;1\r\n';
+  // Moments on two columns: every level of theirs is designed with them.
+  const FILE = '\ufeffالرمز;الحمل;الأدوار;العدد;عزم x;عزم y\r\nC1;50;٧;2;20;-5\r\n' +
+    '"C;2";١٠٠;3;;;\r\nC3;30;4;;;٣\r\nC1;1e300;2;1;;\r\n';
   const CHOICES = { materials: { ...DEFAULTS, fcu: '300', barDiameter: '20' }, height: '3.5' };
   const COMMAND_LINE_OPTIONS = ['--fcu', '300', '--bar', '20', '--floor-height', '3.5'];
 
@@ -966,6 +967,7 @@ describe('materials, the calculation sheet and the column schedule', () => {
     { name: 'bad.csv', content: 'mark,load,floors\nC1,5,x\n' },
     { name: 'bad.csv', content: 'mark,load\nC1,5\n' },
     { name: 'bad.csv', content: 'mark;load;floors\n"C1;5;2\n' },
+    { name: 'bad.csv', content: 'mark,load,floors,my\nC1,5,2,1\nC2,5,2,1 t.m\n' },
   ];
   for (const { name, content } of badFiles) {
     test(`${JSON.stringify(content)}: the command line's message, and the tables kept`,

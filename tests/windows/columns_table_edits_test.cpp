@@ -66,11 +66,11 @@ class ColumnsTableEditsTest : public QObject {
         << Rows{kTable[0], {"X1", "10", "5", ""}, {"X2", "20", "2", "1"}, {"X3", "30", "", ""}};
     QTest::newRow("values pasted from the second column")
         << Edit([](ScheduleWindow&, QTableView& table) {
-             QGuiApplication::clipboard()->setText(u"7\t8\t9\t10\t11"_s);
+             QGuiApplication::clipboard()->setText(u"7\t8\t9\t10\t-11\t12"_s);
              table.setCurrentIndex(table.model()->index(2, 1));
              QTest::keyClick(&table, Qt::Key_V, Qt::ControlModifier);
            })
-        << Rows{kTable[0], kTable[1], {"C3", "7", "8", "9"}};
+        << Rows{kTable[0], kTable[1], {"C3", "7", "8", "9", "10", "-11"}};
     QTest::newRow("cells cleared in two rows apart")
         << Edit([](ScheduleWindow&, QTableView& table) {
              Select(table, {{1, 0}, {3, 2}, {0, 2}});
