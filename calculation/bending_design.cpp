@@ -40,14 +40,6 @@ BendingDirection Direction(double side_cm, double moment_t_m, double load_t,
   return direction;
 }
 
-// The two cases the section is checked for, the least eccentricity about one axis at a time:
-// (Mx, My) in t·m.
-std::pair<MomentPoint, MomentPoint> DesignCases(const BendingDirection& x,
-                                                const BendingDirection& y) {
-  return {{x.design_moment_t_m, y.given_moment_t_m + y.added_moment_t_m},
-          {x.given_moment_t_m + x.added_moment_t_m, y.design_moment_t_m}};
-}
-
 class Sizing {
  public:
   Sizing(const BendingDesignInput& input, double width_cm, double load_t, BendingWorking& working)
@@ -92,8 +84,7 @@ class Sizing {
   [[nodiscard]] std::optional<double> Utilisation(const Section& section) const {
     const double axial = load_t_ * rules::kKilogramsPerTon;
     if (!(axial <= AxialCapacity(section, block_))) return std::nullopt;
-    const std::pair<MomentPoint, MomentPoint> cases =
-        DesignCases(working_.about_x, working_.about_y);
+    const std::pair<MomentPoint, MomentPoint> cases = DesignCases(working_);
     const std::optional<double> first = Share(section, axial, cases.first);
     const bool same = cases.first.moment_x_t_m == cases.second.moment_x_t_m &&
                       cases.first.moment_y_t_m == cases.second.moment_y_t_m;
@@ -124,8 +115,7 @@ class Sizing {
       const std::optional<MomentCapacity> largest = LargestMoment(*section, block_, axial, x, y);
       return largest.has_value() && std::hypot(x, y) <= largest->moment;
     };
-    const std::pair<MomentPoint, MomentPoint> cases =
-        DesignCases(working_.about_x, working_.about_y);
+    const std::pair<MomentPoint, MomentPoint> cases = DesignCases(working_);
     return carried(cases.first) && carried(cases.second);
   }
 
@@ -195,6 +185,13 @@ void Describe(const Sizing& sizing, const Section& section, double load_t,
 }
 
 }  // namespace
+
+std::pair<MomentPoint, MomentPoint> DesignCases(const BendingWorking& working) {
+  const BendingDirection& x = working.about_x;
+  const BendingDirection& y = working.about_y;
+  return {{x.design_moment_t_m, y.given_moment_t_m + y.added_moment_t_m},
+          {x.given_moment_t_m + x.added_moment_t_m, y.design_moment_t_m}};
+}
 
 std::optional<BendingInputProblem> CheckBendingInput(const BendingDesignInput& input) {
   if (!std::isfinite(input.moment_x_t_m)) return BendingInputProblem::MomentX;

@@ -7,6 +7,7 @@
 
 #include <expected>
 #include <optional>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -67,6 +68,10 @@ struct BendingWorking {
   // section was found.
   std::vector<MomentPoint> contour;
 };
+
+// The two cases a section is checked for, the least eccentricity about one axis at a time:
+// (Mx*, My given with its added moment) and (Mx given with its added moment, My*), t·m.
+std::pair<MomentPoint, MomentPoint> DesignCases(const BendingWorking& working);
 
 struct BendingDesignResult {
   BendingStatus status = BendingStatus::Ok;

@@ -1,7 +1,3 @@
-// The report is written from a table of its lines, each a catalogue key with the templates of
-// its arguments and value: read by one small loop, it costs the page's module 5 KB, where
-// building each line in code cost it 19 KB (64 KB in all, past its 50 KiB budget).
-
 #include "calculation/design_report.h"
 
 #include <array>
@@ -11,13 +7,14 @@
 #include "calculation/design_materials.h"
 #include "calculation/design_rules.h"
 #include "calculation/numeric_text.h"
+#include "calculation/report_lines.h"
 
 namespace coldesign {
 namespace {
 
 // When a line is part of the report: always, or when the design came to its result this way.
 // In the order of the rules' own values, each rule's from its first.
-enum class When : std::uint8_t {
+enum When : std::uint8_t {
   Always,
   LengthKept,
   LengthRaisedToLeast,
@@ -97,18 +94,9 @@ Figures FiguresOf(const ColumnDesignInput& input, const ColumnDesignResult& resu
           percent(m.load_factor - 1)};
 }
 
-// A line of the report: its catalogue key (or none), its arguments ('|' between them, '~'
-// before one read left to right) and its value, one after another, each ended by a NUL.
-struct LineTemplate {
-  ReportPart part;
-  When when;
-  const char* texts;
-};
-
 using enum ReportPart;
-using When::Always;
 
-constexpr auto kLines = std::to_array<LineTemplate>({
+constexpr auto kLines = std::to_array<ReportLineTemplate>({
     {Title, Always, "program.name\0\0"},
     {Subtitle, Always, "sheet.subtitle\0\0"},
     {DocumentTitle, Always, "sheet.title\0{b} × {t} cm\0"},
@@ -169,70 +157,28 @@ constexpr auto kLines = std::to_array<LineTemplate>({
     {Result, Always, "results.bar-diameter\0\0{d} mm"},
 });
 
-// Every figure a template names is one of the list, each name closed by its brace.
-static_assert([] {
-  for (const LineTemplate& line : kLines) {
-    // The key, the arguments and the value, each ended by a NUL.
-    const char* at = line.texts;
-    for (int ends = 0; ends < 3; ++at) {
-      if (*at == '\0') ++ends;
-      if (*at == '{' && (kFigureNames.find(at[1]) == std::string_view::npos || at[2] != '}')) {
-        return false;
-      }
-    }
-  }
-  return true;
-}());
-
-// The template at `at`, up to a '|' or its end, with its figures written in; `at` moves past the
-// '|', or to the end.
-std::string Filled(const char*& at, const Figures& figures) {
-  std::string text;
-  for (; *at != '\0' && *at != '|'; ++at) {
-    if (*at == '{') {
-      text += figures[kFigureNames.find(at[1])];
-      at += 2;  // the name and the closing brace
-    } else {
-      text += *at;
-    }
-  }
-  if (*at == '|') ++at;
-  return text;
-}
+static_assert(NamesKnownFigures(kLines, kFigureNames));
 
 }  // namespace
 
 void WriteReport(const ColumnDesignInput& input, const ColumnDesignResult& result,
                  ReportWriter& writer) {
-  const Figures figures = FiguresOf(input, result);
-  const unsigned holding = Holding(result.working);
-  for (const LineTemplate& line : kLines) {
-    if ((holding >> static_cast<unsigned>(line.when) & 1U) == 0) continue;
-    const std::string_view key = line.texts;
-    const char* arguments = line.texts + key.size() + 1;
-    const char* value = arguments + std::string_view(arguments).size() + 1;
-    writer.line(line.part, key, Filled(value, figures));
-    for (const char* at = arguments; *at != '\0';) {
-      const bool left_to_right = *at == '~';
-      if (left_to_right) ++at;
-      writer.argument(Filled(at, figures), left_to_right);
-    }
-  }
+  WriteReportLines(kLines, kFigureNames, FiguresOf(input, result), Holding(result.working), writer);
+}
+
+void ReportLines::line(ReportPart part, std::string_view key, std::string value) {
+  report_.push_back({.part = part, .text = {key, {}}, .value = std::move(value)});
+}
+
+void ReportLines::argument(std::string text, bool left_to_right) {
+  report_.back().text.arguments.push_back({std::move(text), left_to_right});
 }
 
 DesignReport ReportDesign(const ColumnDesignInput& input, const ColumnDesignResult& result) {
-  class Lines : public ReportWriter {
-   public:
-    void line(ReportPart part, std::string_view key, std::string value) override {
-      report.push_back({.part = part, .text = {key, {}}, .value = std::move(value)});
-    }
-    void argument(std::string text, bool left_to_right) override {
-      report.back().text.arguments.push_back({std::move(text), left_to_right});
-    }
-    DesignReport report;
-  } lines;
+  DesignReport report;
+  ReportLines lines(report);
   WriteReport(input, result, lines);
-  return std::move(lines.report);
+  return report;
 }
 
 }  // namespace coldesign

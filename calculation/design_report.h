@@ -46,6 +46,14 @@ enum class ReportPart : std::uint8_t {
   LimitMore,  // said after the limit before it
   ResultsHeading,
   Result,  // the results as they are copied and shared: a label and its value
+  // A column with moments (bending_report.h), between the steps and the chosen section:
+  MomentsTitle,
+  MomentInput,    // a label and its value, as Input
+  MomentStep,     // a step's title and its result, as Step
+  MomentFormula,  // as Formula
+  MomentNote,     // as Note
+  DiagramTitle,   // the interaction diagram is drawn under it
+  DiagramNote,    // a sentence under the diagram
 };
 
 // One line of the report: a catalogue text, or a value (a formula, a figure with its unit) that
@@ -54,6 +62,7 @@ struct ReportLine {
   ReportPart part;
   ReportText text;
   std::string value;
+  friend bool operator==(const ReportLine&, const ReportLine&) = default;
 };
 
 // Everything the calculation sheet and the copied results say of one design, in their order:
@@ -73,6 +82,17 @@ class ReportWriter {
   virtual ~ReportWriter() = default;
   virtual void line(ReportPart part, std::string_view key, std::string value) = 0;
   virtual void argument(std::string text, bool left_to_right) = 0;
+};
+
+// Keeps the lines written to it, in order.
+class ReportLines : public ReportWriter {
+ public:
+  explicit ReportLines(DesignReport& report) : report_(report) {}
+  void line(ReportPart part, std::string_view key, std::string value) override;
+  void argument(std::string text, bool left_to_right) override;
+
+ private:
+  DesignReport& report_;
 };
 
 // Writes the report of a successful design of `input` to `writer`.

@@ -1375,5 +1375,155 @@ count) and writes the column schedule as CSV, or to a CSV or PDF file with -o.</
         <comment>help.format</comment>
         <translation>Format of design&apos;s result</translation>
     </message>
+    <message>
+        <source>العزوم والنحافة</source>
+        <comment>sheet.moments</comment>
+        <translation>Moments and slenderness</translation>
+    </message>
+    <message>
+        <source>العزم حول المحور x، Mx</source>
+        <comment>sheet.moment-x</comment>
+        <translation>Moment about x, Mx</translation>
+    </message>
+    <message>
+        <source>العزم حول المحور y، My</source>
+        <comment>sheet.moment-y</comment>
+        <translation>Moment about y, My</translation>
+    </message>
+    <message>
+        <source>ارتفاع العمود H</source>
+        <comment>sheet.column-height</comment>
+        <translation>Column height H</translation>
+    </message>
+    <message>
+        <source>عمود مقيد جانبيا</source>
+        <comment>sheet.braced</comment>
+        <translation>Braced column</translation>
+    </message>
+    <message>
+        <source>عمود غير مقيد جانبيا</source>
+        <comment>sheet.unbraced</comment>
+        <translation>Unbraced column</translation>
+    </message>
+    <message>
+        <source>5. الحمل الأقصى Pu</source>
+        <comment>sheet.step-ultimate-load</comment>
+        <translation>5. Ultimate load Pu</translation>
+    </message>
+    <message>
+        <source>6. الطول الفعال He والنحافة λ</source>
+        <comment>sheet.step-slenderness</comment>
+        <translation>6. Effective length He and slenderness λ</translation>
+    </message>
+    <message>
+        <source>%1 لطرفي العمود من الحالة 2 في جداول الكود (عمود مصبوب مع كمرات أقل عمقا بقليل من ضلعه)؛ قيمة لم تؤكد من مصدر.</source>
+        <comment>sheet.length-factor-default</comment>
+        <translation>%1 for both ends of case 2 in the code's tables (cast with beams a little shallower than its side); a value not confirmed from a source.</translation>
+    </message>
+    <message>
+        <source>%1 كما أدخله المهندس.</source>
+        <comment>sheet.length-factor-given</comment>
+        <translation>%1 as the engineer gave it.</translation>
+    </message>
+    <message>
+        <source>العمود قصير حتى λ = %1، ولا يصمم بعد λ = %2؛ حدود لم تؤكد من مصدر.</source>
+        <comment>sheet.slenderness-limits</comment>
+        <translation>The column is short up to λ = %1 and is not designed beyond λ = %2; limits not confirmed from a source.</translation>
+    </message>
+    <message>
+        <source>λx لا تتجاوز حد العمود القصير: لا عزم إضافي حول x.</source>
+        <comment>sheet.short-about-x</comment>
+        <translation>λx is within the short column's limit: no added moment about x.</translation>
+    </message>
+    <message>
+        <source>λx تتجاوز حد العمود القصير: يضاف عزم النحافة حول x.</source>
+        <comment>sheet.slender-about-x</comment>
+        <translation>λx is beyond the short column's limit: the added moment of slenderness is taken about x.</translation>
+    </message>
+    <message>
+        <source>λy لا تتجاوز حد العمود القصير: لا عزم إضافي حول y.</source>
+        <comment>sheet.short-about-y</comment>
+        <translation>λy is within the short column's limit: no added moment about y.</translation>
+    </message>
+    <message>
+        <source>λy تتجاوز حد العمود القصير: يضاف عزم النحافة حول y.</source>
+        <comment>sheet.slender-about-y</comment>
+        <translation>λy is beyond the short column's limit: the added moment of slenderness is taken about y.</translation>
+    </message>
+    <message>
+        <source>7. العزم التصميمي حول x</source>
+        <comment>sheet.step-moment-x</comment>
+        <translation>7. Design moment about x</translation>
+    </message>
+    <message>
+        <source>8. العزم التصميمي حول y</source>
+        <comment>sheet.step-moment-y</comment>
+        <translation>8. Design moment about y</translation>
+    </message>
+    <message>
+        <source>تؤخذ أقل لامركزية حول محور واحد في كل مرة، فيفحص القطاع لحالتين.</source>
+        <comment>sheet.least-one-axis</comment>
+        <translation>The least eccentricity is taken about one axis at a time, so the section is checked for two cases.</translation>
+    </message>
+    <message>
+        <source>9. القطاع تحت الحمل والعزوم</source>
+        <comment>sheet.step-moment-section</comment>
+        <translation>9. The section under the load and the moments</translation>
+    </message>
+    <message>
+        <source>العزوم لا تتجاوز عزوم أقل لامركزية والعمود قصير: القطاع هو قطاع الحمل المحوري.</source>
+        <comment>sheet.moments-within-least</comment>
+        <translation>The moments are within the least eccentricity's and the column is short: the section is the axial load's.</translation>
+    </message>
+    <message>
+        <source>حكمت العزوم: زيد عدد الأسياخ، ثم الطول بخطوات %2 بعد أن تجاوز الحديد %1 من القطاع، حتى حمل القطاع Pu مع العزوم التصميمية.</source>
+        <comment>sheet.moments-governed</comment>
+        <translation>The moments governed: the bars were raised, then the length by steps of %2 once the steel passed %1 of the section, until the section carried Pu with the design moments.</translation>
+    </message>
+    <message>
+        <source>بتوافق الانفعالات: انفعال الخرسانة الأقصى %1، وكتلة إجهاد منتظمة %2 fcu ÷ γc على %3 من عمق محور الخمول، γc = %4، γs = %5، Es = %6، ومحور الخمول بأي زاوية.</source>
+        <comment>sheet.strain-compatibility</comment>
+        <translation>By strain compatibility: ultimate concrete strain %1, a uniform block of %2 fcu ÷ γc over %3 of the neutral axis's depth, γc = %4, γs = %5, Es = %6, the neutral axis at any angle.</translation>
+    </message>
+    <message>
+        <source>قيم أقل لامركزية ومعامل الطول الفعال وحدود النحافة والعزم الإضافي وحد الحديد الأقصى لم تؤكد من نص الكود: راجعها قبل الاعتماد.</source>
+        <comment>sheet.moment-rules-unconfirmed</comment>
+        <translation>The least eccentricity, the effective length factor, the slenderness limits, the added moment and the steel's upper limit were not confirmed from the code's text: check them before relying on them.</translation>
+    </message>
+    <message>
+        <source>10. نسبة الاستخدام</source>
+        <comment>sheet.step-utilisation</comment>
+        <translation>10. Utilisation</translation>
+    </message>
+    <message>
+        <source>عند Pu: نسبة العزم التصميمي إلى أكبر عزم يحمله القطاع في اتجاهه، والأكبر من الحالتين؛ 1 على منحنى السعة.</source>
+        <comment>sheet.utilisation-note</comment>
+        <translation>At Pu: the design moment's share of the largest moment the section carries in its direction, the larger of the two cases; 1 is on the capacity contour.</translation>
+    </message>
+    <message>
+        <source>منحنى التفاعل عند Pu = %1</source>
+        <comment>sheet.interaction-diagram</comment>
+        <translation>Interaction diagram at Pu = %1</translation>
+    </message>
+    <message>
+        <source>المحور الأفقي Mx والرأسي My بوحدة t·m؛ المنحنى سعة القطاع عند Pu، والنقاط حالتا التصميم.</source>
+        <comment>sheet.diagram-note</comment>
+        <translation>Mx across and My up, in t·m; the curve is the section's capacity at Pu, the points the design cases.</translation>
+    </message>
+    <message>
+        <source>العزم التصميمي Mx*</source>
+        <comment>results.design-moment-x</comment>
+        <translation>Design moment Mx*</translation>
+    </message>
+    <message>
+        <source>العزم التصميمي My*</source>
+        <comment>results.design-moment-y</comment>
+        <translation>Design moment My*</translation>
+    </message>
+    <message>
+        <source>نسبة الاستخدام</source>
+        <comment>results.utilisation</comment>
+        <translation>Utilisation</translation>
+    </message>
 </context>
 </TS>

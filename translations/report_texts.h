@@ -11,7 +11,7 @@
 
 namespace coldesign {
 
-inline constexpr std::array<CatalogueText, 50> kReportTexts = {{
+inline constexpr std::array<CatalogueText, 80> kReportTexts = {{
     kProgramName,
     QT_TRANSLATE_NOOP3("ColumnDesigner", "ورقة حساب عمود خرساني مسلح — تصميم مبدئي",
                        "sheet.subtitle"),
@@ -82,6 +82,67 @@ inline constexpr std::array<CatalogueText, 50> kReportTexts = {{
     QT_TRANSLATE_NOOP3("ColumnDesigner", "مساحة حديد التسليح", "results.steel-area"),
     kBarCountCaption,
     kBarDiameterCaption,
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "العزوم والنحافة", "sheet.moments"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "العزم حول المحور x، Mx", "sheet.moment-x"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "العزم حول المحور y، My", "sheet.moment-y"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "ارتفاع العمود H", "sheet.column-height"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "عمود مقيد جانبيا", "sheet.braced"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "عمود غير مقيد جانبيا", "sheet.unbraced"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "5. الحمل الأقصى Pu", "sheet.step-ultimate-load"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "6. الطول الفعال He والنحافة λ", "sheet.step-slenderness"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner",
+                       "%1 لطرفي العمود من الحالة 2 في جداول الكود (عمود مصبوب مع كمرات أقل عمقا "
+                       "بقليل من ضلعه)؛ قيمة لم تؤكد من مصدر.",
+                       "sheet.length-factor-default"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "%1 كما أدخله المهندس.", "sheet.length-factor-given"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner",
+                       "العمود قصير حتى λ = %1، ولا يصمم بعد λ = %2؛ حدود لم تؤكد من مصدر.",
+                       "sheet.slenderness-limits"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "λx لا تتجاوز حد العمود القصير: لا عزم إضافي حول x.",
+                       "sheet.short-about-x"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "λx تتجاوز حد العمود القصير: يضاف عزم النحافة حول x.",
+                       "sheet.slender-about-x"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "λy لا تتجاوز حد العمود القصير: لا عزم إضافي حول y.",
+                       "sheet.short-about-y"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "λy تتجاوز حد العمود القصير: يضاف عزم النحافة حول y.",
+                       "sheet.slender-about-y"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "7. العزم التصميمي حول x", "sheet.step-moment-x"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "8. العزم التصميمي حول y", "sheet.step-moment-y"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner",
+                       "تؤخذ أقل لامركزية حول محور واحد في كل مرة، فيفحص القطاع لحالتين.",
+                       "sheet.least-one-axis"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "9. القطاع تحت الحمل والعزوم",
+                       "sheet.step-moment-section"),
+    QT_TRANSLATE_NOOP3(
+        "ColumnDesigner",
+        "العزوم لا تتجاوز عزوم أقل لامركزية والعمود قصير: القطاع هو قطاع الحمل المحوري.",
+        "sheet.moments-within-least"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner",
+                       "حكمت العزوم: زيد عدد الأسياخ، ثم الطول بخطوات %2 بعد أن تجاوز الحديد %1 من "
+                       "القطاع، حتى حمل القطاع Pu مع العزوم التصميمية.",
+                       "sheet.moments-governed"),
+    QT_TRANSLATE_NOOP3(
+        "ColumnDesigner",
+        "بتوافق الانفعالات: انفعال الخرسانة الأقصى %1، وكتلة إجهاد منتظمة %2 fcu ÷ γc على %3 من "
+        "عمق محور الخمول، γc = %4، γs = %5، Es = %6، ومحور الخمول بأي زاوية.",
+        "sheet.strain-compatibility"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner",
+                       "قيم أقل لامركزية ومعامل الطول الفعال وحدود النحافة والعزم الإضافي وحد "
+                       "الحديد الأقصى لم تؤكد من نص الكود: راجعها قبل الاعتماد.",
+                       "sheet.moment-rules-unconfirmed"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "10. نسبة الاستخدام", "sheet.step-utilisation"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner",
+                       "عند Pu: نسبة العزم التصميمي إلى أكبر عزم يحمله القطاع في اتجاهه، والأكبر "
+                       "من الحالتين؛ 1 على منحنى السعة.",
+                       "sheet.utilisation-note"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "منحنى التفاعل عند Pu = %1", "sheet.interaction-diagram"),
+    QT_TRANSLATE_NOOP3(
+        "ColumnDesigner",
+        "المحور الأفقي Mx والرأسي My بوحدة t·m؛ المنحنى سعة القطاع عند Pu، والنقاط حالتا التصميم.",
+        "sheet.diagram-note"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "العزم التصميمي Mx*", "results.design-moment-x"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "العزم التصميمي My*", "results.design-moment-y"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "نسبة الاستخدام", "results.utilisation"),
 }};
 
 }  // namespace coldesign

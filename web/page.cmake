@@ -35,6 +35,7 @@ add_custom_command(
     ${PROJECT_SOURCE_DIR}/resources/icons/column-designer.svg
     ${PROJECT_SOURCE_DIR}/resources/notes/notes-picture.svg
     ${PROJECT_SOURCE_DIR}/calculation/design_report.cpp
+    ${PROJECT_SOURCE_DIR}/calculation/bending_report.cpp
     ${PROJECT_SOURCE_DIR}/calculation/schedule_rows.cpp
     ${COLDESIGN_CONTRACT_SOURCES}
     ${COLDESIGN_WEB_DIR}/calculation.js

@@ -31,6 +31,7 @@ REPORT_KEY = re.compile(r'"(?P<key>[a-z]+\.[a-z-]+)\\0')
 REPORT = pathlib.Path(__file__).resolve().parent.parent / 'calculation' / 'design_report.cpp'
 # The schedule's tables name their titles and texts by key (the module's answer, the contract).
 TABLE_KEY = re.compile(r'"(?P<key>[a-z]+(?:-[a-z]+)*\.[a-z-]+)"')
+BENDING_REPORT = REPORT.with_name('bending_report.cpp')
 TABLES = [REPORT.with_name('schedule_rows.h'), REPORT.with_name('schedule_rows.cpp')]
 PLACE = re.compile(r'%(\d)')
 START_TAG = re.compile(r'<[a-z][^>]*>')
@@ -115,7 +116,8 @@ def main(catalogue_dir, page_dir=None):
     page_keys = used_keys([(index, HTML_KEY)] + [(script, SCRIPT_KEY) for script in
                                                  sorted(page.glob('*.js'))
                                                  if script.name != 'texts.js'] +
-                          [(REPORT, REPORT_KEY)] + [(tables, TABLE_KEY) for tables in TABLES])
+                          [(REPORT, REPORT_KEY), (BENDING_REPORT, REPORT_KEY)] +
+                          [(tables, TABLE_KEY) for tables in TABLES])
     keys = used_keys([(manifest, MANIFEST_KEY)]) | page_keys
     languages = sorted({language for texts in catalogue.values() for language in texts})
     problems = [f'{file}: the key {key} is not in the catalogue'

@@ -8,8 +8,10 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
+#include "calculation/bending_report.h"
 #include "calculation/schedule_rows.h"
 #include "translations/program_language.h"
 
@@ -34,6 +36,36 @@ TEST(ReportText, EveryTextIsInTheCatalogueInEnglish) {
       EXPECT_FALSE(said.isEmpty() || said == QString::fromUtf8(text.key)) << text.key;
       EXPECT_FALSE(said.contains(kArabic)) << text.key << ": " << said.toStdString();
       EXPECT_FALSE(said.contains(QRegularExpression(u"%\\d"_s))) << text.key;
+    }
+  }
+}
+
+// Moment sheets between them name every text of the moment section: short and slender about
+// each axis, braced and unbraced, k given and not, moments within the least eccentricity's.
+TEST(ReportText, EveryMomentTextIsInTheCatalogueInEnglish) {
+  UseLanguage(Language::English);
+  const auto back_to_arabic = qScopeGuard([] { UseLanguage(Language::Arabic); });
+  static const QRegularExpression kArabic(u"[\\x{0600}-\\x{06FF}]"_s);
+  const auto input = [](double mx, double my, double height, bool unbraced,
+                        std::optional<double> k) {
+    return BendingDesignInput{.column = DesignInput("40", "2", {}),
+                              .moment_x_t_m = mx,
+                              .moment_y_t_m = my,
+                              .column_height_m = height,
+                              .unbraced = unbraced,
+                              .length_factor = k};
+  };
+  for (const BendingDesignInput& moments :
+       {input(12, 3, 3, false, std::nullopt), input(0.5, 0, 3, false, std::nullopt),
+        input(4, 0, 3, true, 1.2), input(0, 0, 6, false, std::nullopt)}) {
+    const auto result = DesignBendingColumn(moments);
+    ASSERT_TRUE(result.has_value());
+    for (const ReportLine& line : ReportBendingDesign(moments, *result)) {
+      if (line.text.key.empty()) continue;
+      const QString said = Said(line.text);
+      EXPECT_FALSE(said.isEmpty() || said == QString::fromUtf8(line.text.key)) << line.text.key;
+      EXPECT_FALSE(said.contains(kArabic)) << line.text.key << ": " << said.toStdString();
+      EXPECT_FALSE(said.contains(QRegularExpression(u"%\\d"_s))) << line.text.key;
     }
   }
 }
