@@ -1,5 +1,6 @@
 #include "sheet/sheet_content.h"
 
+#include "calculation/bending_report.h"
 #include "calculation/numeric_text.h"
 
 namespace coldesign {
@@ -34,6 +35,13 @@ SheetContent SheetOf(const BendingDesignInput& input, const BendingDesignResult&
     content.result.steel_area_text = FormatNumber(result.steel_area_cm2);
   }
   return content;
+}
+
+DesignReport SheetReport(const SheetContent& content) {
+  if (content.moments && ReportsMoments(content.moments->input, content.moments->result)) {
+    return ReportBendingDesign(content.moments->input, content.moments->result);
+  }
+  return ReportDesign(content.input, content.result);
 }
 
 QString SheetFileName(const SheetContent& content) {

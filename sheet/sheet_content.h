@@ -7,6 +7,7 @@
 
 #include "calculation/bending_design.h"
 #include "calculation/design_calculation.h"
+#include "calculation/design_report.h"
 
 namespace coldesign {
 
@@ -28,6 +29,10 @@ struct SheetContent {
 // The sheet of a successful (status Ok) design with moments: its four texts those of the final
 // section, the axial design's where the moments did not govern.
 SheetContent SheetOf(const BendingDesignInput& input, const BendingDesignResult& result);
+
+// What the sheet and the copied results say: with the moment section when the design with moments
+// has one to report, otherwise the axial design's.
+DesignReport SheetReport(const SheetContent& content);
 
 // The suggested file name of the sheet: "column-30x230.pdf".
 QString SheetFileName(const SheetContent& content);
