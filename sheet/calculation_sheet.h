@@ -12,8 +12,9 @@ namespace coldesign {
 // An A4 page in points.
 inline constexpr QSizeF kSheetPageSize(595.28, 841.89);
 
-// Paints the calculation sheet on one page of any paint device (a PDF writer, a printer). `page`
-// is the whole sheet of paper in device pixels; the A4 page is shrunk to fit a smaller one.
+// Paints the calculation sheet on any paint device (a PDF writer, a printer): each of its pages
+// on a device that has pages, the first alone on another (an image). `page` is the whole sheet
+// of paper in device pixels; the A4 page is shrunk to fit a smaller one.
 void PaintCalculationSheet(QPainter& painter, const QRectF& page, qreal dots_per_inch,
                            const SheetContent& content);
 
@@ -27,7 +28,8 @@ enum class SheetPdfResult {
   WriteFailed,  // the device did not take the whole file
 };
 
-// Writes the sheet as a one-page A4 PDF with its fonts embedded; nothing when it cannot be made.
+// Writes the sheet as an A4 PDF with its fonts embedded, one page for a column designed for its
+// load alone and two where the moments need them; nothing when it cannot be made.
 SheetPdfResult WriteCalculationSheetPdf(const SheetContent& content, QIODevice& device);
 
 }  // namespace coldesign

@@ -38,6 +38,12 @@ QFont PagePainter::deviceFont(const QFont& font) const {
   return scaled;
 }
 
+void PagePainter::upright(const QRectF& box, const std::function<void(const QRectF&)>& draw) {
+  const std::optional<qreal> width = std::exchange(mirror_width_, std::nullopt);
+  draw(width ? QRectF(*width - box.right(), box.top(), box.width(), box.height()) : box);
+  mirror_width_ = width;
+}
+
 qreal PagePainter::text(const QRectF& box, const QString& text, const QFont& font,
                         Qt::Alignment alignment, Qt::LayoutDirection direction,
                         const QColor& colour, QTextOption::WrapMode wrap) {

@@ -33,6 +33,9 @@ class PagePainter {
   // box keeps its size, its alignment left or right swaps, and right-to-left text reads left to
   // right. A page laid out for Arabic so reads in a left-to-right language.
   void mirror(qreal width) { mirror_width_ = width; }
+  // Has `draw` draw inside `box` as it is laid out, never mirrored, as a plot reads in every
+  // language; on a mirrored page the box itself stands where the mirror puts it.
+  void upright(const QRectF& box, const std::function<void(const QRectF&)>& draw);
 
   // Draws wrapped text in `box` and gives the height it took, in points. Lines break between
   // words, and inside a word (a long number) only where it is wider than the box.

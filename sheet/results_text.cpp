@@ -8,14 +8,10 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-DesignReport Report(const SheetContent& content) {
-  return ReportDesign(content.input, content.result);
-}
-
 }  // namespace
 
 QString ResultsPlainText(const SheetContent& content) {
-  const DesignReport report = Report(content);
+  const DesignReport report = SheetReport(content);
   QString text = SaidOf(report, ReportPart::ResultsHeading) + u'\n';
   for (const ReportLine* row : LinesOf(report, ReportPart::Result)) {
     text += Said(row->text) + u": "_s + ValueOf(*row) + u'\n';
@@ -24,7 +20,7 @@ QString ResultsPlainText(const SheetContent& content) {
 }
 
 QString ResultsHtml(const SheetContent& content) {
-  const DesignReport report = Report(content);
+  const DesignReport report = SheetReport(content);
   const bool arabic = CurrentLanguage() == Language::Arabic;
   QString html = u"<table dir=\""_s + (arabic ? u"rtl"_s : u"ltr"_s) +
                  u"\" border=\"1\" cellspacing=\"0\" cellpadding=\"4\"><caption>"_s +

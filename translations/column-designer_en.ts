@@ -991,6 +991,51 @@ count) and writes the column schedule as CSV, or to a CSV or PDF file with -o.</
         <translation>Default values</translation>
     </message>
     <message>
+        <source>العزوم وارتفاع العمود</source>
+        <comment>moments.title</comment>
+        <translation>Moments and column height</translation>
+    </message>
+    <message>
+        <source>عمود غير مقيد (تتحرك أطرافه جانبيا)</source>
+        <comment>moments.unbraced</comment>
+        <translation>Unbraced column (its ends sway)</translation>
+    </message>
+    <message>
+        <source>العزم Mx حول المحور x (t·m)</source>
+        <comment>moments.moment-x</comment>
+        <translation>Moment Mx about the x axis (t·m)</translation>
+    </message>
+    <message>
+        <source>العزم My حول المحور y (t·m)</source>
+        <comment>moments.moment-y</comment>
+        <translation>Moment My about the y axis (t·m)</translation>
+    </message>
+    <message>
+        <source>ارتفاع العمود H (m)</source>
+        <comment>moments.column-height</comment>
+        <translation>Column height H (m)</translation>
+    </message>
+    <message>
+        <source>معامل الطول الفعال k</source>
+        <comment>moments.length-factor</comment>
+        <translation>Effective length factor k</translation>
+    </message>
+    <message>
+        <source>المحور x يوازي عرض القطاع b، والمحور y يوازي طوله t؛ العزوم قصوى (مصعدة) بأي إشارة</source>
+        <comment>moments.axes</comment>
+        <translation>The x axis runs along the section&apos;s width b, the y axis along its length t; the moments are ultimate (factored), of either sign</translation>
+    </message>
+    <message>
+        <source>العزوم وارتفاع العمود…</source>
+        <comment>design.moments</comment>
+        <translation>Moments and column height…</translation>
+    </message>
+    <message>
+        <source>حكمت العزوم: %1، الاستغلال %2</source>
+        <comment>design.moments-governed</comment>
+        <translation>Moments governed: %1, utilisation %2</translation>
+    </message>
+    <message>
         <source>%1: لا يمكن ترك هذا الحقل فارغا</source>
         <comment>materials.empty-field</comment>
         <translation>%1: this field cannot be left empty</translation>

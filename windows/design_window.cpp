@@ -5,8 +5,11 @@
 #include <QMenu>
 #include <QStyle>
 
+#include "calculation/bending_design.h"
 #include "calculation/design_calculation.h"
 #include "calculation/input_check.h"
+#include "calculation/numeric_text.h"
+#include "sheet/report_text.h"
 #include "skin/skin.h"
 #include "translations/program_language.h"
 #include "translations/texts.h"
@@ -16,6 +19,7 @@
 #include "windows/language_choice.h"
 #include "windows/materials_dialog.h"
 #include "windows/message_boxes.h"
+#include "windows/moments_dialog.h"
 #include "windows/program_fonts.h"
 #include "windows/program_icon.h"
 #include "windows/sheet_actions.h"
@@ -134,6 +138,9 @@ DesignWindow::DesignWindow(QWidget* parent) : QWidget(parent, kFixedWindowFlags)
 
   materials_action_ = new QAction(this);
   connect(materials_action_, &QAction::triggered, this, &DesignWindow::chooseMaterials);
+  moments_action_ = new QAction(this);
+  moments_action_->setObjectName(u"moments"_s);
+  connect(moments_action_, &QAction::triggered, this, &DesignWindow::chooseMoments);
   schedule_action_ = new QAction(this);
   schedule_action_->setShortcut(QKeySequence(u"Ctrl+B"_s));
   schedule_action_->setShortcutVisibleInContextMenu(true);
@@ -170,9 +177,9 @@ void DesignWindow::retranslate() {
   results_button_->setText(Texts::tr("النتائج", "design.results"));
   exit_button_->setText(ExitTitle());
   notes_button_->setText(NotesTitle());
-  stale_note_->setText(
-      Texts::tr("النتائج للقيم السابقة، اضغط «النتائج» للتحديث", "design.stale-results"));
+  markStaleResults();
   materials_action_->setText(Texts::tr("المواد والاختيارات…", "design.materials"));
+  moments_action_->setText(Texts::tr("العزوم وارتفاع العمود…", "design.moments"));
   schedule_action_->setText(Texts::tr("جدول الأعمدة…", "design.schedule"));
   // The other language, named in its own words.
   language_->setText(Texts::tr("English", "language.other"));
@@ -189,7 +196,7 @@ void DesignWindow::showContextMenu(QPoint position) {
   menu.addSeparator();
   menu.addAction(sheet_actions_->copyAction());
   menu.addSeparator();
-  menu.addActions({materials_action_, schedule_action_});
+  menu.addActions({materials_action_, moments_action_, schedule_action_});
   menu.addSeparator();
   menu.addAction(language_);
   menu.exec(mapToGlobal(position));
@@ -217,6 +224,13 @@ void DesignWindow::chooseMaterials() {
   if (dialog.exec() == QDialog::Accepted) setMaterials(dialog.materials());
 }
 
+void DesignWindow::chooseMoments() {
+  MomentsDialog dialog(bending_, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  bending_ = dialog.bending();
+  markStaleResults();
+}
+
 void DesignWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
   emit exitRequested();
@@ -228,23 +242,53 @@ void DesignWindow::showResults() {
     return;
   }
   revealResultsArea();
-  const ColumnDesignInput input = DesignInput(load_field_->text().toStdString(),
-                                              floors_field_->text().toStdString(), materials_);
-  const auto result = DesignColumn(input);
+  const BendingDesignInput input =
+      BendingInputOf(DesignInput(load_field_->text().toStdString(),
+                                 floors_field_->text().toStdString(), materials_),
+                     bending_);
+  const auto result = DesignBendingColumn(input);
+  if (result && result->status == BendingStatus::Ok) {
+    const SheetContent design = SheetOf(input, *result);
+    writeResult(design.result);
+    governing_figures_.clear();
+    if (result->moments_governed) {
+      for (const auto& [value, decimals] :
+           {std::pair(result->design_moment_x_t_m, 1), std::pair(result->design_moment_y_t_m, 1),
+            std::pair(result->utilisation.value_or(0), 2)}) {
+        governing_figures_ << QString::fromStdString(FormatFixed(value, decimals));
+      }
+    }
+    setResultsInputs(currentInputs());
+    emit designed(design);
+    return;
+  }
   if (result) {
-    writeResult(*result);
-    setResultsInputs(std::pair(load_field_->text(), floors_field_->text()));
-    emit designed(input, *result);
+    refuseDesign((result->status == BendingStatus::Slender
+                      ? TooSlenderMessage(result->working.about_y.slenderness,
+                                          result->working.most_slenderness)
+                      : TooLargeColumnMessage())
+                     .in(InProgramLanguage));
+    return;
+  }
+  if (const auto* problem = std::get_if<BendingInputProblem>(&result.error())) {
+    refuseDesign(BendingInputMessage(*problem).in(InProgramLanguage));
     return;
   }
   // Fields that the failed calculation did not reach are emptied, so that no earlier result
   // stands beside the new inputs.
-  writeResult(result.error().partial);
+  const auto& failure = std::get<DesignFailure>(result.error());
+  writeResult(failure.partial);
   emit designFailed();
   AskUser(this, QMessageBox::Information, ProgramName(),
-          result.error().kind == NumericFailure::Overflow
+          failure.kind == NumericFailure::Overflow
               ? Texts::tr("القيم المدخلة كبيرة جدا ولا يمكن حسابها", "message.overflow")
               : Texts::tr("القيمة المدخلة ليست رقما", "message.not-a-number"));
+}
+
+void DesignWindow::refuseDesign(const QString& message) {
+  writeResult({});
+  emit designFailed();
+  AskUser(this, QMessageBox::Information, ProgramName(), message);
 }
 
 bool DesignWindow::inputsAccepted() {
@@ -271,20 +315,35 @@ void DesignWindow::writeResult(const ColumnDesignResult& result) {
   bar_count_field_->setText(QString::fromStdString(result.bar_count_text));
 }
 
-void DesignWindow::setResultsInputs(std::optional<std::pair<QString, QString>> inputs) {
+DesignWindow::ResultsInputs DesignWindow::currentInputs() const {
+  return {.load = load_field_->text(), .floors = floors_field_->text(), .bending = bending_};
+}
+
+void DesignWindow::setResultsInputs(std::optional<ResultsInputs> inputs) {
   results_inputs_ = std::move(inputs);
   markStaleResults();
 }
 
 void DesignWindow::markStaleResults() {
-  const bool stale =
-      results_inputs_ && *results_inputs_ != std::pair(load_field_->text(), floors_field_->text());
-  if (stale != stale_note_->isHidden()) return;
-  stale_note_->setVisible(stale);
+  const bool stale = results_inputs_ && *results_inputs_ != currentInputs();
+  const QString stale_text =
+      Texts::tr("النتائج للقيم السابقة، اضغط «النتائج» للتحديث", "design.stale-results");
+  // The strip tells that the results are old, or else that the moments governed them.
+  if (stale || governing_figures_.isEmpty()) {
+    stale_note_->setText(stale_text);
+  } else {
+    stale_note_->setText(Texts::tr("حكمت العزوم: %1، الاستغلال %2", "design.moments-governed")
+                             .arg(LeftToRight(u"Mx %1 · My %2 t·m"_s.arg(governing_figures_[0],
+                                                                         governing_figures_[1])),
+                                  governing_figures_[2]));
+  }
+  stale_note_->setVisible(stale || (results_inputs_ && !governing_figures_.isEmpty()));
+  if (stale == results_stale_) return;
+  results_stale_ = stale;
   for (QLineEdit* field : {required_area_field_, width_field_, length_field_, steel_area_field_,
                            diameter_field_, bar_count_field_}) {
     field->setProperty("stale", stale);  // the skin greys them
-    field->setAccessibleDescription(stale ? stale_note_->text() : QString());
+    field->setAccessibleDescription(stale ? stale_text : QString());
     field->style()->unpolish(field);
     field->style()->polish(field);
   }

@@ -9,12 +9,12 @@
 #include <utility>
 
 #include "calculation/design_materials.h"
+#include "sheet/sheet_content.h"
 #include "skin/skin_label.h"
+#include "windows/moments_dialog.h"
 
 namespace coldesign {
 
-struct ColumnDesignInput;
-struct ColumnDesignResult;
 class SheetActions;
 
 // The program's first window: the load and the floor count go in, the column section and its
@@ -34,8 +34,7 @@ class DesignWindow : public QWidget {
   void notesRequested();
   void exitRequested();
   // After Results: the design of the inputs, or the calculation failed.
-  void designed(const coldesign::ColumnDesignInput& input,
-                const coldesign::ColumnDesignResult& result);
+  void designed(const coldesign::SheetContent& design);
   void designFailed();
   void materialsChanged(const coldesign::DesignMaterials& materials);
   void scheduleRequested();
@@ -52,12 +51,25 @@ class DesignWindow : public QWidget {
   void switchLanguage();
   void showResults();
   void chooseMaterials();
+  void chooseMoments();
   bool inputsAccepted();
   void revealResultsArea();
   void writeResult(const ColumnDesignResult& result);
-  // Results on show belong to `inputs` (the load and the floors), or there are none.
-  void setResultsInputs(std::optional<std::pair<QString, QString>> inputs);
-  // Greys the results and shows the note while the inputs differ from those of the results.
+  // A design that failed: no result stays on show, and the message says why.
+  void refuseDesign(const QString& message);
+
+  // What the results on show were designed for.
+  struct ResultsInputs {
+    QString load;
+    QString floors;
+    ColumnBending bending;
+    friend bool operator==(const ResultsInputs&, const ResultsInputs&) = default;
+  };
+  [[nodiscard]] ResultsInputs currentInputs() const;
+  // Results on show belong to `inputs`, or there are none.
+  void setResultsInputs(std::optional<ResultsInputs> inputs);
+  // Greys the results and shows the note while the inputs differ from those of the results;
+  // otherwise the note shows the moments that governed them, if they did.
   void markStaleResults();
 
   SkinLabel* load_label_;
@@ -77,11 +89,16 @@ class DesignWindow : public QWidget {
   QPushButton* exit_button_;
   QPushButton* notes_button_;
   QAction* materials_action_;
+  QAction* moments_action_;
   QAction* schedule_action_;
   QAction* language_;
   SheetActions* sheet_actions_;
   SkinLabel* stale_note_;
-  std::optional<std::pair<QString, QString>> results_inputs_;
+  bool results_stale_ = false;
+  // Of the results on show: Mx, My and the utilisation; empty when the moments did not govern.
+  QStringList governing_figures_;
+  std::optional<ResultsInputs> results_inputs_;
+  ColumnBending bending_;  // for the session: a moment belongs to one column, not to the next
   DesignMaterials materials_;
 };
 

@@ -87,8 +87,8 @@ QString SheetActions::suggestedPath() const {
   return QDir(folder).filePath(design_ ? SheetFileName(*design_) : u"column.pdf"_s);
 }
 
-void SheetActions::takeDesign(const ColumnDesignInput& input, const ColumnDesignResult& result) {
-  design_ = SheetContent{.input = input, .result = result};
+void SheetActions::takeDesign(const SheetContent& design) {
+  design_ = design;
   setAvailable(true);
 }
 

@@ -26,7 +26,7 @@ class SheetActions : public QObject {
   SheetActions(QWidget* window, QWidget* results_button);
 
   // The design of a successful Results, taken as a value; forgotten when a Results fails.
-  void takeDesign(const ColumnDesignInput& input, const ColumnDesignResult& result);
+  void takeDesign(const SheetContent& design);
   void forgetDesign();
 
   void setAskFileName(AskFileName ask) { ask_file_name_ = std::move(ask); }

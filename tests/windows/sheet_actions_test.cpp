@@ -118,7 +118,8 @@ class SheetActionsTest : public QObject {
   void contextMenuOutsideTheFields() {
     DesignedWindow window({}, {});
     QWidget* label = window.window().findChild<QWidget*>(u"SkinLabel1"_s);
-    const QStringList always = {u"المواد والاختيارات…"_s, u"جدول الأعمدة…"_s, u"English"_s};
+    const QStringList always = {u"المواد والاختيارات…"_s, u"العزوم وارتفاع العمود…"_s,
+                                u"جدول الأعمدة…"_s, u"English"_s};
     QCOMPARE(EnabledInContextMenu(label), always);
     window.design(u"100"_s, u"7"_s);
     QCOMPARE(EnabledInContextMenu(label).size(), 3 + always.size());
