@@ -69,6 +69,12 @@ ScheduleCell LevelCellOf(const Schedule& schedule, const ScheduleColumn& column,
       if (designed) return Text("schedule.designed");
       return Text(design.failure == LevelFailure::Slender ? "schedule.slender"
                                                           : "schedule.too-large");
+    case LevelCell::DesignMomentX:
+      return Number(design.design_moment_x_text);
+    case LevelCell::DesignMomentY:
+      return Number(design.design_moment_y_text);
+    case LevelCell::Utilisation:
+      return Number(design.utilisation_text);
     case LevelCell::Section:
       return designed ? Section(materials.width_cm, design.length_text) : ScheduleCell{};
     case LevelCell::BarSet:

@@ -46,15 +46,28 @@ enum class LevelCell : std::uint8_t {
   Bars,
   BarDiameter,
   Status,
+  DesignMomentX,
+  DesignMomentY,
+  Utilisation,
   Section,
   BarSet,
 };
 
 // The titles of the levels' table's columns, one for each of its CSV columns.
-inline constexpr std::array<std::string_view, 11> kLevelTitles = {
-    "schedule.mark",          "schedule.count",        "schedule.level",  "schedule.floors-carried",
-    "schedule.required-area", "schedule.width",        "schedule.length", "schedule.steel-area",
-    "schedule.bars",          "schedule.bar-diameter", "schedule.status"};
+inline constexpr std::array<std::string_view, 14> kLevelTitles = {"schedule.mark",
+                                                                  "schedule.count",
+                                                                  "schedule.level",
+                                                                  "schedule.floors-carried",
+                                                                  "schedule.required-area",
+                                                                  "schedule.width",
+                                                                  "schedule.length",
+                                                                  "schedule.steel-area",
+                                                                  "schedule.bars",
+                                                                  "schedule.bar-diameter",
+                                                                  "schedule.status",
+                                                                  "schedule.design-moment-x",
+                                                                  "schedule.design-moment-y",
+                                                                  "schedule.utilisation"};
 
 // A cell of level `level` (1 = the lowest) of `column`.
 ScheduleCell LevelCellOf(const Schedule& schedule, const ScheduleColumn& column, int level,

@@ -1585,5 +1585,20 @@ count) and writes the column schedule as CSV, or to a CSV or PDF file with -o.</
         <comment>results.utilisation</comment>
         <translation>Utilisation</translation>
     </message>
+    <message>
+        <source>عزم x التصميمي (t.m)</source>
+        <comment>schedule.design-moment-x</comment>
+        <translation>Design Mx (t.m)</translation>
+    </message>
+    <message>
+        <source>عزم y التصميمي (t.m)</source>
+        <comment>schedule.design-moment-y</comment>
+        <translation>Design My (t.m)</translation>
+    </message>
+    <message>
+        <source>نسبة الاستخدام</source>
+        <comment>schedule.utilisation</comment>
+        <translation>Utilisation</translation>
+    </message>
 </context>
 </TS>

@@ -11,7 +11,7 @@
 
 namespace coldesign {
 
-inline constexpr std::array<CatalogueText, 24> kScheduleTexts = {{
+inline constexpr std::array<CatalogueText, 27> kScheduleTexts = {{
     kMarkTitle,
     kCountTitle,
     kLevelTitle,
@@ -33,6 +33,9 @@ inline constexpr std::array<CatalogueText, 24> kScheduleTexts = {{
     QT_TRANSLATE_NOOP3("ColumnDesigner", "الخرسانة (m³)", "schedule.concrete"),
     QT_TRANSLATE_NOOP3("ColumnDesigner", "الحديد (kg)", "schedule.steel"),
     QT_TRANSLATE_NOOP3("ColumnDesigner", "المجموع", "schedule-pages.total"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "عزم x التصميمي (t.m)", "schedule.design-moment-x"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "عزم y التصميمي (t.m)", "schedule.design-moment-y"),
+    QT_TRANSLATE_NOOP3("ColumnDesigner", "نسبة الاستخدام", "schedule.utilisation"),
     QT_TRANSLATE_NOOP3("ColumnDesigner",
                        "الأعمدة %1 في %2 نوعا؛ الخرسانة %3 m³ والحديد الطولي %4 kg، دون "
                        "وصلات أو هالك",

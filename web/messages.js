@@ -115,7 +115,8 @@ const CSV_NAMES = { mark: () => tr('csv.mark'), load: () => tr('csv.load'),
 
 // The titles of the table of columns, by the schedule's field.
 export const entryTitles = () => ({ mark: tr('schedule.mark'), load: tr('schedule.load-per-floor'),
-  floors: tr('schedule.floors'), count: tr('schedule.count') });
+  floors: tr('schedule.floors'), count: tr('schedule.count'), 'moment-x': tr('schedule.moment-x'),
+  'moment-y': tr('schedule.moment-y') });
 
 // A schedule refused by the engine: a file's, as the command line says it (the file, its line,
 // its column, a missing one by its name in the reader's language); or a row of the table, as the

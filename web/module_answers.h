@@ -133,7 +133,7 @@ enum class ScheduleOutcome : std::uint32_t {
 };
 
 // The schedule for the page's tables as two streams, read in this order: for each column its
-// load (a text), its type's index, whether another column repeats its mark and its number of
+// load and its moments about x and y (texts, a moment empty where none), its type's index, whether another column repeats its mark and its number of
 // levels (numbers), and for each level the values of its CSV row (kScheduleCsvColumns texts:
 // the first level's give the column's mark, count and floors); then for each type its number of
 // columns and their indices; then the rows of the types' table (TypesRows), their number first,

@@ -54,7 +54,8 @@ function readSchedule(h, answer) {
   const levelColumn = new Uint32Array(levelCount);
   let level = 0;
   for (let c = 0; c < columnCount; c++) {
-    columns.load[c] = text++;
+    columns.load[c] = text;  // then its two moments
+    text += 3;
     const [type, repeated, levels] = nextNumbers(3);
     columns.type[c] = type;
     columns.repeated[c] = repeated;
@@ -133,11 +134,13 @@ export function typeRow(schedule, i) {
 export const columnMark = (schedule, c) => scheduleText(schedule,
   schedule.levelText[schedule.columns.firstLevel[c]]);
 
-// Column `c` as typed: [mark, load, floors, count], from its first level's row.
+// Column `c` as typed: [mark, load, floors, count, Mx, My], from its first level's row.
 export function columnEntry(schedule, c) {
   const first = schedule.levelText[schedule.columns.firstLevel[c]];
-  return [scheduleText(schedule, first), scheduleText(schedule, schedule.columns.load[c]),
-    scheduleText(schedule, first + 3), scheduleText(schedule, first + 1)];
+  const load = schedule.columns.load[c];
+  return [scheduleText(schedule, first), scheduleText(schedule, load),
+    scheduleText(schedule, first + 3), scheduleText(schedule, first + 1),
+    scheduleText(schedule, load + 1), scheduleText(schedule, load + 2)];
 }
 
 // The packed schedule as plain objects: each column with its rows of values.
@@ -158,10 +161,12 @@ function unpackSchedule(packed) {
     summary };
 }
 
+// A row of a table: [mark, load, floors, count] or the same with its moments, [..., Mx, My].
+const ROW_HEADER = 'mark,load,floors,count,mx,my';
 const checkRows = (rows) => {
-  if (!Array.isArray(rows) || !rows.every((row) => Array.isArray(row) && row.length === 4 &&
-    row.every((value) => typeof value === 'string'))) {
-    throw new TypeError('rows must be arrays of four strings');
+  if (!Array.isArray(rows) || !rows.every((row) => Array.isArray(row) &&
+    (row.length === 4 || row.length === 6) && row.every((value) => typeof value === 'string'))) {
+    throw new TypeError('rows must be arrays of four or six strings');
   }
 };
 
@@ -178,11 +183,11 @@ function bind(module, imports) {
     checkRows(rows);
     // A value that begins as a written formula cell does gets the reader's leading quote, which
     // the reader takes off again: the engine reads every value exactly as typed.
-    const quoted = rows.map((row) => row.map((value) => {
+    const quoted = rows.map((row) => [...row, '', ''].slice(0, 6).map((value) => {
       const asWritten = FORMULA_START.test(value) ? `'${value}` : value;
       return `"${asWritten.replaceAll('"', '""')}"`;
     }));
-    const csv = ['mark,load,floors,count', ...quoted.map((row) => row.join(','))].join('\n');
+    const csv = [ROW_HEADER, ...quoted.map((row) => row.join(','))].join('\n');
     const schedule = designSchedule(new TextEncoder().encode(csv), materials, floorHeightText);
     if (schedule.problem !== 'input') return schedule;
     const { line, ...refusal } = schedule;
@@ -195,7 +200,8 @@ function bind(module, imports) {
     // command line writes them, and its levels, types and quantities; or why it was refused.
     designSchedule: (...args) => unpackSchedule(designSchedule(...args)),
 
-    // The same for the rows of a table, each [mark, load, floors, count] as typed: they go to
+    // The same for the rows of a table, each [mark, load, floors, count] or [..., Mx, My] as
+    // typed: they go to
     // the engine as a CSV file whose values are all quoted, so that it reads them as typed. A
     // refused row is named by its place in the table (1 first).
     designScheduleRows: (...args) => unpackSchedule(designScheduleRows(...args)),

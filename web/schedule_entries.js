@@ -1,5 +1,5 @@
-// The columns as typed on the schedule view: one array of rows, [mark, load, floors, count]
-// each, which the table shows (only the rows in sight, virtual_rows.js), which every edit, paste,
+// The columns as typed on the schedule view: one array of rows, [mark, load, floors, count, Mx,
+// My] each, which the table shows (only the rows in sight, virtual_rows.js), which every edit, paste,
 // addition and removal changes by the row's index in it, and which Design sends as it stands.
 // Remembered in localStorage; a table the browser refuses to keep is said so under it.
 
@@ -7,16 +7,19 @@ import { entryTitles, removeRowLabel } from './messages.js';
 import { virtualRows } from './virtual_rows.js';
 
 const STORAGE_KEY = 'column-designer.schedule';
-const ENTRY_FIELDS = ['mark', 'load', 'floors', 'count'];
-const ENTRY_INPUT_MODES = { mark: 'text', load: 'decimal', floors: 'numeric', count: 'numeric' };
+const ENTRY_FIELDS = ['mark', 'load', 'floors', 'count', 'moment-x', 'moment-y'];
+const ENTRY_INPUT_MODES = { mark: 'text', load: 'decimal', floors: 'numeric', count: 'numeric',
+  'moment-x': 'text', 'moment-y': 'text' };
 const SAVE_DELAY_MS = 400;
-const blankRow = () => ['', '', '', ''];
+const blankRow = () => ['', '', '', '', '', ''];
 
 export function rememberedSchedule() {
   try {
     const saved = JSON.parse(localStorage.getItem(STORAGE_KEY));
-    const rows = saved?.rows?.filter((row) => Array.isArray(row) && row.length === 4 &&
-      row.every((value) => typeof value === 'string'));
+    // A table kept before the moments has rows of four: they come back without moments.
+    const rows = saved?.rows?.filter((row) => Array.isArray(row) &&
+      (row.length === 4 || row.length === 6) && row.every((value) => typeof value === 'string'))
+      .map((row) => [...row, '', ''].slice(0, 6));
     return { rows: rows?.length ? rows : [blankRow()],
       floorHeight: typeof saved?.floorHeight === 'string' ? saved.floorHeight : null };
   } catch {

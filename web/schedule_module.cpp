@@ -14,6 +14,7 @@
 
 #include "calculation/column_schedule.h"
 #include "calculation/materials_text.h"
+#include "calculation/numeric_text.h"
 #include "calculation/schedule_csv.h"
 #include "calculation/schedule_entry.h"
 #include "calculation/schedule_rows.h"
@@ -108,6 +109,9 @@ const ScheduleAnswer* Answer(std::vector<coldesign::ColumnInput> inputs,
   store.csv = coldesign::WriteScheduleCsv(schedule);
   for (const auto& column : schedule.columns) {
     store.text(column.input.load_text);
+    for (const double moment : {column.input.moment_x_t_m, column.input.moment_y_t_m}) {
+      store.text(moment == 0 ? std::string() : coldesign::FormatNumber(moment));
+    }
     store.number(column.type);
     store.number(column.repeated_mark ? 1 : 0);
     store.number(column.levels.size());

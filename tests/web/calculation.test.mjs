@@ -18,7 +18,7 @@ assert.ok(existsSync(modulePath), `${modulePath} is missing: build the wasm pres
 
 const { default: loadCalculation } = await import(pathToFileURL(modulePath).href);
 const calculation = await loadCalculation();
-const { default: loadSchedule } =
+const { default: loadSchedule, columnEntry } =
   await import(pathToFileURL(path.join(webDir, "schedule.js")).href);
 const schedule = await loadSchedule();
 
@@ -364,6 +364,19 @@ test("designScheduleRows reads a table's rows as the CSV file of the same rows, 
       { ok: false, problem: "input", row: 4, field: "floors", kind: "floors-out-of-range",
         column: "floors" });
   });
+
+test("a table's moments reach the engine as a file's mx and my, and come back as typed", () => {
+  const materials = calculation.rules.defaultMaterials;
+  const rows = [["A", "50", "4", "", "12", "-3"], ["B", "50", "4", "", "", ""], ["C", "5", "2", ""]];
+  const file = "mark,load,floors,count,mx,my\nA,50,4,,12,-3\nB,50,4,,,\nC,5,2,,,\n";
+  const fromFile = schedule.designSchedule(encoder.encode(file), materials, "3");
+  assert.deepStrictEqual(schedule.designScheduleRows(rows, materials, "3"), fromFile);
+  const packed = schedule.designSchedulePacked(encoder.encode(file), materials, "3");
+  assert.deepStrictEqual([0, 1, 2].map((c) => columnEntry(packed, c)), [
+    ["A", "50", "4", "1", "12", "-3"], ["B", "50", "4", "1", "", ""], ["C", "5", "2", "1", "", ""]]);
+  const refused = schedule.designScheduleRows([["A", "50", "4", "", "12", "1x"]], materials, "3");
+  assert.deepStrictEqual([refused.row, refused.field], [1, "moment-y"]);
+});
 
 test("typed marks reach the engine as typed: formula starts kept, unprintable marks refused",
   () => {

@@ -925,6 +925,8 @@ describe('materials, the calculation sheet and the column schedule', () => {
   // Moments on two columns: every level of theirs is designed with them.
   const FILE = '\ufeffالرمز;الحمل;الأدوار;العدد;عزم x;عزم y\r\nC1;50;٧;2;20;-5\r\n' +
     '"C;2";١٠٠;3;;;\r\nC3;30;4;;;٣\r\nC1;1e300;2;1;;\r\n';
+  // The file's moments as the table shows them, read as numbers.
+  const FILE_MOMENTS = [['20', '-5'], ['', ''], ['', '3'], ['', '']];
   const CHOICES = { materials: { ...DEFAULTS, fcu: '300', barDiameter: '20' }, height: '3.5' };
   const COMMAND_LINE_OPTIONS = ['--fcu', '300', '--bar', '20', '--floor-height', '3.5'];
 
@@ -945,7 +947,8 @@ describe('materials, the calculation sheet and the column schedule', () => {
     assert.deepEqual(typeFigures(shown.types), expected.types);
     assert.deepEqual(await page.$$eval('#ScheduleColumns tbody tr', (rows) => rows.map(
       (row) => [...row.querySelectorAll('input')].map((input) => input.value))),
-    native.columns.map((c) => [c.mark, c.loadText, c.floorsText, c.countText]));
+    native.columns.map((c, i) => [c.mark, c.loadText, c.floorsText, c.countText,
+      ...FILE_MOMENTS[i]]));
 
     const [download] = await Promise.all([page.waitForEvent('download'),
       page.click('#ScheduleDownload')]);
