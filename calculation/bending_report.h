@@ -33,7 +33,8 @@ struct DiagramTick {
 
 // The interaction diagram to scale, t·m: Mx across, My up, each axis from -extent to +extent.
 struct InteractionDiagram {
-  std::vector<MomentPoint> contour;  // the capacity contour at Pu, closed (the last joins the first)
+  // The capacity contour at Pu, closed (the last point joins the first).
+  std::vector<MomentPoint> contour;
   // The cases the section was checked for (DesignCases), one when both are the same; each
   // within the contour when the section carries it.
   std::vector<MomentPoint> loads;

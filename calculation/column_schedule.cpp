@@ -58,7 +58,6 @@ void FlagRepeatedMarks(std::vector<ScheduleColumn>& columns) {
 struct LevelLoad {
   std::string_view text;
   ColumnMoments moments;
-
   friend bool operator==(const LevelLoad&, const LevelLoad&) = default;
 };
 
@@ -397,11 +396,5 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
   FlagRepeatedMarks(schedule.columns);
   return schedule;
 }
-
-bool FloorHeightInRange(double floor_height_m) {
-  return floor_height_m >= rules::kLeastFloorHeightM && floor_height_m <= rules::kMostFloorHeightM;
-}
-
-std::string QuantityText(double value, int decimals) { return FormatFixed(value, decimals); }
 
 }  // namespace coldesign

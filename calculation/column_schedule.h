@@ -8,6 +8,7 @@
 
 #include "calculation/design_calculation.h"
 #include "calculation/design_materials.h"
+#include "calculation/design_rules.h"
 #include "calculation/number_text.h"
 #include "calculation/numeric_text.h"
 #include "calculation/schedule_entry.h"
@@ -129,13 +130,15 @@ Schedule DesignSchedule(std::vector<ColumnInput> columns, const DesignMaterials&
                         ScheduleParts parts = ScheduleParts::Whole);
 
 // Whether a floor height, m, lies in the rules table's range.
-bool FloorHeightInRange(double floor_height_m);
+inline bool FloorHeightInRange(double floor_height_m) {
+  return floor_height_m >= rules::kLeastFloorHeightM && floor_height_m <= rules::kMostFloorHeightM;
+}
 
 // The schedule shows its concrete, m³, and its steel, kg, with these many decimals.
 inline constexpr int kConcreteDecimals = 2;
 inline constexpr int kSteelDecimals = 1;
 
 // A quantity as the schedule shows it: fixed, with this many decimals ("12.35").
-std::string QuantityText(double value, int decimals);
+inline std::string QuantityText(double value, int decimals) { return FormatFixed(value, decimals); }
 
 }  // namespace coldesign

@@ -133,14 +133,15 @@ enum class ScheduleOutcome : std::uint32_t {
 };
 
 // The schedule for the page's tables as two streams, read in this order: for each column its
-// load and its moments about x and y (texts, a moment empty where none), its type's index, whether another column repeats its mark and its number of
-// levels (numbers), and for each level the values of its CSV row (kScheduleCsvColumns texts:
-// the first level's give the column's mark, count and floors); then for each type its number of
-// columns and their indices; then the rows of the types' table (TypesRows), their number first,
-// for each its type's index and 1 when failed, 2 when the total (numbers), and for each of its
-// cells its CellKind (a number) and its text; last the lines under the tables, their number
-// first, for each its number of arguments (a number), its key and its arguments (texts). The
-// texts stand one after the other; text i spans [text_ends[i - 1], text_ends[i]).
+// load and its moments about x and y (texts, a moment empty where none), its type's index,
+// whether another column repeats its mark and its number of levels (numbers), and for each level
+// the values of its CSV row (kScheduleCsvColumns texts: the first level's give the column's mark,
+// count and floors); then for each type its number of columns and their indices; then the rows of
+// the types' table (TypesRows), their number first, for each its type's index and 1 when failed, 2
+// when the total (numbers), and for each of its cells its CellKind (a number) and its text; last
+// the lines under the tables, their number first, for each its number of arguments (a number), its
+// key and its arguments (texts). The texts stand one after the other; text i spans [text_ends[i -
+// 1], text_ends[i]).
 struct ScheduleAnswer {
   ScheduleOutcome outcome;
   std::uint32_t choice;   // for Materials: 1 + the choice out of range
