@@ -181,6 +181,9 @@ for (const { what, fields, message, focused } of refusals) {
     assert.equal(shown.sheet, false);
     if (focused) {
       await page.click('#message-ok');
+      // The box gives the focus back when its close event comes, a task after the click.
+      await page.waitForFunction((id) => document.activeElement?.id === id, focused,
+        { timeout: 5000 }).catch(() => {});
       assert.equal(await page.evaluate(() => document.activeElement.id), focused);
       assert.equal(await page.locator('#Moments').evaluate((panel) => panel.open), true);
     }
