@@ -240,4 +240,12 @@ QString DecimalMarkHint() {
 
 void GuardNumericInput(QLineEdit* field) { new NumberFieldGuard(field); }
 
+QLineEdit* NewNumberField(QWidget* parent, const char* name) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QLatin1StringView(name));
+  field->setLayoutDirection(Qt::LeftToRight);  // a number reads left to right
+  GuardNumericInput(field);
+  return field;
+}
+
 }  // namespace coldesign

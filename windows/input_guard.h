@@ -17,4 +17,7 @@ QString DecimalMarkHint();
 // its entries without mnemonics.
 void GuardNumericInput(QLineEdit* field);
 
+// A new field for a number, named `name`: guarded as above, reading left to right.
+QLineEdit* NewNumberField(QWidget* parent, const char* name);
+
 }  // namespace coldesign

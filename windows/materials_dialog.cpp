@@ -21,14 +21,6 @@ using namespace Qt::Literals::StringLiterals;
 
 QString Figure(double value) { return QString::fromStdString(FormatNumber(value)); }
 
-QLineEdit* NumberField(QWidget* parent, const char* name) {
-  auto* field = new QLineEdit(parent);
-  field->setObjectName(QLatin1StringView(name));
-  field->setLayoutDirection(Qt::LeftToRight);  // a number reads left to right
-  GuardNumericInput(field);
-  return field;
-}
-
 std::optional<double> NumberIn(const QLineEdit* field) {
   const auto number = ParseNumberStrict(field->text().toStdString());
   return number ? std::optional(*number) : std::nullopt;
@@ -38,11 +30,11 @@ std::optional<double> NumberIn(const QLineEdit* field) {
 
 MaterialsDialog::MaterialsDialog(const DesignMaterials& materials, QWidget* parent)
     : QDialog(parent),
-      concrete_strength_(NumberField(this, "ConcreteStrength")),
-      steel_yield_(NumberField(this, "SteelYield")),
-      width_(NumberField(this, "SectionWidth")),
+      concrete_strength_(NewNumberField(this, "ConcreteStrength")),
+      steel_yield_(NewNumberField(this, "SteelYield")),
+      width_(NewNumberField(this, "SectionWidth")),
       bar_diameter_(new QComboBox(this)),
-      load_factor_(NumberField(this, "LoadFactor")),
+      load_factor_(NewNumberField(this, "LoadFactor")),
       carrying_stress_(new QLabel(this)),
       chosen_(materials) {
   setObjectName(u"MaterialsDialog"_s);

@@ -22,14 +22,6 @@ using namespace Qt::Literals::StringLiterals;
 
 QString Figure(double value) { return QString::fromStdString(FormatNumber(value)); }
 
-QLineEdit* NumberField(QWidget* parent, const char* name) {
-  auto* field = new QLineEdit(parent);
-  field->setObjectName(QLatin1StringView(name));
-  field->setLayoutDirection(Qt::LeftToRight);  // a number reads left to right
-  GuardNumericInput(field);
-  return field;
-}
-
 }  // namespace
 
 BendingDesignInput BendingInputOf(const ColumnDesignInput& column, const ColumnBending& bending) {
@@ -56,11 +48,11 @@ Message BendingInputMessage(BendingInputProblem problem) {
 
 MomentsDialog::MomentsDialog(const ColumnBending& bending, QWidget* parent)
     : QDialog(parent),
-      moment_x_(NumberField(this, "MomentX")),
-      moment_y_(NumberField(this, "MomentY")),
-      column_height_(NumberField(this, "ColumnHeight")),
+      moment_x_(NewNumberField(this, "MomentX")),
+      moment_y_(NewNumberField(this, "MomentY")),
+      column_height_(NewNumberField(this, "ColumnHeight")),
       unbraced_(new QCheckBox(this)),
-      length_factor_(NumberField(this, "LengthFactor")),
+      length_factor_(NewNumberField(this, "LengthFactor")),
       chosen_(bending) {
   setObjectName(u"MomentsDialog"_s);
   setFont(FiguresFont());
